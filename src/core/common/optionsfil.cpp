@@ -1,0 +1,82 @@
+#include "optionsfil.h"
+
+#include "fejl.h"
+#include "taltekst.h"
+#include "tekstkodning.h"
+
+#include <QFileInfo>
+
+TOptionsFil::TOptionsFil(QStringList linjer) : m_linjer(std::move(linjer)) {}
+
+bool TOptionsFil::findes(const QString& sti) {
+    return QFileInfo(sti).isFile();
+}
+
+TOptionsFil TOptionsFil::laes(const QString& sti) {
+    const QString t = tekst::laesFil(sti);
+    QStringList linjer;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] != u'\r' && t[i] != u'\n') continue;
+        linjer.append(t.sliced(start, i - start));
+        if (t[i] == u'\r' && i + 1 < t.size() && t[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < t.size()) linjer.append(t.sliced(start));
+    return TOptionsFil(std::move(linjer));
+}
+
+int TOptionsFil::antal() const {
+    return static_cast<int>(m_linjer.size());
+}
+
+const QStringList& TOptionsFil::linjer() const {
+    return m_linjer;
+}
+
+QString TOptionsFil::tekst(int linje) const {
+    if (linje < 1 || linje > m_linjer.size())
+        throw TIndeksFejl(QStringLiteral("Linje %1 mangler i filen").arg(linje));
+    return m_linjer[linje - 1];
+}
+
+qint32 TOptionsFil::heltal(int linje) const {
+    return tal::laesHeltal(tekst(linje));
+}
+
+double TOptionsFil::tal(int linje) const {
+    return tal::laes(tekst(linje));
+}
+
+bool TOptionsFil::flag(int linje) const {
+    return tekst(linje) == u"1";
+}
+
+void TOptionsSkriver::tekst(const QString& v) {
+    QString linje = v;
+    linje.replace(u'\r', u' ').replace(u'\n', u' ');
+    m_linjer.append(linje);
+}
+
+void TOptionsSkriver::heltal(qint64 v) {
+    m_linjer.append(QString::number(v));
+}
+
+void TOptionsSkriver::tal(double v) {
+    m_linjer.append(tal::generel(v));
+}
+
+void TOptionsSkriver::flag(bool v) {
+    m_linjer.append(v ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+const QStringList& TOptionsSkriver::linjer() const {
+    return m_linjer;
+}
+
+void TOptionsSkriver::gem(const QString& sti) const {
+    QString t;
+    for (const QString& l : m_linjer)
+        t += l + QStringLiteral("\r\n");
+    tekst::skrivFil(sti, t);
+}

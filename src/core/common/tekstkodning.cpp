@@ -1,0 +1,93 @@
+#include "tekstkodning.h"
+
+#include "fejl.h"
+
+#include <array>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tekst {
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the undefined ones map to themselves.
+constexpr std::array<char16_t, 32> cp1252Hoej = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte for a character, or -1 when Windows-1252 has none.
+int cp1252Byte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
+    for (int i = 0; i < 32; ++i)
+        if (cp1252Hoej[i] == c) return 0x80 + i;
+    return -1;
+}
+
+const QByteArray bomUtf8("\xEF\xBB\xBF");
+const QByteArray bomUtf16Le("\xFF\xFE");
+const QByteArray bomUtf16Be("\xFE\xFF");
+
+QString afkod(QStringDecoder::Encoding kodning, const QByteArray& bytes, qsizetype bomLaengde) {
+    QStringDecoder d(kodning, QStringDecoder::Flag::Stateless);
+    return d.decode(QByteArrayView(bytes).sliced(bomLaengde));
+}
+
+} // namespace
+
+QString fraBytes(const QByteArray& bytes) {
+    if (bytes.startsWith(bomUtf8)) return afkod(QStringDecoder::Utf8, bytes, 3);
+    if (bytes.startsWith(bomUtf16Le)) return afkod(QStringDecoder::Utf16LE, bytes, 2);
+    if (bytes.startsWith(bomUtf16Be)) return afkod(QStringDecoder::Utf16BE, bytes, 2);
+
+    QString ud(bytes.size(), Qt::Uninitialized);
+    QChar* p = ud.data();
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *p++ = QChar(u >= 0x80 && u <= 0x9F ? cp1252Hoej[u - 0x80] : char16_t(u));
+    }
+    return ud;
+}
+
+QByteArray tilBytes(const QString& tekst) {
+    QByteArray ud;
+    ud.reserve(tekst.size());
+    bool passer = true;
+    for (QChar c : tekst) {
+        const int b = cp1252Byte(c.unicode());
+        if (b < 0) {
+            passer = false;
+            break;
+        }
+        ud += char(b);
+    }
+    // A Windows-1252 text that happens to begin with the bytes of a byte-order
+    // mark ("ÿþ", "þÿ", "ï»¿") would be read back as UTF; UTF-8 keeps it intact.
+    if (passer && !ud.startsWith(bomUtf8) && !ud.startsWith(bomUtf16Le) &&
+        !ud.startsWith(bomUtf16Be))
+        return ud;
+
+    QStringEncoder e(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    return bomUtf8 + QByteArray(e.encode(tekst));
+}
+
+QString laesFil(const QString& sti) {
+    QFile f(sti);
+    if (!f.open(QIODevice::ReadOnly))
+        throw TFilFejl(QStringLiteral("Kan ikke læse filen %1").arg(sti));
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw TFilFejl(QStringLiteral("Kan ikke læse filen %1").arg(sti));
+    return fraBytes(bytes);
+}
+
+void skrivFil(const QString& sti, const QString& tekst) {
+    QSaveFile f(sti);
+    const QByteArray bytes = tilBytes(tekst);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        throw TFilFejl(QStringLiteral("Kan ikke skrive filen %1").arg(sti));
+}
+
+} // namespace tekst

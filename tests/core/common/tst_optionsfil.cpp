@@ -1,0 +1,155 @@
+#include "common/fejl.h"
+#include "common/optionsfil.h"
+
+#include <QtTest>
+
+namespace {
+QByteArray indhold(const QString& sti) {
+    QFile f(sti);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
+}
+void skrivBytes(const QString& sti, const QByteArray& b) {
+    QFile f(sti);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(b);
+}
+} // namespace
+
+class TstOptionsFil : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rundtur() {
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("mainform.txt");
+        TOptionsSkriver s;
+        s.tekst(QString::fromUtf8("Iceberg Classico æ"));
+        s.heltal(-5);
+        s.tal(1.5);
+        s.flag(true);
+        s.flag(false);
+        s.tekst(QString());
+        s.gem(sti);
+        QCOMPARE(indhold(sti), QByteArray("Iceberg Classico \xE6\r\n-5\r\n1,5\r\n1\r\n0\r\n\r\n"));
+
+        const TOptionsFil f = TOptionsFil::laes(sti);
+        QCOMPARE(f.antal(), 6);
+        QCOMPARE(f.tekst(1), QString::fromUtf8("Iceberg Classico æ"));
+        QCOMPARE(f.heltal(2), -5);
+        QCOMPARE(f.tal(3), 1.5);
+        QVERIFY(f.flag(4));
+        QVERIFY(!f.flag(5));
+        QCOMPARE(f.tekst(6), QString());
+    }
+
+    void linjeskift_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("linjer");
+        QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("LF uden sidste skift") << QByteArray("a\nb") << QStringList{"a", "b"};
+        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("tom linje i midten")
+            << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("LF efterfulgt af CRLF")
+            << QByteArray("a\n\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("tom fil") << QByteArray() << QStringList{};
+        QTest::newRow("kun et linjeskift") << QByteArray("\r\n") << QStringList{""};
+        QTest::newRow("blanke bevares") << QByteArray(" 1 \r\n") << QStringList{" 1 "};
+    }
+    void linjeskift() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, linjer);
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("f.txt");
+        skrivBytes(sti, bytes);
+        QCOMPARE(TOptionsFil::laes(sti).linjer(), linjer);
+    }
+
+    void manglendeLinje_data() {
+        QTest::addColumn<int>("linje");
+        QTest::newRow("efter sidste") << 3;
+        QTest::newRow("nul") << 0;
+        QTest::newRow("negativ") << -1;
+    }
+    void manglendeLinje() {
+        QFETCH(int, linje);
+        const TOptionsFil f(QStringList{"1", "2"});
+        try {
+            f.tekst(linje);
+            QFAIL("ingen indeksfejl");
+        } catch (const TIndeksFejl& e) {
+            QCOMPARE(e.tekst(), QStringLiteral("Linje %1 mangler i filen").arg(linje));
+        }
+        QVERIFY_THROWS_EXCEPTION(TIndeksFejl, f.heltal(linje));
+        QVERIFY_THROWS_EXCEPTION(TIndeksFejl, f.tal(linje));
+        QVERIFY_THROWS_EXCEPTION(TIndeksFejl, f.flag(linje));
+    }
+
+    void ikkeEtTal() {
+        const TOptionsFil f(QStringList{"abc", "1.5", "1,5"});
+        QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, f.heltal(1));
+        QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, f.tal(1));
+        QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, f.tal(2)); // decimal point is not the format
+        QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, f.heltal(3));
+        QCOMPARE(f.tal(3), 1.5);
+    }
+
+    void flag_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("sand");
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("tom") << "" << false;
+        QTest::newRow("2") << "2" << false;
+        QTest::newRow("blank foran") << " 1" << false;
+        QTest::newRow("blank efter") << "1 " << false;
+        QTest::newRow("ord") << "true" << false;
+    }
+    void flag() {
+        QFETCH(QString, tekst);
+        QFETCH(bool, sand);
+        QCOMPARE(TOptionsFil(QStringList{tekst}).flag(1), sand);
+    }
+
+    void linjeskiftITekstFlytterIkkeLinjer() {
+        TOptionsSkriver s;
+        s.tekst(QStringLiteral("a\r\nb"));
+        s.flag(true);
+        QCOMPARE(s.linjer(), (QStringList{"a  b", "1"}));
+    }
+
+    void manglendeMappeVedSkrivning() {
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("Egenskaber/grafer.txt");
+        TOptionsSkriver s;
+        s.heltal(1);
+        try {
+            s.gem(sti);
+            QFAIL("ingen filfejl");
+        } catch (const TFilFejl& e) {
+            QCOMPARE(e.tekst(), QStringLiteral("Kan ikke skrive filen %1").arg(sti));
+        }
+        QVERIFY(!QFileInfo::exists(sti));
+        QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    void eksisterendeFilErstattesHelt() {
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("f.txt");
+        skrivBytes(sti, "1\r\n2\r\n3\r\n4\r\n");
+        TOptionsSkriver s;
+        s.heltal(9);
+        s.gem(sti);
+        QCOMPARE(indhold(sti), QByteArray("9\r\n"));
+    }
+
+    void laesFejl() {
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("findesikke.txt");
+        QVERIFY(!TOptionsFil::findes(sti));
+        QVERIFY(!TOptionsFil::findes(dir.path())); // a folder is not an options file
+        QVERIFY_THROWS_EXCEPTION(TFilFejl, TOptionsFil::laes(sti));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOptionsFil)
+#include "tst_optionsfil.moc"
