@@ -1,0 +1,280 @@
+// The expression line, the recording and its replay.
+#include "calc/regner.h"
+
+#include "calc/metaliste.h"
+#include "calc/regner_haandtering.h"
+#include "common/beskeder.h"
+#include "common/fejl.h"
+#include "common/taltekst.h"
+
+namespace {
+
+bool erCiffer(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool erSkifter(QChar c) {
+    return c == u'i' || c == u'h';
+}
+
+} // namespace
+
+// ---- Recording ---------------------------------------------------------------
+
+void TRegner::tilfoejKode(QChar c) {
+    gemHentEnter();
+    m_formel.tilfoej(c);
+}
+
+void TRegner::tilfoejKode(const QString& s) {
+    gemHentEnter();
+    m_formel.tilfoej(s);
+}
+
+// A result reached by Enter, and the task now goes on from it: its "=" is
+// recorded, so that a replay reaches the same result. The "=" key unchecks
+// Inv and Enter does not, so an Inv still checked is recorded after it.
+void TRegner::gemHentEnter() {
+    if (!m_enterResultat) return;
+    m_enterResultat = false;
+    m_formel.tilfoej(u'=');
+    if (m_inv) m_formel.tilfoej(u'i');
+}
+
+// The last code that is a key of its own; Inv and Hyp toggles do not count,
+// as they leave the value to act on unchanged.
+QChar TRegner::sidsteKode() const {
+    const QString& f = m_formel.tekst();
+    for (qsizetype i = f.size() - 1; i >= 0; --i)
+        if (!erSkifter(f[i])) return f[i];
+    return QChar();
+}
+
+void TRegner::setFormelString(const QString& tekst) {
+    Haandtering h(*this);
+    m_formel.saet(tekst);
+    m_enterResultat = false;
+    // A number being typed at the end of the text is what "Slet" removes.
+    qsizetype k = tekst.size();
+    while (k > 0 && (erCiffer(tekst[k - 1]) || tekst[k - 1] == u',' || tekst[k - 1] == u'.' ||
+                     tekst[k - 1] == u' '))
+        --k;
+    m_talStart = k;
+}
+
+// ---- Expression line -----------------------------------------------------------
+
+void TRegner::udskrivUdtext(QString S, bool erstatTal) {
+    if (m_FormelOn) return;
+    if (m_PknapNo == 500) {
+        // A function is applied: put its name around its operand.
+        if (m_knapNo == 11) {
+            // Every sign change leaves a code, so a replay repeats it.
+            tilfoejKode(u'f');
+        }
+        const QChar sidste = m_udText.isEmpty() ? QChar() : m_udText.back();
+        if (m_udText.isEmpty()) {
+            S = S + u'(' + m_display + u')';
+        } else if (sidste == u' ') {
+            S = S + u'(' + m_display + u')';
+            erstatTal = true;
+        } else if (sidste == u')') {
+            bool fejl = false;
+            const QString LastS = makeTekst(S, fejl);
+            if (!fejl) {
+                S = LastS.startsWith(u'(') ? S + LastS : S + u'(' + LastS + u')';
+                m_udText.chop(LastS.size());
+            }
+        } else if (erCiffer(sidste)) {
+            if (m_knapNo == 11) {
+                if (m_Dval > 0) {
+                    S = u'-' + m_Dstr;
+                    erstatTal = true;
+                } else {
+                    m_udText.chop(m_Dstr.size());
+                    S = m_Dstr.startsWith(u'-') ? m_Dstr.mid(1) : m_Dstr;
+                    erstatTal = false;
+                }
+            } else {
+                S = S + u'(' + m_display + u')';
+                erstatTal = true;
+            }
+        }
+    }
+    m_pDval = m_Dval;
+    m_pDstr = m_Dstr;
+    m_PknapNo = m_knapNo;
+    if (erstatTal && !m_display.isEmpty() && m_udText.endsWith(m_display))
+        m_udText.chop(m_display.size());
+    m_udText += S;
+    if (S == QLatin1String(" = ")) m_udText += getSeperatorS(m_Dstr);
+    m_formel.memoFoelger();
+}
+
+QString TRegner::makeTekst(const QString& S, bool& fejl) {
+    int dybde = 0;
+    qsizetype i = m_udText.size();
+    while (i > 0) {
+        const QChar c = m_udText[i - 1];
+        if (dybde == 0 && (c == u' ' || c == u'(')) break;
+        if (c == u')')
+            ++dybde;
+        else if (c == u'(')
+            --dybde;
+        --i;
+    }
+    if (dybde != 0) {
+        m_beskeder.information(S + u'\n' + QStringLiteral("Der er fejl i formuleringen."));
+        Ny(false);
+        fejl = true;
+        return QString();
+    }
+    fejl = false;
+    return m_udText.mid(i);
+}
+
+// Thousands grouping of a number text: "1234567,5" gives "1.234.567,5". Only
+// an integer part of plain digits is grouped (INF, 1E20 stay as they are).
+QString TRegner::getSeperatorS(const QString& tal) {
+    const qsizetype komma = tal.indexOf(u',');
+    const QStringView hel = QStringView(tal).left(komma < 0 ? tal.size() : komma);
+    const bool negativ = hel.startsWith(u'-');
+    const QStringView cifre = negativ ? hel.mid(1) : hel;
+    for (QChar c : cifre)
+        if (!erCiffer(c)) return tal;
+    QString ud;
+    ud.reserve(tal.size() + cifre.size() / 3 + 1);
+    if (negativ) ud += u'-';
+    for (qsizetype k = 0; k < cifre.size(); ++k) {
+        if (k > 0 && (cifre.size() - k) % 3 == 0) ud += u'.';
+        ud += cifre[k];
+    }
+    if (komma >= 0) ud += QStringView(tal).mid(komma);
+    return ud;
+}
+
+bool TRegner::insertDval() {
+    if (m_ResOn) return true;
+    const QChar c = sidsteKode();
+    if (c.isNull()) return false;
+    if (c == u'*' || c == u'+' || c == u'-' || c == u'/') {
+        // The function applies to the value still shown after the operator.
+        udskrivUdtext(ValS(m_Dval), false);
+        return true;
+    }
+    return c == u')' || erCiffer(c) || c == u'^' || (c >= u'a' && c <= u'z');
+}
+
+// ---- Replay --------------------------------------------------------------------
+
+void TRegner::realiserFormel(const QString& aFormel) {
+    udfoerAfspilning(aFormel, false);
+}
+
+void TRegner::genafspilOptagelse(const QString& optagelse) {
+    udfoerAfspilning(optagelse, true);
+}
+
+void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
+    Haandtering h(*this);
+    // The text may be the recording itself, which the new task empties.
+    const QString tekst = tekstInd;
+    // Whatever happens (also an error thrown by a key), the replay ends.
+    struct Afslut {
+        TRegner& r;
+        bool foer;
+        ~Afslut() {
+            r.m_UdtrykGo = false;
+            r.m_fortryder = foer;
+        }
+    } afslut{*this, m_fortryder};
+
+    if (fortryd) {
+        m_hentetFoer = m_hentet;
+        m_hentIndex = 0;
+    }
+    m_fortryder = fortryd;
+    Ny(false);
+    if (tekst.isEmpty()) return;
+    m_UdtrykGo = true;
+    if (m_disOn && m_meta.antal() > 0 && !m_meta.sidsteLinje().isEmpty()) m_meta.tilfoej(QString());
+    for (const QChar c : tekst) {
+        if (c == u' ') continue;
+        if (fortryd) {
+            // The keys went on after an error they reported; so does the undo.
+            try {
+                FormKeyPress(c);
+            } catch (const TFejl&) {
+            }
+        } else {
+            FormKeyPress(c);
+        }
+        if (m_UdtrykGo) continue;
+        if (fortryd && !m_ukendtTegn) {
+            m_UdtrykGo = true;
+            continue;
+        }
+        m_beskeder.statusHint(QStringLiteral("Afbrudt"));
+        m_beskeder.information(QStringLiteral("Beregning afbrudt!\nDer er opstået en fejl.\n"
+                                              "Det kan skyldes ugyldige funktionsdata.\n"
+                                              "Eller det kan have sin årsag i ukendt tegn: ") +
+                               c);
+        return;
+    }
+    m_UdtrykGo = false;
+    if (m_disOn) m_meta.vaelgSidste();
+}
+
+void TRegner::beregnFormeltekst(const QString& tekst) {
+    Haandtering h(*this);
+    realiserFormel(tekst);
+    setFormelString(tekst);
+    m_formel.setMemo(tekst);
+}
+
+// The operator indicator's hook: writes the operator to the expression line.
+void TRegner::rmOperatorChange() {
+    if (m_FormelOn) return;
+    if (m_operator.isEmpty() || m_operator == QLatin1String("?")) return;
+    if (m_operator == QLatin1String("p")) {
+        // pi was entered
+        saetOperator(QString());
+        m_piOn = true;
+        return;
+    }
+    if (m_udText.isEmpty()) {
+        saetDstr(tal::generel(m_Dval));
+        udskrivUdtext(m_Dstr, false);
+    }
+    QString tekst;
+    switch (m_operator[0].unicode()) {
+    case u'%':
+        tekst = QStringLiteral(" % ");
+        break;
+    case u'*':
+        tekst = QStringLiteral(" * ");
+        break;
+    case u'+':
+        tekst = QStringLiteral(" + ");
+        break;
+    case u'-':
+        tekst = QStringLiteral(" - ");
+        break;
+    case u'/':
+        tekst = QStringLiteral(" / ");
+        break;
+    case u'=':
+        tekst = QStringLiteral(" = ");
+        break;
+    case u'^':
+        tekst = m_inversFunk ? QStringLiteral(" Rod ") : QStringLiteral("^");
+        break;
+    case u'm':
+        tekst = QStringLiteral(" Mod ");
+        break;
+    default:
+        break;
+    }
+    if (!tekst.isEmpty()) udskrivUdtext(tekst, false);
+    m_piOn = false;
+}
