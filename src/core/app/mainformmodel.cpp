@@ -1,0 +1,345 @@
+#include "app/mainformmodel.h"
+
+#include "calc/hukommelse.h"
+#include "calc/regner.h"
+#include "common/beskeder.h"
+#include "common/fejl.h"
+#include "common/optionsfil.h"
+#include "common/taltekst.h"
+#include "formula/udtryk.h"
+
+#include <cmath>
+
+TMainformModel::TMainformModel(const TProgramMapper& mapper, Beskeder& beskeder, TRegner& regner,
+                               THukommelse& hukommelse, TUdtryk& udtryk, QObject* parent)
+    : QObject(parent), m_mapper(mapper), m_beskeder(beskeder), m_regner(regner),
+      m_hukommelse(hukommelse), m_udtryk(udtryk)
+{
+    designName = standardTema();
+}
+
+int TMainformModel::sideBredde(int side)
+{
+    return side == RmSide ? 300 : 221;
+}
+
+void TMainformModel::FormCreate()
+{
+    // The formula file list joins here with the formula programs.
+    m_hukommelse.Hval = 0;
+    m_regner.metaAktivClick(true);
+    try {
+        HentOpt();
+        m_regner.Ny(false);
+    } catch (const TFejl& f) {
+        // The settings read before the bad line stay; the rest of the start-up
+        // steps are skipped, and the program runs on.
+        m_beskeder.fejl(f.tekst());
+    }
+    m_regner.setTastaturSynligt(erRegnerSide());
+    Q_EMIT aendret();
+}
+
+void TMainformModel::HentOpt()
+{
+    int gradIndex = m_regner.GradIndex();
+    if (TOptionsFil::findes(optFilnavn())) {
+        const TOptionsFil fil = TOptionsFil::laes(optFilnavn());
+        anvendDesign(fil.tekst(1));
+        gradIndex = fil.heltal(7);
+        m_regner.disDecimalerChange(fil.heltal(8));
+        m_regner.metaAktivClick(fil.flag(9));
+        m_regner.metaIndUdClick(fil.flag(10));
+        doShowHint = fil.flag(11);
+        hukFilantal = fil.heltal(12);
+        m_udtryk.setUPanelSynlig(fil.flag(13));
+        const int top = fil.heltal(2);
+        const int venstre = fil.heltal(3);
+        vinduesPos = QPoint(venstre, top);
+        centrer = false;
+        rmSide = fil.heltal(4);
+        formWidth = fil.heltal(5);
+        metaPanelSynlig = fil.flag(6);
+    } else {
+        rmSide = RmSide;
+        centrer = true;
+        metaPanelSynlig = false;
+        formWidth = 489;
+        gradIndex = 0;
+        m_regner.disDecimalerChange(0);
+        doShowHint = true;
+        hukFilantal = 16;
+        anvendDesign(standardTema());
+    }
+
+    miniMetaPanelSynlig = metaPanelSynlig;
+    switch (rmSide) {
+    case RmSide: visRmBoks(); break;
+    case AndengradsSide: visAndengradsBoks(); break;
+    case LigningerSide: visLigningerBoks(); break;
+    case FormelSide: visFormelBoks(); break;
+    case StatistikSide: visStatistikBoks(); break;
+    case RmSideX: visRmBoksX(); break;
+    default: break; // an unknown page number leaves the pages as they are
+    }
+    // Checking a radio button runs its click handler, which sets GradIndex.
+    if (gradIndex == 0)
+        m_regner.gradGraderClick();
+    else if (gradIndex == 1)
+        m_regner.gradRadianerClick();
+    else
+        m_regner.gradNygraderClick();
+    m_regner.disDecimalerChange(m_regner.decimalIndex());
+    m_regner.metaAktivClick(m_regner.disOn());
+    m_regner.metaIndUdClick(m_regner.UdskrivInOut());
+    if (hukFilantal < 8) hukFilantal = 8;
+    m_hukommelse.setFilantal(hukFilantal);
+    Q_EMIT aendret();
+}
+
+void TMainformModel::GemOpt() const
+{
+    TOptionsSkriver s;
+    s.tekst(designName);
+    s.heltal(vinduesPos.y());
+    s.heltal(vinduesPos.x());
+    s.heltal(rmSide);
+    s.heltal(formWidth);
+    s.flag(metaPanelSynlig);
+    s.heltal(m_regner.GradIndex());
+    s.heltal(m_regner.decimalIndex());
+    s.flag(m_regner.disOn());
+    s.flag(m_regner.UdskrivInOut());
+    s.flag(doShowHint);
+    s.heltal(hukFilantal);
+    s.flag(m_udtryk.uPanelSynlig());
+    s.gem(optFilnavn());
+}
+
+bool TMainformModel::FormCloseQuery()
+{
+    const bool kan = m_kanLukkes ? m_kanLukkes() : true;
+    if (!kan)
+        Q_EMIT visInfform(QStringLiteral("Der er en process i gang, så programmet kan ikke "
+                                         "lukkes.\rAfvendt til processen er er fuldført og prøv "
+                                         "igen."));
+    return kan;
+}
+
+void TMainformModel::FormClose()
+{
+    // The other windows write their options files here as they join the program.
+    try {
+        GemOpt();
+    } catch (const TFejl& f) {
+        m_beskeder.fejl(f.tekst());
+    }
+}
+
+void TMainformModel::saetKlientBredde(int bredde)
+{
+    // Every change of size runs the resize rule, also those made here.
+    if (bredde != klientBredde) FormResize(bredde);
+}
+
+void TMainformModel::FormResize(int nyKlientBredde)
+{
+    if (nyKlientBredde == klientBredde) return;
+    klientBredde = nyKlientBredde;
+    formWidth = nyKlientBredde;
+    Q_EMIT aendret();
+}
+
+void TMainformModel::visSide(int side)
+{
+    rmSide = side;
+    synligSide = side;
+    const bool regnerSide = erRegnerSide();
+    udBoxSynlig = regnerSide;
+    if (regnerSide) m_regner.visRmSideNulstil();
+    saetKlientBredde(metaPanelSynlig ? formWidth : sideBredde(side));
+    if (regnerSide) {
+        displayBlokSide = side;
+        vinkelKnapperSynlige = side == RmSide;
+    }
+    m_regner.setTastaturSynligt(regnerSide);
+    Q_EMIT aendret();
+}
+
+void TMainformModel::visRmBoks() { visSide(RmSide); }
+void TMainformModel::visRmBoksX() { visSide(RmSideX); }
+void TMainformModel::visAndengradsBoks() { visSide(AndengradsSide); }
+void TMainformModel::visLigningerBoks() { visSide(LigningerSide); }
+void TMainformModel::visFormelBoks() { visSide(FormelSide); }
+void TMainformModel::visStatistikBoks() { visSide(StatistikSide); }
+
+void TMainformModel::visRm2Click()
+{
+    if (m_uMemoFokus) {
+        setUMemoFokus(false);
+        Q_EMIT fokusTilForm();
+        return;
+    }
+    if (synligSide != RmSide) visRmBoks();
+}
+
+void TMainformModel::visStandardClick()
+{
+    if (synligSide != RmSideX) visRmBoksX();
+}
+
+void TMainformModel::visGrafboks1Click()
+{
+    Q_EMIT vinduesOenske(QStringLiteral("grafform"));
+}
+
+void TMainformModel::metaVisClick()
+{
+    if (metaPanelSynlig) {
+        miniMetaPanelSynlig = false;
+        metaPanelSynlig = false;
+        saetKlientBredde(300);
+    } else {
+        saetKlientBredde(formWidth);
+        metaPanelSynlig = true;
+        miniMetaPanelSynlig = true;
+    }
+    Q_EMIT aendret();
+}
+
+qint32 TMainformModel::primtalFraVaerdi(double v)
+{
+    constexpr qint32 storst = 2147483647;
+    if (!(v <= storst)) return storst; // larger, or not a number
+    const double r = tal::rundHalvLige(v);
+    if (r < 3) return storst;
+    return static_cast<qint32>(r);
+}
+
+void TMainformModel::Button1Click()
+{
+    Q_EMIT primtalOenskes(primtalFraVaerdi(m_regner.Dval()));
+}
+
+void TMainformModel::showHint(const QString& hint)
+{
+    if (!doShowHint) return;
+    const qsizetype streg = hint.indexOf(u'|');
+    const QString lang = streg >= 0 ? hint.mid(streg + 1) : hint;
+    if (lang == statusInfo) return;
+    statusInfo = lang;
+    Q_EMIT aendret();
+}
+
+void TMainformModel::knapBogstav(const QString& bogstav)
+{
+    if (bogstav == statusBogstav) return;
+    statusBogstav = bogstav;
+    Q_EMIT aendret();
+}
+
+void TMainformModel::setUMemoFokus(bool fokus)
+{
+    m_uMemoFokus = fokus;
+    m_regner.setUMemoFokus(fokus);
+}
+
+bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods)
+{
+    const bool ctrl = mods & Qt::ControlModifier;
+    switch (qtKey) {
+    case Qt::Key_F2: visAndengrads1Click(); return true;
+    case Qt::Key_F3: visLigninger1Click(); return true;
+    case Qt::Key_F4: visFormel1Click(); return true;
+    case Qt::Key_F5: visStatistik1Click(); return true;
+    case Qt::Key_F6: visGrafboks1Click(); return true;
+    case Qt::Key_F7: visRm2Click(); return true;
+    case Qt::Key_F8: visStandardClick(); return true;
+    case Qt::Key_F10: mAfunkClick(); return true;
+    default: break;
+    }
+    if (ctrl && qtKey == Qt::Key_R) {
+        visRm2Click();
+        return true;
+    }
+
+    // The page-dependent keys: the pages' own new-task and compute keys join
+    // with their pages; the help topics are known already.
+    auto emne = [&](const char* e) {
+        if (qtKey != Qt::Key_F1) return false;
+        Information(QString::fromUtf8(e));
+        return true;
+    };
+    switch (synligSide) {
+    case StatistikSide: return emne("Statistik");
+    case FormelSide: return emne("Formelstruktur");
+    case AndengradsSide: return emne("Andengradsligning");
+    case LigningerSide: return emne("Ligninger");
+    case RmSide:
+    case RmSideX: return m_regner.FormKeyDown(qtKey, mods);
+    default: return false;
+    }
+}
+
+void TMainformModel::mAfunkClick() { Q_EMIT vinduesOenske(QStringLiteral("andetform")); }
+void TMainformModel::EgenskaberClick() { Q_EMIT vinduesOenske(QStringLiteral("egenskabsform")); }
+void TMainformModel::Strukturprogram1Click() { Q_EMIT vinduesOenske(QStringLiteral("strukturform")); }
+void TMainformModel::OmTavlix1Click() { Q_EMIT vinduesOenske(QStringLiteral("omform")); }
+
+const char* TMainformModel::hjemmesideAdresse() { return "https://www.tavlix.dk/"; }
+const char* TMainformModel::kritikAdresse() { return "https://www.tavlix.dk/kritik.html"; }
+
+void TMainformModel::SendKritikClick()
+{
+    Q_EMIT adresseOenskes(QString::fromLatin1(kritikAdresse()));
+}
+
+void TMainformModel::HjemmesidenClick()
+{
+    Q_EMIT adresseOenskes(QString::fromLatin1(hjemmesideAdresse()));
+}
+
+void TMainformModel::HelpInfo(const QString& struktur, const QString& emne)
+{
+    Q_EMIT informationOenskes(struktur, emne);
+}
+
+QStringList TMainformModel::temaNavne()
+{
+    // The platform's plain look first, then the program's own themes.
+    return {QStringLiteral("Windows"),
+            QStringLiteral("Aqua Light Slate"),
+            QStringLiteral("Carbon"),
+            QStringLiteral("Iceberg Classico"),
+            QStringLiteral("Sky"),
+            QStringLiteral("Smokey Quartz Kamri"),
+            QStringLiteral("Windows10 Clear Day"),
+            QStringLiteral("Windows11 Modern Light")};
+}
+
+QStringList TMainformModel::loadDesign(int* valgt) const
+{
+    const QStringList navne = temaNavne();
+    if (valgt) *valgt = static_cast<int>(navne.indexOf(designName));
+    return navne;
+}
+
+void TMainformModel::anvendDesign(const QString& navn)
+{
+    for (const QString& t : temaNavne()) {
+        if (t.compare(navn, Qt::CaseInsensitive) == 0) {
+            designName = t;
+            Q_EMIT designAendret(t);
+            return;
+        }
+    }
+    // An unknown name keeps the theme in effect, so the file is mended at closing.
+    throw TFejl(QStringLiteral("Temaet '%1' findes ikke").arg(navn));
+}
+
+void TMainformModel::newDesign(const QString& valgtNavn)
+{
+    if (valgtNavn.compare(designName, Qt::CaseInsensitive) == 0) return;
+    Q_EMIT lukVinduerForTema();
+    anvendDesign(valgtNavn);
+}

@@ -1,0 +1,161 @@
+#pragma once
+// The application frame: the main window's pages, the list panel, the status
+// bar, the main options file, themes and the rules for closing.
+//
+// The main window is the hub of the program. This model holds the frame's
+// state (which page is shown, how wide the window is, where it stands, which
+// theme is in effect) and runs the page operations, the list-panel toggle,
+// the panel keys and the "Menu" items. The calculator itself lives in
+// TRegner; the frame drives it through its public operations (new task,
+// angle mode, decimals, list switches) and reads the shown value for the
+// prime test. Views show this state and forward every event here.
+#include "app/programmapper.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QStringList>
+#include <functional>
+
+class Beskeder;
+class TRegner;
+class THukommelse;
+class TUdtryk;
+
+class TMainformModel : public QObject {
+    Q_OBJECT
+public:
+    // Page numbers as stored in the options file (`rmSide`).
+    enum Side {
+        IngenSide = -1,
+        RmSide = 0,
+        AndengradsSide = 1,
+        LigningerSide = 2,
+        FormelSide = 3,
+        StatistikSide = 4,
+        RmSideX = 100,
+    };
+
+    TMainformModel(const TProgramMapper& mapper, Beskeder& beskeder, TRegner& regner,
+                   THukommelse& hukommelse, TUdtryk& udtryk, QObject* parent = nullptr);
+
+    // Program folders.
+    const TProgramMapper& mapper() const { return m_mapper; }
+    const QString& programdir() const { return m_mapper.programdir; }
+    const QString& formeldir() const { return m_mapper.formeldir; }
+    const QString& optDir() const { return m_mapper.optDir; }
+    const QString& optFilnavn() const { return m_mapper.optFilnavn; }
+    const QString& strukturDir() const { return m_mapper.strukturDir; }
+
+    // Frame state.
+    int rmSide = RmSide;
+    int formWidth = 489;
+    QString designName;
+    bool doShowHint = true;
+    int hukFilantal = 16;
+
+    // What the view shows.
+    int synligSide = RmSide;      // the one page shown
+    int displayBlokSide = RmSide; // calculator page holding the display and menu blocks
+    bool vinkelKnapperSynlige = true;
+    bool udBoxSynlig = true;       // the expression line
+    bool metaPanelSynlig = false;  // the list panel
+    bool miniMetaPanelSynlig = false;
+    int klientBredde = 300;        // the window's client width
+    bool centrer = false;          // centre the window on the desktop
+    QPoint vinduesPos{0, 0};       // left, top of the window
+    QString statusBogstav;         // status-bar field 2: key letter under the mouse
+    QString statusInfo;            // status-bar field 4: long hint under the mouse
+
+    static int sideBredde(int side);
+
+    // Start-up and closing.
+    void FormCreate();
+    void HentOpt();
+    void GemOpt() const;
+    bool FormCloseQuery();
+    void FormClose();
+    void FormResize(int nyKlientBredde);
+    void flyttet(QPoint pos) { vinduesPos = pos; }
+
+    // Pages.
+    void visRmBoks();
+    void visRmBoksX();
+    void visAndengradsBoks();
+    void visLigningerBoks();
+    void visFormelBoks();
+    void visStatistikBoks();
+    void visRm2Click();
+    void visStandardClick();
+    void visAndengrads1Click() { visAndengradsBoks(); }
+    void visLigninger1Click() { visLigningerBoks(); }
+    void visFormel1Click() { visFormelBoks(); }
+    void visStatistik1Click() { visStatistikBoks(); }
+    void visGrafboks1Click();
+    void metaVisClick();
+    bool erRegnerSide() const { return synligSide == RmSide || synligSide == RmSideX; }
+
+    // The "Primtal" button.
+    static qint32 primtalFraVaerdi(double v);
+    void Button1Click();
+    // Tells whether the prime test allows closing (its window sets this up).
+    void setKanLukkes(std::function<bool()> f) { m_kanLukkes = std::move(f); }
+
+    // Hints and the status bar.
+    void showHint(const QString& hint);
+    void knapBogstav(const QString& bogstav);
+
+    // Keys common to every page and the page-dependent ones; true when acted.
+    bool FormKeyDown(int qtKey, Qt::KeyboardModifiers mods);
+    void setUMemoFokus(bool fokus);
+    bool uMemoHarFokus() const { return m_uMemoFokus; }
+
+    // The "Menu" items.
+    void InformationClick() { Information(QStringLiteral("Tavlix")); }
+    void EnhedsinformationClick() { Enhedsinformation(QStringLiteral("SI-enheder")); }
+    void mAfunkClick();
+    void EgenskaberClick();
+    void Strukturprogram1Click();
+    void SendKritikClick();
+    void HjemmesidenClick();
+    void OmTavlix1Click();
+    void Information(const QString& emne) { HelpInfo(QStringLiteral("Info.txt"), emne); }
+    void Enhedsinformation(const QString& emne)
+    {
+        HelpInfo(QStringLiteral("Enhedsinformation.txt"), emne);
+    }
+    void HelpInfo(const QString& struktur, const QString& emne);
+
+    // Themes.
+    static QStringList temaNavne();
+    static QString standardTema() { return QStringLiteral("Iceberg Classico"); }
+    // The theme names for the settings dialog and the index of the one in effect (-1 none).
+    QStringList loadDesign(int* valgt) const;
+    void newDesign(const QString& valgtNavn);
+
+    static const char* hjemmesideAdresse();
+    static const char* kritikAdresse();
+
+Q_SIGNALS:
+    void aendret();                       // the frame's layout or status bar changed
+    void designAendret(const QString& navn);
+    void fokusTilForm();                  // no control keeps the focus
+    void informationOenskes(const QString& struktur, const QString& emne);
+    void vinduesOenske(const QString& vindue); // a secondary window is asked for
+    void adresseOenskes(const QString& adresse);
+    void primtalOenskes(qint32 tal);
+    void visInfform(const QString& tekst); // modal message window
+    void lukVinduerForTema();
+
+private:
+    void saetKlientBredde(int bredde);
+    void visSide(int side);
+    void anvendDesign(const QString& navn);
+
+    TProgramMapper m_mapper;
+    Beskeder& m_beskeder;
+    TRegner& m_regner;
+    THukommelse& m_hukommelse;
+    TUdtryk& m_udtryk;
+    std::function<bool()> m_kanLukkes;
+    bool m_uMemoFokus = false;
+};

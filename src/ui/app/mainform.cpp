@@ -1,0 +1,464 @@
+#include "app/mainform.h"
+
+#include "app/ikoner.h"
+#include "app/mainformmodel.h"
+#include "calc/displaypanel.h"
+#include "calc/listepanel.h"
+#include "calc/regner.h"
+#include "calc/tastatur.h"
+#include "common/graense.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// Index in m_sider of a page number.
+int sideIndeks(int side)
+{
+    return side == TMainformModel::RmSideX ? 5 : side;
+}
+
+void navngiv(QWidget* w, const QString& navn, const QString& hint)
+{
+    w->setAccessibleName(navn);
+    if (!hint.isEmpty()) {
+        w->setToolTip(hint);
+        w->setAccessibleDescription(hint);
+    }
+}
+} // namespace
+
+Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukommelse,
+                     TMetaListe& meta, TUdtryk& udtryk, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_model(model), m_regner(regner), m_hukommelse(hukommelse), m_meta(meta), m_udtryk(udtryk)
+{
+    setObjectName(QStringLiteral("Tmainform"));
+    setWindowTitle(QStringLiteral("Tavlix"));
+
+    auto* central = new QWidget(this);
+    central->setFocusPolicy(Qt::StrongFocus); // the form itself takes the keys
+    auto* lodret = new QVBoxLayout(central);
+    lodret->setContentsMargins(0, 4, 0, 0);
+    lodret->setSpacing(2);
+
+    m_udBox = new QLineEdit(central);
+    m_udBox->setObjectName(QStringLiteral("udBox"));
+    m_udBox->setReadOnly(true);
+    m_udBox->setFocusPolicy(Qt::ClickFocus);
+    navngiv(m_udBox, QStringLiteral("Udtrykslinje"), QString());
+    auto* udRække = new QHBoxLayout;
+    udRække->setContentsMargins(4, 0, 4, 0);
+    udRække->addWidget(m_udBox);
+    lodret->addLayout(udRække);
+
+    auto* krop = new QHBoxLayout;
+    krop->setContentsMargins(0, 0, 0, 0);
+    krop->setSpacing(0);
+    lodret->addLayout(krop, 1);
+
+    m_displayPanel = new TDisplayPanel(regner, central);
+    m_menuPanel = lavMenuPanel();
+
+    m_sider[0] = lavSide(QStringLiteral("rmPanel"), 300,
+                         new TTastatur(regner, hukommelse, QStringLiteral("rmPanel"), central),
+                         &m_bundPanel[0]);
+    m_sider[5] = lavSide(QStringLiteral("rmPanelX"), 221,
+                         new TTastatur(regner, hukommelse, QStringLiteral("rmPanelX"), central),
+                         &m_bundPanel[1]);
+    m_sider[1] = lavTomSide(QStringLiteral("Andengradsligning"));
+    m_sider[1]->setObjectName(QStringLiteral("andengradsPanel"));
+    m_sider[2] = lavTomSide(QStringLiteral("To ligninger med to ubekendte"));
+    m_sider[2]->setObjectName(QStringLiteral("ligningerPanel"));
+    m_sider[3] = lavTomSide(QStringLiteral("Formler"));
+    m_sider[3]->setObjectName(QStringLiteral("formelPanel"));
+    m_sider[4] = lavTomSide(QStringLiteral("Statistik"));
+    m_sider[4]->setObjectName(QStringLiteral("statistikPanel"));
+    for (int i : {0, 5, 1, 2, 3, 4}) {
+        krop->addWidget(m_sider[i]);
+        m_sider[i]->setVisible(i == 0);
+    }
+
+    m_metaPanel = new TListePanel(regner, meta, udtryk, model, central);
+    m_metaPanel->setObjectName(QStringLiteral("metaPanel"));
+    m_metaPanel->setVisible(false);
+    krop->addWidget(m_metaPanel, 1);
+    setCentralWidget(central);
+
+    // The four status-bar fields.
+    auto* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    bar->setObjectName(QStringLiteral("infoBar"));
+    const char* faste[] = {"Genvej:", nullptr, "Info:", nullptr};
+    for (int i = 0; i < 4; ++i) {
+        m_status[i] = new QLabel(faste[i] ? QString::fromUtf8(faste[i]) : QString(), bar);
+        bar->addWidget(m_status[i], i == 3 ? 1 : 0);
+    }
+    m_status[1]->setMinimumWidth(24);
+    m_status[1]->setAccessibleName(QStringLiteral("Genvej"));
+    m_status[3]->setAccessibleName(QStringLiteral("Info"));
+    m_status[3]->setMinimumWidth(0);
+    m_status[3]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    connect(&model, &TMainformModel::aendret, this, &Tmainform::opdater);
+    connect(&model, &TMainformModel::fokusTilForm, this, &Tmainform::fjernFokus);
+    connect(&regner, &TRegner::fokusFjernes, this, &Tmainform::fjernFokus);
+    connect(&regner, &TRegner::aendret, this, [this] {
+        if (m_udBox->text() != m_regner.udText()) m_udBox->setText(m_regner.udText());
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
+        m_model.setUMemoFokus(nu && nu == static_cast<QWidget*>(m_metaPanel->uMemo()));
+    });
+    qApp->installEventFilter(this);
+
+    flytBlokke();
+    saetFastHoejde();
+    opdater();
+}
+
+Tmainform::~Tmainform()
+{
+    qApp->removeEventFilter(this);
+}
+
+QWidget* Tmainform::side(int nr) const
+{
+    const int i = sideIndeks(nr);
+    return i >= 0 && i < 6 ? m_sider[i] : nullptr;
+}
+
+QWidget* Tmainform::lavSide(const QString& navn, int bredde, QWidget* indhold,
+                            QWidget** bundHolder)
+{
+    auto* side = new QWidget(centralWidget() ? centralWidget() : indhold->parentWidget());
+    side->setObjectName(navn);
+    side->setProperty("egenBredde", bredde);
+    auto* l = new QVBoxLayout(side);
+    l->setContentsMargins(4, 2, 4, 2);
+    l->setSpacing(4);
+    auto* displayHolder = new QVBoxLayout;
+    displayHolder->setContentsMargins(0, 0, 0, 0);
+    l->addLayout(displayHolder);
+    m_displayHolder[navn == QLatin1String("rmPanel") ? 0 : 1] = displayHolder;
+    indhold->setParent(side);
+    l->addWidget(indhold, 1);
+    auto* bund = new QWidget(side);
+    bund->setObjectName(navn == QLatin1String("rmPanel") ? QStringLiteral("BundPanel")
+                                                         : QStringLiteral("bundpanelX"));
+    auto* bl = new QVBoxLayout(bund);
+    bl->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(bund);
+    l->addWidget(lavSideskift(navn == QLatin1String("rmPanel")));
+    *bundHolder = bund;
+    return side;
+}
+
+QWidget* Tmainform::lavTomSide(const QString& overskrift)
+{
+    auto* side = new QWidget(centralWidget());
+    side->setProperty("egenBredde", 221);
+    auto* l = new QVBoxLayout(side);
+    l->setContentsMargins(4, 2, 4, 2);
+    l->setSpacing(4);
+    auto* top = new QHBoxLayout;
+    auto* titel = new QLabel(overskrift, side);
+    QFont f = titel->font();
+    f.setBold(true);
+    titel->setFont(f);
+    titel->setWordWrap(true);
+    top->addWidget(titel, 1);
+    auto* vis = new QPushButton(QStringLiteral(">"), side);
+    vis->setFocusPolicy(Qt::NoFocus);
+    vis->setFixedWidth(28);
+    navngiv(vis, QStringLiteral(">"), QStringLiteral("Vis/skjul udskrift vindue"));
+    connect(vis, &QPushButton::clicked, this, [this] { m_model.metaVisClick(); });
+    top->addWidget(vis);
+    l->addLayout(top);
+    l->addStretch(1);
+    l->addWidget(lavSideskift(false));
+    return side;
+}
+
+QWidget* Tmainform::lavSideskift(bool medBogstaver)
+{
+    auto* bar = new QWidget;
+    auto* l = new QHBoxLayout(bar);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    struct Knap {
+        QIcon ikon;
+        const char* caption;
+        const char* hint;
+        const char* bogstav;
+        void (TMainformModel::*handling)();
+    };
+    const Knap knapper[] = {
+        {ikoner::lommeregner(), "", "Tavlix", "F7", &TMainformModel::visRm2Click},
+        {ikoner::simpelLommeregner(), "", "Simpel lommeregner", "F8",
+         &TMainformModel::visStandardClick},
+        {QIcon(), "x^2", "Andengradsligning", "F2", &TMainformModel::visAndengrads1Click},
+        {QIcon(), "x-y", "To ligninger med to ubekendte", "F3",
+         &TMainformModel::visLigninger1Click},
+        {QIcon(), "[0]", "Formler", "F4", &TMainformModel::visFormel1Click},
+        {QIcon(), "n=0", "Statistik", "F5", &TMainformModel::visStatistik1Click},
+        {ikoner::graf(), "", "Grafboks", "F6", &TMainformModel::visGrafboks1Click},
+    };
+    for (const Knap& k : knapper) {
+        auto* b = new QToolButton(bar);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoRaise(false);
+        b->setText(QString::fromUtf8(k.caption));
+        if (!k.ikon.isNull()) {
+            b->setIcon(k.ikon);
+            b->setIconSize(QSize(18, 18));
+        }
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        b->setMinimumWidth(24);
+        b->setFixedHeight(26);
+        const QString hint = QString::fromUtf8(k.hint);
+        navngiv(b, k.caption[0] ? QString::fromUtf8(k.caption) : hint, hint);
+        if (medBogstaver) b->setProperty("tastBogstav", QString::fromUtf8(k.bogstav));
+        const auto handling = k.handling;
+        connect(b, &QToolButton::clicked, this,
+                [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
+        l->addWidget(b);
+    }
+    return bar;
+}
+
+QWidget* Tmainform::lavMenuPanel()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("menuPanel"));
+    auto* l = new QHBoxLayout(panel);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(4);
+
+    auto* menuKnap = new QToolButton(panel);
+    menuKnap->setObjectName(QStringLiteral("Button2"));
+    menuKnap->setText(QStringLiteral("Menu"));
+    menuKnap->setPopupMode(QToolButton::InstantPopup);
+    menuKnap->setFocusPolicy(Qt::NoFocus);
+    menuKnap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    menuKnap->setFixedHeight(26);
+    navngiv(menuKnap, QStringLiteral("Menu"), QString());
+
+    m_menuPU = new QMenu(menuKnap);
+    m_menuPU->setObjectName(QStringLiteral("menuPU"));
+    struct Punkt {
+        const char* caption;
+        const char* genvej;
+        void (TMainformModel::*handling)();
+        bool stregEfter;
+    };
+    const Punkt punkter[] = {
+        {"Information...", "F1", &TMainformModel::InformationClick, false},
+        {"Enhedsinformation...", nullptr, &TMainformModel::EnhedsinformationClick, true},
+        {"Andre funktioner...", "F10", &TMainformModel::mAfunkClick, true},
+        {"Egenskaber...", nullptr, &TMainformModel::EgenskaberClick, false},
+        {"Strukturprogram...", nullptr, &TMainformModel::Strukturprogram1Click, true},
+        {"Send Kritik...", nullptr, &TMainformModel::SendKritikClick, false},
+        {"Hjemmesiden...", nullptr, &TMainformModel::HjemmesidenClick, true},
+        {"Om Tavlix...", nullptr, &TMainformModel::OmTavlix1Click, false},
+    };
+    for (const Punkt& p : punkter) {
+        // The shortcut is only shown: the window's key handler acts on it.
+        QString tekst = QString::fromUtf8(p.caption);
+        if (p.genvej) tekst += QLatin1Char('\t') + QString::fromLatin1(p.genvej);
+        QAction* a = m_menuPU->addAction(tekst);
+        const auto handling = p.handling;
+        connect(a, &QAction::triggered, this,
+                [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
+        if (p.stregEfter) m_menuPU->addSeparator();
+    }
+    menuKnap->setMenu(m_menuPU);
+    l->addWidget(menuKnap, 3);
+
+    auto* primtal = new QPushButton(QStringLiteral("Primtal"), panel);
+    primtal->setObjectName(QStringLiteral("Button1"));
+    primtal->setFocusPolicy(Qt::NoFocus);
+    primtal->setFixedHeight(26);
+    navngiv(primtal, QStringLiteral("Primtal"), QStringLiteral("Undersøg for primtal"));
+    connect(primtal, &QPushButton::clicked, this,
+            [this] { vedGraensen(this, [&] { m_model.Button1Click(); }); });
+    l->addWidget(primtal, 3);
+
+    auto* vis = new QPushButton(QStringLiteral(">"), panel);
+    vis->setObjectName(QStringLiteral("metaVis"));
+    vis->setFocusPolicy(Qt::NoFocus);
+    vis->setFixedSize(28, 26);
+    navngiv(vis, QStringLiteral(">"), QStringLiteral("Vis/skjul udskrift vindue"));
+    connect(vis, &QPushButton::clicked, this, [this] { m_model.metaVisClick(); });
+    l->addWidget(vis);
+    return panel;
+}
+
+void Tmainform::flytBlokke()
+{
+    const int side = m_model.displayBlokSide;
+    if (side == m_blokSide) return;
+    m_blokSide = side;
+    const int i = side == TMainformModel::RmSideX ? 1 : 0;
+    m_displayHolder[i]->addWidget(m_displayPanel);
+    m_bundPanel[i]->layout()->addWidget(m_menuPanel);
+    m_displayPanel->setSide(side);
+}
+
+void Tmainform::saetFastHoejde()
+{
+    // The window's height is fixed at what the calculator page needs.
+    centralWidget()->layout()->activate();
+    const int h = std::max(sizeHint().height(), 440);
+    setFixedHeight(h);
+    setMinimumWidth(221);
+}
+
+void Tmainform::opdater()
+{
+    if (m_opdaterer) return;
+    m_opdaterer = true;
+    const int synlig = m_model.synligSide;
+    flytBlokke();
+    m_displayPanel->setVinkelKnapperSynlige(m_model.vinkelKnapperSynlige);
+    for (int nr : {0, 1, 2, 3, 4, 100}) {
+        QWidget* s = m_sider[sideIndeks(nr)];
+        s->setVisible(nr == synlig);
+        // With the list shown the page keeps its own width at the left edge;
+        // otherwise it fills the window.
+        if (m_model.metaPanelSynlig) {
+            s->setFixedWidth(s->property("egenBredde").toInt());
+        } else {
+            s->setMinimumWidth(0);
+            s->setMaximumWidth(QWIDGETSIZE_MAX);
+        }
+    }
+    m_udBox->parentWidget()->layout();
+    m_udBox->setVisible(m_model.udBoxSynlig);
+    m_metaPanel->setVisible(m_model.metaPanelSynlig);
+    m_metaPanel->setKnapbarSynlig(m_model.miniMetaPanelSynlig);
+    if (width() != m_model.klientBredde) resize(m_model.klientBredde, height());
+    m_status[1]->setText(m_model.statusBogstav);
+    m_status[3]->setText(m_model.statusInfo);
+    m_opdaterer = false;
+}
+
+void Tmainform::placer()
+{
+    if (m_model.centrer) {
+        const QRect skærm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+        move(skærm.center() - QPoint(width() / 2, height() / 2));
+    } else {
+        move(m_model.vinduesPos);
+    }
+    m_placeret = true;
+    m_model.flyttet(pos());
+}
+
+void Tmainform::fjernFokus()
+{
+    if (QWidget* c = centralWidget()) c->setFocus(Qt::OtherFocusReason);
+}
+
+void Tmainform::resizeEvent(QResizeEvent* ev)
+{
+    QMainWindow::resizeEvent(ev);
+    if (!m_opdaterer) m_model.FormResize(width());
+}
+
+void Tmainform::moveEvent(QMoveEvent* ev)
+{
+    QMainWindow::moveEvent(ev);
+    if (m_placeret) m_model.flyttet(pos());
+}
+
+void Tmainform::closeEvent(QCloseEvent* ev)
+{
+    if (!m_model.FormCloseQuery()) {
+        ev->ignore();
+        return;
+    }
+    vedGraensen(this, [&] { m_model.FormClose(); });
+    ev->accept();
+}
+
+void Tmainform::changeEvent(QEvent* ev)
+{
+    QMainWindow::changeEvent(ev);
+    // When the window becomes active, no control keeps the focus, so keys reach the form.
+    if (ev->type() == QEvent::ActivationChange && isActiveWindow() && !m_model.uMemoHarFokus())
+        fjernFokus();
+}
+
+bool Tmainform::tastTryk(QObject*, QKeyEvent* ev)
+{
+    bool handlet = false;
+    vedGraensen(this, [&] { handlet = m_model.FormKeyDown(ev->key(), ev->modifiers()); });
+    if (!m_model.erRegnerSide() || m_model.uMemoHarFokus()) return false;
+    if (handlet) return true;
+
+    QChar tegn;
+    switch (ev->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: tegn = QChar(13); break;
+    case Qt::Key_Backspace: tegn = QChar(8); break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return false;
+    default:
+        if (ev->text().isEmpty()) return false;
+        tegn = ev->text().at(0);
+    }
+    vedGraensen(this, [&] { m_regner.FormKeyPress(tegn); });
+    return true;
+}
+
+bool Tmainform::eventFilter(QObject* obj, QEvent* ev)
+{
+    auto* w = qobject_cast<QWidget*>(obj);
+    if (!w || w->window() != this) return QMainWindow::eventFilter(obj, ev);
+    switch (ev->type()) {
+    case QEvent::KeyPress: {
+        // Only at the first receiver: an ignored key travels up the parents
+        // as the same event object. The next press (even at the same address)
+        // differs in its key or time, and a release clears the mark.
+        auto* tast = static_cast<QKeyEvent*>(ev);
+        const TastMaerke maerke{ev, tast->key(), tast->timestamp()};
+        if (maerke == m_tastMaerke) break;
+        m_tastMaerke = maerke;
+        return tastTryk(obj, tast);
+    }
+    case QEvent::KeyRelease:
+        m_tastMaerke = {};
+        break;
+    case QEvent::Enter: {
+        QWidget* h = w;
+        while (h && h != this && h->toolTip().isEmpty()) h = h->parentWidget();
+        m_model.showHint(h && h != this ? h->toolTip() : QString());
+        const QVariant bogstav = w->property("tastBogstav");
+        if (bogstav.isValid()) m_model.knapBogstav(bogstav.toString());
+        break;
+    }
+    case QEvent::Leave:
+        if (w->property("tastBogstav").isValid()) m_model.knapBogstav(QString());
+        break;
+    case QEvent::MouseButtonRelease: {
+        const QVariant emne = w->property("hjaelpEmne");
+        if (emne.isValid() && static_cast<QMouseEvent*>(ev)->button() == Qt::RightButton)
+            vedGraensen(this, [&] { m_model.Information(emne.toString()); });
+        break;
+    }
+    default: break;
+    }
+    return QMainWindow::eventFilter(obj, ev);
+}

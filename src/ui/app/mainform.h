@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the expression line, six pages of which one is shown, the
+// list panel and the status bar. It shows TMainformModel's state and forwards
+// every event to the models; all keys reach the window's handlers first.
+#include <QMainWindow>
+#include <QPointer>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QBoxLayout;
+class QVBoxLayout;
+class TMainformModel;
+class TRegner;
+class THukommelse;
+class TMetaListe;
+class TUdtryk;
+class TDisplayPanel;
+class TTastatur;
+class TListePanel;
+
+class Tmainform : public QMainWindow {
+    Q_OBJECT
+public:
+    Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukommelse, TMetaListe& meta,
+              TUdtryk& udtryk, QWidget* parent = nullptr);
+    ~Tmainform() override;
+
+    // Pages by number (TMainformModel::Side).
+    QWidget* side(int nr) const;
+    QWidget* menuPanel() const { return m_menuPanel; }
+    TDisplayPanel* displayPanel() const { return m_displayPanel; }
+    TListePanel* metaPanel() const { return m_metaPanel; }
+    QLineEdit* udBox() const { return m_udBox; }
+    QMenu* menuPU() const { return m_menuPU; }
+    // Puts the window where the options say, or centres it; call before show().
+    void placer();
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+    void resizeEvent(QResizeEvent* ev) override;
+    void moveEvent(QMoveEvent* ev) override;
+    void closeEvent(QCloseEvent* ev) override;
+    void changeEvent(QEvent* ev) override;
+
+private:
+    QWidget* lavSide(const QString& navn, int bredde, QWidget* indhold, QWidget** bundHolder);
+    QWidget* lavSideskift(bool medBogstaver);
+    QWidget* lavMenuPanel();
+    QWidget* lavTomSide(const QString& overskrift);
+    void opdater();
+    void flytBlokke();
+    bool tastTryk(QObject* obj, QKeyEvent* ev);
+    void fjernFokus();
+    void saetFastHoejde();
+
+    TMainformModel& m_model;
+    TRegner& m_regner;
+    THukommelse& m_hukommelse;
+    TMetaListe& m_meta;
+    TUdtryk& m_udtryk;
+
+    QLineEdit* m_udBox = nullptr;
+    QWidget* m_sider[6] = {};
+    QWidget* m_bundPanel[2] = {};   // the calculator pages' slots for the menu block
+    QVBoxLayout* m_displayHolder[2] = {};
+    TDisplayPanel* m_displayPanel = nullptr;
+    QWidget* m_menuPanel = nullptr;
+    QMenu* m_menuPU = nullptr;
+    TListePanel* m_metaPanel = nullptr;
+    QLabel* m_status[4] = {};
+    struct TastMaerke {
+        const QEvent* event = nullptr;
+        int key = 0;
+        quint64 tid = 0;
+        bool operator==(const TastMaerke&) const = default;
+    };
+    TastMaerke m_tastMaerke; // the key press being handled
+    int m_blokSide = -2;
+    bool m_placeret = false;
+    bool m_opdaterer = false;
+};

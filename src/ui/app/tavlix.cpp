@@ -1,0 +1,41 @@
+#include "app/tavlix.h"
+
+#include "app/mainform.h"
+#include "app/temaer.h"
+#include "info/infform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
+    : m_app(app), m_qtBeskeder([this]() -> QWidget* { return m_mainform.get(); }),
+      m_beskeder(beskeder ? *beskeder : m_qtBeskeder),
+      m_regner(m_beskeder, m_meta, m_hukommelse), m_udtryk(m_regner, m_meta),
+      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk)
+{
+    connect(&m_model, &TMainformModel::designAendret, this,
+            [this](const QString& navn) { temaer::anvend(m_app, navn); });
+    connect(&m_model, &TMainformModel::adresseOenskes, this,
+            [](const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); });
+    m_qtBeskeder.hintModtager = [this](const QString& hint) { m_model.showHint(hint); };
+
+    // The windows, in start-up order. The main window's creation reads its
+    // options; the later windows join here as the program grows.
+    m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
+    m_model.FormCreate();
+    m_infform = std::make_unique<Tinfform>(m_mainform.get());
+
+    connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
+        m_infform->insertTekst(tekst);
+        m_infform->exec();
+    });
+}
+
+Tavlix::~Tavlix() = default;
+
+void Tavlix::vis()
+{
+    m_mainform->placer();
+    m_mainform->show();
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The application object: creates the models in start-up order, gives each
+// the references it needs, and then creates the windows in the same order.
+// There are no global windows; everything is reached through this object.
+#include "app/mainformmodel.h"
+#include "calc/hukommelse.h"
+#include "calc/metaliste.h"
+#include "calc/regner.h"
+#include "common/qtbeskeder.h"
+#include "formula/udtryk.h"
+
+#include <QObject>
+#include <memory>
+
+class QApplication;
+class Tmainform;
+class Tinfform;
+
+class Tavlix : public QObject {
+    Q_OBJECT
+public:
+    // `programdir` is the data folder; tests pass a temporary one, and may
+    // pass their own Beskeder so that no dialog is shown.
+    Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder = nullptr);
+    ~Tavlix() override;
+
+    // Puts the main window in place and shows it.
+    void vis();
+
+    TMainformModel& model() { return m_model; }
+    TRegner& regner() { return m_regner; }
+    THukommelse& hukommelse() { return m_hukommelse; }
+    TMetaListe& meta() { return m_meta; }
+    TUdtryk& udtryk() { return m_udtryk; }
+    Tmainform& mainform() { return *m_mainform; }
+    Tinfform& infform() { return *m_infform; }
+
+private:
+    QApplication& m_app;
+    TQtBeskeder m_qtBeskeder;
+    Beskeder& m_beskeder;
+    TMetaListe m_meta;
+    THukommelse m_hukommelse;
+    TRegner m_regner;
+    TUdtryk m_udtryk;
+    TMainformModel m_model;
+    std::unique_ptr<Tmainform> m_mainform;
+    std::unique_ptr<Tinfform> m_infform;
+};

@@ -1,0 +1,252 @@
+#include "calc/listepanel.h"
+
+#include "app/ikoner.h"
+#include "app/mainformmodel.h"
+#include "calc/metaliste.h"
+#include "calc/metalistemodel.h"
+#include "calc/regner.h"
+#include "common/graense.h"
+#include "formula/udtryk.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+void navngiv(QWidget* w, const QString& navn, const QString& hint)
+{
+    w->setAccessibleName(navn);
+    if (!hint.isEmpty()) {
+        w->setToolTip(hint);
+        w->setAccessibleDescription(hint);
+    }
+}
+
+QToolButton* knap(QWidget* parent, const QString& tekst, const QIcon& ikon, const QString& navn,
+                  const QString& hint)
+{
+    auto* b = new QToolButton(parent);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setText(tekst);
+    if (!ikon.isNull()) {
+        b->setIcon(ikon);
+        b->setIconSize(QSize(18, 18));
+    }
+    b->setFixedHeight(26);
+    b->setMinimumWidth(30);
+    navngiv(b, navn, hint);
+    return b;
+}
+} // namespace
+
+TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
+                         TMainformModel& ramme, QWidget* parent)
+    : QWidget(parent), m_regner(regner), m_meta(meta), m_udtryk(udtryk), m_ramme(ramme)
+{
+    setMinimumWidth(0);
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(2, 2, 4, 2);
+    l->setSpacing(4);
+
+    // The button bar.
+    m_knapbar = new QWidget(this);
+    m_knapbar->setObjectName(QStringLiteral("miniMetaPanel"));
+    auto* bl = new QHBoxLayout(m_knapbar);
+    bl->setContentsMargins(0, 0, 0, 0);
+    bl->setSpacing(3);
+    auto* slet = knap(m_knapbar, QString(), ikoner::sletListe(), QStringLiteral("Slet liste"),
+                      QStringLiteral("Slet data fra listen"));
+    slet->setObjectName(QStringLiteral("metaslet"));
+    connect(slet, &QToolButton::clicked, this,
+            [this] { vedGraensen(this, [&] { m_regner.metaSletClick(); }); });
+    auto* gentag = knap(m_knapbar, QStringLiteral("[G]"), QIcon(), QStringLiteral("[G]"),
+                        QStringLiteral("Gentag formel forløbet"));
+    gentag->setObjectName(QStringLiteral("metaGentag"));
+    gentag->setEnabled(false); // formula programs are not in the program yet
+    auto* memoKnap = knap(m_knapbar, QString(), ikoner::udtryksvindue(),
+                          QStringLiteral("Udtryksvindue"),
+                          QStringLiteral("Åben eller luk udtryksvinduet"));
+    memoKnap->setObjectName(QStringLiteral("uMemoKnap"));
+    connect(memoKnap, &QToolButton::clicked, this,
+            [this] { vedGraensen(this, [&] { m_udtryk.uMemoKnapClick(); }); });
+    m_vis = new QCheckBox(QStringLiteral("Vis"), m_knapbar);
+    m_vis->setObjectName(QStringLiteral("metaAktiv"));
+    m_vis->setFocusPolicy(Qt::NoFocus);
+    navngiv(m_vis, QStringLiteral("Vis"), QStringLiteral("Vis beregninger i listen"));
+    connect(m_vis, &QCheckBox::clicked, this,
+            [this](bool c) { vedGraensen(this, [&] { m_regner.metaAktivClick(c); }); });
+    m_indUd = new QCheckBox(QStringLiteral("I-U"), m_knapbar);
+    m_indUd->setObjectName(QStringLiteral("metaIndUd"));
+    m_indUd->setFocusPolicy(Qt::NoFocus);
+    navngiv(m_indUd, QStringLiteral("I-U"), QStringLiteral("Vis med in-ud funktion"));
+    connect(m_indUd, &QCheckBox::clicked, this,
+            [this](bool c) { vedGraensen(this, [&] { m_regner.metaIndUdClick(c); }); });
+    for (QWidget* w : {static_cast<QWidget*>(slet), static_cast<QWidget*>(gentag),
+                       static_cast<QWidget*>(memoKnap), static_cast<QWidget*>(m_vis),
+                       static_cast<QWidget*>(m_indUd)})
+        bl->addWidget(w);
+    bl->addStretch(1);
+    l->addWidget(m_knapbar);
+
+    // The calculation list.
+    m_metaBox = new QListView(this);
+    m_metaBox->setObjectName(QStringLiteral("metaBox"));
+    navngiv(m_metaBox, QStringLiteral("Beregninger"), QString());
+    m_listeModel = new TMetaListeModel(m_meta, this);
+    m_metaBox->setModel(m_listeModel);
+    m_metaBox->setItemDelegate(new TMetaLinjeTegner(m_metaBox));
+    m_metaBox->setUniformItemSizes(true);
+    m_metaBox->setFocusPolicy(Qt::ClickFocus);
+    m_metaBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    l->addWidget(m_metaBox, 1);
+
+    // The expression window.
+    m_uPanel = new QWidget(this);
+    m_uPanel->setObjectName(QStringLiteral("uPanel"));
+    auto* ul = new QVBoxLayout(m_uPanel);
+    ul->setContentsMargins(0, 0, 0, 0);
+    ul->setSpacing(3);
+    auto* progKnapPanel = new QWidget(m_uPanel);
+    progKnapPanel->setObjectName(QStringLiteral("progKnapPanel"));
+    auto* pl = new QHBoxLayout(progKnapPanel);
+    pl->setContentsMargins(0, 0, 0, 0);
+    pl->setSpacing(3);
+
+    auto handling = [this](const QString& tekst, const QString& hint,
+                           const QList<QKeySequence>& genveje, auto&& udfoer) {
+        auto* a = new QAction(tekst, this);
+        a->setToolTip(hint);
+        a->setStatusTip(hint);
+        a->setShortcuts(genveje);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [this, udfoer] { vedGraensen(this, udfoer); });
+        return a;
+    };
+    m_aRydAlt = handling(QStringLiteral("Ryd alt"), QStringLiteral("Ryd alle data: Ctrl+Delete"),
+                         {QKeySequence(Qt::CTRL | Qt::Key_Delete)}, [this] { m_udtryk.aRydAlt(); });
+    m_aBeregn = handling(QStringLiteral("Beregn"), QStringLiteral("Beregn det skrevne udtryk"),
+                         {QKeySequence(Qt::Key_F9)}, [this] { m_udtryk.aBeregn(); });
+    m_aVis = handling(QStringLiteral("Vis"),
+                      QStringLiteral("Vis aktuelle beregning i formelsprog:  Ctrl+F"),
+                      {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_Insert)},
+                      [this] { m_udtryk.aVis(); });
+    m_newFormel = handling(QStringLiteral("Ryd til ny formel"), QString(),
+                           {QKeySequence(Qt::CTRL | Qt::Key_Home)},
+                           [this] { m_udtryk.newFormel(); });
+    m_insertFromDis = handling(QStringLiteral("Insæt fra display"), QString(), {}, [this] {
+        QTextCursor c = m_uMemo->textCursor();
+        const int start = c.selectionStart();
+        const int ny = m_udtryk.AinsertFromDis(start, c.selectionEnd() - start);
+        c = m_uMemo->textCursor();
+        c.setPosition(ny);
+        m_uMemo->setTextCursor(c);
+        m_uMemo->setFocus();
+    });
+
+    auto* hjaelp = knap(progKnapPanel, QStringLiteral("?"), QIcon(),
+                        QStringLiteral("Udtryk og formelsprog"),
+                        QStringLiteral("Udtryk og formelsprog"));
+    hjaelp->setObjectName(QStringLiteral("SpeedButton14"));
+    connect(hjaelp, &QToolButton::clicked, this, [this] {
+        vedGraensen(this, [&] { m_ramme.Information(QStringLiteral("Udtryk og formelsprog")); });
+    });
+    pl->addWidget(hjaelp);
+    struct Par {
+        QAction* a;
+        const char* navn;
+        const char* bogstav;
+    };
+    for (const Par& p : {Par{m_aRydAlt, "uNy", nullptr}, Par{m_aBeregn, "uBeregn", "F9"},
+                         Par{m_aVis, "visFormelStringKnap", nullptr}}) {
+        auto* b = new QToolButton(progKnapPanel);
+        b->setObjectName(QString::fromLatin1(p.navn));
+        b->setDefaultAction(p.a);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setFixedHeight(26);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        navngiv(b, p.a->text(), p.a->toolTip());
+        if (p.bogstav) b->setProperty("tastBogstav", QString::fromLatin1(p.bogstav));
+        pl->addWidget(b);
+    }
+    ul->addWidget(progKnapPanel);
+
+    m_uMemo = new QPlainTextEdit(m_uPanel);
+    m_uMemo->setObjectName(QStringLiteral("uMemo"));
+    m_uMemo->setTabChangesFocus(true);
+    m_uMemo->setFixedHeight(64);
+    navngiv(m_uMemo, QStringLiteral("Udtryksvindue"), QString());
+    m_uMemo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_uMemo, &QPlainTextEdit::customContextMenuRequested, this, &TListePanel::visMemoMenu);
+    connect(m_uMemo, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_saetterMemo) return;
+        m_udtryk.setUMemo(m_uMemo->toPlainText());
+    });
+    ul->addWidget(m_uMemo);
+    l->addWidget(m_uPanel);
+
+    connect(&m_regner, &TRegner::aendret, this, &TListePanel::opdater);
+    connect(&m_udtryk, &TUdtryk::aendret, this, &TListePanel::opdater);
+    connect(&m_meta, &TMetaListe::aendret, this, &TListePanel::opdater);
+    connect(&m_udtryk, &TUdtryk::uMemoFokusOenskes, this, [this] { m_uMemo->setFocus(); });
+    opdater();
+}
+
+QList<QAction*> TListePanel::handlinger() const
+{
+    return {m_aBeregn, m_aVis, m_aRydAlt, m_newFormel, m_insertFromDis};
+}
+
+void TListePanel::setKnapbarSynlig(bool synlig)
+{
+    m_knapbar->setVisible(synlig);
+}
+
+void TListePanel::visMemoMenu(const QPoint& p)
+{
+    QMenu m(m_uMemo);
+    m.setObjectName(QStringLiteral("uMemoPU"));
+    m.setToolTipsVisible(true);
+    m.addAction(m_newFormel);
+    m.addAction(m_insertFromDis);
+    m.addSeparator();
+    QAction* alt = m.addAction(QStringLiteral("Select &All"), m_uMemo, &QPlainTextEdit::selectAll);
+    alt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    alt->setToolTip(QStringLiteral("Vælg alt: Ctrl + A"));
+    QAction* kopier = m.addAction(QStringLiteral("Kopier"), m_uMemo, &QPlainTextEdit::copy);
+    kopier->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    kopier->setEnabled(m_uMemo->textCursor().hasSelection());
+    QAction* indsaet = m.addAction(QStringLiteral("Indsæt"), m_uMemo, &QPlainTextEdit::paste);
+    indsaet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    indsaet->setEnabled(m_uMemo->canPaste());
+    m.exec(m_uMemo->mapToGlobal(p));
+}
+
+void TListePanel::opdater()
+{
+    m_vis->setChecked(m_regner.disOn());
+    m_indUd->setChecked(m_regner.UdskrivInOut());
+    m_uPanel->setVisible(m_udtryk.uPanelSynlig());
+    if (m_uMemo->toPlainText() != m_udtryk.uMemo()) {
+        m_saetterMemo = true;
+        m_uMemo->setPlainText(m_udtryk.uMemo());
+        m_uMemo->moveCursor(QTextCursor::End);
+        m_saetterMemo = false;
+    }
+    m_aBeregn->setEnabled(m_udtryk.aBeregnEnabled());
+    m_aVis->setEnabled(m_udtryk.aVisEnabled());
+    m_aRydAlt->setEnabled(m_udtryk.aRydAltEnabled());
+    m_newFormel->setEnabled(m_udtryk.newFormelEnabled());
+    if (m_meta.valgt >= 0 && m_meta.valgt < m_meta.antal()) {
+        const QModelIndex i = m_listeModel->index(m_meta.valgt);
+        m_metaBox->setCurrentIndex(i);
+        m_metaBox->scrollTo(i);
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The list panel beside the keypad: its button bar (clear, repeat, expression
+// window, "Vis", "I-U"), the calculation list drawn by the program, and
+// below it the expression window with its memo and actions.
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QListView;
+class QPlainTextEdit;
+class QToolButton;
+class TMainformModel;
+class TMetaListe;
+class TRegner;
+class TUdtryk;
+class TMetaListeModel;
+
+class TListePanel : public QWidget {
+    Q_OBJECT
+public:
+    TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMainformModel& ramme,
+                QWidget* parent = nullptr);
+
+    void setKnapbarSynlig(bool synlig);
+    QPlainTextEdit* uMemo() const { return m_uMemo; }
+    QListView* metaBox() const { return m_metaBox; }
+    QWidget* uPanel() const { return m_uPanel; }
+    // The expression window's actions; the main window owns their shortcuts,
+    // so they work while the panel is hidden too.
+    QList<QAction*> handlinger() const;
+
+private:
+    void opdater();
+    void visMemoMenu(const QPoint& p);
+
+    TRegner& m_regner;
+    TMetaListe& m_meta;
+    TUdtryk& m_udtryk;
+    TMainformModel& m_ramme;
+    TMetaListeModel* m_listeModel = nullptr;
+    QWidget* m_knapbar = nullptr;
+    QCheckBox* m_vis = nullptr;
+    QCheckBox* m_indUd = nullptr;
+    QListView* m_metaBox = nullptr;
+    QWidget* m_uPanel = nullptr;
+    QPlainTextEdit* m_uMemo = nullptr;
+    QAction* m_aBeregn = nullptr;
+    QAction* m_aVis = nullptr;
+    QAction* m_aRydAlt = nullptr;
+    QAction* m_newFormel = nullptr;
+    QAction* m_insertFromDis = nullptr;
+    bool m_saetterMemo = false;
+};

@@ -1,0 +1,54 @@
+#include "calc/metalistemodel.h"
+
+#include "calc/metaliste.h"
+
+#include <QPainter>
+
+TMetaListeModel::TMetaListeModel(TMetaListe& meta, QObject* parent)
+    : QAbstractListModel(parent), m_meta(meta)
+{
+    connect(&m_meta, &TMetaListe::aendret, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+int TMetaListeModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_meta.antal();
+}
+
+QVariant TMetaListeModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_meta.antal()) return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return m_meta.linjer.at(index.row());
+    return {};
+}
+
+void TMetaLinjeTegner::paint(QPainter* p, const QStyleOptionViewItem& opt,
+                             const QModelIndex& index) const
+{
+    const QRect r = opt.rect;
+    p->save();
+    p->fillRect(r, Qt::white);
+    p->setRenderHint(QPainter::Antialiasing);
+    p->setPen(Qt::NoPen);
+    p->setBrush(QColor(0xC0, 0xDC, 0xC0));
+    p->drawEllipse(QRect(r.left() + 2, r.top() + 4, 10, 10));
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setPen(Qt::black);
+    p->setFont(opt.font);
+    p->drawText(QRect(r.left() + 16, r.top() + 1, r.width() - 16, r.height() - 2),
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                index.data(Qt::DisplayRole).toString());
+    p->setPen(QColor(0xC0, 0xC0, 0xC0));
+    p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p->restore();
+}
+
+QSize TMetaLinjeTegner::sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const
+{
+    const QString t = index.data(Qt::DisplayRole).toString();
+    return {opt.fontMetrics.horizontalAdvance(t) + 20, 20};
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The event boundary: every view forwards user events to its model through
+// `vedGraensen`, so an error the model lets through (a number text that does
+// not convert, a file that cannot be written, a short options file) ends that
+// operation with an error box carrying the error's own text, and the program
+// goes on.
+#include "common/fejl.h"
+
+#include <QString>
+#include <exception>
+#include <functional>
+#include <utility>
+
+class QWidget;
+
+// Shows the application's standard error box (title "Fejl", OK button), or
+// hands the text to the receiver set with setFejlModtager (tests use that so
+// that no dialog can block them).
+void visFejlboks(QWidget* ejer, const QString& tekst);
+void setFejlModtager(std::function<void(const QString&)> modtager);
+
+template <typename F>
+bool vedGraensen(QWidget* ejer, F&& handling)
+{
+    try {
+        std::forward<F>(handling)();
+        return true;
+    } catch (const TFejl& f) {
+        visFejlboks(ejer, f.tekst());
+    } catch (const std::exception& e) {
+        visFejlboks(ejer, QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

@@ -1,0 +1,333 @@
+#include "app/mainformmodel.h"
+#include "beskedoptager.h"
+#include "calc/hukommelse.h"
+#include "calc/metaliste.h"
+#include "calc/regner.h"
+#include "formula/udtryk.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+// A frame with its calculator over a temporary data folder.
+struct Ramme {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    TMetaListe meta;
+    THukommelse huk;
+    TRegner regner{beskeder, meta, huk};
+    TUdtryk udtryk{regner, meta};
+    std::unique_ptr<TMainformModel> m;
+
+    explicit Ramme(bool medMappe = true)
+    {
+        if (medMappe) QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
+        m = std::make_unique<TMainformModel>(TProgramMapper::fra(dir.path()), beskeder, regner, huk,
+                                             udtryk);
+    }
+    void skrivOptioner(const QStringList& linjer)
+    {
+        QFile f(m->optFilnavn());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(linjer.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    }
+};
+
+static QStringList gyldigeLinjer()
+{
+    return {QStringLiteral("Carbon"), QStringLiteral("120"), QStringLiteral("240"),
+            QStringLiteral("1"),      QStringLiteral("500"), QStringLiteral("1"),
+            QStringLiteral("1"),      QStringLiteral("3"),   QStringLiteral("0"),
+            QStringLiteral("1"),      QStringLiteral("0"),   QStringLiteral("20"),
+            QStringLiteral("0")};
+}
+
+class TstMainformModel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void mapper()
+    {
+        const TProgramMapper p = TProgramMapper::fra(QStringLiteral("/x/Tavlixmappe"));
+        QCOMPARE(p.formeldir, QStringLiteral("/x/Tavlixmappe/Formler"));
+        QCOMPARE(p.optDir, QStringLiteral("/x/Tavlixmappe/Egenskaber/"));
+        QCOMPARE(p.optFilnavn, QStringLiteral("/x/Tavlixmappe/Egenskaber/mainform.txt"));
+        QCOMPARE(p.strukturDir, QStringLiteral("/x/Tavlixmappe/Struktur"));
+    }
+
+    void udenOptionsfil()
+    {
+        Ramme r;
+        r.m->FormCreate();
+        QVERIFY(r.beskeder.boxe.isEmpty());
+        QVERIFY(r.m->centrer);
+        QCOMPARE(r.m->rmSide, 0);
+        QCOMPARE(r.m->synligSide, int(TMainformModel::RmSide));
+        QVERIFY(!r.m->metaPanelSynlig);
+        QVERIFY(!r.m->miniMetaPanelSynlig);
+        QCOMPARE(r.m->klientBredde, 300);
+        QCOMPARE(r.m->designName, QStringLiteral("Iceberg Classico"));
+        QCOMPARE(r.regner.GradIndex(), 0);
+        QCOMPARE(r.regner.Grader(), 360.0);
+        QCOMPARE(r.regner.decimalIndex(), 0);
+        QCOMPARE(r.m->hukFilantal, 16);
+        QVERIFY(r.m->doShowHint);
+        QVERIFY(r.regner.disOn());
+        QVERIFY(r.m->udBoxSynlig);
+    }
+
+    void rundtur()
+    {
+        Ramme r;
+        r.skrivOptioner(gyldigeLinjer());
+        r.m->FormCreate();
+        QVERIFY2(r.beskeder.boxe.isEmpty(), qPrintable(r.beskeder.tekster().join('|')));
+        QCOMPARE(r.m->designName, QStringLiteral("Carbon"));
+        QCOMPARE(r.m->vinduesPos, QPoint(240, 120));
+        QVERIFY(!r.m->centrer);
+        QCOMPARE(r.m->rmSide, 1);
+        QCOMPARE(r.m->synligSide, int(TMainformModel::AndengradsSide));
+        QVERIFY(r.m->metaPanelSynlig);
+        QVERIFY(r.m->miniMetaPanelSynlig);
+        QCOMPARE(r.m->klientBredde, 500);
+        QCOMPARE(r.m->formWidth, 500);
+        QCOMPARE(r.regner.GradIndex(), 1);
+        QCOMPARE(r.regner.decimalIndex(), 3);
+        QVERIFY(!r.regner.disOn());
+        QVERIFY(r.regner.UdskrivInOut());
+        QVERIFY(!r.m->doShowHint);
+        QCOMPARE(r.m->hukFilantal, 20);
+        QVERIFY(!r.udtryk.uPanelSynlig());
+
+        r.m->GemOpt();
+        QFile f(r.m->optFilnavn());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList skrevet =
+            QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(skrevet, gyldigeLinjer());
+    }
+
+    // A bad line stops reading there; what came before stays applied.
+    void fejlILinje_data()
+    {
+        QTest::addColumn<int>("linje");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("temaAnvendt");
+        QTest::newRow("ukendt tema") << 1 << "Pink" << false;
+        QTest::newRow("side ikke et tal") << 4 << "en" << true;
+        QTest::newRow("vinkel ikke et tal") << 7 << "x" << true;
+        QTest::newRow("manglende linje 13") << 13 << QString() << true;
+    }
+    void fejlILinje()
+    {
+        QFETCH(int, linje);
+        QFETCH(QString, tekst);
+        QFETCH(bool, temaAnvendt);
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        if (tekst.isNull())
+            l = l.mid(0, linje - 1);
+        else
+            l[linje - 1] = tekst;
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        QCOMPARE(r.beskeder.boxe.size(), 1);
+        QCOMPARE(r.beskeder.boxe.first().art, QStringLiteral("fejl"));
+        QCOMPARE(r.m->designName,
+                 temaAnvendt ? QStringLiteral("Carbon") : QStringLiteral("Iceberg Classico"));
+        // The page operations were skipped: the designed calculator page stays.
+        QCOMPARE(r.m->synligSide, int(TMainformModel::RmSide));
+        QVERIFY(!r.m->metaPanelSynlig);
+    }
+
+    void ukendtSideViserIngenOperation()
+    {
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[3] = QStringLiteral("7");
+        l[5] = QStringLiteral("0");
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        QCOMPARE(r.m->rmSide, 7);
+        QCOMPARE(r.m->synligSide, int(TMainformModel::RmSide));
+        QCOMPARE(r.m->klientBredde, 300); // the designed width, untouched
+    }
+
+    void hukommelseMindst8()
+    {
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[11] = QStringLiteral("3");
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        QCOMPARE(r.m->hukFilantal, 8);
+        QCOMPARE(r.huk.Huk.Filantal(), 8);
+    }
+
+    void listepanelOgBredde()
+    {
+        Ramme r;
+        r.m->FormCreate();
+        r.m->metaVisClick(); // show: width becomes formWidth (489)
+        QVERIFY(r.m->metaPanelSynlig);
+        QCOMPARE(r.m->klientBredde, 489);
+        r.m->visLigningerBoks(); // 221 page, list shown: window keeps formWidth
+        QCOMPARE(r.m->klientBredde, 489);
+        r.m->metaVisClick(); // hide: 300 whatever the page, and formWidth follows
+        QCOMPARE(r.m->klientBredde, 300);
+        QCOMPARE(r.m->formWidth, 300);
+        r.m->metaVisClick(); // show again: the list has no room until widened
+        QCOMPARE(r.m->klientBredde, 300);
+        QVERIFY(r.m->metaPanelSynlig);
+        r.m->FormResize(640); // the user widens the window
+        QCOMPARE(r.m->formWidth, 640);
+    }
+
+    void sider_data()
+    {
+        QTest::addColumn<int>("tast");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("bredde");
+        QTest::newRow("F2") << int(Qt::Key_F2) << 1 << 221;
+        QTest::newRow("F3") << int(Qt::Key_F3) << 2 << 221;
+        QTest::newRow("F4") << int(Qt::Key_F4) << 3 << 221;
+        QTest::newRow("F5") << int(Qt::Key_F5) << 4 << 221;
+        QTest::newRow("F8") << int(Qt::Key_F8) << 100 << 221;
+    }
+    void sider()
+    {
+        QFETCH(int, tast);
+        QFETCH(int, side);
+        QFETCH(int, bredde);
+        Ramme r;
+        r.m->FormCreate();
+        QVERIFY(r.m->FormKeyDown(tast, Qt::NoModifier));
+        QCOMPARE(r.m->rmSide, side);
+        QCOMPARE(r.m->synligSide, side);
+        QCOMPARE(r.m->klientBredde, bredde);
+        QCOMPARE(r.m->udBoxSynlig, side == 100);
+        if (side == 100) QVERIFY(!r.m->vinkelKnapperSynlige);
+        // F7 and Ctrl+R bring the calculator back with its angle buttons.
+        QVERIFY(r.m->FormKeyDown(Qt::Key_R, Qt::ControlModifier));
+        QCOMPARE(r.m->synligSide, 0);
+        QCOMPARE(r.m->displayBlokSide, 0);
+        QVERIFY(r.m->vinkelKnapperSynlige);
+        QCOMPARE(r.m->klientBredde, 300);
+    }
+
+    void f7MedMemoFokusFlytterKunFokus()
+    {
+        Ramme r;
+        r.m->FormCreate();
+        r.m->visRmBoksX();
+        r.m->setUMemoFokus(true);
+        QSignalSpy fokus(r.m.get(), &TMainformModel::fokusTilForm);
+        QVERIFY(r.m->FormKeyDown(Qt::Key_F7, Qt::NoModifier));
+        QCOMPARE(fokus.size(), 1);
+        QCOMPARE(r.m->synligSide, 100);
+        QVERIFY(!r.m->uMemoHarFokus());
+    }
+
+    void f1Emner()
+    {
+        Ramme r;
+        r.m->FormCreate();
+        QSignalSpy info(r.m.get(), &TMainformModel::informationOenskes);
+        r.m->visStatistikBoks();
+        r.m->FormKeyDown(Qt::Key_F1, Qt::NoModifier);
+        r.m->visFormelBoks();
+        r.m->FormKeyDown(Qt::Key_F1, Qt::NoModifier);
+        QCOMPARE(info.size(), 2);
+        QCOMPARE(info.at(0).at(1).toString(), QStringLiteral("Statistik"));
+        QCOMPARE(info.at(1).at(1).toString(), QStringLiteral("Formelstruktur"));
+        QCOMPARE(info.at(0).at(0).toString(), QStringLiteral("Info.txt"));
+    }
+
+    void primtal_data()
+    {
+        QTest::addColumn<double>("v");
+        QTest::addColumn<int>("tal");
+        const int max = 2147483647;
+        QTest::newRow("2,6") << 2.6 << 3;
+        QTest::newRow("2,4") << 2.4 << max;
+        QTest::newRow("1000000000000") << 1e12 << max;
+        QTest::newRow("3,5 lige") << 3.5 << 4;
+        QTest::newRow("4,5 lige") << 4.5 << 4;
+        QTest::newRow("negativ") << -17.0 << max;
+        QTest::newRow("-INF") << -HUGE_VAL << max;
+        QTest::newRow("INF") << HUGE_VAL << max;
+        QTest::newRow("NAN") << std::nan("") << max;
+        QTest::newRow("loft") << 2147483647.0 << max;
+        QTest::newRow("97") << 97.0 << 97;
+    }
+    void primtal()
+    {
+        QFETCH(double, v);
+        QFETCH(int, tal);
+        QCOMPARE(TMainformModel::primtalFraVaerdi(v), tal);
+    }
+
+    void lukning()
+    {
+        Ramme r;
+        r.m->FormCreate();
+        bool kan = false;
+        r.m->setKanLukkes([&] { return kan; });
+        QSignalSpy info(r.m.get(), &TMainformModel::visInfform);
+        QVERIFY(!r.m->FormCloseQuery());
+        QCOMPARE(info.size(), 1);
+        QCOMPARE(info.first().first().toString(),
+                 QStringLiteral("Der er en process i gang, så programmet kan ikke lukkes.\r"
+                                "Afvendt til processen er er fuldført og prøv igen."));
+        kan = true;
+        QVERIFY(r.m->FormCloseQuery());
+        r.m->FormClose();
+        QVERIFY(QFile::exists(r.m->optFilnavn()));
+    }
+
+    void lukningUdenDatamappe()
+    {
+        Ramme r(false);
+        r.m->FormCreate();
+        QVERIFY(r.beskeder.boxe.isEmpty());
+        r.m->FormClose();
+        QCOMPARE(r.beskeder.boxe.size(), 1);
+        QCOMPARE(r.beskeder.boxe.first().art, QStringLiteral("fejl"));
+        QVERIFY(!QFile::exists(r.m->optFilnavn()));
+    }
+
+    void hints()
+    {
+        Ramme r;
+        r.m->FormCreate();
+        r.m->showHint(QStringLiteral("Kort|Den lange forklaring"));
+        QCOMPARE(r.m->statusInfo, QStringLiteral("Den lange forklaring"));
+        r.m->showHint(QStringLiteral("Bestem decimaler"));
+        QCOMPARE(r.m->statusInfo, QStringLiteral("Bestem decimaler"));
+        r.m->doShowHint = false;
+        r.m->showHint(QStringLiteral("Andet"));
+        QCOMPARE(r.m->statusInfo, QStringLiteral("Bestem decimaler"));
+    }
+
+    void temaer()
+    {
+        Ramme r;
+        r.m->FormCreate();
+        int valgt = -2;
+        const QStringList navne = r.m->loadDesign(&valgt);
+        QCOMPARE(navne.size(), 8);
+        QCOMPARE(navne.at(valgt), QStringLiteral("Iceberg Classico"));
+        QSignalSpy luk(r.m.get(), &TMainformModel::lukVinduerForTema);
+        QSignalSpy skift(r.m.get(), &TMainformModel::designAendret);
+        r.m->newDesign(QStringLiteral("iceberg classico")); // same name, other case: nothing
+        QCOMPARE(luk.size(), 0);
+        r.m->newDesign(QStringLiteral("Sky"));
+        QCOMPARE(luk.size(), 1);
+        QCOMPARE(skift.size(), 1);
+        QCOMPARE(r.m->designName, QStringLiteral("Sky"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstMainformModel)
+#include "tst_mainformmodel.moc"

@@ -1,0 +1,197 @@
+#include "app/mainform.h"
+#include "app/tavlix.h"
+#include "beskedoptager.h"
+#include "calc/displaypanel.h"
+#include "calc/listepanel.h"
+#include "calc/tastatur.h"
+#include "common/graense.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+// The whole program over a temporary data folder, with recorded messages.
+struct Program {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    std::unique_ptr<Tavlix> t;
+
+    explicit Program(const QStringList& optioner = {})
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
+        if (!optioner.isEmpty()) {
+            QFile f(dir.path() + QStringLiteral("/Egenskaber/mainform.txt"));
+            f.open(QIODevice::WriteOnly);
+            f.write(optioner.join(QStringLiteral("\r\n")).toUtf8());
+        }
+        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
+        t->vis();
+        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
+    }
+    Tmainform& w() { return t->mainform(); }
+    QString display() { return w().displayPanel()->rmDisplay()->text(); }
+    void skriv(const QString& taster)
+    {
+        for (QChar c : taster) QTest::keyClick(&w(), c.toLatin1());
+    }
+    QString status(int felt)
+    {
+        return w().statusBar()->findChildren<QLabel*>().at(felt)->text();
+    }
+};
+
+class TstMainform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+    }
+
+    void vinduet()
+    {
+        Program p;
+        QCOMPARE(p.w().windowTitle(), QStringLiteral("Tavlix"));
+        QVERIFY(!(p.w().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(p.w().minimumHeight(), p.w().maximumHeight());
+        QCOMPARE(p.w().width(), 300);
+        QVERIFY(p.w().side(0)->isVisible());
+        QVERIFY(!p.w().metaPanel()->isVisible());
+        QVERIFY(p.w().udBox()->isVisible());
+        QCOMPARE(p.display(), QStringLiteral("0"));
+    }
+
+    void menuen()
+    {
+        Program p;
+        QStringList punkter;
+        for (QAction* a : p.w().menuPU()->actions())
+            punkter << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(punkter, QStringList({"Information...\tF1", "Enhedsinformation...", "-",
+                                       "Andre funktioner...\tF10", "-", "Egenskaber...",
+                                       "Strukturprogram...", "-", "Send Kritik...",
+                                       "Hjemmesiden...", "-", "Om Tavlix..."}));
+    }
+
+    void sideskiftMedTaster()
+    {
+        Program p;
+        QTest::keyClick(&p.w(), Qt::Key_F2);
+        QVERIFY(p.w().side(1)->isVisible());
+        QVERIFY(!p.w().side(0)->isVisible());
+        QVERIFY(!p.w().udBox()->isVisible());
+        QCOMPARE(p.w().width(), 221);
+        QTest::keyClick(&p.w(), Qt::Key_F8);
+        QVERIFY(p.w().side(100)->isVisible());
+        // The display block moved into the simple page.
+        QVERIFY(p.w().side(100)->isAncestorOf(p.w().displayPanel()));
+        QVERIFY(p.w().side(100)->isAncestorOf(p.w().menuPanel()));
+        QTest::keyClick(&p.w(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(p.w().side(0)->isAncestorOf(p.w().displayPanel()));
+        QCOMPARE(p.w().width(), 300);
+    }
+
+    void listepanelKnap()
+    {
+        Program p;
+        auto* vis = p.w().menuPanel()->findChild<QPushButton*>(QStringLiteral("metaVis"));
+        QVERIFY(vis);
+        vis->click();
+        QVERIFY(p.w().metaPanel()->isVisible());
+        QCOMPARE(p.w().width(), 489);
+        vis->click();
+        QVERIFY(!p.w().metaPanel()->isVisible());
+        QCOMPARE(p.w().width(), 300);
+    }
+
+    void tasterRegner()
+    {
+        Program p;
+        p.skriv(QStringLiteral("2+3*4="));
+        QCOMPARE(p.display(), QStringLiteral("14"));
+        QCOMPARE(p.w().udBox()->text(), QStringLiteral("2 + 3 * 4 = 14"));
+        p.skriv(QStringLiteral("1.5"));
+        QCOMPARE(p.display(), QStringLiteral("1,5"));
+        QTest::keyClick(&p.w(), Qt::Key_Home);
+        QCOMPARE(p.display(), QStringLiteral("0"));
+    }
+
+    void knapKlikOgBogstav()
+    {
+        Program p;
+        auto* tastatur = p.w().side(0)->findChild<TTastatur*>();
+        QVERIFY(tastatur);
+        static_cast<QPushButton*>(tastatur->knap(QStringLiteral("rm7")))->click();
+        static_cast<QPushButton*>(tastatur->knap(QStringLiteral("beN")))->click();
+        QCOMPARE(p.display(), QStringLiteral("5040"));
+        QAbstractButton* sin = tastatur->knap(QStringLiteral("beSin"));
+        QEvent ind(QEvent::Enter);
+        QApplication::sendEvent(sin, &ind);
+        QCOMPARE(p.status(1), QStringLiteral("s"));
+        QCOMPARE(p.status(3), QStringLiteral("Tal [Sin] : [inv] Tal [ArcSin]"));
+        QEvent ud(QEvent::Leave);
+        QApplication::sendEvent(sin, &ud);
+        QCOMPARE(p.status(1), QString());
+    }
+
+    void invSkifterCaptions()
+    {
+        Program p;
+        auto* tastatur = p.w().side(0)->findChild<TTastatur*>();
+        QTest::keyClick(&p.w(), 'i');
+        QCOMPARE(tastatur->knap(QStringLiteral("beSin"))->text(), QStringLiteral("ArcSin"));
+        QCOMPARE(tastatur->knap(QStringLiteral("bePotensY"))->text(), QStringLiteral("x Rod y"));
+        QVERIFY(tastatur->knap(QStringLiteral("funkInvers"))->isChecked());
+        tastatur->knap(QStringLiteral("funkInvers"))->click();
+        QCOMPARE(tastatur->knap(QStringLiteral("beSin"))->text(), QStringLiteral("Sin"));
+    }
+
+    void hukommelsesMenu()
+    {
+        Program p;
+        auto* tastatur = p.w().side(0)->findChild<TTastatur*>();
+        for (int i = 1; i <= 17; ++i) p.skriv(QString::number(i) + QStringLiteral("=g"));
+        QMenu* liste = tastatur->hukommelsesMenu()->findChild<QMenu*>(QStringLiteral("Hukommelse"));
+        QVERIFY(liste);
+        QVERIFY(liste->findChildren<QToolButton*>().size() >= 16);
+        auto* hukDisplay = tastatur->findChild<QLineEdit*>(QStringLiteral("hukDisplay"));
+        QCOMPARE(hukDisplay->text(), QStringLiteral("17"));
+    }
+
+    void optionerGemmesVedLukning()
+    {
+        QString sti;
+        {
+            Program p;
+            sti = p.dir.path() + QStringLiteral("/Egenskaber/mainform.txt");
+            QTest::keyClick(&p.w(), Qt::Key_F3);
+            p.w().close();
+            QVERIFY(QFile::exists(sti));
+            QFile f(sti);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QStringList l = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
+            QCOMPARE(l.at(0), QStringLiteral("Iceberg Classico"));
+            QCOMPARE(l.at(3), QStringLiteral("2"));
+        }
+    }
+
+    void fejlIOptionerVisesOgProgrammetKoerer()
+    {
+        Program p({QStringLiteral("Pink")});
+        QCOMPARE(p.beskeder.boxe.size(), 1);
+        QCOMPARE(p.beskeder.boxe.first().art, QStringLiteral("fejl"));
+        p.skriv(QStringLiteral("1+1="));
+        QCOMPARE(p.display(), QStringLiteral("2"));
+    }
+};
+
+QTEST_MAIN(TstMainform)
+#include "tst_mainform.moc"
