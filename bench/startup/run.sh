@@ -141,7 +141,7 @@ unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR SESSION_MANAGER
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for ((i = 0; i < 100; i++)); do
-    [[ -s $work/display ]] && break
+    [[ -s $work/display && $(wc -l <"$work/display") -ge 1 ]] && break
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
 done

@@ -5,6 +5,7 @@
 #include "calc/listepanel.h"
 #include "calc/tastatur.h"
 #include "common/graense.h"
+#include "common/visning.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -162,7 +163,7 @@ private Q_SLOTS:
         QMenu* liste = tastatur->hukommelsesMenu()->findChild<QMenu*>(QStringLiteral("Hukommelse"));
         QVERIFY(liste);
         QVERIFY(liste->findChildren<QToolButton*>().size() >= 16);
-        auto* hukDisplay = tastatur->findChild<QLineEdit*>(QStringLiteral("hukDisplay"));
+        auto* hukDisplay = tastatur->findChild<TVisning*>(QStringLiteral("hukDisplay"));
         QCOMPARE(hukDisplay->text(), QStringLiteral("17"));
     }
 

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 namespace {
+// Each icon is drawn once and shared.
 template <typename F>
 QIcon tegn(F&& maler)
 {
@@ -37,17 +38,19 @@ namespace ikoner {
 
 QIcon lommeregner()
 {
-    return tegn([](QPainter& p) { regnemaskine(p, 4, 4); });
+    static const QIcon ikon = tegn([](QPainter& p) { regnemaskine(p, 4, 4); });
+    return ikon;
 }
 
 QIcon simpelLommeregner()
 {
-    return tegn([](QPainter& p) { regnemaskine(p, 2, 2); });
+    static const QIcon ikon = tegn([](QPainter& p) { regnemaskine(p, 2, 2); });
+    return ikon;
 }
 
 QIcon graf()
 {
-    return tegn([](QPainter& p) {
+    static const QIcon ikon = tegn([](QPainter& p) {
         p.setPen(QPen(QColor(0x44, 0x44, 0x44), 1.5));
         p.drawLine(QPointF(4, 16), QPointF(28, 16));
         p.drawLine(QPointF(16, 4), QPointF(16, 28));
@@ -57,22 +60,24 @@ QIcon graf()
         p.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2));
         p.drawPath(kurve);
     });
+    return ikon;
 }
 
 QIcon sletListe()
 {
-    return tegn([](QPainter& p) {
+    static const QIcon ikon = tegn([](QPainter& p) {
         p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5));
         for (int y = 8; y <= 24; y += 5) p.drawLine(QPointF(5, y), QPointF(21, y));
         p.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2.5));
         p.drawLine(QPointF(18, 17), QPointF(28, 27));
         p.drawLine(QPointF(28, 17), QPointF(18, 27));
     });
+    return ikon;
 }
 
 QIcon udtryksvindue()
 {
-    return tegn([](QPainter& p) {
+    static const QIcon ikon = tegn([](QPainter& p) {
         p.setPen(QPen(QColor(0x33, 0x44, 0x55), 1.5));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(4.5, 6.5, 23, 19));
@@ -80,6 +85,7 @@ QIcon udtryksvindue()
         p.drawLine(QPointF(8, 17), QPointF(24, 17));
         p.drawLine(QPointF(8, 22), QPointF(15, 22));
     });
+    return ikon;
 }
 
 } // namespace ikoner

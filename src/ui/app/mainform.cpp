@@ -6,7 +6,9 @@
 #include "calc/listepanel.h"
 #include "calc/regner.h"
 #include "calc/tastatur.h"
+#include "calc/udtrykshandlinger.h"
 #include "common/graense.h"
+#include "common/visning.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,10 +56,8 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     lodret->setContentsMargins(0, 4, 0, 0);
     lodret->setSpacing(2);
 
-    m_udBox = new QLineEdit(central);
+    m_udBox = new TVisning(central);
     m_udBox->setObjectName(QStringLiteral("udBox"));
-    m_udBox->setReadOnly(true);
-    m_udBox->setFocusPolicy(Qt::ClickFocus);
     navngiv(m_udBox, QStringLiteral("Udtrykslinje"), QString());
     auto* udRække = new QHBoxLayout;
     udRække->setContentsMargins(4, 0, 4, 0);
@@ -72,12 +72,11 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     m_displayPanel = new TDisplayPanel(regner, central);
     m_menuPanel = lavMenuPanel();
 
-    m_sider[0] = lavSide(QStringLiteral("rmPanel"), 300,
-                         new TTastatur(regner, hukommelse, QStringLiteral("rmPanel"), central),
-                         &m_bundPanel[0]);
-    m_sider[5] = lavSide(QStringLiteral("rmPanelX"), 221,
-                         new TTastatur(regner, hukommelse, QStringLiteral("rmPanelX"), central),
-                         &m_bundPanel[1]);
+    m_sider[0] = lavRegnerSide(0, QStringLiteral("rmPanel"), 300);
+    m_sider[5] = lavRegnerSide(1, QStringLiteral("rmPanelX"), 221);
+    // The calculator page's keypad now; the simple page's when it is first shown.
+    m_tastaturHolder[0]->addWidget(
+        new TTastatur(regner, hukommelse, QStringLiteral("rmPanel"), m_sider[0]));
     m_sider[1] = lavTomSide(QStringLiteral("Andengradsligning"));
     m_sider[1]->setObjectName(QStringLiteral("andengradsPanel"));
     m_sider[2] = lavTomSide(QStringLiteral("To ligninger med to ubekendte"));
@@ -86,15 +85,14 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     m_sider[3]->setObjectName(QStringLiteral("formelPanel"));
     m_sider[4] = lavTomSide(QStringLiteral("Statistik"));
     m_sider[4]->setObjectName(QStringLiteral("statistikPanel"));
+    for (int i = 1; i <= 4; ++i) m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(m_sider[i]->layout());
     for (int i : {0, 5, 1, 2, 3, 4}) {
         krop->addWidget(m_sider[i]);
         m_sider[i]->setVisible(i == 0);
     }
-
-    m_metaPanel = new TListePanel(regner, meta, udtryk, model, central);
-    m_metaPanel->setObjectName(QStringLiteral("metaPanel"));
-    m_metaPanel->setVisible(false);
-    krop->addWidget(m_metaPanel, 1);
+    m_sideskift = lavSideskift();
+    m_krop = krop;
+    m_handlinger = new TUdtryksHandlinger(udtryk, regner, this);
     setCentralWidget(central);
 
     // The four status-bar fields.
@@ -119,7 +117,7 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
         if (m_udBox->text() != m_regner.udText()) m_udBox->setText(m_regner.udText());
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
-        m_model.setUMemoFokus(nu && nu == static_cast<QWidget*>(m_metaPanel->uMemo()));
+        m_model.setUMemoFokus(nu && m_metaPanel && nu == static_cast<QWidget*>(m_metaPanel->uMemo()));
     });
     qApp->installEventFilter(this);
 
@@ -133,35 +131,43 @@ Tmainform::~Tmainform()
     qApp->removeEventFilter(this);
 }
 
+TListePanel* Tmainform::metaPanel()
+{
+    if (!m_metaPanel) {
+        m_metaPanel = new TListePanel(m_regner, m_meta, m_udtryk, m_model, *m_handlinger,
+                                      centralWidget());
+        m_metaPanel->setObjectName(QStringLiteral("metaPanel"));
+        m_metaPanel->setVisible(false);
+        m_krop->addWidget(m_metaPanel, 1);
+    }
+    return m_metaPanel;
+}
+
 QWidget* Tmainform::side(int nr) const
 {
     const int i = sideIndeks(nr);
     return i >= 0 && i < 6 ? m_sider[i] : nullptr;
 }
 
-QWidget* Tmainform::lavSide(const QString& navn, int bredde, QWidget* indhold,
-                            QWidget** bundHolder)
+QWidget* Tmainform::lavRegnerSide(int i, const QString& navn, int bredde)
 {
-    auto* side = new QWidget(centralWidget() ? centralWidget() : indhold->parentWidget());
+    auto* side = new QWidget(centralWidget());
     side->setObjectName(navn);
     side->setProperty("egenBredde", bredde);
     auto* l = new QVBoxLayout(side);
     l->setContentsMargins(4, 2, 4, 2);
     l->setSpacing(4);
-    auto* displayHolder = new QVBoxLayout;
-    displayHolder->setContentsMargins(0, 0, 0, 0);
-    l->addLayout(displayHolder);
-    m_displayHolder[navn == QLatin1String("rmPanel") ? 0 : 1] = displayHolder;
-    indhold->setParent(side);
-    l->addWidget(indhold, 1);
+    m_displayHolder[i] = new QVBoxLayout;
+    l->addLayout(m_displayHolder[i]);
+    m_tastaturHolder[i] = new QVBoxLayout;
+    l->addLayout(m_tastaturHolder[i], 1);
     auto* bund = new QWidget(side);
-    bund->setObjectName(navn == QLatin1String("rmPanel") ? QStringLiteral("BundPanel")
-                                                         : QStringLiteral("bundpanelX"));
+    bund->setObjectName(i == 0 ? QStringLiteral("BundPanel") : QStringLiteral("bundpanelX"));
     auto* bl = new QVBoxLayout(bund);
     bl->setContentsMargins(0, 0, 0, 0);
     l->addWidget(bund);
-    l->addWidget(lavSideskift(navn == QLatin1String("rmPanel")));
-    *bundHolder = bund;
+    m_bundPanel[i] = bund;
+    m_sideskiftHolder[i == 0 ? 0 : 5] = l;
     return side;
 }
 
@@ -187,13 +193,13 @@ QWidget* Tmainform::lavTomSide(const QString& overskrift)
     top->addWidget(vis);
     l->addLayout(top);
     l->addStretch(1);
-    l->addWidget(lavSideskift(false));
     return side;
 }
 
-QWidget* Tmainform::lavSideskift(bool medBogstaver)
+QWidget* Tmainform::lavSideskift()
 {
-    auto* bar = new QWidget;
+    auto* bar = new QWidget(centralWidget());
+    bar->setObjectName(QStringLiteral("sideskift"));
     auto* l = new QHBoxLayout(bar);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
@@ -229,7 +235,8 @@ QWidget* Tmainform::lavSideskift(bool medBogstaver)
         b->setFixedHeight(26);
         const QString hint = QString::fromUtf8(k.hint);
         navngiv(b, k.caption[0] ? QString::fromUtf8(k.caption) : hint, hint);
-        if (medBogstaver) b->setProperty("tastBogstav", QString::fromUtf8(k.bogstav));
+        b->setProperty("sideskiftBogstav", QString::fromUtf8(k.bogstav));
+        m_sideskiftKnapper.append(b);
         const auto handling = k.handling;
         connect(b, &QToolButton::clicked, this,
                 [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
@@ -307,6 +314,22 @@ QWidget* Tmainform::lavMenuPanel()
 
 void Tmainform::flytBlokke()
 {
+    // The one panel-switch bar ends the page shown; only the calculator
+    // page's own bar shows key letters in the status bar.
+    const int synlig = m_model.synligSide;
+    if (synlig != m_sideskiftSide && sideIndeks(synlig) >= 0 && sideIndeks(synlig) < 6) {
+        m_sideskiftSide = synlig;
+        m_sideskiftHolder[sideIndeks(synlig)]->addWidget(m_sideskift);
+        for (QWidget* b : m_sideskiftKnapper)
+            b->setProperty("tastBogstav", synlig == TMainformModel::RmSide
+                                              ? b->property("sideskiftBogstav")
+                                              : QVariant());
+    }
+    if (synlig == TMainformModel::RmSideX && !m_simpelTastatur) {
+        m_simpelTastatur = true;
+        m_tastaturHolder[1]->addWidget(
+            new TTastatur(m_regner, m_hukommelse, QStringLiteral("rmPanelX"), m_sider[5]));
+    }
     const int side = m_model.displayBlokSide;
     if (side == m_blokSide) return;
     m_blokSide = side;
@@ -346,8 +369,10 @@ void Tmainform::opdater()
     }
     m_udBox->parentWidget()->layout();
     m_udBox->setVisible(m_model.udBoxSynlig);
-    m_metaPanel->setVisible(m_model.metaPanelSynlig);
-    m_metaPanel->setKnapbarSynlig(m_model.miniMetaPanelSynlig);
+    if (m_model.metaPanelSynlig || m_metaPanel) {
+        metaPanel()->setVisible(m_model.metaPanelSynlig);
+        m_metaPanel->setKnapbarSynlig(m_model.miniMetaPanelSynlig);
+    }
     if (width() != m_model.klientBredde) resize(m_model.klientBredde, height());
     m_status[1]->setText(m_model.statusBogstav);
     m_status[3]->setText(m_model.statusInfo);

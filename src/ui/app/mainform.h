@@ -6,7 +6,7 @@
 #include <QPointer>
 
 class QLabel;
-class QLineEdit;
+class TVisning;
 class QMenu;
 class QPushButton;
 class QToolButton;
@@ -20,6 +20,7 @@ class TUdtryk;
 class TDisplayPanel;
 class TTastatur;
 class TListePanel;
+class TUdtryksHandlinger;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -32,8 +33,10 @@ public:
     QWidget* side(int nr) const;
     QWidget* menuPanel() const { return m_menuPanel; }
     TDisplayPanel* displayPanel() const { return m_displayPanel; }
-    TListePanel* metaPanel() const { return m_metaPanel; }
-    QLineEdit* udBox() const { return m_udBox; }
+    // The list panel; it is built the first time it is needed.
+    TListePanel* metaPanel();
+    TUdtryksHandlinger* udtryksHandlinger() const { return m_handlinger; }
+    TVisning* udBox() const { return m_udBox; }
     QMenu* menuPU() const { return m_menuPU; }
     // Puts the window where the options say, or centres it; call before show().
     void placer();
@@ -46,8 +49,8 @@ protected:
     void changeEvent(QEvent* ev) override;
 
 private:
-    QWidget* lavSide(const QString& navn, int bredde, QWidget* indhold, QWidget** bundHolder);
-    QWidget* lavSideskift(bool medBogstaver);
+    QWidget* lavRegnerSide(int i, const QString& navn, int bredde);
+    QWidget* lavSideskift();
     QWidget* lavMenuPanel();
     QWidget* lavTomSide(const QString& overskrift);
     void opdater();
@@ -62,14 +65,22 @@ private:
     TMetaListe& m_meta;
     TUdtryk& m_udtryk;
 
-    QLineEdit* m_udBox = nullptr;
+    TVisning* m_udBox = nullptr;
     QWidget* m_sider[6] = {};
     QWidget* m_bundPanel[2] = {};   // the calculator pages' slots for the menu block
     QVBoxLayout* m_displayHolder[2] = {};
+    QVBoxLayout* m_tastaturHolder[2] = {};
+    QVBoxLayout* m_sideskiftHolder[6] = {};
+    QWidget* m_sideskift = nullptr; // the panel-switch bar, moved to the page shown
+    QList<QWidget*> m_sideskiftKnapper;
+    int m_sideskiftSide = -2;
+    bool m_simpelTastatur = false;
+    TUdtryksHandlinger* m_handlinger = nullptr;
     TDisplayPanel* m_displayPanel = nullptr;
     QWidget* m_menuPanel = nullptr;
     QMenu* m_menuPU = nullptr;
     TListePanel* m_metaPanel = nullptr;
+    QBoxLayout* m_krop = nullptr;
     QLabel* m_status[4] = {};
     struct TastMaerke {
         const QEvent* event = nullptr;

@@ -20,11 +20,13 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
             [](const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); });
     m_qtBeskeder.hintModtager = [this](const QString& hint) { m_model.showHint(hint); };
 
-    // The windows, in start-up order. The main window's creation reads its
-    // options; the later windows join here as the program grows.
-    m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
+    // The windows, in start-up order; the later windows join here as the
+    // program grows.
+    // The main window's creation reads its options first, so the theme is in
+    // place before any widget is made and polished.
     m_model.FormCreate();
-    m_infform = std::make_unique<Tinfform>(m_mainform.get());
+    m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
+    m_infform = new Tinfform(m_mainform.get());
 
     connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
         m_infform->insertTekst(tekst);

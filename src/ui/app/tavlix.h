@@ -45,5 +45,5 @@ private:
     TUdtryk m_udtryk;
     TMainformModel m_model;
     std::unique_ptr<Tmainform> m_mainform;
-    std::unique_ptr<Tinfform> m_infform;
+    Tinfform* m_infform = nullptr; // owned by the main window
 };

@@ -2,6 +2,7 @@
 
 #include "calc/regner.h"
 #include "common/graense.h"
+#include "common/visning.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -24,26 +25,11 @@ void navngiv(QWidget* w, const QString& navn, const QString& hint)
     }
 }
 
-// A read-only text whose context menu holds "Vælg alt" and "Kopier".
-QLineEdit* visning(QWidget* parent, const QString& navn)
+// A read-only text with the context menu "Vælg alt", "Kopier".
+TVisning* visning(QWidget* parent, const QString& navn)
 {
-    auto* e = new QLineEdit(parent);
+    auto* e = new TVisning(parent);
     e->setObjectName(navn);
-    e->setReadOnly(true);
-    e->setFocusPolicy(Qt::ClickFocus);
-    e->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(e, &QLineEdit::customContextMenuRequested, e, [e](const QPoint& p) {
-        QMenu m(e);
-        QObject::connect(m.addAction(QStringLiteral("Vælg alt")), &QAction::triggered, e,
-                         &QLineEdit::selectAll);
-        QAction* kopier = m.addAction(QStringLiteral("Kopier"));
-        kopier->setEnabled(!e->text().isEmpty());
-        QObject::connect(kopier, &QAction::triggered, e, [e] {
-            if (!e->hasSelectedText()) e->selectAll();
-            e->copy();
-        });
-        m.exec(e->mapToGlobal(p));
-    });
     return e;
 }
 } // namespace
@@ -58,16 +44,16 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
 
     m_display = visning(this, QStringLiteral("rmDisplay"));
     m_display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_display->setMinimumHeight(38);
+    m_display->setMinimumHeight(40);
     QFont f = m_display->font();
-    f.setPointSizeF(f.pointSizeF() * 1.6);
+    f.setPointSizeF(f.pointSizeF() * 1.7);
     m_display->setFont(f);
     navngiv(m_display, QStringLiteral("Display"), QString());
 
     m_operator = visning(this, QStringLiteral("rmOperator"));
     m_operator->setAlignment(Qt::AlignCenter);
     m_operator->setFixedWidth(24);
-    m_operator->setMinimumHeight(38);
+    m_operator->setMinimumHeight(40);
     navngiv(m_operator, QStringLiteral("Operator"), QString());
 
     m_decimaler = new QComboBox(this);
@@ -210,8 +196,6 @@ void TDisplayPanel::opdater()
 {
     if (m_display->text() != m_regner.displayTekst()) {
         m_display->setText(m_regner.displayTekst());
-        m_display->setCursorPosition(0);
-        m_display->end(false);
     }
     m_operator->setText(m_regner.operatorTekst());
     if (m_decimaler->currentIndex() != m_regner.decimalIndex())

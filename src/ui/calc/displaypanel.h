@@ -8,7 +8,7 @@
 class QComboBox;
 class QGridLayout;
 class QLabel;
-class QLineEdit;
+class TVisning;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
@@ -23,8 +23,8 @@ public:
     void setSide(int side); // 0 the calculator page, 100 the simple page
     void setVinkelKnapperSynlige(bool synlige);
 
-    QLineEdit* rmDisplay() const { return m_display; }
-    QLineEdit* rmOperator() const { return m_operator; }
+    TVisning* rmDisplay() const { return m_display; }
+    TVisning* rmOperator() const { return m_operator; }
     QComboBox* disDecimaler() const { return m_decimaler; }
     QToolButton* disSlet() const { return m_slet; }
 
@@ -33,8 +33,8 @@ private:
 
     TRegner& m_regner;
     QGridLayout* m_gitter = nullptr;
-    QLineEdit* m_display = nullptr;
-    QLineEdit* m_operator = nullptr;
+    TVisning* m_display = nullptr;
+    TVisning* m_operator = nullptr;
     QComboBox* m_decimaler = nullptr;
     QRadioButton* m_vinkel[3] = {};
     QWidget* m_vinkelPanel = nullptr;

@@ -5,6 +5,7 @@
 #include "calc/metaliste.h"
 #include "calc/metalistemodel.h"
 #include "calc/regner.h"
+#include "calc/udtrykshandlinger.h"
 #include "common/graense.h"
 #include "formula/udtryk.h"
 
@@ -47,8 +48,9 @@ QToolButton* knap(QWidget* parent, const QString& tekst, const QIcon& ikon, cons
 } // namespace
 
 TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
-                         TMainformModel& ramme, QWidget* parent)
-    : QWidget(parent), m_regner(regner), m_meta(meta), m_udtryk(udtryk), m_ramme(ramme)
+                         TMainformModel& ramme, TUdtryksHandlinger& handlinger, QWidget* parent)
+    : QWidget(parent), m_regner(regner), m_meta(meta), m_udtryk(udtryk), m_ramme(ramme),
+      m_handlinger(handlinger)
 {
     setMinimumWidth(0);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -120,37 +122,6 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
     pl->setContentsMargins(0, 0, 0, 0);
     pl->setSpacing(3);
 
-    auto handling = [this](const QString& tekst, const QString& hint,
-                           const QList<QKeySequence>& genveje, auto&& udfoer) {
-        auto* a = new QAction(tekst, this);
-        a->setToolTip(hint);
-        a->setStatusTip(hint);
-        a->setShortcuts(genveje);
-        a->setShortcutContext(Qt::WindowShortcut);
-        connect(a, &QAction::triggered, this, [this, udfoer] { vedGraensen(this, udfoer); });
-        return a;
-    };
-    m_aRydAlt = handling(QStringLiteral("Ryd alt"), QStringLiteral("Ryd alle data: Ctrl+Delete"),
-                         {QKeySequence(Qt::CTRL | Qt::Key_Delete)}, [this] { m_udtryk.aRydAlt(); });
-    m_aBeregn = handling(QStringLiteral("Beregn"), QStringLiteral("Beregn det skrevne udtryk"),
-                         {QKeySequence(Qt::Key_F9)}, [this] { m_udtryk.aBeregn(); });
-    m_aVis = handling(QStringLiteral("Vis"),
-                      QStringLiteral("Vis aktuelle beregning i formelsprog:  Ctrl+F"),
-                      {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_Insert)},
-                      [this] { m_udtryk.aVis(); });
-    m_newFormel = handling(QStringLiteral("Ryd til ny formel"), QString(),
-                           {QKeySequence(Qt::CTRL | Qt::Key_Home)},
-                           [this] { m_udtryk.newFormel(); });
-    m_insertFromDis = handling(QStringLiteral("Insæt fra display"), QString(), {}, [this] {
-        QTextCursor c = m_uMemo->textCursor();
-        const int start = c.selectionStart();
-        const int ny = m_udtryk.AinsertFromDis(start, c.selectionEnd() - start);
-        c = m_uMemo->textCursor();
-        c.setPosition(ny);
-        m_uMemo->setTextCursor(c);
-        m_uMemo->setFocus();
-    });
-
     auto* hjaelp = knap(progKnapPanel, QStringLiteral("?"), QIcon(),
                         QStringLiteral("Udtryk og formelsprog"),
                         QStringLiteral("Udtryk og formelsprog"));
@@ -164,8 +135,9 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
         const char* navn;
         const char* bogstav;
     };
-    for (const Par& p : {Par{m_aRydAlt, "uNy", nullptr}, Par{m_aBeregn, "uBeregn", "F9"},
-                         Par{m_aVis, "visFormelStringKnap", nullptr}}) {
+    for (const Par& p : {Par{m_handlinger.aRydAlt, "uNy", nullptr},
+                         Par{m_handlinger.aBeregn, "uBeregn", "F9"},
+                         Par{m_handlinger.aVis, "visFormelStringKnap", nullptr}}) {
         auto* b = new QToolButton(progKnapPanel);
         b->setObjectName(QString::fromLatin1(p.navn));
         b->setDefaultAction(p.a);
@@ -196,12 +168,16 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
     connect(&m_udtryk, &TUdtryk::aendret, this, &TListePanel::opdater);
     connect(&m_meta, &TMetaListe::aendret, this, &TListePanel::opdater);
     connect(&m_udtryk, &TUdtryk::uMemoFokusOenskes, this, [this] { m_uMemo->setFocus(); });
+    connect(&m_handlinger, &TUdtryksHandlinger::indsaetFraDisplay, this, [this] {
+        QTextCursor c = m_uMemo->textCursor();
+        const int start = c.selectionStart();
+        const int ny = m_udtryk.AinsertFromDis(start, c.selectionEnd() - start);
+        c = m_uMemo->textCursor();
+        c.setPosition(ny);
+        m_uMemo->setTextCursor(c);
+        m_uMemo->setFocus();
+    });
     opdater();
-}
-
-QList<QAction*> TListePanel::handlinger() const
-{
-    return {m_aBeregn, m_aVis, m_aRydAlt, m_newFormel, m_insertFromDis};
 }
 
 void TListePanel::setKnapbarSynlig(bool synlig)
@@ -214,8 +190,8 @@ void TListePanel::visMemoMenu(const QPoint& p)
     QMenu m(m_uMemo);
     m.setObjectName(QStringLiteral("uMemoPU"));
     m.setToolTipsVisible(true);
-    m.addAction(m_newFormel);
-    m.addAction(m_insertFromDis);
+    m.addAction(m_handlinger.newFormel);
+    m.addAction(m_handlinger.AinsertFromDis);
     m.addSeparator();
     QAction* alt = m.addAction(QStringLiteral("Select &All"), m_uMemo, &QPlainTextEdit::selectAll);
     alt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
@@ -240,10 +216,6 @@ void TListePanel::opdater()
         m_uMemo->moveCursor(QTextCursor::End);
         m_saetterMemo = false;
     }
-    m_aBeregn->setEnabled(m_udtryk.aBeregnEnabled());
-    m_aVis->setEnabled(m_udtryk.aVisEnabled());
-    m_aRydAlt->setEnabled(m_udtryk.aRydAltEnabled());
-    m_newFormel->setEnabled(m_udtryk.newFormelEnabled());
     if (m_meta.valgt >= 0 && m_meta.valgt < m_meta.antal()) {
         const QModelIndex i = m_listeModel->index(m_meta.valgt);
         m_metaBox->setCurrentIndex(i);

@@ -14,20 +14,18 @@ class TMetaListe;
 class TRegner;
 class TUdtryk;
 class TMetaListeModel;
+class TUdtryksHandlinger;
 
 class TListePanel : public QWidget {
     Q_OBJECT
 public:
     TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMainformModel& ramme,
-                QWidget* parent = nullptr);
+                TUdtryksHandlinger& handlinger, QWidget* parent = nullptr);
 
     void setKnapbarSynlig(bool synlig);
     QPlainTextEdit* uMemo() const { return m_uMemo; }
     QListView* metaBox() const { return m_metaBox; }
     QWidget* uPanel() const { return m_uPanel; }
-    // The expression window's actions; the main window owns their shortcuts,
-    // so they work while the panel is hidden too.
-    QList<QAction*> handlinger() const;
 
 private:
     void opdater();
@@ -44,10 +42,6 @@ private:
     QListView* m_metaBox = nullptr;
     QWidget* m_uPanel = nullptr;
     QPlainTextEdit* m_uMemo = nullptr;
-    QAction* m_aBeregn = nullptr;
-    QAction* m_aVis = nullptr;
-    QAction* m_aRydAlt = nullptr;
-    QAction* m_newFormel = nullptr;
-    QAction* m_insertFromDis = nullptr;
+    TUdtryksHandlinger& m_handlinger;
     bool m_saetterMemo = false;
 };

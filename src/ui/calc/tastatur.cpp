@@ -4,6 +4,7 @@
 #include "calc/knaptabel.h"
 #include "calc/regner.h"
 #include "common/graense.h"
+#include "common/visning.h"
 #include "common/reopenmenu.h"
 
 #include <QCheckBox>
@@ -122,9 +123,8 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
             break;
         }
         case TKnapArt::Visning: {
-            m_hukDisplay = new QLineEdit(this);
+            m_hukDisplay = new TVisning(this);
             m_hukDisplay->setObjectName(k.navn);
-            m_hukDisplay->setReadOnly(true);
             m_hukDisplay->setEnabled(false); // greyed: it only shows the memory value
             m_hukDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             w = m_hukDisplay;

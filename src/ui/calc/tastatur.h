@@ -11,7 +11,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QLabel;
-class QLineEdit;
+class TVisning;
 class QMenu;
 class QToolButton;
 class TMainformModel;
@@ -37,6 +37,6 @@ private:
     QString m_side;
     QHash<QString, QAbstractButton*> m_knapper;
     QLabel* m_parenteser = nullptr;
-    QLineEdit* m_hukDisplay = nullptr;
+    TVisning* m_hukDisplay = nullptr;
     QMenu* m_PUhuk = nullptr;
 };

@@ -1,35 +1,42 @@
 #include "info/infform.h"
 
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Tinfform::Tinfform(QWidget* parent) : QDialog(parent)
-{
-    setObjectName(QStringLiteral("Tinfform"));
-    setWindowTitle(QStringLiteral("Information"));
-    auto* l = new QVBoxLayout(this);
-    m_tekst = new QLabel(this);
-    m_tekst->setWordWrap(true);
-    m_tekst->setMinimumWidth(280);
-    m_tekst->setAccessibleName(QStringLiteral("Besked"));
-    l->addWidget(m_tekst);
-    auto* knapper = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    knapper->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    connect(knapper, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    l->addWidget(knapper);
-}
+Tinfform::Tinfform(QWidget* ejer) : QObject(ejer), m_ejer(ejer) {}
 
 void Tinfform::insertTekst(const QString& tekst)
 {
-    QString t = tekst;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(u'\r', u'\n');
-    m_tekst->setText(t);
+    m_tekst = tekst;
+    m_tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_tekst.replace(u'\r', u'\n');
+    if (m_label) m_label->setText(m_tekst);
 }
 
-QString Tinfform::tekst() const
+QDialog* Tinfform::dialog()
 {
-    return m_tekst->text();
+    if (!m_dialog) {
+        m_dialog = new QDialog(m_ejer);
+        m_dialog->setObjectName(QStringLiteral("Tinfform"));
+        m_dialog->setWindowTitle(QStringLiteral("Information"));
+        auto* l = new QVBoxLayout(m_dialog);
+        m_label = new QLabel(m_tekst, m_dialog);
+        m_label->setWordWrap(true);
+        m_label->setMinimumWidth(280);
+        m_label->setAccessibleName(QStringLiteral("Besked"));
+        l->addWidget(m_label);
+        auto* knapper = new QDialogButtonBox(QDialogButtonBox::Ok, m_dialog);
+        knapper->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+        connect(knapper, &QDialogButtonBox::accepted, m_dialog.data(), &QDialog::accept);
+        l->addWidget(knapper);
+    }
+    return m_dialog;
+}
+
+void Tinfform::exec()
+{
+    dialog()->exec();
 }

@@ -1,0 +1,48 @@
+#include "calc/udtrykshandlinger.h"
+
+#include "calc/regner.h"
+#include "common/graense.h"
+#include "formula/udtryk.h"
+
+#include <QAction>
+#include <QWidget>
+
+TUdtryksHandlinger::TUdtryksHandlinger(TUdtryk& udtryk, TRegner& regner, QWidget* vindue)
+    : QObject(vindue), m_udtryk(udtryk)
+{
+    auto lav = [&](const QString& tekst, const QString& hint, const QList<QKeySequence>& genveje,
+                   auto&& udfoer) {
+        auto* a = new QAction(tekst, this);
+        a->setToolTip(hint);
+        a->setStatusTip(hint);
+        a->setShortcuts(genveje);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, [vindue, udfoer] { vedGraensen(vindue, udfoer); });
+        vindue->addAction(a);
+        return a;
+    };
+    aRydAlt = lav(QStringLiteral("Ryd alt"), QStringLiteral("Ryd alle data: Ctrl+Delete"),
+                  {QKeySequence(Qt::CTRL | Qt::Key_Delete)}, [this] { m_udtryk.aRydAlt(); });
+    aBeregn = lav(QStringLiteral("Beregn"), QStringLiteral("Beregn det skrevne udtryk"),
+                  {QKeySequence(Qt::Key_F9)}, [this] { m_udtryk.aBeregn(); });
+    aVis = lav(QStringLiteral("Vis"),
+               QStringLiteral("Vis aktuelle beregning i formelsprog:  Ctrl+F"),
+               {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_Insert)},
+               [this] { m_udtryk.aVis(); });
+    newFormel = lav(QStringLiteral("Ryd til ny formel"), QString(),
+                    {QKeySequence(Qt::CTRL | Qt::Key_Home)}, [this] { m_udtryk.newFormel(); });
+    AinsertFromDis = lav(QStringLiteral("Insæt fra display"), QString(), {},
+                         [this] { Q_EMIT indsaetFraDisplay(); });
+
+    connect(&udtryk, &TUdtryk::aendret, this, &TUdtryksHandlinger::opdater);
+    connect(&regner, &TRegner::aendret, this, &TUdtryksHandlinger::opdater);
+    opdater();
+}
+
+void TUdtryksHandlinger::opdater()
+{
+    aBeregn->setEnabled(m_udtryk.aBeregnEnabled());
+    aVis->setEnabled(m_udtryk.aVisEnabled());
+    aRydAlt->setEnabled(m_udtryk.aRydAltEnabled());
+    newFormel->setEnabled(m_udtryk.newFormelEnabled());
+}
