@@ -184,6 +184,24 @@ private Q_SLOTS:
         }
     }
 
+    // A digit after INF makes a text that is no number: the error box shows
+    // its text, and "Ny" recovers.
+    void cifferEfterInfVisesSomFejl()
+    {
+        Program p;
+        QStringList fejl;
+        setFejlModtager([&](const QString& t) { fejl << t; });
+        p.skriv(QStringLiteral("1000e"));
+        QCOMPARE(p.display(), QStringLiteral("INF"));
+        p.skriv(QStringLiteral("5"));
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        QCOMPARE(fejl, QStringList{QStringLiteral("'INF5' er ikke et gyldigt tal")});
+        QTest::keyClick(&p.w(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(p.display(), QStringLiteral("0"));
+        p.skriv(QStringLiteral("2*3="));
+        QCOMPARE(p.display(), QStringLiteral("6"));
+    }
+
     void fejlIOptionerVisesOgProgrammetKoerer()
     {
         Program p({QStringLiteral("Pink")});
