@@ -8,6 +8,7 @@
 #include "calc/tastatur.h"
 #include "calc/udtrykshandlinger.h"
 #include "common/graense.h"
+#include "common/navngiv.h"
 #include "common/visning.h"
 
 #include <QApplication>
@@ -31,14 +32,6 @@ int sideIndeks(int side)
     return side == TMainformModel::RmSideX ? 5 : side;
 }
 
-void navngiv(QWidget* w, const QString& navn, const QString& hint)
-{
-    w->setAccessibleName(navn);
-    if (!hint.isEmpty()) {
-        w->setToolTip(hint);
-        w->setAccessibleDescription(hint);
-    }
-}
 } // namespace
 
 Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukommelse,

@@ -2,6 +2,7 @@
 
 #include "calc/regner.h"
 #include "common/graense.h"
+#include "common/navngiv.h"
 #include "common/visning.h"
 
 #include <QAction>
@@ -16,14 +17,6 @@
 #include <QToolButton>
 
 namespace {
-void navngiv(QWidget* w, const QString& navn, const QString& hint)
-{
-    w->setAccessibleName(navn);
-    if (!hint.isEmpty()) {
-        w->setToolTip(hint);
-        w->setAccessibleDescription(hint);
-    }
-}
 
 // A read-only text with the context menu "Vælg alt", "Kopier".
 TVisning* visning(QWidget* parent, const QString& navn)

@@ -7,6 +7,7 @@
 #include "calc/regner.h"
 #include "calc/udtrykshandlinger.h"
 #include "common/graense.h"
+#include "common/navngiv.h"
 #include "formula/udtryk.h"
 
 #include <QAction>
@@ -21,14 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-void navngiv(QWidget* w, const QString& navn, const QString& hint)
-{
-    w->setAccessibleName(navn);
-    if (!hint.isEmpty()) {
-        w->setToolTip(hint);
-        w->setAccessibleDescription(hint);
-    }
-}
 
 QToolButton* knap(QWidget* parent, const QString& tekst, const QIcon& ikon, const QString& navn,
                   const QString& hint)

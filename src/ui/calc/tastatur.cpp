@@ -4,6 +4,7 @@
 #include "calc/knaptabel.h"
 #include "calc/regner.h"
 #include "common/graense.h"
+#include "common/navngiv.h"
 #include "common/visning.h"
 #include "common/reopenmenu.h"
 
@@ -16,14 +17,6 @@
 #include <QToolButton>
 
 namespace {
-void navngiv(QWidget* w, const QString& navn, const QString& hint)
-{
-    w->setAccessibleName(navn);
-    if (!hint.isEmpty()) {
-        w->setToolTip(hint);
-        w->setAccessibleDescription(hint);
-    }
-}
 
 // Digits and the comma look alike, the operators and "=" alike.
 QString rolle(const QString& navn)
