@@ -68,10 +68,6 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
     if (m_FormelOn) return;
     if (m_PknapNo == 500) {
         // A function is applied: put its name around its operand.
-        if (m_knapNo == 11) {
-            // Every sign change leaves a code, so a replay repeats it.
-            tilfoejKode(u'f');
-        }
         const QChar sidste = m_udText.isEmpty() ? QChar() : m_udText.back();
         if (m_udText.isEmpty()) {
             S = S + u'(' + m_display + u')';
@@ -81,10 +77,11 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
         } else if (sidste == u')') {
             bool fejl = false;
             const QString LastS = makeTekst(S, fejl);
-            if (!fejl) {
-                S = LastS.startsWith(u'(') ? S + LastS : S + u'(' + LastS + u')';
-                m_udText.chop(LastS.size());
-            }
+            // The line no longer matched the keys and the task was reset:
+            // there is nothing left to write the name around.
+            if (fejl) return;
+            S = LastS.startsWith(u'(') ? S + LastS : S + u'(' + LastS + u')';
+            m_udText.chop(LastS.size());
         } else if (erCiffer(sidste)) {
             if (m_knapNo == 11) {
                 if (m_Dval > 0) {
@@ -126,6 +123,7 @@ QString TRegner::makeTekst(const QString& S, bool& fejl) {
     if (dybde != 0) {
         m_beskeder.information(S + u'\n' + QStringLiteral("Der er fejl i formuleringen."));
         Ny(false);
+        m_udtrykNulstillet = true;
         fejl = true;
         return QString();
     }

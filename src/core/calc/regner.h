@@ -1,0 +1,302 @@
+#pragma once
+// The calculator engine: an immediate-execution calculator with operator
+// precedence, parentheses, immediate functions, angle modes, a value memory
+// and a running list of calculations.
+//
+// How data flows: every key (button click, typed character, or a character of
+// a formula text being replayed) reaches one handler. The handler changes the
+// current value (`Dval`/`Dstr`), pushes numbers and operators on the
+// calculation stack `Rm` and reduces it by precedence, writes lines to the
+// calculation list (TMetaListe), the human-readable expression line `udText`,
+// and appends the key's code to the recording `formelString`. Replaying a
+// recording through the character handler (`realiserFormel`) repeats the task;
+// "Tilbage" undoes the last key that way. Views only read the state getters
+// and call handlers; `aendret` tells them to re-read, once per handled key.
+//
+// The implementation is split by topic: regner.cpp (state, number entry,
+// display), regner_operatorer.cpp (binary operators and the stack),
+// regner_funktioner.cpp (immediate functions, Inv/Hyp, angle modes),
+// regner_taster.cpp (keyboard, buttons, memory keys, list switches) and
+// regner_udtryk.cpp (expression line, recording and replay).
+#include "calc/optagelse.h"
+#include "calc/rmrec.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class Beskeder;
+class TMetaListe;
+class THukommelse;
+
+class TRegner : public QObject {
+    Q_OBJECT
+public:
+    TRegner(Beskeder& beskeder, TMetaListe& meta, THukommelse& huk, QObject* parent = nullptr);
+    ~TRegner() override;
+
+    // ---- Calculator state -------------------------------------------------
+    const QList<RmRec>& Rm() const { return m_Rm; }
+    int RmIndex() const { return static_cast<int>(m_Rm.size()) - 1; }
+    double Dval() const { return m_Dval; }
+    const QString& Dstr() const { return m_Dstr; }
+    double Tval() const { return m_Tval; }
+    QChar Opr() const { return m_Opr; }
+    int Waitcount() const { return m_Waitcount; }
+    bool Para() const { return m_Para; }
+    int ParaCount() const { return m_ParaCount; }
+    int Decimaler() const { return m_Decimaler; }
+    double Grader() const { return m_Grader; }
+    int GradIndex() const { return m_GradIndex; }
+    bool ResOn() const { return m_ResOn; }
+    bool talKey() const { return m_talKey; }
+    bool inversFunk() const { return m_inversFunk; }
+    bool piOn() const { return m_piOn; }
+    int knapNo() const { return m_knapNo; }
+    int PknapNo() const { return m_PknapNo; }
+    const QString& formelString() const { return m_formel.tekst(); }
+    const QString& udText() const { return m_udText; }
+    bool valueError() const { return m_valueError; }
+    bool UdtrykGo() const { return m_UdtrykGo; }
+    bool FormelOn() const { return m_FormelOn; }
+    bool PformelOn() const { return m_PformelOn; }
+    bool disOn() const { return m_disOn; }
+    bool UdskrivInOut() const { return m_UdskrivInOut; }
+    double pDval() const { return m_pDval; }
+    const QString& pDstr() const { return m_pDstr; }
+    double Hval() const; // the memory's current value
+
+    // Formula programs steer these.
+    void setFormelOn(bool on);
+    void setPformelOn(bool on);
+
+    // ---- View state -------------------------------------------------------
+    QString displayTekst() const { return m_display; }   // rmDisplay
+    QString operatorTekst() const { return m_operator; } // rmOperator
+    QString parentesTekst() const;                       // funkParenteser
+    bool invChecked() const { return m_inv; }
+    bool hypChecked() const { return m_hyp; }
+    int decimalIndex() const { return m_Decimaler + 1; } // item of disDecimaler
+    QString caption(const QString& kontrolNavn) const;   // a key's current caption
+    bool DelTalEnabled() const { return m_talKey; }
+    bool RoundTalEnabled() const { return m_ResOn; }
+    bool konFunkEnabled() const { return m_ResOn || m_talKey; }
+    bool BackTalEnabled() const { return true; }
+    // The expression window's memo, which follows the recording while it
+    // holds text (see TOptagelse).
+    QString uMemoTekst() const { return m_formel.memo(); }
+    void setUMemoTekst(const QString& tekst);
+
+    // ---- Frame hooks ------------------------------------------------------
+    // A calculator keypad is shown; the character handler acts only then.
+    void setTastaturSynligt(bool synligt);
+    bool tastaturSynligt() const { return m_tastaturSynligt; }
+    // The expression window's memo has the keyboard focus.
+    void setUMemoFokus(bool fokus);
+    bool uMemoFokus() const { return m_uMemoFokus; }
+    // A calculator page is shown: Hyp and Inv unchecked, inverse flag cleared.
+    void visRmSideNulstil();
+
+    // ---- Number entry and display -----------------------------------------
+    void Ny(bool bevarValue);
+    void NewRecord(double Val, QChar OprChar);
+    void Udskriv(QChar S);
+    QString ValS(double Val) const;
+    void UdskrivRmRes();
+    void OmskrivRes();
+    void ErrorDis();
+    void rmCifferClick(int d); // rm0Click … rm9Click
+    void rmKommaClick();
+    void rmPlusMinusClick();
+    void disNyClick();
+    void BackTalExecute();
+    void DelTalExecute();
+    void RoundTalExecute();
+    void konFunkExecute();
+    void disDecimalerChange(int itemIndex);
+
+    // ---- Binary operators, parentheses and "=" -----------------------------
+    void oprPlusClick();
+    void oprMinusClick();
+    void oprGangeClick();
+    void oprDividerClick();
+    void oprProcentClick();
+    void beModClick();
+    void bePotensYClick();
+    void bePotens2Click();
+    void bePotens3Click();
+    void rodToKnapClick();
+    void PotRod(QChar Ch);
+    void funkPbegyndClick();
+    void funkPslutClick();
+    void oprResultatClick();
+    void BeregnResultat();
+    void BeregnRm();
+    void Reducer(int start, QChar op);
+    void FjernPara(int index);
+    void Beregning(bool UdskrivDis);
+    double GetPotens(double Tal, double Pot);
+    double GetRod(double Tal, double Rod);
+
+    // ---- Immediate functions, Inv/Hyp, angle modes --------------------------
+    void beSinClick();
+    void beCosClick();
+    void beTanClick();
+    void beCotClick();
+    void beLnClick();
+    void beExpClick();
+    void beLogClick();
+    void beNClick();
+    void beReciprogClick();
+    void oprPiClick();
+    void funkInversClick(bool checked);
+    void funkHypClick(bool checked);
+    void knapCaptions();
+    void gradGraderClick();
+    void gradRadianerClick();
+    void gradNygraderClick();
+    void BeregnStraks(int Fnr);
+
+    // ---- Keyboard and buttons ---------------------------------------------
+    // The character handler: a key of the calculator, also every character
+    // of a replayed formula text.
+    void FormKeyPress(QChar Key);
+    // The calculator pages' key-down keys (Home, Ctrl+N, F1, F9, Page Up/Down,
+    // End, Delete, Ctrl+S, Ctrl+T); returns whether the key acted.
+    bool FormKeyDown(int qtKey, Qt::KeyboardModifiers modifiers);
+    // Runs a button's handler as a mouse click does (names: TKnaptabel).
+    // Returns false for an unknown name.
+    bool klik(const QString& kontrolNavn);
+
+    // ---- Memory and calculation list ---------------------------------------
+    void hukGemClick();
+    void hukHentClick();
+    void rmSletAktuelleClick();
+    void rmDeleteHukommelseClick();
+    void metaSletClick();
+    void metaAktivClick(bool checked);
+    void metaIndUdClick(bool checked);
+    void InOutDis(int InOut, const QString& nilS);
+    void DoDis();
+
+    // ---- Expression line, recording and replay ----------------------------
+    void udskrivUdtext(QString S, bool erstatTal);
+    // The trailing group of the expression line ("(3 + 4)" of "2 * (3 + 4)");
+    // on unbalanced parentheses reports, resets the task and sets `fejl`.
+    QString makeTekst(const QString& S, bool& fejl);
+    QString getSeperatorS() const { return getSeperatorS(m_Dstr); }
+    static QString getSeperatorS(const QString& tal);
+    bool insertDval();
+    // Replays a formula text as the expression window does: a new task, then
+    // every character through the character handler; an unknown character or
+    // invalid function data stops it with a message.
+    void realiserFormel(const QString& aFormel);
+    // Replays this task's own recording as "Tilbage" does: invalid function
+    // data does not stop it (the keys went on too), memory stores are not
+    // repeated and memory recalls fetch what they fetched when typed.
+    void genafspilOptagelse(const QString& optagelse);
+    // The expression window's "Beregn": replays the text and then keeps the
+    // text itself as the recording and in the memo.
+    void beregnFormeltekst(const QString& tekst);
+    // Replaces the recording (used by the expression window and formula programs).
+    void setFormelString(const QString& tekst);
+
+Q_SIGNALS:
+    void aendret();
+    void fokusFjernes();
+    void informationOenskes(const QString& emne);
+    void formelprogramFortsaet();
+
+private:
+    class Haandtering;
+    friend class Haandtering;
+
+    void tilfoejKode(QChar c);
+    void tilfoejKode(const QString& s);
+    void saetDstr(const QString& s);
+    void saetDisplay(const QString& s);
+    void saetOperator(const QString& s);
+    void rmOperatorChange();
+    void saetInv(bool checked, bool optag);
+    void saetHyp(bool checked, bool optag);
+    void fjernFokus();
+    void skrivLinje(const QString& linje);
+    void opdaterParentes();
+    void binaerOperator(QChar op, int nummer);
+    void potensTast(QChar op, bool medInv, int nummer, int invNummer, QChar kode);
+    void funktionsTast(int nummer, int invNummer, QChar kode, int Fnr, bool nyOpgave);
+    void laesDstrEfterCiffer(QChar ciffer);
+    void Beregning(bool UdskrivDis, bool rod);
+    QString stakTekst() const;
+    void udfoerAfspilning(const QString& tekst, bool fortryd);
+    QChar sidsteKode() const;
+    void gemHentEnter();
+
+    Beskeder& m_beskeder;
+    TMetaListe& m_meta;
+    THukommelse& m_huk;
+
+    QList<RmRec> m_Rm;
+    double m_Dval = 0;
+    QString m_Dstr = QStringLiteral("0");
+    double m_Tval = 0;
+    QChar m_Opr = u'x';
+    int m_Waitcount = 0;
+    bool m_Para = false;
+    int m_ParaCount = 0;
+    int m_Decimaler = -1;
+    double m_Grader = 360;
+    int m_GradIndex = 0;
+    bool m_ResOn = false;
+    bool m_talKey = false;
+    bool m_inversFunk = false;
+    bool m_piOn = false;
+    int m_knapNo = -1;
+    int m_PknapNo = -1;
+    TOptagelse m_formel;
+    QString m_udText;
+    bool m_valueError = false;
+    bool m_UdtrykGo = false;
+    bool m_FormelOn = false;
+    bool m_PformelOn = false;
+    bool m_disOn = true;
+    bool m_UdskrivInOut = false;
+    double m_pDval = 0;
+    QString m_pDstr;
+
+    // View state.
+    QString m_display = QStringLiteral("0");
+    QString m_operator;
+    bool m_inv = false;
+    bool m_hyp = false;
+    QHash<QString, QString> m_captions;
+    bool m_tastaturSynligt = true;
+    bool m_uMemoFokus = false;
+
+    // Handling of one key: nesting depth and what to tell the views at the end.
+    int m_dybde = 0;
+    bool m_fokusFjernes = false;
+
+    // Where the number being typed begins in the recording, so "Slet" removes
+    // exactly its codes.
+    qsizetype m_talStart = 0;
+    // A result reached by Enter, which records nothing; its "=" is written to
+    // the recording when the task goes on from that result.
+    bool m_enterResultat = false;
+    // Values fetched by memory recalls in this task, in order: "Tilbage"
+    // replays them instead of the memory's present value.
+    QList<double> m_hentet;
+    QList<double> m_hentetFoer;
+    qsizetype m_hentIndex = 0;
+    bool m_fortryder = false;        // a "Tilbage" replay runs
+    bool m_ukendtTegn = false;       // the character handler met an unknown character
+    bool m_udtrykNulstillet = false; // the expression line's error reset the task
+    // Long numbers: once the typed text fixes the value for good (its integer
+    // part overflows, or later digits can no longer change the rounding),
+    // further digits need not be read again.
+    bool m_dstrLangKendt = false;
+    bool m_dstrStabil = false;
+    bool m_dstrKomma = false;
+};
