@@ -65,7 +65,7 @@ public:
     bool disOn() const { return m_disOn; }
     bool UdskrivInOut() const { return m_UdskrivInOut; }
     double pDval() const { return m_pDval; }
-    const QString& pDstr() const { return m_pDstr; }
+    QString pDstr() const;
     double Hval() const; // the memory's current value
 
     // Formula programs steer these.
@@ -73,7 +73,7 @@ public:
     void setPformelOn(bool on);
 
     // ---- View state -------------------------------------------------------
-    QString displayTekst() const { return m_display; }   // rmDisplay
+    QString displayTekst() const { return visning(); }   // rmDisplay
     QString operatorTekst() const { return m_operator; } // rmOperator
     QString parentesTekst() const;                       // funkParenteser
     bool invChecked() const { return m_inv; }
@@ -217,6 +217,8 @@ private:
     void tilfoejKode(const QString& s);
     void saetDstr(const QString& s);
     void saetDisplay(const QString& s);
+    void visDstr();
+    const QString& visning() const { return m_displayErDstr ? m_Dstr : m_display; }
     void saetOperator(const QString& s);
     void rmOperatorChange();
     void saetInv(bool checked, bool optag);
@@ -264,10 +266,15 @@ private:
     bool m_disOn = true;
     bool m_UdskrivInOut = false;
     double m_pDval = 0;
+    // pDstr is the first m_pDstrLaengde characters of Dstr while Dstr has only
+    // grown since; saetDstr keeps a copy when it replaces the text.
     QString m_pDstr;
+    qsizetype m_pDstrLaengde = -1; // -1: m_pDstr holds the text
 
     // View state.
-    QString m_display = QStringLiteral("0");
+    QString m_display;
+    // The display shows Dstr itself (typing a long number does not copy it per digit).
+    bool m_displayErDstr = true;
     QString m_operator;
     bool m_inv = false;
     bool m_hyp = false;

@@ -180,7 +180,7 @@ void TRegner::BeregnStraks(int Fnr) {
         case 11: {
             navn = QStringLiteral("fact");
             // The factorial works on the number as the display shows it.
-            const double n = tal::laes(m_display);
+            const double n = tal::laes(visning());
             v = n;
             if (n < 0 || !erHel(n)) {
                 medResultat = false;
@@ -247,7 +247,7 @@ void TRegner::oprPiClick() {
     saetOperator(QString());
     m_Dval = pi;
     saetDstr(tal::generel(m_Dval));
-    saetDisplay(m_Dstr);
+    visDstr();
     udskrivUdtext(m_Dstr, false);
     m_talKey = false;
     saetOperator(QStringLiteral("p"));

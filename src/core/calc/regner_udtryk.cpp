@@ -70,9 +70,9 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
         // A function is applied: put its name around its operand.
         const QChar sidste = m_udText.isEmpty() ? QChar() : m_udText.back();
         if (m_udText.isEmpty()) {
-            S = S + u'(' + m_display + u')';
+            S = S + u'(' + visning() + u')';
         } else if (sidste == u' ') {
-            S = S + u'(' + m_display + u')';
+            S = S + u'(' + visning() + u')';
             erstatTal = true;
         } else if (sidste == u')') {
             bool fejl = false;
@@ -93,16 +93,16 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
                     erstatTal = false;
                 }
             } else {
-                S = S + u'(' + m_display + u')';
+                S = S + u'(' + visning() + u')';
                 erstatTal = true;
             }
         }
     }
     m_pDval = m_Dval;
-    m_pDstr = m_Dstr;
+    m_pDstrLaengde = m_Dstr.size(); // pDstr := Dstr, without sharing the text
     m_PknapNo = m_knapNo;
-    if (erstatTal && !m_display.isEmpty() && m_udText.endsWith(m_display))
-        m_udText.chop(m_display.size());
+    if (erstatTal && !visning().isEmpty() && m_udText.endsWith(visning()))
+        m_udText.chop(visning().size());
     m_udText += S;
     if (S == QLatin1String(" = ")) m_udText += getSeperatorS(m_Dstr);
     m_formel.memoFoelger();

@@ -151,6 +151,9 @@ void TestUdtryk::indsaetFraDisplay() {
 
 void TestUdtryk::panel() {
     UdtrykFixtur f;
+    QSignalSpy emne(&f.udtryk, &TUdtryk::informationOenskes);
+    f.udtryk.SpeedButton14Click();
+    QCOMPARE(emne.takeFirst().at(0).toString(), QStringLiteral("Udtryk og formelsprog"));
     QVERIFY(f.udtryk.uPanelSynlig());
     f.udtryk.uMemoKnapClick();
     QVERIFY(!f.udtryk.uPanelSynlig());
