@@ -13,6 +13,14 @@
 // "Tilbage" undoes the last key that way. Views only read the state getters
 // and call handlers; `aendret` tells them to re-read, once per handled key.
 //
+// The recording is made so that its replay repeats what the keys did: Inv and
+// Hyp are recorded as their own toggles ("i", "h") whenever they change by
+// the user's hand (key, check box, "q"/"w", a calculator page being shown);
+// every sign change records "f"; going on from a result keeps the codes that
+// made it rather than the result's text, which may have lost digits; a
+// result reached by Enter, which records nothing, gets its "=" once the task
+// goes on from it; and "=" replays as the "=" key.
+//
 // The implementation is split by topic: regner.cpp (state, number entry,
 // display), regner_operatorer.cpp (binary operators and the stack),
 // regner_funktioner.cpp (immediate functions, Inv/Hyp, angle modes),
