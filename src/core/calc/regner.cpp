@@ -125,14 +125,35 @@ void TRegner::visRmSideNulstil() {
 
 // ---- Small state helpers ---------------------------------------------------
 
+QString TRegner::pDstr() const {
+    return m_pDstrLaengde < 0 ? m_pDstr : m_Dstr.left(m_pDstrLaengde);
+}
+
 void TRegner::saetDstr(const QString& s) {
+    if (m_pDstrLaengde >= 0) {
+        m_pDstr = m_Dstr.left(m_pDstrLaengde);
+        m_pDstrLaengde = -1;
+    }
+    if (m_displayErDstr) {
+        // The display keeps the old text.
+        m_display = m_Dstr;
+        m_displayErDstr = false;
+    }
     m_Dstr = s;
     m_dstrLangKendt = false;
 }
 
 void TRegner::saetDisplay(const QString& s) {
-    if (s == m_display) return;
+    if (s == visning()) return;
     m_display = s;
+    m_displayErDstr = false;
+    fjernFokus();
+}
+
+// The display shows the current number's text.
+void TRegner::visDstr() {
+    m_displayErDstr = true;
+    m_display.clear();
     fjernFokus();
 }
 
@@ -218,7 +239,7 @@ void TRegner::Udskriv(QChar S) {
         else
             m_Dstr.append(S);
         laesDstrEfterCiffer(S);
-        saetDisplay(m_Dstr);
+        visDstr();
         udskrivUdtext(QString(S), false);
         m_talKey = true;
     } else if (S == u',') {
@@ -226,7 +247,7 @@ void TRegner::Udskriv(QChar S) {
         if (m_udText.isEmpty()) m_udText = m_Dstr;
         m_Dstr.append(u',');
         m_dstrKomma = true;
-        saetDisplay(m_Dstr);
+        visDstr();
         udskrivUdtext(QStringLiteral(","), false);
         m_talKey = true;
     }
@@ -260,7 +281,7 @@ QString TRegner::ValS(double Val) const {
 void TRegner::UdskrivRmRes() {
     m_Opr = u'x';
     saetDstr(ValS(m_Dval));
-    saetDisplay(m_Dstr);
+    visDstr();
 }
 
 void TRegner::OmskrivRes() {
@@ -357,7 +378,7 @@ void TRegner::RoundTalExecute() {
     if (std::isfinite(m_Dval) && std::fabs(m_Dval) < graense) m_Dval = tal::rundHalvLige(m_Dval);
     saetDstr(ValS(m_Dval));
     udskrivUdtext(m_Dstr, true);
-    saetDisplay(m_Dstr);
+    visDstr();
 }
 
 void TRegner::konFunkExecute() {

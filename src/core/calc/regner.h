@@ -13,6 +13,14 @@
 // "Tilbage" undoes the last key that way. Views only read the state getters
 // and call handlers; `aendret` tells them to re-read, once per handled key.
 //
+// The recording is made so that its replay repeats what the keys did: Inv and
+// Hyp are recorded as their own toggles ("i", "h") whenever they change by
+// the user's hand (key, check box, "q"/"w", a calculator page being shown);
+// every sign change records "f"; going on from a result keeps the codes that
+// made it rather than the result's text, which may have lost digits; a
+// result reached by Enter, which records nothing, gets its "=" once the task
+// goes on from it; and "=" replays as the "=" key.
+//
 // The implementation is split by topic: regner.cpp (state, number entry,
 // display), regner_operatorer.cpp (binary operators and the stack),
 // regner_funktioner.cpp (immediate functions, Inv/Hyp, angle modes),
@@ -65,7 +73,7 @@ public:
     bool disOn() const { return m_disOn; }
     bool UdskrivInOut() const { return m_UdskrivInOut; }
     double pDval() const { return m_pDval; }
-    const QString& pDstr() const { return m_pDstr; }
+    QString pDstr() const;
     double Hval() const; // the memory's current value
 
     // Formula programs steer these.
@@ -73,7 +81,7 @@ public:
     void setPformelOn(bool on);
 
     // ---- View state -------------------------------------------------------
-    QString displayTekst() const { return m_display; }   // rmDisplay
+    QString displayTekst() const { return visning(); }   // rmDisplay
     QString operatorTekst() const { return m_operator; } // rmOperator
     QString parentesTekst() const;                       // funkParenteser
     bool invChecked() const { return m_inv; }
@@ -217,6 +225,8 @@ private:
     void tilfoejKode(const QString& s);
     void saetDstr(const QString& s);
     void saetDisplay(const QString& s);
+    void visDstr();
+    const QString& visning() const { return m_displayErDstr ? m_Dstr : m_display; }
     void saetOperator(const QString& s);
     void rmOperatorChange();
     void saetInv(bool checked, bool optag);
@@ -264,10 +274,15 @@ private:
     bool m_disOn = true;
     bool m_UdskrivInOut = false;
     double m_pDval = 0;
+    // pDstr is the first m_pDstrLaengde characters of Dstr while Dstr has only
+    // grown since; saetDstr keeps a copy when it replaces the text.
     QString m_pDstr;
+    qsizetype m_pDstrLaengde = -1; // -1: m_pDstr holds the text
 
     // View state.
-    QString m_display = QStringLiteral("0");
+    QString m_display;
+    // The display shows Dstr itself (typing a long number does not copy it per digit).
+    bool m_displayErDstr = true;
     QString m_operator;
     bool m_inv = false;
     bool m_hyp = false;
@@ -290,8 +305,9 @@ private:
     QList<double> m_hentet;
     QList<double> m_hentetFoer;
     qsizetype m_hentIndex = 0;
-    bool m_fortryder = false;  // a "Tilbage" replay runs
-    bool m_ukendtTegn = false; // the character handler met an unknown character
+    bool m_fortryder = false;        // a "Tilbage" replay runs
+    bool m_ukendtTegn = false;       // the character handler met an unknown character
+    bool m_udtrykNulstillet = false; // the expression line's error reset the task
     // Long numbers: once the typed text fixes the value for good (its integer
     // part overflows, or later digits can no longer change the rounding),
     // further digits need not be read again.

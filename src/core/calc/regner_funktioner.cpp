@@ -71,6 +71,7 @@ void TRegner::beLogClick() {
 
 void TRegner::BeregnStraks(int Fnr) {
     Haandtering h(*this);
+    m_udtrykNulstillet = false;
     try {
         saetOperator(QString());
         m_inversFunk = m_inv;
@@ -179,7 +180,7 @@ void TRegner::BeregnStraks(int Fnr) {
         case 11: {
             navn = QStringLiteral("fact");
             // The factorial works on the number as the display shows it.
-            const double n = tal::laes(m_display);
+            const double n = tal::laes(visning());
             v = n;
             if (n < 0 || !erHel(n)) {
                 medResultat = false;
@@ -198,9 +199,13 @@ void TRegner::BeregnStraks(int Fnr) {
         }
         case 12:
             navn = QStringLiteral("Negate");
+            // Every sign change leaves its code, also right after an operator,
+            // a parenthesis or a result, so a replay repeats it.
+            if (!m_FormelOn) tilfoejKode(u'f');
             // Written before the computation: the expression line looks at
             // the sign of the value being negated.
             udskrivUdtext(navn, false);
+            if (m_udtrykNulstillet) return;
             v = -x;
             break;
         default:
@@ -211,7 +216,12 @@ void TRegner::BeregnStraks(int Fnr) {
         m_Dval = v;
         const QString R = ValS(m_Dval);
         const QString linje = medResultat ? linjeFoer + QLatin1String(" = ") + R : S;
-        if (Fnr != 12) udskrivUdtext(navn, false);
+        if (Fnr != 12) {
+            udskrivUdtext(navn, false);
+            // An expression line that no longer matches the keys reset the
+            // task; the function has nothing left to act on.
+            if (m_udtrykNulstillet) return;
+        }
         if (!m_FormelOn && m_UdskrivInOut) InOutDis(2, input);
         UdskrivRmRes();
         if (!m_FormelOn && m_disOn) {
@@ -237,7 +247,7 @@ void TRegner::oprPiClick() {
     saetOperator(QString());
     m_Dval = pi;
     saetDstr(tal::generel(m_Dval));
-    saetDisplay(m_Dstr);
+    visDstr();
     udskrivUdtext(m_Dstr, false);
     m_talKey = false;
     saetOperator(QStringLiteral("p"));

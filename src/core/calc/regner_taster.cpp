@@ -297,7 +297,7 @@ void TRegner::hukHentClick() {
     m_hentet.append(v);
     m_Dval = v;
     saetDstr(ValS(v));
-    saetDisplay(m_Dstr);
+    visDstr();
     udskrivUdtext(m_Dstr, false);
 }
 

@@ -68,23 +68,20 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
     if (m_FormelOn) return;
     if (m_PknapNo == 500) {
         // A function is applied: put its name around its operand.
-        if (m_knapNo == 11) {
-            // Every sign change leaves a code, so a replay repeats it.
-            tilfoejKode(u'f');
-        }
         const QChar sidste = m_udText.isEmpty() ? QChar() : m_udText.back();
         if (m_udText.isEmpty()) {
-            S = S + u'(' + m_display + u')';
+            S = S + u'(' + visning() + u')';
         } else if (sidste == u' ') {
-            S = S + u'(' + m_display + u')';
+            S = S + u'(' + visning() + u')';
             erstatTal = true;
         } else if (sidste == u')') {
             bool fejl = false;
             const QString LastS = makeTekst(S, fejl);
-            if (!fejl) {
-                S = LastS.startsWith(u'(') ? S + LastS : S + u'(' + LastS + u')';
-                m_udText.chop(LastS.size());
-            }
+            // The line no longer matched the keys and the task was reset:
+            // there is nothing left to write the name around.
+            if (fejl) return;
+            S = LastS.startsWith(u'(') ? S + LastS : S + u'(' + LastS + u')';
+            m_udText.chop(LastS.size());
         } else if (erCiffer(sidste)) {
             if (m_knapNo == 11) {
                 if (m_Dval > 0) {
@@ -96,16 +93,16 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
                     erstatTal = false;
                 }
             } else {
-                S = S + u'(' + m_display + u')';
+                S = S + u'(' + visning() + u')';
                 erstatTal = true;
             }
         }
     }
     m_pDval = m_Dval;
-    m_pDstr = m_Dstr;
+    m_pDstrLaengde = m_Dstr.size(); // pDstr := Dstr, without sharing the text
     m_PknapNo = m_knapNo;
-    if (erstatTal && !m_display.isEmpty() && m_udText.endsWith(m_display))
-        m_udText.chop(m_display.size());
+    if (erstatTal && !visning().isEmpty() && m_udText.endsWith(visning()))
+        m_udText.chop(visning().size());
     m_udText += S;
     if (S == QLatin1String(" = ")) m_udText += getSeperatorS(m_Dstr);
     m_formel.memoFoelger();
@@ -126,6 +123,7 @@ QString TRegner::makeTekst(const QString& S, bool& fejl) {
     if (dybde != 0) {
         m_beskeder.information(S + u'\n' + QStringLiteral("Der er fejl i formuleringen."));
         Ny(false);
+        m_udtrykNulstillet = true;
         fejl = true;
         return QString();
     }

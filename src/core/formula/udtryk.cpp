@@ -87,3 +87,7 @@ int TUdtryk::AinsertFromDis(int caret, int selLength) {
     Q_EMIT uMemoFokusOenskes();
     return fra + static_cast<int>(tal.size());
 }
+
+void TUdtryk::SpeedButton14Click() {
+    Q_EMIT informationOenskes(QStringLiteral("Udtryk og formelsprog"));
+}

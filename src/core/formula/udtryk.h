@@ -42,11 +42,15 @@ public:
     // selection of selLength characters) and returns the caret after it.
     int AinsertFromDis(int caret, int selLength);
     bool AinsertFromDisEnabled() const { return true; }
+    // The help button (SpeedButton14): asks for the topic "Udtryk og formelsprog".
+    void SpeedButton14Click();
 
 Q_SIGNALS:
     void aendret();
     // The memo is to take the keyboard focus.
     void uMemoFokusOenskes();
+    // A help topic is to be opened.
+    void informationOenskes(const QString& emne);
 
 private:
     TRegner& m_regner;
