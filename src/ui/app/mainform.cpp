@@ -106,6 +106,8 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     connect(&model, &TMainformModel::aendret, this, &Tmainform::opdater);
     connect(&model, &TMainformModel::fokusTilForm, this, &Tmainform::fjernFokus);
     connect(&regner, &TRegner::fokusFjernes, this, &Tmainform::fjernFokus);
+    connect(&regner, &TRegner::informationOenskes, this,
+            [this](const QString& emne) { m_model.Information(emne); });
     connect(&regner, &TRegner::aendret, this, [this] {
         if (m_udBox->text() != m_regner.udText()) m_udBox->setText(m_regner.udText());
     });

@@ -120,7 +120,7 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
                         QStringLiteral("Udtryk og formelsprog"));
     hjaelp->setObjectName(QStringLiteral("SpeedButton14"));
     connect(hjaelp, &QToolButton::clicked, this, [this] {
-        vedGraensen(this, [&] { m_ramme.Information(QStringLiteral("Udtryk og formelsprog")); });
+        vedGraensen(this, [&] { m_udtryk.SpeedButton14Click(); });
     });
     pl->addWidget(hjaelp);
     struct Par {
@@ -160,6 +160,8 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
     connect(&m_regner, &TRegner::aendret, this, &TListePanel::opdater);
     connect(&m_udtryk, &TUdtryk::aendret, this, &TListePanel::opdater);
     connect(&m_meta, &TMetaListe::aendret, this, &TListePanel::opdater);
+    connect(&m_udtryk, &TUdtryk::informationOenskes, this,
+            [this](const QString& emne) { m_ramme.Information(emne); });
     connect(&m_udtryk, &TUdtryk::uMemoFokusOenskes, this, [this] { m_uMemo->setFocus(); });
     connect(&m_handlinger, &TUdtryksHandlinger::indsaetFraDisplay, this, [this] {
         QTextCursor c = m_uMemo->textCursor();
