@@ -14,30 +14,27 @@ public:
     };
     QList<Boks> boxe;
     QStringList hints;
-    QQueue<bool> svar;          // answers to questions, in order
-    QQueue<QString> filnavne;   // answers to file dialogs, in order
+    QQueue<bool> svar;        // answers to questions, in order
+    QQueue<QString> filnavne; // answers to file dialogs, in order
 
     void information(const QString& t) override { boxe.append({QStringLiteral("information"), t}); }
     void fejl(const QString& t) override { boxe.append({QStringLiteral("fejl"), t}); }
-    bool spoerg(const QString& t) override
-    {
+    bool spoerg(const QString& t) override {
         boxe.append({QStringLiteral("spoerg"), t});
         return svar.isEmpty() ? false : svar.dequeue();
     }
-    QString aabenFilnavn(const QString&, const QString&, const QString&) override
-    {
+    QString aabenFilnavn(const QString&, const QString&, const QString&) override {
         return filnavne.isEmpty() ? QString() : filnavne.dequeue();
     }
-    QString gemFilnavn(const QString&, const QString&, const QString&) override
-    {
+    QString gemFilnavn(const QString&, const QString&, const QString&) override {
         return filnavne.isEmpty() ? QString() : filnavne.dequeue();
     }
     void statusHint(const QString& t) override { hints.append(t); }
 
-    QStringList tekster() const
-    {
+    QStringList tekster() const {
         QStringList l;
-        for (const auto& b : boxe) l << b.tekst;
+        for (const auto& b : boxe)
+            l << b.tekst;
         return l;
     }
 };

@@ -7,6 +7,7 @@
 #include "common/graense.h"
 #include "common/visning.h"
 
+#include <memory>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
-#include <memory>
 
 // The whole program over a temporary data folder, with recorded messages.
 struct Program {
@@ -25,8 +25,7 @@ struct Program {
     BeskedOptager beskeder;
     std::unique_ptr<Tavlix> t;
 
-    explicit Program(const QStringList& optioner = {})
-    {
+    explicit Program(const QStringList& optioner = {}) {
         QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
         if (!optioner.isEmpty()) {
             QFile f(dir.path() + QStringLiteral("/Egenskaber/mainform.txt"));
@@ -39,26 +38,21 @@ struct Program {
     }
     Tmainform& w() { return t->mainform(); }
     QString display() { return w().displayPanel()->rmDisplay()->text(); }
-    void skriv(const QString& taster)
-    {
-        for (QChar c : taster) QTest::keyClick(&w(), c.toLatin1());
+    void skriv(const QString& taster) {
+        for (QChar c : taster)
+            QTest::keyClick(&w(), c.toLatin1());
     }
-    QString status(int felt)
-    {
-        return w().statusBar()->findChildren<QLabel*>().at(felt)->text();
-    }
+    QString status(int felt) { return w().statusBar()->findChildren<QLabel*>().at(felt)->text(); }
 };
 
 class TstMainform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
     }
 
-    void vinduet()
-    {
+    void vinduet() {
         Program p;
         QCOMPARE(p.w().windowTitle(), QStringLiteral("Tavlix"));
         QVERIFY(!(p.w().windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -70,8 +64,7 @@ private Q_SLOTS:
         QCOMPARE(p.display(), QStringLiteral("0"));
     }
 
-    void menuen()
-    {
+    void menuen() {
         Program p;
         QStringList punkter;
         for (QAction* a : p.w().menuPU()->actions())
@@ -82,8 +75,7 @@ private Q_SLOTS:
                                        "Hjemmesiden...", "-", "Om Tavlix..."}));
     }
 
-    void sideskiftMedTaster()
-    {
+    void sideskiftMedTaster() {
         Program p;
         QTest::keyClick(&p.w(), Qt::Key_F2);
         QVERIFY(p.w().side(1)->isVisible());
@@ -100,8 +92,7 @@ private Q_SLOTS:
         QCOMPARE(p.w().width(), 300);
     }
 
-    void listepanelKnap()
-    {
+    void listepanelKnap() {
         Program p;
         auto* vis = p.w().menuPanel()->findChild<QPushButton*>(QStringLiteral("metaVis"));
         QVERIFY(vis);
@@ -113,8 +104,7 @@ private Q_SLOTS:
         QCOMPARE(p.w().width(), 300);
     }
 
-    void tasterRegner()
-    {
+    void tasterRegner() {
         Program p;
         p.skriv(QStringLiteral("2+3*4="));
         QCOMPARE(p.display(), QStringLiteral("14"));
@@ -125,8 +115,7 @@ private Q_SLOTS:
         QCOMPARE(p.display(), QStringLiteral("0"));
     }
 
-    void knapKlikOgBogstav()
-    {
+    void knapKlikOgBogstav() {
         Program p;
         auto* tastatur = p.w().side(0)->findChild<TTastatur*>();
         QVERIFY(tastatur);
@@ -143,8 +132,7 @@ private Q_SLOTS:
         QCOMPARE(p.status(1), QString());
     }
 
-    void invSkifterCaptions()
-    {
+    void invSkifterCaptions() {
         Program p;
         auto* tastatur = p.w().side(0)->findChild<TTastatur*>();
         QTest::keyClick(&p.w(), 'i');
@@ -155,11 +143,11 @@ private Q_SLOTS:
         QCOMPARE(tastatur->knap(QStringLiteral("beSin"))->text(), QStringLiteral("Sin"));
     }
 
-    void hukommelsesMenu()
-    {
+    void hukommelsesMenu() {
         Program p;
         auto* tastatur = p.w().side(0)->findChild<TTastatur*>();
-        for (int i = 1; i <= 17; ++i) p.skriv(QString::number(i) + QStringLiteral("=g"));
+        for (int i = 1; i <= 17; ++i)
+            p.skriv(QString::number(i) + QStringLiteral("=g"));
         QMenu* liste = tastatur->hukommelsesMenu()->findChild<QMenu*>(QStringLiteral("Hukommelse"));
         QVERIFY(liste);
         QVERIFY(liste->findChildren<QToolButton*>().size() >= 16);
@@ -167,8 +155,7 @@ private Q_SLOTS:
         QCOMPARE(hukDisplay->text(), QStringLiteral("17"));
     }
 
-    void optionerGemmesVedLukning()
-    {
+    void optionerGemmesVedLukning() {
         QString sti;
         {
             Program p;
@@ -186,8 +173,7 @@ private Q_SLOTS:
 
     // A digit after INF makes a text that is no number: the error box shows
     // its text, and "Ny" recovers.
-    void cifferEfterInfVisesSomFejl()
-    {
+    void cifferEfterInfVisesSomFejl() {
         Program p;
         QStringList fejl;
         setFejlModtager([&](const QString& t) { fejl << t; });
@@ -202,8 +188,7 @@ private Q_SLOTS:
         QCOMPARE(p.display(), QStringLiteral("6"));
     }
 
-    void fejlIOptionerVisesOgProgrammetKoerer()
-    {
+    void fejlIOptionerVisesOgProgrammetKoerer() {
         Program p({QStringLiteral("Pink")});
         QCOMPARE(p.beskeder.boxe.size(), 1);
         QCOMPARE(p.beskeder.boxe.first().art, QStringLiteral("fejl"));

@@ -13,18 +13,15 @@
 TMainformModel::TMainformModel(const TProgramMapper& mapper, Beskeder& beskeder, TRegner& regner,
                                THukommelse& hukommelse, TUdtryk& udtryk, QObject* parent)
     : QObject(parent), m_mapper(mapper), m_beskeder(beskeder), m_regner(regner),
-      m_hukommelse(hukommelse), m_udtryk(udtryk)
-{
+      m_hukommelse(hukommelse), m_udtryk(udtryk) {
     designName = standardTema();
 }
 
-int TMainformModel::sideBredde(int side)
-{
+int TMainformModel::sideBredde(int side) {
     return side == RmSide ? 300 : 221;
 }
 
-void TMainformModel::FormCreate()
-{
+void TMainformModel::FormCreate() {
     // The formula file list joins here with the formula programs.
     m_hukommelse.Hval = 0;
     m_regner.metaAktivClick(true);
@@ -40,8 +37,7 @@ void TMainformModel::FormCreate()
     Q_EMIT aendret();
 }
 
-void TMainformModel::HentOpt()
-{
+void TMainformModel::HentOpt() {
     int gradIndex = m_regner.GradIndex();
     if (TOptionsFil::findes(optFilnavn())) {
         const TOptionsFil fil = TOptionsFil::laes(optFilnavn());
@@ -74,13 +70,26 @@ void TMainformModel::HentOpt()
 
     miniMetaPanelSynlig = metaPanelSynlig;
     switch (rmSide) {
-    case RmSide: visRmBoks(); break;
-    case AndengradsSide: visAndengradsBoks(); break;
-    case LigningerSide: visLigningerBoks(); break;
-    case FormelSide: visFormelBoks(); break;
-    case StatistikSide: visStatistikBoks(); break;
-    case RmSideX: visRmBoksX(); break;
-    default: break; // an unknown page number leaves the pages as they are
+    case RmSide:
+        visRmBoks();
+        break;
+    case AndengradsSide:
+        visAndengradsBoks();
+        break;
+    case LigningerSide:
+        visLigningerBoks();
+        break;
+    case FormelSide:
+        visFormelBoks();
+        break;
+    case StatistikSide:
+        visStatistikBoks();
+        break;
+    case RmSideX:
+        visRmBoksX();
+        break;
+    default:
+        break; // an unknown page number leaves the pages as they are
     }
     // Checking a radio button runs its click handler, which sets GradIndex.
     if (gradIndex == 0)
@@ -97,8 +106,7 @@ void TMainformModel::HentOpt()
     Q_EMIT aendret();
 }
 
-void TMainformModel::GemOpt() const
-{
+void TMainformModel::GemOpt() const {
     TOptionsSkriver s;
     s.tekst(designName);
     s.heltal(vinduesPos.y());
@@ -116,8 +124,7 @@ void TMainformModel::GemOpt() const
     s.gem(optFilnavn());
 }
 
-bool TMainformModel::FormCloseQuery()
-{
+bool TMainformModel::FormCloseQuery() {
     const bool kan = m_kanLukkes ? m_kanLukkes() : true;
     if (!kan)
         Q_EMIT visInfform(QStringLiteral("Der er en process i gang, så programmet kan ikke "
@@ -126,8 +133,7 @@ bool TMainformModel::FormCloseQuery()
     return kan;
 }
 
-void TMainformModel::FormClose()
-{
+void TMainformModel::FormClose() {
     // The other windows write their options files here as they join the program.
     try {
         GemOpt();
@@ -136,22 +142,19 @@ void TMainformModel::FormClose()
     }
 }
 
-void TMainformModel::saetKlientBredde(int bredde)
-{
+void TMainformModel::saetKlientBredde(int bredde) {
     // Every change of size runs the resize rule, also those made here.
     if (bredde != klientBredde) FormResize(bredde);
 }
 
-void TMainformModel::FormResize(int nyKlientBredde)
-{
+void TMainformModel::FormResize(int nyKlientBredde) {
     if (nyKlientBredde == klientBredde) return;
     klientBredde = nyKlientBredde;
     formWidth = nyKlientBredde;
     Q_EMIT aendret();
 }
 
-void TMainformModel::visSide(int side)
-{
+void TMainformModel::visSide(int side) {
     rmSide = side;
     synligSide = side;
     const bool regnerSide = erRegnerSide();
@@ -166,15 +169,26 @@ void TMainformModel::visSide(int side)
     Q_EMIT aendret();
 }
 
-void TMainformModel::visRmBoks() { visSide(RmSide); }
-void TMainformModel::visRmBoksX() { visSide(RmSideX); }
-void TMainformModel::visAndengradsBoks() { visSide(AndengradsSide); }
-void TMainformModel::visLigningerBoks() { visSide(LigningerSide); }
-void TMainformModel::visFormelBoks() { visSide(FormelSide); }
-void TMainformModel::visStatistikBoks() { visSide(StatistikSide); }
+void TMainformModel::visRmBoks() {
+    visSide(RmSide);
+}
+void TMainformModel::visRmBoksX() {
+    visSide(RmSideX);
+}
+void TMainformModel::visAndengradsBoks() {
+    visSide(AndengradsSide);
+}
+void TMainformModel::visLigningerBoks() {
+    visSide(LigningerSide);
+}
+void TMainformModel::visFormelBoks() {
+    visSide(FormelSide);
+}
+void TMainformModel::visStatistikBoks() {
+    visSide(StatistikSide);
+}
 
-void TMainformModel::visRm2Click()
-{
+void TMainformModel::visRm2Click() {
     if (m_uMemoFokus) {
         setUMemoFokus(false);
         Q_EMIT fokusTilForm();
@@ -183,18 +197,15 @@ void TMainformModel::visRm2Click()
     if (synligSide != RmSide) visRmBoks();
 }
 
-void TMainformModel::visStandardClick()
-{
+void TMainformModel::visStandardClick() {
     if (synligSide != RmSideX) visRmBoksX();
 }
 
-void TMainformModel::visGrafboks1Click()
-{
+void TMainformModel::visGrafboks1Click() {
     Q_EMIT vinduesOenske(QStringLiteral("grafform"));
 }
 
-void TMainformModel::metaVisClick()
-{
+void TMainformModel::metaVisClick() {
     if (metaPanelSynlig) {
         miniMetaPanelSynlig = false;
         metaPanelSynlig = false;
@@ -207,8 +218,7 @@ void TMainformModel::metaVisClick()
     Q_EMIT aendret();
 }
 
-qint32 TMainformModel::primtalFraVaerdi(double v)
-{
+qint32 TMainformModel::primtalFraVaerdi(double v) {
     constexpr qint32 storst = 2147483647;
     if (!(v <= storst)) return storst; // larger, or not a number
     const double r = tal::rundHalvLige(v);
@@ -216,13 +226,11 @@ qint32 TMainformModel::primtalFraVaerdi(double v)
     return static_cast<qint32>(r);
 }
 
-void TMainformModel::Button1Click()
-{
+void TMainformModel::Button1Click() {
     Q_EMIT primtalOenskes(primtalFraVaerdi(m_regner.Dval()));
 }
 
-void TMainformModel::showHint(const QString& hint)
-{
+void TMainformModel::showHint(const QString& hint) {
     if (!doShowHint) return;
     const qsizetype streg = hint.indexOf(u'|');
     const QString lang = streg >= 0 ? hint.mid(streg + 1) : hint;
@@ -231,32 +239,46 @@ void TMainformModel::showHint(const QString& hint)
     Q_EMIT aendret();
 }
 
-void TMainformModel::knapBogstav(const QString& bogstav)
-{
+void TMainformModel::knapBogstav(const QString& bogstav) {
     if (bogstav == statusBogstav) return;
     statusBogstav = bogstav;
     Q_EMIT aendret();
 }
 
-void TMainformModel::setUMemoFokus(bool fokus)
-{
+void TMainformModel::setUMemoFokus(bool fokus) {
     m_uMemoFokus = fokus;
     m_regner.setUMemoFokus(fokus);
 }
 
-bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods)
-{
+bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
     const bool ctrl = mods & Qt::ControlModifier;
     switch (qtKey) {
-    case Qt::Key_F2: visAndengrads1Click(); return true;
-    case Qt::Key_F3: visLigninger1Click(); return true;
-    case Qt::Key_F4: visFormel1Click(); return true;
-    case Qt::Key_F5: visStatistik1Click(); return true;
-    case Qt::Key_F6: visGrafboks1Click(); return true;
-    case Qt::Key_F7: visRm2Click(); return true;
-    case Qt::Key_F8: visStandardClick(); return true;
-    case Qt::Key_F10: mAfunkClick(); return true;
-    default: break;
+    case Qt::Key_F2:
+        visAndengrads1Click();
+        return true;
+    case Qt::Key_F3:
+        visLigninger1Click();
+        return true;
+    case Qt::Key_F4:
+        visFormel1Click();
+        return true;
+    case Qt::Key_F5:
+        visStatistik1Click();
+        return true;
+    case Qt::Key_F6:
+        visGrafboks1Click();
+        return true;
+    case Qt::Key_F7:
+        visRm2Click();
+        return true;
+    case Qt::Key_F8:
+        visStandardClick();
+        return true;
+    case Qt::Key_F10:
+        mAfunkClick();
+        return true;
+    default:
+        break;
     }
     if (ctrl && qtKey == Qt::Key_R) {
         visRm2Click();
@@ -271,41 +293,55 @@ bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods)
         return true;
     };
     switch (synligSide) {
-    case StatistikSide: return emne("Statistik");
-    case FormelSide: return emne("Formelstruktur");
-    case AndengradsSide: return emne("Andengradsligning");
-    case LigningerSide: return emne("Ligninger");
+    case StatistikSide:
+        return emne("Statistik");
+    case FormelSide:
+        return emne("Formelstruktur");
+    case AndengradsSide:
+        return emne("Andengradsligning");
+    case LigningerSide:
+        return emne("Ligninger");
     case RmSide:
-    case RmSideX: return m_regner.FormKeyDown(qtKey, mods);
-    default: return false;
+    case RmSideX:
+        return m_regner.FormKeyDown(qtKey, mods);
+    default:
+        return false;
     }
 }
 
-void TMainformModel::mAfunkClick() { Q_EMIT vinduesOenske(QStringLiteral("andetform")); }
-void TMainformModel::EgenskaberClick() { Q_EMIT vinduesOenske(QStringLiteral("egenskabsform")); }
-void TMainformModel::Strukturprogram1Click() { Q_EMIT vinduesOenske(QStringLiteral("strukturform")); }
-void TMainformModel::OmTavlix1Click() { Q_EMIT vinduesOenske(QStringLiteral("omform")); }
+void TMainformModel::mAfunkClick() {
+    Q_EMIT vinduesOenske(QStringLiteral("andetform"));
+}
+void TMainformModel::EgenskaberClick() {
+    Q_EMIT vinduesOenske(QStringLiteral("egenskabsform"));
+}
+void TMainformModel::Strukturprogram1Click() {
+    Q_EMIT vinduesOenske(QStringLiteral("strukturform"));
+}
+void TMainformModel::OmTavlix1Click() {
+    Q_EMIT vinduesOenske(QStringLiteral("omform"));
+}
 
-const char* TMainformModel::hjemmesideAdresse() { return "https://www.tavlix.dk/"; }
-const char* TMainformModel::kritikAdresse() { return "https://www.tavlix.dk/kritik.html"; }
+const char* TMainformModel::hjemmesideAdresse() {
+    return "https://www.tavlix.dk/";
+}
+const char* TMainformModel::kritikAdresse() {
+    return "https://www.tavlix.dk/kritik.html";
+}
 
-void TMainformModel::SendKritikClick()
-{
+void TMainformModel::SendKritikClick() {
     Q_EMIT adresseOenskes(QString::fromLatin1(kritikAdresse()));
 }
 
-void TMainformModel::HjemmesidenClick()
-{
+void TMainformModel::HjemmesidenClick() {
     Q_EMIT adresseOenskes(QString::fromLatin1(hjemmesideAdresse()));
 }
 
-void TMainformModel::HelpInfo(const QString& struktur, const QString& emne)
-{
+void TMainformModel::HelpInfo(const QString& struktur, const QString& emne) {
     Q_EMIT informationOenskes(struktur, emne);
 }
 
-QStringList TMainformModel::temaNavne()
-{
+QStringList TMainformModel::temaNavne() {
     // The platform's plain look first, then the program's own themes.
     return {QStringLiteral("Windows"),
             QStringLiteral("Aqua Light Slate"),
@@ -317,15 +353,13 @@ QStringList TMainformModel::temaNavne()
             QStringLiteral("Windows11 Modern Light")};
 }
 
-QStringList TMainformModel::loadDesign(int* valgt) const
-{
+QStringList TMainformModel::loadDesign(int* valgt) const {
     const QStringList navne = temaNavne();
     if (valgt) *valgt = static_cast<int>(navne.indexOf(designName));
     return navne;
 }
 
-void TMainformModel::anvendDesign(const QString& navn)
-{
+void TMainformModel::anvendDesign(const QString& navn) {
     for (const QString& t : temaNavne()) {
         if (t.compare(navn, Qt::CaseInsensitive) == 0) {
             designName = t;
@@ -337,8 +371,7 @@ void TMainformModel::anvendDesign(const QString& navn)
     throw TFejl(QStringLiteral("Temaet '%1' findes ikke").arg(navn));
 }
 
-void TMainformModel::newDesign(const QString& valgtNavn)
-{
+void TMainformModel::newDesign(const QString& valgtNavn) {
     if (valgtNavn.compare(designName, Qt::CaseInsensitive) == 0) return;
     Q_EMIT lukVinduerForTema();
     anvendDesign(valgtNavn);

@@ -11,10 +11,10 @@
 // prime test. Views show this state and forward every event here.
 #include "app/programmapper.h"
 
+#include <functional>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
-#include <functional>
 
 class Beskeder;
 class TRegner;
@@ -57,14 +57,14 @@ public:
     int synligSide = RmSide;      // the one page shown
     int displayBlokSide = RmSide; // calculator page holding the display and menu blocks
     bool vinkelKnapperSynlige = true;
-    bool udBoxSynlig = true;       // the expression line
-    bool metaPanelSynlig = false;  // the list panel
+    bool udBoxSynlig = true;      // the expression line
+    bool metaPanelSynlig = false; // the list panel
     bool miniMetaPanelSynlig = false;
-    int klientBredde = 300;        // the window's client width
-    bool centrer = false;          // centre the window on the desktop
-    QPoint vinduesPos{0, 0};       // left, top of the window
-    QString statusBogstav;         // status-bar field 2: key letter under the mouse
-    QString statusInfo;            // status-bar field 4: long hint under the mouse
+    int klientBredde = 300;  // the window's client width
+    bool centrer = false;    // centre the window on the desktop
+    QPoint vinduesPos{0, 0}; // left, top of the window
+    QString statusBogstav;   // status-bar field 2: key letter under the mouse
+    QString statusInfo;      // status-bar field 4: long hint under the mouse
 
     static int sideBredde(int side);
 
@@ -119,8 +119,7 @@ public:
     void HjemmesidenClick();
     void OmTavlix1Click();
     void Information(const QString& emne) { HelpInfo(QStringLiteral("Info.txt"), emne); }
-    void Enhedsinformation(const QString& emne)
-    {
+    void Enhedsinformation(const QString& emne) {
         HelpInfo(QStringLiteral("Enhedsinformation.txt"), emne);
     }
     void HelpInfo(const QString& struktur, const QString& emne);
@@ -136,9 +135,9 @@ public:
     static const char* kritikAdresse();
 
 Q_SIGNALS:
-    void aendret();                       // the frame's layout or status bar changed
+    void aendret(); // the frame's layout or status bar changed
     void designAendret(const QString& navn);
-    void fokusTilForm();                  // no control keeps the focus
+    void fokusTilForm(); // no control keeps the focus
     void informationOenskes(const QString& struktur, const QString& emne);
     void vinduesOenske(const QString& vindue); // a secondary window is asked for
     void adresseOenskes(const QString& adresse);

@@ -2,8 +2,7 @@
 
 #include <QDir>
 
-TProgramMapper TProgramMapper::fra(const QString& programdir)
-{
+TProgramMapper TProgramMapper::fra(const QString& programdir) {
     TProgramMapper m;
     m.programdir = QDir::cleanPath(programdir);
     m.formeldir = m.programdir + QStringLiteral("/Formler");
@@ -13,8 +12,7 @@ TProgramMapper TProgramMapper::fra(const QString& programdir)
     return m;
 }
 
-QString TProgramMapper::standardProgramdir()
-{
+QString TProgramMapper::standardProgramdir() {
 #ifdef Q_OS_WIN
     return QStringLiteral("C:/Tavlixmappe");
 #else

@@ -6,7 +6,8 @@
 
 class TFejl : public std::runtime_error {
 public:
-    explicit TFejl(const QString& tekst) : std::runtime_error(tekst.toStdString()), m_tekst(tekst) {}
+    explicit TFejl(const QString& tekst)
+        : std::runtime_error(tekst.toStdString()), m_tekst(tekst) {}
     const QString& tekst() const { return m_tekst; }
 
 private:

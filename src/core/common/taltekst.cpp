@@ -10,8 +10,7 @@
 
 namespace tal {
 
-QString generel(double v)
-{
+QString generel(double v) {
     if (std::isnan(v)) return QStringLiteral("NAN");
     if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (v == 0) return QStringLiteral("0");
@@ -23,7 +22,8 @@ QString generel(double v)
     const auto ePos = s.find('e');
     std::string cifre = s.substr(0, 1) + s.substr(2, ePos - 2);
     const int eksp10 = std::stoi(s.substr(ePos + 1)); // value = d.ddd × 10^eksp10
-    while (cifre.size() > 1 && cifre.back() == '0') cifre.pop_back();
+    while (cifre.size() > 1 && cifre.back() == '0')
+        cifre.pop_back();
 
     const int E = eksp10 + 1; // as 0.d1d2… × 10^E
     std::string ud = v < 0 ? "-" : "";
@@ -43,8 +43,7 @@ QString generel(double v)
     return QString::fromLatin1(ud.data(), static_cast<qsizetype>(ud.size()));
 }
 
-QString fast(double v, int decimaler)
-{
+QString fast(double v, int decimaler) {
     if (std::isnan(v)) return QStringLiteral("Nan");
     if (std::isinf(v)) return v > 0 ? QStringLiteral("+Inf") : QStringLiteral("-Inf");
     if (decimaler < 0) decimaler = 0;
@@ -59,13 +58,11 @@ QString fast(double v, int decimaler)
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-static TKonverteringsFejl talFejl(const QString& tekst)
-{
+static TKonverteringsFejl talFejl(const QString& tekst) {
     return TKonverteringsFejl(QStringLiteral("'%1' er ikke et gyldigt tal").arg(tekst));
 }
 
-double laes(const QString& tekst)
-{
+double laes(const QString& tekst) {
     const QString t = tekst.trimmed();
     if (t == QLatin1String("INF")) return HUGE_VAL;
     if (t == QLatin1String("-INF")) return -HUGE_VAL;
@@ -81,11 +78,17 @@ double laes(const QString& tekst)
     bool negativ = false;
     if (i < n && (t[i] == u'+' || t[i] == u'-')) negativ = t[i++] == u'-';
     int antalCifre = 0;
-    while (ciffer(i)) { s += char(t[i++].unicode()); ++antalCifre; }
+    while (ciffer(i)) {
+        s += char(t[i++].unicode());
+        ++antalCifre;
+    }
     if (i < n && t[i] == u',') {
         s += '.';
         ++i;
-        while (ciffer(i)) { s += char(t[i++].unicode()); ++antalCifre; }
+        while (ciffer(i)) {
+            s += char(t[i++].unicode());
+            ++antalCifre;
+        }
     }
     if (antalCifre == 0) throw talFejl(tekst);
     if (i < n && (t[i] == u'E' || t[i] == u'e')) {
@@ -93,7 +96,8 @@ double laes(const QString& tekst)
         ++i;
         if (i < n && (t[i] == u'+' || t[i] == u'-')) s += char(t[i++].unicode());
         if (!ciffer(i)) throw talFejl(tekst);
-        while (ciffer(i)) s += char(t[i++].unicode());
+        while (ciffer(i))
+            s += char(t[i++].unicode());
     }
     if (i != n) throw talFejl(tekst);
 
@@ -110,8 +114,7 @@ double laes(const QString& tekst)
     return negativ ? -v : v;
 }
 
-qint32 laesHeltal(const QString& tekst)
-{
+qint32 laesHeltal(const QString& tekst) {
     const QString t = tekst.trimmed();
     bool ok = false;
     const qlonglong v = t.toLongLong(&ok, 10);
@@ -123,8 +126,7 @@ qint32 laesHeltal(const QString& tekst)
     return static_cast<qint32>(v);
 }
 
-double rundHalvLige(double v)
-{
+double rundHalvLige(double v) {
     // nearbyint rounds in the current mode, which is to-nearest-even unless changed.
     return std::nearbyint(v);
 }

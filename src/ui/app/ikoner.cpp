@@ -6,9 +6,7 @@
 
 namespace {
 // Each icon is drawn once and shared.
-template <typename F>
-QIcon tegn(F&& maler)
-{
+template <typename F> QIcon tegn(F&& maler) {
     QPixmap pm(32, 32);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -17,8 +15,7 @@ QIcon tegn(F&& maler)
     return QIcon(pm);
 }
 
-void regnemaskine(QPainter& p, int kolonner, int raekker)
-{
+void regnemaskine(QPainter& p, int kolonner, int raekker) {
     p.setPen(QPen(QColor(0x33, 0x44, 0x55), 1.5));
     p.setBrush(QColor(0xe9, 0xef, 0xf5));
     p.drawRoundedRect(QRectF(5.5, 2.5, 21, 27), 3, 3);
@@ -29,27 +26,24 @@ void regnemaskine(QPainter& p, int kolonner, int raekker)
     const double bredde = 15.0 / kolonner, hoejde = 13.0 / raekker;
     for (int r = 0; r < raekker; ++r)
         for (int k = 0; k < kolonner; ++k)
-            p.drawRect(QRectF(8.5 + k * bredde + 0.6, 14 + r * hoejde + 0.6, bredde - 1.6,
-                              hoejde - 1.6));
+            p.drawRect(
+                QRectF(8.5 + k * bredde + 0.6, 14 + r * hoejde + 0.6, bredde - 1.6, hoejde - 1.6));
 }
 } // namespace
 
 namespace ikoner {
 
-QIcon lommeregner()
-{
+QIcon lommeregner() {
     static const QIcon ikon = tegn([](QPainter& p) { regnemaskine(p, 4, 4); });
     return ikon;
 }
 
-QIcon simpelLommeregner()
-{
+QIcon simpelLommeregner() {
     static const QIcon ikon = tegn([](QPainter& p) { regnemaskine(p, 2, 2); });
     return ikon;
 }
 
-QIcon graf()
-{
+QIcon graf() {
     static const QIcon ikon = tegn([](QPainter& p) {
         p.setPen(QPen(QColor(0x44, 0x44, 0x44), 1.5));
         p.drawLine(QPointF(4, 16), QPointF(28, 16));
@@ -63,11 +57,11 @@ QIcon graf()
     return ikon;
 }
 
-QIcon sletListe()
-{
+QIcon sletListe() {
     static const QIcon ikon = tegn([](QPainter& p) {
         p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.5));
-        for (int y = 8; y <= 24; y += 5) p.drawLine(QPointF(5, y), QPointF(21, y));
+        for (int y = 8; y <= 24; y += 5)
+            p.drawLine(QPointF(5, y), QPointF(21, y));
         p.setPen(QPen(QColor(0xc0, 0x30, 0x30), 2.5));
         p.drawLine(QPointF(18, 17), QPointF(28, 27));
         p.drawLine(QPointF(28, 17), QPointF(18, 27));
@@ -75,8 +69,7 @@ QIcon sletListe()
     return ikon;
 }
 
-QIcon udtryksvindue()
-{
+QIcon udtryksvindue() {
     static const QIcon ikon = tegn([](QPainter& p) {
         p.setPen(QPen(QColor(0x33, 0x44, 0x55), 1.5));
         p.setBrush(Qt::white);

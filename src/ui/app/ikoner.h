@@ -3,9 +3,9 @@
 #include <QIcon>
 
 namespace ikoner {
-QIcon lommeregner();        // the calculator page
-QIcon simpelLommeregner();  // the simple calculator page
-QIcon graf();               // the graph window
-QIcon sletListe();          // empty the calculation list
-QIcon udtryksvindue();      // open or close the expression window
+QIcon lommeregner();       // the calculator page
+QIcon simpelLommeregner(); // the simple calculator page
+QIcon graf();              // the graph window
+QIcon sletListe();         // empty the calculation list
+QIcon udtryksvindue();     // open or close the expression window
 } // namespace ikoner

@@ -27,8 +27,7 @@
 
 namespace {
 // Index in m_sider of a page number.
-int sideIndeks(int side)
-{
+int sideIndeks(int side) {
     return side == TMainformModel::RmSideX ? 5 : side;
 }
 
@@ -38,8 +37,7 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
                      TMetaListe& meta, TUdtryk& udtryk, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_model(model), m_regner(regner), m_hukommelse(hukommelse), m_meta(meta), m_udtryk(udtryk)
-{
+      m_model(model), m_regner(regner), m_hukommelse(hukommelse), m_meta(meta), m_udtryk(udtryk) {
     setObjectName(QStringLiteral("Tmainform"));
     setWindowTitle(QStringLiteral("Tavlix"));
 
@@ -78,7 +76,8 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     m_sider[3]->setObjectName(QStringLiteral("formelPanel"));
     m_sider[4] = lavTomSide(QStringLiteral("Statistik"));
     m_sider[4]->setObjectName(QStringLiteral("statistikPanel"));
-    for (int i = 1; i <= 4; ++i) m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(m_sider[i]->layout());
+    for (int i = 1; i <= 4; ++i)
+        m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(m_sider[i]->layout());
     for (int i : {0, 5, 1, 2, 3, 4}) {
         krop->addWidget(m_sider[i]);
         m_sider[i]->setVisible(i == 0);
@@ -112,7 +111,8 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
         if (m_udBox->text() != m_regner.udText()) m_udBox->setText(m_regner.udText());
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
-        m_model.setUMemoFokus(nu && m_metaPanel && nu == static_cast<QWidget*>(m_metaPanel->uMemo()));
+        m_model.setUMemoFokus(nu && m_metaPanel &&
+                              nu == static_cast<QWidget*>(m_metaPanel->uMemo()));
     });
     qApp->installEventFilter(this);
 
@@ -121,16 +121,14 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     opdater();
 }
 
-Tmainform::~Tmainform()
-{
+Tmainform::~Tmainform() {
     qApp->removeEventFilter(this);
 }
 
-TListePanel* Tmainform::metaPanel()
-{
+TListePanel* Tmainform::metaPanel() {
     if (!m_metaPanel) {
-        m_metaPanel = new TListePanel(m_regner, m_meta, m_udtryk, m_model, *m_handlinger,
-                                      centralWidget());
+        m_metaPanel =
+            new TListePanel(m_regner, m_meta, m_udtryk, m_model, *m_handlinger, centralWidget());
         m_metaPanel->setObjectName(QStringLiteral("metaPanel"));
         m_metaPanel->setVisible(false);
         m_krop->addWidget(m_metaPanel, 1);
@@ -138,14 +136,12 @@ TListePanel* Tmainform::metaPanel()
     return m_metaPanel;
 }
 
-QWidget* Tmainform::side(int nr) const
-{
+QWidget* Tmainform::side(int nr) const {
     const int i = sideIndeks(nr);
     return i >= 0 && i < 6 ? m_sider[i] : nullptr;
 }
 
-QWidget* Tmainform::lavRegnerSide(int i, const QString& navn, int bredde)
-{
+QWidget* Tmainform::lavRegnerSide(int i, const QString& navn, int bredde) {
     auto* side = new QWidget(centralWidget());
     side->setObjectName(navn);
     side->setProperty("egenBredde", bredde);
@@ -166,8 +162,7 @@ QWidget* Tmainform::lavRegnerSide(int i, const QString& navn, int bredde)
     return side;
 }
 
-QWidget* Tmainform::lavTomSide(const QString& overskrift)
-{
+QWidget* Tmainform::lavTomSide(const QString& overskrift) {
     auto* side = new QWidget(centralWidget());
     side->setProperty("egenBredde", 221);
     auto* l = new QVBoxLayout(side);
@@ -191,8 +186,7 @@ QWidget* Tmainform::lavTomSide(const QString& overskrift)
     return side;
 }
 
-QWidget* Tmainform::lavSideskift()
-{
+QWidget* Tmainform::lavSideskift() {
     auto* bar = new QWidget(centralWidget());
     bar->setObjectName(QStringLiteral("sideskift"));
     auto* l = new QHBoxLayout(bar);
@@ -240,8 +234,7 @@ QWidget* Tmainform::lavSideskift()
     return bar;
 }
 
-QWidget* Tmainform::lavMenuPanel()
-{
+QWidget* Tmainform::lavMenuPanel() {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("menuPanel"));
     auto* l = new QHBoxLayout(panel);
@@ -307,8 +300,7 @@ QWidget* Tmainform::lavMenuPanel()
     return panel;
 }
 
-void Tmainform::flytBlokke()
-{
+void Tmainform::flytBlokke() {
     // The one panel-switch bar ends the page shown; only the calculator
     // page's own bar shows key letters in the status bar.
     const int synlig = m_model.synligSide;
@@ -334,8 +326,7 @@ void Tmainform::flytBlokke()
     m_displayPanel->setSide(side);
 }
 
-void Tmainform::saetFastHoejde()
-{
+void Tmainform::saetFastHoejde() {
     // The window's height is fixed at what the calculator page needs.
     centralWidget()->layout()->activate();
     const int h = std::max(sizeHint().height(), 440);
@@ -343,8 +334,7 @@ void Tmainform::saetFastHoejde()
     setMinimumWidth(221);
 }
 
-void Tmainform::opdater()
-{
+void Tmainform::opdater() {
     if (m_opdaterer) return;
     m_opdaterer = true;
     const int synlig = m_model.synligSide;
@@ -374,8 +364,7 @@ void Tmainform::opdater()
     m_opdaterer = false;
 }
 
-void Tmainform::placer()
-{
+void Tmainform::placer() {
     if (m_model.centrer) {
         const QRect skærm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
         move(skærm.center() - QPoint(width() / 2, height() / 2));
@@ -386,25 +375,21 @@ void Tmainform::placer()
     m_model.flyttet(pos());
 }
 
-void Tmainform::fjernFokus()
-{
+void Tmainform::fjernFokus() {
     if (QWidget* c = centralWidget()) c->setFocus(Qt::OtherFocusReason);
 }
 
-void Tmainform::resizeEvent(QResizeEvent* ev)
-{
+void Tmainform::resizeEvent(QResizeEvent* ev) {
     QMainWindow::resizeEvent(ev);
     if (!m_opdaterer) m_model.FormResize(width());
 }
 
-void Tmainform::moveEvent(QMoveEvent* ev)
-{
+void Tmainform::moveEvent(QMoveEvent* ev) {
     QMainWindow::moveEvent(ev);
     if (m_placeret) m_model.flyttet(pos());
 }
 
-void Tmainform::closeEvent(QCloseEvent* ev)
-{
+void Tmainform::closeEvent(QCloseEvent* ev) {
     if (!m_model.FormCloseQuery()) {
         ev->ignore();
         return;
@@ -413,16 +398,14 @@ void Tmainform::closeEvent(QCloseEvent* ev)
     ev->accept();
 }
 
-void Tmainform::changeEvent(QEvent* ev)
-{
+void Tmainform::changeEvent(QEvent* ev) {
     QMainWindow::changeEvent(ev);
     // When the window becomes active, no control keeps the focus, so keys reach the form.
     if (ev->type() == QEvent::ActivationChange && isActiveWindow() && !m_model.uMemoHarFokus())
         fjernFokus();
 }
 
-bool Tmainform::tastTryk(QObject*, QKeyEvent* ev)
-{
+bool Tmainform::tastTryk(QObject*, QKeyEvent* ev) {
     bool handlet = false;
     vedGraensen(this, [&] { handlet = m_model.FormKeyDown(ev->key(), ev->modifiers()); });
     if (!m_model.erRegnerSide() || m_model.uMemoHarFokus()) return false;
@@ -431,10 +414,15 @@ bool Tmainform::tastTryk(QObject*, QKeyEvent* ev)
     QChar tegn;
     switch (ev->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: tegn = QChar(13); break;
-    case Qt::Key_Backspace: tegn = QChar(8); break;
+    case Qt::Key_Enter:
+        tegn = QChar(13);
+        break;
+    case Qt::Key_Backspace:
+        tegn = QChar(8);
+        break;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return false;
+    case Qt::Key_Backtab:
+        return false;
     default:
         if (ev->text().isEmpty()) return false;
         tegn = ev->text().at(0);
@@ -443,8 +431,7 @@ bool Tmainform::tastTryk(QObject*, QKeyEvent* ev)
     return true;
 }
 
-bool Tmainform::eventFilter(QObject* obj, QEvent* ev)
-{
+bool Tmainform::eventFilter(QObject* obj, QEvent* ev) {
     auto* w = qobject_cast<QWidget*>(obj);
     if (!w || w->window() != this) return QMainWindow::eventFilter(obj, ev);
     switch (ev->type()) {
@@ -463,7 +450,8 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* ev)
         break;
     case QEvent::Enter: {
         QWidget* h = w;
-        while (h && h != this && h->toolTip().isEmpty()) h = h->parentWidget();
+        while (h && h != this && h->toolTip().isEmpty())
+            h = h->parentWidget();
         m_model.showHint(h && h != this ? h->toolTip() : QString());
         const QVariant bogstav = w->property("tastBogstav");
         if (bogstav.isValid()) m_model.knapBogstav(bogstav.toString());
@@ -478,7 +466,8 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* ev)
             vedGraensen(this, [&] { m_model.Information(emne.toString()); });
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(obj, ev);
 }

@@ -67,7 +67,7 @@ private:
 
     TVisning* m_udBox = nullptr;
     QWidget* m_sider[6] = {};
-    QWidget* m_bundPanel[2] = {};   // the calculator pages' slots for the menu block
+    QWidget* m_bundPanel[2] = {}; // the calculator pages' slots for the menu block
     QVBoxLayout* m_displayHolder[2] = {};
     QVBoxLayout* m_tastaturHolder[2] = {};
     QVBoxLayout* m_sideskiftHolder[6] = {};

@@ -10,10 +10,9 @@
 
 Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     : m_app(app), m_qtBeskeder([this]() -> QWidget* { return m_mainform.get(); }),
-      m_beskeder(beskeder ? *beskeder : m_qtBeskeder),
-      m_regner(m_beskeder, m_meta, m_hukommelse), m_udtryk(m_regner, m_meta),
-      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk)
-{
+      m_beskeder(beskeder ? *beskeder : m_qtBeskeder), m_regner(m_beskeder, m_meta, m_hukommelse),
+      m_udtryk(m_regner, m_meta),
+      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -36,8 +35,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
 
 Tavlix::~Tavlix() = default;
 
-void Tavlix::vis()
-{
+void Tavlix::vis() {
     m_mainform->placer();
     m_mainform->show();
 }

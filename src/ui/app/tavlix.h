@@ -9,8 +9,8 @@
 #include "common/qtbeskeder.h"
 #include "formula/udtryk.h"
 
-#include <QObject>
 #include <memory>
+#include <QObject>
 
 class QApplication;
 class Tmainform;

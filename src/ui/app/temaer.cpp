@@ -10,19 +10,18 @@
 namespace {
 
 struct Farver {
-    const char* vindue;  // window background
-    const char* tekst;   // window text
-    const char* felt;    // edit and list background
-    const char* knap;    // key face (functions)
-    const char* ramme;   // disabled text
+    const char* vindue; // window background
+    const char* tekst;  // window text
+    const char* felt;   // edit and list background
+    const char* knap;   // key face (functions)
+    const char* ramme;  // disabled text
     const char* markering;
-    const char* tal;     // digit keys
-    const char* opr;     // operator keys
+    const char* tal; // digit keys
+    const char* opr; // operator keys
 };
 
 // The look of each theme. Colours are #rrggbb.
-const Farver* farverFor(const QString& navn)
-{
+const Farver* farverFor(const QString& navn) {
     static const Farver iceberg{"#e8eef4", "#1b2733", "#ffffff", "#dde6ee",
                                 "#8a9bac", "#3d7ab8", "#f7fafc", "#c9dbec"};
     static const Farver aqua{"#e6edf0", "#20303a", "#fbfdfe", "#d6e2e8",
@@ -47,8 +46,7 @@ const Farver* farverFor(const QString& navn)
     return nullptr; // "Windows": the plain look
 }
 
-QPalette palette(const Farver& f)
-{
+QPalette palette(const Farver& f) {
     QPalette p;
     const QColor vindue(f.vindue), tekst(f.tekst), felt(f.felt), knap(f.knap);
     p.setColor(QPalette::Window, vindue);
@@ -80,8 +78,7 @@ public:
     TavlixStil() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
     const Farver* farver = nullptr;
 
-    void polish(QWidget* w) override
-    {
+    void polish(QWidget* w) override {
         QProxyStyle::polish(w);
         const QVariant rolle = w->property("rolle");
         if (!rolle.isValid() || !qobject_cast<QPushButton*>(w)) return;
@@ -107,8 +104,7 @@ public:
 
 namespace temaer {
 
-void anvend(QApplication& app, const QString& navn)
-{
+void anvend(QApplication& app, const QString& navn) {
     auto* stil = dynamic_cast<TavlixStil*>(app.style());
     if (!stil) {
         stil = new TavlixStil;

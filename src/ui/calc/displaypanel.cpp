@@ -19,16 +19,14 @@
 namespace {
 
 // A read-only text with the context menu "Vælg alt", "Kopier".
-TVisning* visning(QWidget* parent, const QString& navn)
-{
+TVisning* visning(QWidget* parent, const QString& navn) {
     auto* e = new TVisning(parent);
     e->setObjectName(navn);
     return e;
 }
 } // namespace
 
-TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent), m_regner(regner)
-{
+TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent), m_regner(regner) {
     setObjectName(QStringLiteral("displayPanel"));
     m_gitter = new QGridLayout(this);
     m_gitter->setContentsMargins(0, 0, 0, 0);
@@ -59,9 +57,8 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
     lille.setPointSizeF(lille.pointSizeF() * 0.92);
     m_decimaler->setFont(lille);
     navngiv(m_decimaler, QStringLiteral("Decimaler"), QStringLiteral("Bestem decimaler"));
-    connect(m_decimaler, &QComboBox::activated, this, [this](int i) {
-        vedGraensen(this, [&] { m_regner.disDecimalerChange(i); });
-    });
+    connect(m_decimaler, &QComboBox::activated, this,
+            [this](int i) { vedGraensen(this, [&] { m_regner.disDecimalerChange(i); }); });
 
     m_vinkelPanel = new QWidget(this);
     auto* vl = new QHBoxLayout(m_vinkelPanel);
@@ -153,8 +150,7 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
     opdater();
 }
 
-void TDisplayPanel::setSide(int side)
-{
+void TDisplayPanel::setSide(int side) {
     if (side == m_side) return;
     m_side = side;
     for (QWidget* w : {static_cast<QWidget*>(m_decimaler), static_cast<QWidget*>(m_display),
@@ -180,20 +176,19 @@ void TDisplayPanel::setSide(int side)
     }
 }
 
-void TDisplayPanel::setVinkelKnapperSynlige(bool synlige)
-{
+void TDisplayPanel::setVinkelKnapperSynlige(bool synlige) {
     m_vinkelPanel->setVisible(synlige);
 }
 
-void TDisplayPanel::opdater()
-{
+void TDisplayPanel::opdater() {
     if (m_display->text() != m_regner.displayTekst()) {
         m_display->setText(m_regner.displayTekst());
     }
     m_operator->setText(m_regner.operatorTekst());
     if (m_decimaler->currentIndex() != m_regner.decimalIndex())
         m_decimaler->setCurrentIndex(m_regner.decimalIndex());
-    const int vinkel = m_regner.GradIndex() >= 0 && m_regner.GradIndex() <= 2 ? m_regner.GradIndex() : 2;
+    const int vinkel =
+        m_regner.GradIndex() >= 0 && m_regner.GradIndex() <= 2 ? m_regner.GradIndex() : 2;
     if (!m_vinkel[vinkel]->isChecked()) m_vinkel[vinkel]->setChecked(true);
     m_konFunk->setEnabled(m_regner.konFunkEnabled());
     m_delTal->setEnabled(m_regner.DelTalEnabled());

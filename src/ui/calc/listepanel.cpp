@@ -24,8 +24,7 @@
 namespace {
 
 QToolButton* knap(QWidget* parent, const QString& tekst, const QIcon& ikon, const QString& navn,
-                  const QString& hint)
-{
+                  const QString& hint) {
     auto* b = new QToolButton(parent);
     b->setFocusPolicy(Qt::NoFocus);
     b->setText(tekst);
@@ -40,11 +39,10 @@ QToolButton* knap(QWidget* parent, const QString& tekst, const QIcon& ikon, cons
 }
 } // namespace
 
-TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
-                         TMainformModel& ramme, TUdtryksHandlinger& handlinger, QWidget* parent)
+TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMainformModel& ramme,
+                         TUdtryksHandlinger& handlinger, QWidget* parent)
     : QWidget(parent), m_regner(regner), m_meta(meta), m_udtryk(udtryk), m_ramme(ramme),
-      m_handlinger(handlinger)
-{
+      m_handlinger(handlinger) {
     setMinimumWidth(0);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* l = new QVBoxLayout(this);
@@ -66,9 +64,9 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
                         QStringLiteral("Gentag formel forløbet"));
     gentag->setObjectName(QStringLiteral("metaGentag"));
     gentag->setEnabled(false); // formula programs are not in the program yet
-    auto* memoKnap = knap(m_knapbar, QString(), ikoner::udtryksvindue(),
-                          QStringLiteral("Udtryksvindue"),
-                          QStringLiteral("Åben eller luk udtryksvinduet"));
+    auto* memoKnap =
+        knap(m_knapbar, QString(), ikoner::udtryksvindue(), QStringLiteral("Udtryksvindue"),
+             QStringLiteral("Åben eller luk udtryksvinduet"));
     memoKnap->setObjectName(QStringLiteral("uMemoKnap"));
     connect(memoKnap, &QToolButton::clicked, this,
             [this] { vedGraensen(this, [&] { m_udtryk.uMemoKnapClick(); }); });
@@ -115,22 +113,21 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
     pl->setContentsMargins(0, 0, 0, 0);
     pl->setSpacing(3);
 
-    auto* hjaelp = knap(progKnapPanel, QStringLiteral("?"), QIcon(),
-                        QStringLiteral("Udtryk og formelsprog"),
-                        QStringLiteral("Udtryk og formelsprog"));
+    auto* hjaelp =
+        knap(progKnapPanel, QStringLiteral("?"), QIcon(), QStringLiteral("Udtryk og formelsprog"),
+             QStringLiteral("Udtryk og formelsprog"));
     hjaelp->setObjectName(QStringLiteral("SpeedButton14"));
-    connect(hjaelp, &QToolButton::clicked, this, [this] {
-        vedGraensen(this, [&] { m_udtryk.SpeedButton14Click(); });
-    });
+    connect(hjaelp, &QToolButton::clicked, this,
+            [this] { vedGraensen(this, [&] { m_udtryk.SpeedButton14Click(); }); });
     pl->addWidget(hjaelp);
     struct Par {
         QAction* a;
         const char* navn;
         const char* bogstav;
     };
-    for (const Par& p : {Par{m_handlinger.aRydAlt, "uNy", nullptr},
-                         Par{m_handlinger.aBeregn, "uBeregn", "F9"},
-                         Par{m_handlinger.aVis, "visFormelStringKnap", nullptr}}) {
+    for (const Par& p :
+         {Par{m_handlinger.aRydAlt, "uNy", nullptr}, Par{m_handlinger.aBeregn, "uBeregn", "F9"},
+          Par{m_handlinger.aVis, "visFormelStringKnap", nullptr}}) {
         auto* b = new QToolButton(progKnapPanel);
         b->setObjectName(QString::fromLatin1(p.navn));
         b->setDefaultAction(p.a);
@@ -175,13 +172,11 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk,
     opdater();
 }
 
-void TListePanel::setKnapbarSynlig(bool synlig)
-{
+void TListePanel::setKnapbarSynlig(bool synlig) {
     m_knapbar->setVisible(synlig);
 }
 
-void TListePanel::visMemoMenu(const QPoint& p)
-{
+void TListePanel::visMemoMenu(const QPoint& p) {
     QMenu m(m_uMemo);
     m.setObjectName(QStringLiteral("uMemoPU"));
     m.setToolTipsVisible(true);
@@ -200,8 +195,7 @@ void TListePanel::visMemoMenu(const QPoint& p)
     m.exec(m_uMemo->mapToGlobal(p));
 }
 
-void TListePanel::opdater()
-{
+void TListePanel::opdater() {
     m_vis->setChecked(m_regner.disOn());
     m_indUd->setChecked(m_regner.UdskrivInOut());
     m_uPanel->setVisible(m_udtryk.uPanelSynlig());

@@ -5,21 +5,18 @@
 #include <QPainter>
 
 TMetaListeModel::TMetaListeModel(TMetaListe& meta, QObject* parent)
-    : QAbstractListModel(parent), m_meta(meta)
-{
+    : QAbstractListModel(parent), m_meta(meta) {
     connect(&m_meta, &TMetaListe::aendret, this, [this] {
         beginResetModel();
         endResetModel();
     });
 }
 
-int TMetaListeModel::rowCount(const QModelIndex& parent) const
-{
+int TMetaListeModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_meta.antal();
 }
 
-QVariant TMetaListeModel::data(const QModelIndex& index, int role) const
-{
+QVariant TMetaListeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_meta.antal()) return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return m_meta.linjer.at(index.row());
@@ -27,8 +24,7 @@ QVariant TMetaListeModel::data(const QModelIndex& index, int role) const
 }
 
 void TMetaLinjeTegner::paint(QPainter* p, const QStyleOptionViewItem& opt,
-                             const QModelIndex& index) const
-{
+                             const QModelIndex& index) const {
     const QRect r = opt.rect;
     p->save();
     p->fillRect(r, Qt::white);
@@ -47,8 +43,7 @@ void TMetaLinjeTegner::paint(QPainter* p, const QStyleOptionViewItem& opt,
     p->restore();
 }
 
-QSize TMetaLinjeTegner::sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const
-{
+QSize TMetaLinjeTegner::sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const {
     const QString t = index.data(Qt::DisplayRole).toString();
     return {opt.fontMetrics.horizontalAdvance(t) + 20, 20};
 }

@@ -5,8 +5,8 @@
 #include "calc/regner.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
-#include "common/visning.h"
 #include "common/reopenmenu.h"
+#include "common/visning.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,8 +19,7 @@
 namespace {
 
 // Digits and the comma look alike, the operators and "=" alike.
-QString rolle(const QString& navn)
-{
+QString rolle(const QString& navn) {
     if (navn.startsWith(QLatin1String("rm")) && navn.size() >= 3 && navn.at(2).isDigit())
         return QStringLiteral("tal");
     if (navn.startsWith(QLatin1String("rmKomma"))) return QStringLiteral("tal");
@@ -31,10 +30,8 @@ QString rolle(const QString& navn)
 }
 } // namespace
 
-TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& side,
-                     QWidget* parent)
-    : QWidget(parent), m_regner(regner), m_hukommelse(hukommelse), m_side(side)
-{
+TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& side, QWidget* parent)
+    : QWidget(parent), m_regner(regner), m_hukommelse(hukommelse), m_side(side) {
     setObjectName(side + QStringLiteral("Tastatur"));
     const bool simpel = side == QLatin1String("rmPanelX");
     const int kolonner = simpel ? 4 : 7;
@@ -42,7 +39,8 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
     gitter->setContentsMargins(0, 0, 0, 0);
     gitter->setHorizontalSpacing(3);
     gitter->setVerticalSpacing(3);
-    for (int k = 0; k < kolonner; ++k) gitter->setColumnStretch(k, 1);
+    for (int k = 0; k < kolonner; ++k)
+        gitter->setColumnStretch(k, 1);
 
     const int hoejde = simpel ? 36 : 32;
     for (const TKnap& k : TKnaptabel::side(simpel ? TKnapSide::Simpel : TKnapSide::Regner)) {
@@ -124,17 +122,19 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
             spaend = kolonner - k.kolonne;
             break;
         }
-        default: continue;
+        default:
+            continue;
         }
         w->setObjectName(k.navn);
         w->setFocusPolicy(Qt::NoFocus);
         w->setMinimumHeight(hoejde);
         w->setMinimumWidth(10);
         w->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        navngiv(w, k.caption.isEmpty() ? (k.navn == QLatin1String("hukDisplay")
-                                              ? QStringLiteral("Hukommelse")
-                                              : QStringLiteral("Parenteser"))
-                                       : k.caption,
+        navngiv(w,
+                k.caption.isEmpty()
+                    ? (k.navn == QLatin1String("hukDisplay") ? QStringLiteral("Hukommelse")
+                                                             : QStringLiteral("Parenteser"))
+                    : k.caption,
                 k.hint);
         if (!k.tast.isEmpty()) w->setProperty("tastBogstav", k.tast);
         if (!k.emne.isEmpty()) w->setProperty("hjaelpEmne", k.emne);
@@ -146,8 +146,7 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
     opdater();
 }
 
-void TTastatur::opdater()
-{
+void TTastatur::opdater() {
     for (auto it = m_knapper.cbegin(); it != m_knapper.cend(); ++it) {
         QAbstractButton* b = it.value();
         if (const TKnap* k = TKnaptabel::find(it.key()); k && k->art == TKnapArt::Knap) {

@@ -8,8 +8,7 @@
 #include <QWidget>
 
 TUdtryksHandlinger::TUdtryksHandlinger(TUdtryk& udtryk, TRegner& regner, QWidget* vindue)
-    : QObject(vindue), m_udtryk(udtryk)
-{
+    : QObject(vindue), m_udtryk(udtryk) {
     auto lav = [&](const QString& tekst, const QString& hint, const QList<QKeySequence>& genveje,
                    auto&& udfoer) {
         auto* a = new QAction(tekst, this);
@@ -25,10 +24,10 @@ TUdtryksHandlinger::TUdtryksHandlinger(TUdtryk& udtryk, TRegner& regner, QWidget
                   {QKeySequence(Qt::CTRL | Qt::Key_Delete)}, [this] { m_udtryk.aRydAlt(); });
     aBeregn = lav(QStringLiteral("Beregn"), QStringLiteral("Beregn det skrevne udtryk"),
                   {QKeySequence(Qt::Key_F9)}, [this] { m_udtryk.aBeregn(); });
-    aVis = lav(QStringLiteral("Vis"),
-               QStringLiteral("Vis aktuelle beregning i formelsprog:  Ctrl+F"),
-               {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_Insert)},
-               [this] { m_udtryk.aVis(); });
+    aVis =
+        lav(QStringLiteral("Vis"), QStringLiteral("Vis aktuelle beregning i formelsprog:  Ctrl+F"),
+            {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_Insert)},
+            [this] { m_udtryk.aVis(); });
     newFormel = lav(QStringLiteral("Ryd til ny formel"), QString(),
                     {QKeySequence(Qt::CTRL | Qt::Key_Home)}, [this] { m_udtryk.newFormel(); });
     AinsertFromDis = lav(QStringLiteral("Insæt fra display"), QString(), {},
@@ -39,8 +38,7 @@ TUdtryksHandlinger::TUdtryksHandlinger(TUdtryk& udtryk, TRegner& regner, QWidget
     opdater();
 }
 
-void TUdtryksHandlinger::opdater()
-{
+void TUdtryksHandlinger::opdater() {
     aBeregn->setEnabled(m_udtryk.aBeregnEnabled());
     aVis->setEnabled(m_udtryk.aVisEnabled());
     aRydAlt->setEnabled(m_udtryk.aRydAltEnabled());

@@ -6,9 +6,9 @@
 // goes on.
 #include "common/fejl.h"
 
-#include <QString>
 #include <exception>
 #include <functional>
+#include <QString>
 #include <utility>
 
 class QWidget;
@@ -19,9 +19,7 @@ class QWidget;
 void visFejlboks(QWidget* ejer, const QString& tekst);
 void setFejlModtager(std::function<void(const QString&)> modtager);
 
-template <typename F>
-bool vedGraensen(QWidget* ejer, F&& handling)
-{
+template <typename F> bool vedGraensen(QWidget* ejer, F&& handling) {
     try {
         std::forward<F>(handling)();
         return true;

@@ -4,8 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-inline void navngiv(QWidget* w, const QString& navn, const QString& hint)
-{
+inline void navngiv(QWidget* w, const QString& navn, const QString& hint) {
     w->setAccessibleName(navn);
     if (!hint.isEmpty()) {
         w->setToolTip(hint);

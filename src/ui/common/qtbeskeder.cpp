@@ -7,34 +7,29 @@
 #include <QPushButton>
 
 // Message texts use "\r" as the line break; show it as one.
-static QString linjeskift(QString t)
-{
+static QString linjeskift(QString t) {
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(u'\r', u'\n');
     return t;
 }
 
 static void boks(QWidget* ejer, QMessageBox::Icon ikon, const QString& titel,
-                 const QString& tekst)
-{
+                 const QString& tekst) {
     QMessageBox b(ikon, titel, linjeskift(tekst), QMessageBox::Ok, ejer);
     b.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     b.exec();
 }
 
-static std::function<void(const QString&)>& fejlModtager()
-{
+static std::function<void(const QString&)>& fejlModtager() {
     static std::function<void(const QString&)> modtager;
     return modtager;
 }
 
-void setFejlModtager(std::function<void(const QString&)> modtager)
-{
+void setFejlModtager(std::function<void(const QString&)> modtager) {
     fejlModtager() = std::move(modtager);
 }
 
-void visFejlboks(QWidget* ejer, const QString& tekst)
-{
+void visFejlboks(QWidget* ejer, const QString& tekst) {
     if (fejlModtager()) {
         fejlModtager()(tekst);
         return;
@@ -44,18 +39,15 @@ void visFejlboks(QWidget* ejer, const QString& tekst)
 
 TQtBeskeder::TQtBeskeder(std::function<QWidget*()> ejer) : m_ejer(std::move(ejer)) {}
 
-void TQtBeskeder::information(const QString& tekst)
-{
+void TQtBeskeder::information(const QString& tekst) {
     boks(m_ejer(), QMessageBox::Information, QStringLiteral("Information"), tekst);
 }
 
-void TQtBeskeder::fejl(const QString& tekst)
-{
+void TQtBeskeder::fejl(const QString& tekst) {
     visFejlboks(m_ejer(), tekst);
 }
 
-bool TQtBeskeder::spoerg(const QString& tekst)
-{
+bool TQtBeskeder::spoerg(const QString& tekst) {
     QMessageBox b(QMessageBox::Question, QStringLiteral("Bekræft"), linjeskift(tekst),
                   QMessageBox::Yes | QMessageBox::No, m_ejer());
     b.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
@@ -64,17 +56,14 @@ bool TQtBeskeder::spoerg(const QString& tekst)
 }
 
 QString TQtBeskeder::aabenFilnavn(const QString& titel, const QString& mappe,
-                                  const QString& filter)
-{
+                                  const QString& filter) {
     return QFileDialog::getOpenFileName(m_ejer(), titel, mappe, filter);
 }
 
-QString TQtBeskeder::gemFilnavn(const QString& titel, const QString& mappe, const QString& filter)
-{
+QString TQtBeskeder::gemFilnavn(const QString& titel, const QString& mappe, const QString& filter) {
     return QFileDialog::getSaveFileName(m_ejer(), titel, mappe, filter);
 }
 
-void TQtBeskeder::statusHint(const QString& tekst)
-{
+void TQtBeskeder::statusHint(const QString& tekst) {
     if (hintModtager) hintModtager(tekst);
 }

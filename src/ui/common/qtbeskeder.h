@@ -3,9 +3,9 @@
 // the application's hint.
 #include "common/beskeder.h"
 
+#include <functional>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
 class TQtBeskeder : public Beskeder {
 public:

@@ -7,8 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 
-TVisning::TVisning(QWidget* parent) : QFrame(parent)
-{
+TVisning::TVisning(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -16,45 +15,37 @@ TVisning::TVisning(QWidget* parent) : QFrame(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void TVisning::setText(const QString& tekst)
-{
+void TVisning::setText(const QString& tekst) {
     if (tekst == m_tekst) return;
     m_tekst = tekst;
     m_valgt = false;
     update();
 }
 
-void TVisning::setAlignment(Qt::Alignment a)
-{
+void TVisning::setAlignment(Qt::Alignment a) {
     m_justering = a;
     update();
 }
 
-void TVisning::selectAll()
-{
+void TVisning::selectAll() {
     m_valgt = !m_tekst.isEmpty();
     update();
 }
 
-void TVisning::copy() const
-{
+void TVisning::copy() const {
     if (!m_tekst.isEmpty()) QGuiApplication::clipboard()->setText(m_tekst);
 }
 
-QSize TVisning::sizeHint() const
-{
+QSize TVisning::sizeHint() const {
     const QFontMetrics fm = fontMetrics();
-    return {fm.averageCharWidth() * 12 + 2 * frameWidth() + 8,
-            fm.height() + 2 * frameWidth() + 6};
+    return {fm.averageCharWidth() * 12 + 2 * frameWidth() + 8, fm.height() + 2 * frameWidth() + 6};
 }
 
-QSize TVisning::minimumSizeHint() const
-{
+QSize TVisning::minimumSizeHint() const {
     return {2 * frameWidth() + 8, fontMetrics().height() + 2 * frameWidth() + 6};
 }
 
-void TVisning::paintEvent(QPaintEvent* ev)
-{
+void TVisning::paintEvent(QPaintEvent* ev) {
     QFrame::paintEvent(ev);
     QPainter p(this);
     const QRect r = contentsRect().adjusted(4, 1, -4, -1);
@@ -68,15 +59,14 @@ void TVisning::paintEvent(QPaintEvent* ev)
         p.fillRect(tekstRect.intersected(r), palette().color(QPalette::Highlight));
         p.setPen(palette().color(QPalette::HighlightedText));
     } else {
-        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::Text));
+        p.setPen(
+            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
     }
     p.setClipRect(r);
     p.drawText(r, int(a) | Qt::TextSingleLine, m_tekst);
 }
 
-void TVisning::contextMenuEvent(QContextMenuEvent* ev)
-{
+void TVisning::contextMenuEvent(QContextMenuEvent* ev) {
     QMenu m(this);
     connect(m.addAction(QStringLiteral("Vælg alt")), &QAction::triggered, this,
             &TVisning::selectAll);
@@ -86,8 +76,7 @@ void TVisning::contextMenuEvent(QContextMenuEvent* ev)
     m.exec(ev->globalPos());
 }
 
-void TVisning::mousePressEvent(QMouseEvent* ev)
-{
+void TVisning::mousePressEvent(QMouseEvent* ev) {
     if (m_valgt) {
         m_valgt = false;
         update();

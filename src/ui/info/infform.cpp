@@ -8,16 +8,14 @@
 
 Tinfform::Tinfform(QWidget* ejer) : QObject(ejer), m_ejer(ejer) {}
 
-void Tinfform::insertTekst(const QString& tekst)
-{
+void Tinfform::insertTekst(const QString& tekst) {
     m_tekst = tekst;
     m_tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_tekst.replace(u'\r', u'\n');
     if (m_label) m_label->setText(m_tekst);
 }
 
-QDialog* Tinfform::dialog()
-{
+QDialog* Tinfform::dialog() {
     if (!m_dialog) {
         m_dialog = new QDialog(m_ejer);
         m_dialog->setObjectName(QStringLiteral("Tinfform"));
@@ -36,7 +34,6 @@ QDialog* Tinfform::dialog()
     return m_dialog;
 }
 
-void Tinfform::exec()
-{
+void Tinfform::exec() {
     dialog()->exec();
 }

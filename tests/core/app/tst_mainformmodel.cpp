@@ -5,11 +5,11 @@
 #include "calc/regner.h"
 #include "formula/udtryk.h"
 
+#include <cmath>
+#include <memory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <cmath>
-#include <memory>
 
 // A frame with its calculator over a temporary data folder.
 struct Ramme {
@@ -21,22 +21,19 @@ struct Ramme {
     TUdtryk udtryk{regner, meta};
     std::unique_ptr<TMainformModel> m;
 
-    explicit Ramme(bool medMappe = true)
-    {
+    explicit Ramme(bool medMappe = true) {
         if (medMappe) QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
         m = std::make_unique<TMainformModel>(TProgramMapper::fra(dir.path()), beskeder, regner, huk,
                                              udtryk);
     }
-    void skrivOptioner(const QStringList& linjer)
-    {
+    void skrivOptioner(const QStringList& linjer) {
         QFile f(m->optFilnavn());
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(linjer.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
     }
 };
 
-static QStringList gyldigeLinjer()
-{
+static QStringList gyldigeLinjer() {
     return {QStringLiteral("Carbon"), QStringLiteral("120"), QStringLiteral("240"),
             QStringLiteral("1"),      QStringLiteral("500"), QStringLiteral("1"),
             QStringLiteral("1"),      QStringLiteral("3"),   QStringLiteral("0"),
@@ -47,8 +44,7 @@ static QStringList gyldigeLinjer()
 class TstMainformModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void mapper()
-    {
+    void mapper() {
         const TProgramMapper p = TProgramMapper::fra(QStringLiteral("/x/Tavlixmappe"));
         QCOMPARE(p.formeldir, QStringLiteral("/x/Tavlixmappe/Formler"));
         QCOMPARE(p.optDir, QStringLiteral("/x/Tavlixmappe/Egenskaber/"));
@@ -56,8 +52,7 @@ private Q_SLOTS:
         QCOMPARE(p.strukturDir, QStringLiteral("/x/Tavlixmappe/Struktur"));
     }
 
-    void udenOptionsfil()
-    {
+    void udenOptionsfil() {
         Ramme r;
         r.m->FormCreate();
         QVERIFY(r.beskeder.boxe.isEmpty());
@@ -77,8 +72,7 @@ private Q_SLOTS:
         QVERIFY(r.m->udBoxSynlig);
     }
 
-    void rundtur()
-    {
+    void rundtur() {
         Ramme r;
         r.skrivOptioner(gyldigeLinjer());
         r.m->FormCreate();
@@ -109,8 +103,7 @@ private Q_SLOTS:
     }
 
     // A bad line stops reading there; what came before stays applied.
-    void fejlILinje_data()
-    {
+    void fejlILinje_data() {
         QTest::addColumn<int>("linje");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("temaAnvendt");
@@ -119,8 +112,7 @@ private Q_SLOTS:
         QTest::newRow("vinkel ikke et tal") << 7 << "x" << true;
         QTest::newRow("manglende linje 13") << 13 << QString() << true;
     }
-    void fejlILinje()
-    {
+    void fejlILinje() {
         QFETCH(int, linje);
         QFETCH(QString, tekst);
         QFETCH(bool, temaAnvendt);
@@ -141,8 +133,7 @@ private Q_SLOTS:
         QVERIFY(!r.m->metaPanelSynlig);
     }
 
-    void ukendtSideViserIngenOperation()
-    {
+    void ukendtSideViserIngenOperation() {
         Ramme r;
         QStringList l = gyldigeLinjer();
         l[3] = QStringLiteral("7");
@@ -154,8 +145,7 @@ private Q_SLOTS:
         QCOMPARE(r.m->klientBredde, 300); // the designed width, untouched
     }
 
-    void hukommelseMindst8()
-    {
+    void hukommelseMindst8() {
         Ramme r;
         QStringList l = gyldigeLinjer();
         l[11] = QStringLiteral("3");
@@ -165,8 +155,7 @@ private Q_SLOTS:
         QCOMPARE(r.huk.Huk.Filantal(), 8);
     }
 
-    void listepanelOgBredde()
-    {
+    void listepanelOgBredde() {
         Ramme r;
         r.m->FormCreate();
         r.m->metaVisClick(); // show: width becomes formWidth (489)
@@ -184,8 +173,7 @@ private Q_SLOTS:
         QCOMPARE(r.m->formWidth, 640);
     }
 
-    void sider_data()
-    {
+    void sider_data() {
         QTest::addColumn<int>("tast");
         QTest::addColumn<int>("side");
         QTest::addColumn<int>("bredde");
@@ -195,8 +183,7 @@ private Q_SLOTS:
         QTest::newRow("F5") << int(Qt::Key_F5) << 4 << 221;
         QTest::newRow("F8") << int(Qt::Key_F8) << 100 << 221;
     }
-    void sider()
-    {
+    void sider() {
         QFETCH(int, tast);
         QFETCH(int, side);
         QFETCH(int, bredde);
@@ -216,8 +203,7 @@ private Q_SLOTS:
         QCOMPARE(r.m->klientBredde, 300);
     }
 
-    void f7MedMemoFokusFlytterKunFokus()
-    {
+    void f7MedMemoFokusFlytterKunFokus() {
         Ramme r;
         r.m->FormCreate();
         r.m->visRmBoksX();
@@ -229,8 +215,7 @@ private Q_SLOTS:
         QVERIFY(!r.m->uMemoHarFokus());
     }
 
-    void f1Emner()
-    {
+    void f1Emner() {
         Ramme r;
         r.m->FormCreate();
         QSignalSpy info(r.m.get(), &TMainformModel::informationOenskes);
@@ -244,8 +229,7 @@ private Q_SLOTS:
         QCOMPARE(info.at(0).at(0).toString(), QStringLiteral("Info.txt"));
     }
 
-    void primtal_data()
-    {
+    void primtal_data() {
         QTest::addColumn<double>("v");
         QTest::addColumn<int>("tal");
         const int max = 2147483647;
@@ -261,15 +245,13 @@ private Q_SLOTS:
         QTest::newRow("loft") << 2147483647.0 << max;
         QTest::newRow("97") << 97.0 << 97;
     }
-    void primtal()
-    {
+    void primtal() {
         QFETCH(double, v);
         QFETCH(int, tal);
         QCOMPARE(TMainformModel::primtalFraVaerdi(v), tal);
     }
 
-    void lukning()
-    {
+    void lukning() {
         Ramme r;
         r.m->FormCreate();
         bool kan = false;
@@ -286,8 +268,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(r.m->optFilnavn()));
     }
 
-    void lukningUdenDatamappe()
-    {
+    void lukningUdenDatamappe() {
         Ramme r(false);
         r.m->FormCreate();
         QVERIFY(r.beskeder.boxe.isEmpty());
@@ -297,8 +278,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(r.m->optFilnavn()));
     }
 
-    void hints()
-    {
+    void hints() {
         Ramme r;
         r.m->FormCreate();
         r.m->showHint(QStringLiteral("Kort|Den lange forklaring"));
@@ -310,8 +290,7 @@ private Q_SLOTS:
         QCOMPARE(r.m->statusInfo, QStringLiteral("Bestem decimaler"));
     }
 
-    void temaer()
-    {
+    void temaer() {
         Ramme r;
         r.m->FormCreate();
         int valgt = -2;

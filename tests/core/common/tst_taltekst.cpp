@@ -1,15 +1,14 @@
 #include "common/fejl.h"
 #include "common/taltekst.h"
 
-#include <QtTest>
 #include <cmath>
 #include <limits>
+#include <QtTest>
 
 class TstTaltekst : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void generel_data()
-    {
+    void generel_data() {
         QTest::addColumn<double>("v");
         QTest::addColumn<QString>("tekst");
         const double inf = std::numeric_limits<double>::infinity();
@@ -32,15 +31,13 @@ private Q_SLOTS:
         QTest::newRow("-inf") << -inf << "-INF";
         QTest::newRow("nan") << std::nan("") << "NAN";
     }
-    void generel()
-    {
+    void generel() {
         QFETCH(double, v);
         QFETCH(QString, tekst);
         QCOMPARE(tal::generel(v), tekst);
     }
 
-    void fast_data()
-    {
+    void fast_data() {
         QTest::addColumn<double>("v");
         QTest::addColumn<int>("dec");
         QTest::addColumn<QString>("tekst");
@@ -55,16 +52,14 @@ private Q_SLOTS:
         QTest::newRow("-Inf") << -inf << 2 << "-Inf";
         QTest::newRow("Nan") << std::nan("") << 3 << "Nan";
     }
-    void fast()
-    {
+    void fast() {
         QFETCH(double, v);
         QFETCH(int, dec);
         QFETCH(QString, tekst);
         QCOMPARE(tal::fast(v, dec), tekst);
     }
 
-    void laes_data()
-    {
+    void laes_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<double>("v");
         QTest::newRow("komma") << "12,5" << 12.5;
@@ -76,25 +71,22 @@ private Q_SLOTS:
         QTest::newRow("for stor") << "1E400" << std::numeric_limits<double>::infinity();
         QTest::newRow("INF") << "INF" << std::numeric_limits<double>::infinity();
         QTest::newRow("-INF") << "-INF" << -std::numeric_limits<double>::infinity();
-        QTest::newRow("1000 cifre") << QString(1000, u'9')
-                                    << std::numeric_limits<double>::infinity();
+        QTest::newRow("1000 cifre")
+            << QString(1000, u'9') << std::numeric_limits<double>::infinity();
         QTest::newRow("300 cifre") << QString(300, u'1') << 1.1111111111111111e299;
     }
-    void laes()
-    {
+    void laes() {
         QFETCH(QString, tekst);
         QFETCH(double, v);
         QCOMPARE(tal::laes(tekst), v);
     }
 
-    void laesFejl_data()
-    {
+    void laesFejl_data() {
         QTest::addColumn<QString>("tekst");
         for (const char* t : {"", "INF5", "12.5", "1,2,3", ",", "-", "1E", "abc", "1 000", "0x10"})
             QTest::newRow(t) << QString::fromLatin1(t);
     }
-    void laesFejl()
-    {
+    void laesFejl() {
         QFETCH(QString, tekst);
         try {
             tal::laes(tekst);
@@ -106,8 +98,7 @@ private Q_SLOTS:
 
     void laesNan() { QVERIFY(std::isnan(tal::laes(QStringLiteral("NAN")))); }
 
-    void heltal()
-    {
+    void heltal() {
         QCOMPARE(tal::laesHeltal(QStringLiteral("300")), 300);
         QCOMPARE(tal::laesHeltal(QStringLiteral("-12")), -12);
         QCOMPARE(tal::laesHeltal(QStringLiteral("2147483647")), 2147483647);
@@ -115,8 +106,7 @@ private Q_SLOTS:
             QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, tal::laesHeltal(QString::fromLatin1(t)));
     }
 
-    void rundHalvLige_data()
-    {
+    void rundHalvLige_data() {
         QTest::addColumn<double>("v");
         QTest::addColumn<double>("r");
         QTest::newRow("2,5") << 2.5 << 2.0;
@@ -125,8 +115,7 @@ private Q_SLOTS:
         QTest::newRow("2,6") << 2.6 << 3.0;
         QTest::newRow("2,4") << 2.4 << 2.0;
     }
-    void rundHalvLige()
-    {
+    void rundHalvLige() {
         QFETCH(double, v);
         QFETCH(double, r);
         QCOMPARE(tal::rundHalvLige(v), r);
