@@ -37,8 +37,8 @@ QString generel(double v) {
         }
     } else {
         ud += cifre.substr(0, 1);
-        if (cifre.size() > 1) ud += "," + cifre.substr(1);
-        ud += "E" + std::to_string(E - 1);
+        if (cifre.size() > 1) ud.append(1, ',').append(cifre, 1);
+        ud.append(1, 'E').append(std::to_string(E - 1));
     }
     return QString::fromLatin1(ud.data(), static_cast<qsizetype>(ud.size()));
 }
