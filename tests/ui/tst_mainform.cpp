@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -111,6 +112,8 @@ private Q_SLOTS:
         QCOMPARE(p.w().udBox()->text(), QStringLiteral("2 + 3 * 4 = 14"));
         p.skriv(QStringLiteral("1.5"));
         QCOMPARE(p.display(), QStringLiteral("1,5"));
+        QTest::keyClick(&p.w(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1,5"));
         QTest::keyClick(&p.w(), Qt::Key_Home);
         QCOMPARE(p.display(), QStringLiteral("0"));
     }

@@ -11,6 +11,7 @@
 #include "common/navngiv.h"
 #include "common/visning.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -85,6 +86,16 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     m_sideskift = lavSideskift();
     m_krop = krop;
     m_handlinger = new TUdtryksHandlinger(udtryk, regner, this);
+
+    // Ctrl+C copies the shown value; the expression memo and other edit boxes
+    // keep their own Ctrl+C while they have the focus.
+    auto* kopier = new QAction(QStringLiteral("Kopier"), this);
+    kopier->setShortcut(QKeySequence::Copy);
+    kopier->setShortcutContext(Qt::WindowShortcut);
+    connect(kopier, &QAction::triggered, this, [this] {
+        if (m_model.erRegnerSide()) m_displayPanel->rmDisplay()->copy();
+    });
+    addAction(kopier);
     setCentralWidget(central);
 
     // The four status-bar fields.
