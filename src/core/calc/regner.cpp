@@ -238,7 +238,13 @@ void TRegner::Udskriv(QChar S) {
             saetDstr(QString(S));
         else
             m_Dstr.append(S);
-        laesDstrEfterCiffer(S);
+        try {
+            laesDstrEfterCiffer(S);
+        } catch (const TFejl&) {
+            // The text is no number (INF5): the display keeps what it showed.
+            if (m_displayErDstr) saetDisplay(m_Dstr.chopped(1));
+            throw;
+        }
         visDstr();
         udskrivUdtext(QString(S), false);
         m_talKey = true;

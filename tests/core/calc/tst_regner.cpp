@@ -672,6 +672,7 @@ void TestRegner::tekstDerIkkeErEtTal() {
     f.tast(QStringLiteral("0^1f=,5"));
     QCOMPARE(f.fejl, QStringList{QStringLiteral("'INF,5' er ikke et gyldigt tal")});
     QCOMPARE(f.regner.Dstr(), QStringLiteral("INF,5"));
+    QCOMPARE(f.regner.displayTekst(), QStringLiteral("INF,")); // as shown before the digit
     QVERIFY(f.regner.formelString().endsWith(QStringLiteral(",5")));
     // "Tilbage" recovers (taking the comma before the digit too).
     f.tast(QStringLiteral("\b"));
