@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -133,6 +134,23 @@ private Q_SLOTS:
         QEvent ud(QEvent::Leave);
         QApplication::sendEvent(sin, &ud);
         QCOMPARE(p.status(1), QString());
+    }
+
+    // Hints of actions and menu items (status tips) go into the fourth field
+    // like every other hint, and not at all while hints are switched off.
+    void statusTipsIFjerdeFelt() {
+        Program p;
+        QToolButton* slet = p.w().displayPanel()->disSlet();
+        QStatusTipEvent tip(QStringLiteral("Sæt værdien til nul"));
+        QApplication::sendEvent(slet, &tip);
+        QCOMPARE(p.w().statusBar()->currentMessage(), QString());
+        QCOMPARE(p.status(0), QStringLiteral("Genvej:"));
+        QCOMPARE(p.status(3), QStringLiteral("Sæt værdien til nul"));
+        p.t->model().doShowHint = false;
+        QStatusTipEvent andet(QStringLiteral("Afrund tallet til nærmeste heltal"));
+        QApplication::sendEvent(slet, &andet);
+        QCOMPARE(p.w().statusBar()->currentMessage(), QString());
+        QCOMPARE(p.status(3), QStringLiteral("Sæt værdien til nul"));
     }
 
     void invSkifterCaptions() {

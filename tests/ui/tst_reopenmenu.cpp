@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QtTest>
 
@@ -39,6 +40,21 @@ QStringList tekster(const QMenu& menu) {
         l << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return l;
 }
+
+// A widget that opens menus and writes down the hints they hand it.
+class Ejer : public QWidget {
+public:
+    QStringList tips;
+
+protected:
+    bool event(QEvent* ev) override {
+        if (ev->type() == QEvent::StatusTip) {
+            tips << static_cast<QStatusTipEvent*>(ev)->tip();
+            return true;
+        }
+        return QWidget::event(ev);
+    }
+};
 
 } // namespace
 
@@ -81,6 +97,21 @@ private Q_SLOTS:
         }
         QVERIFY(k[8]->geometry().x() >= k[0]->geometry().right());
         QCOMPARE(k[8]->geometry().y(), k[0]->geometry().y());
+    }
+
+    // In columns, an item's hint reaches the widget that opened the menu, as
+    // the ordinary menu's hints do (through a parent menu, too).
+    void hintIKolonnerNaarEjeren() {
+        Ejer ejer;
+        QMenu top(&ejer);
+        QMenu* liste = top.addMenu(QStringLiteral("Hukommelse"));
+        TMenuBeskrivelse m;
+        TReopenFiler r;
+        TReopenMenu v(&r, liste);
+        hukommelse(r, m, 16);
+        QStatusTipEvent tip(knapper(v)[3]->statusTip());
+        QApplication::sendEvent(knapper(v)[3], &tip);
+        QCOMPARE(ejer.tips, QStringList{QStringLiteral("Kilde 12")});
     }
 
     void klikGaarTilModellen() {

@@ -38,21 +38,21 @@ void TMainformModel::FormCreate() {
 }
 
 void TMainformModel::HentOpt() {
-    int gradIndex = m_regner.GradIndex();
+    // Each line takes effect as it is read, so that a bad line further down
+    // leaves the lines before it applied.
     if (TOptionsFil::findes(optFilnavn())) {
         const TOptionsFil fil = TOptionsFil::laes(optFilnavn());
         anvendDesign(fil.tekst(1));
-        gradIndex = fil.heltal(7);
+        anvendVinkel(fil.heltal(7));
         m_regner.disDecimalerChange(fil.heltal(8));
         m_regner.metaAktivClick(fil.flag(9));
         m_regner.metaIndUdClick(fil.flag(10));
         doShowHint = fil.flag(11);
         hukFilantal = fil.heltal(12);
         m_udtryk.setUPanelSynlig(fil.flag(13));
-        const int top = fil.heltal(2);
-        const int venstre = fil.heltal(3);
-        vinduesPos = QPoint(venstre, top);
         centrer = false;
+        vinduesPos.setY(fil.heltal(2));
+        vinduesPos.setX(fil.heltal(3));
         rmSide = fil.heltal(4);
         formWidth = fil.heltal(5);
         metaPanelSynlig = fil.flag(6);
@@ -61,7 +61,7 @@ void TMainformModel::HentOpt() {
         centrer = true;
         metaPanelSynlig = false;
         formWidth = 489;
-        gradIndex = 0;
+        anvendVinkel(0);
         m_regner.disDecimalerChange(0);
         doShowHint = true;
         hukFilantal = 16;
@@ -91,19 +91,24 @@ void TMainformModel::HentOpt() {
     default:
         break; // an unknown page number leaves the pages as they are
     }
-    // Checking a radio button runs its click handler, which sets GradIndex.
-    if (gradIndex == 0)
-        m_regner.gradGraderClick();
-    else if (gradIndex == 1)
-        m_regner.gradRadianerClick();
-    else
-        m_regner.gradNygraderClick();
+    anvendVinkel(m_regner.GradIndex());
     m_regner.disDecimalerChange(m_regner.decimalIndex());
     m_regner.metaAktivClick(m_regner.disOn());
     m_regner.metaIndUdClick(m_regner.UdskrivInOut());
     if (hukFilantal < 8) hukFilantal = 8;
     m_hukommelse.setFilantal(hukFilantal);
     Q_EMIT aendret();
+}
+
+void TMainformModel::anvendVinkel(int gradIndex) {
+    // Checking a radio button runs its click handler, which sets GradIndex:
+    // any value other than 0 and 1 checks grads and so becomes 2.
+    if (gradIndex == 0)
+        m_regner.gradGraderClick();
+    else if (gradIndex == 1)
+        m_regner.gradRadianerClick();
+    else
+        m_regner.gradNygraderClick();
 }
 
 void TMainformModel::GemOpt() const {

@@ -149,6 +149,7 @@ private:
     void saetKlientBredde(int bredde);
     void visSide(int side);
     void anvendDesign(const QString& navn);
+    void anvendVinkel(int gradIndex);
 
     TProgramMapper m_mapper;
     Beskeder& m_beskeder;

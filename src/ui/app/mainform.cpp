@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -440,6 +441,17 @@ bool Tmainform::tastTryk(QObject*, QKeyEvent* ev) {
     }
     vedGraensen(this, [&] { m_regner.FormKeyPress(tegn); });
     return true;
+}
+
+bool Tmainform::event(QEvent* ev) {
+    // The hints of actions and menu items arrive as status tips. They take the
+    // road of every other hint, into the fourth field and only while hints are
+    // switched on; the status bar's own message line would cover all four fields.
+    if (ev->type() == QEvent::StatusTip) {
+        m_model.showHint(static_cast<QStatusTipEvent*>(ev)->tip());
+        return true;
+    }
+    return QMainWindow::event(ev);
 }
 
 bool Tmainform::eventFilter(QObject* obj, QEvent* ev) {

@@ -42,6 +42,7 @@ public:
     void placer();
 
 protected:
+    bool event(QEvent* ev) override;
     bool eventFilter(QObject* obj, QEvent* ev) override;
     void resizeEvent(QResizeEvent* ev) override;
     void moveEvent(QMoveEvent* ev) override;

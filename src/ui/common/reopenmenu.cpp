@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QMenu>
+#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QWidgetAction>
 
@@ -165,9 +166,27 @@ void TReopenMenu::bygKolonner() {
     // Shorter columns keep to the top.
     gitter->setRowStretch(flestRaekker, 1);
 
+    panel->installEventFilter(this);
     handling->setDefaultWidget(panel);
     m_menu->addAction(handling);
     m_kolonner = panel;
+}
+
+bool TReopenMenu::eventFilter(QObject* obj, QEvent* ev) {
+    // A column button's hint would stop at the menu, which is a window of its
+    // own; the ordinary menu hands its items' hints to the widget that opened
+    // it, so the column panel does the same.
+    if (obj == m_kolonner && ev->type() == QEvent::StatusTip) {
+        QWidget* ejer = m_menu;
+        while (qobject_cast<QMenu*>(ejer))
+            ejer = ejer->parentWidget();
+        if (ejer) {
+            QStatusTipEvent tip(static_cast<QStatusTipEvent*>(ev)->tip());
+            QApplication::sendEvent(ejer, &tip);
+        }
+        return true;
+    }
+    return QObject::eventFilter(obj, ev);
 }
 
 void TReopenMenu::klik(int position) {

@@ -11,6 +11,9 @@
 // The owner's own items (art Fremmed, before the list's start position) are
 // shown with the actions the owner passes in, in order; the owner keeps them.
 // An item without a matching action is shown with its caption and does nothing.
+//
+// An item's hint reaches the window that opened the menu as a status tip, in
+// columns as well as in the ordinary menu.
 #include "common/reopenfiler.h"
 
 #include <QAction>
@@ -43,6 +46,9 @@ public:
 public Q_SLOTS:
     // Rebuilds the menu from the model's current description.
     void genopbyg();
+
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
     void ryd();

@@ -107,15 +107,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("linje");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("temaAnvendt");
-        QTest::newRow("ukendt tema") << 1 << "Pink" << false;
-        QTest::newRow("side ikke et tal") << 4 << "en" << true;
-        QTest::newRow("vinkel ikke et tal") << 7 << "x" << true;
-        QTest::newRow("manglende linje 13") << 13 << QString() << true;
+        QTest::addColumn<int>("vinkel"); // GradIndex after start-up
+        QTest::addColumn<int>("top");    // window top
+        QTest::newRow("ukendt tema") << 1 << "Pink" << false << 0 << 0;
+        QTest::newRow("venstre ikke et tal") << 3 << "x" << true << 1 << 120;
+        QTest::newRow("side ikke et tal") << 4 << "en" << true << 1 << 120;
+        QTest::newRow("vinkel ikke et tal") << 7 << "x" << true << 0 << 0;
+        QTest::newRow("decimaler ikke et tal") << 8 << "x" << true << 1 << 0;
+        QTest::newRow("manglende linje 13") << 13 << QString() << true << 1 << 0;
     }
     void fejlILinje() {
         QFETCH(int, linje);
         QFETCH(QString, tekst);
         QFETCH(bool, temaAnvendt);
+        QFETCH(int, vinkel);
+        QFETCH(int, top);
         Ramme r;
         QStringList l = gyldigeLinjer();
         if (tekst.isNull())
@@ -128,6 +134,9 @@ private Q_SLOTS:
         QCOMPARE(r.beskeder.boxe.first().art, QStringLiteral("fejl"));
         QCOMPARE(r.m->designName,
                  temaAnvendt ? QStringLiteral("Carbon") : QStringLiteral("Iceberg Classico"));
+        QCOMPARE(r.regner.GradIndex(), vinkel);
+        QCOMPARE(r.regner.Grader(), vinkel == 1 ? 6.283185307179586 : 360.0);
+        QCOMPARE(r.m->vinduesPos.y(), top);
         // The page operations were skipped: the designed calculator page stays.
         QCOMPARE(r.m->synligSide, int(TMainformModel::RmSide));
         QVERIFY(!r.m->metaPanelSynlig);
