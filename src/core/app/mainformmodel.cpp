@@ -188,7 +188,8 @@ int TMainformModel::mindsteFormWidth() {
 
 void TMainformModel::saetMaksKlientBredde(int bredde) {
     maksKlientBredde = std::max(bredde, sideBredde(RmSide));
-    formWidth = std::clamp(formWidth, mindsteFormWidth(), std::max(maksKlientBredde, mindsteFormWidth()));
+    formWidth =
+        std::clamp(formWidth, mindsteFormWidth(), std::max(maksKlientBredde, mindsteFormWidth()));
     if (klientBredde > maksKlientBredde) saetKlientBredde(maksKlientBredde);
 }
 

@@ -60,15 +60,14 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
     slet->setObjectName(QStringLiteral("metaslet"));
     connect(slet, &QToolButton::clicked, this,
             [this] { vedGraensen(this, [&] { m_regner.metaSletClick(); }); });
-    auto* gentag = knap(m_knapbar, QStringLiteral("[G]"), QIcon(),
-                        QStringLiteral("Gentag formel forløbet"),
-                        QStringLiteral("Gentag formel forløbet"));
+    auto* gentag =
+        knap(m_knapbar, QStringLiteral("[G]"), QIcon(), QStringLiteral("Gentag formel forløbet"),
+             QStringLiteral("Gentag formel forløbet"));
     gentag->setObjectName(QStringLiteral("metaGentag"));
     gentag->setEnabled(false); // formula programs are not in the program yet
-    auto* memoKnap =
-        knap(m_knapbar, QString(), ikoner::udtryksvindue(),
-             QStringLiteral("Åben eller luk udtryksvinduet"),
-             QStringLiteral("Åben eller luk udtryksvinduet"));
+    auto* memoKnap = knap(m_knapbar, QString(), ikoner::udtryksvindue(),
+                          QStringLiteral("Åben eller luk udtryksvinduet"),
+                          QStringLiteral("Åben eller luk udtryksvinduet"));
     memoKnap->setObjectName(QStringLiteral("uMemoKnap"));
     connect(memoKnap, &QToolButton::clicked, this,
             [this] { vedGraensen(this, [&] { m_udtryk.uMemoKnapClick(); }); });

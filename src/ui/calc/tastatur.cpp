@@ -151,7 +151,7 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
         QString navn = k.caption;
         if (k.caption.isEmpty())
             navn = k.navn == QLatin1String("hukDisplay") ? QStringLiteral("Hukommelse")
-                                                          : QStringLiteral("Parenteser");
+                                                         : QStringLiteral("Parenteser");
         else if (k.caption.size() == 1 && k.caption.at(0).isLetter())
             navn = k.hint;
         navngiv(w, navn, k.hint);
