@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -121,6 +122,21 @@ private Q_SLOTS:
         QCOMPARE(huk->text(), QStringLiteral("0,333333333333333"));
         QVERIFY2(huk->visteTekst().startsWith(QLatin1String("0,3")), qPrintable(huk->visteTekst()));
         QVERIFY(huk->isEnabled()); // its tool tip and text reach the user
+    }
+
+    // A list line wider than the list ends at the list's edge, with the whole
+    // line as its tool tip.
+    void listelinjerAfkortes() {
+        ProgramFixtur p;
+        p.w().menuPanel()->findChild<QPushButton*>(QStringLiteral("metaVis"))->click();
+        p.skriv(QStringLiteral("7r^350=f"));
+        auto* liste = p.w().metaPanel()->findChild<QListView*>(QStringLiteral("metaBox"));
+        QVERIFY(liste);
+        const QModelIndex i = liste->model()->index(liste->model()->rowCount() - 1, 0);
+        const QString linje = i.data().toString();
+        QVERIFY2(linje.endsWith(QLatin1String("-1,64318323399946E-296")), qPrintable(linje));
+        QCOMPARE(i.data(Qt::ToolTipRole).toString(), linje);
+        QVERIFY(liste->visualRect(i).right() <= liste->viewport()->width());
     }
 
     // Every visible control has a name, and no two share one.

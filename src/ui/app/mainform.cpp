@@ -46,8 +46,9 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
 
     auto* central = new QWidget(this);
     central->setFocusPolicy(Qt::StrongFocus); // the form itself takes the keys
-    navngiv(central, QStringLiteral("Tastaturindtastning"),
-            QStringLiteral("Tast tal, operatorer og funktioner"));
+    // Named for assistive technology; no tool tip, which the status bar would
+    // show as the hint of every key that has none.
+    central->setAccessibleName(QStringLiteral("Tastaturindtastning"));
     auto* lodret = new QVBoxLayout(central);
     lodret->setContentsMargins(0, 4, 0, 0);
     lodret->setSpacing(2);

@@ -47,6 +47,9 @@ void TMetaLinjeTegner::paint(QPainter* p, const QStyleOptionViewItem& opt,
 }
 
 QSize TMetaLinjeTegner::sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const {
-    const QString t = index.data(Qt::DisplayRole).toString();
-    return {opt.fontMetrics.horizontalAdvance(t) + 20, 20};
+    // As narrow as may be, so a line takes the list's width and a longer one
+    // ends in "…" there (its tool tip holds it whole) instead of being cut.
+    Q_UNUSED(opt);
+    Q_UNUSED(index);
+    return {20, 20};
 }
