@@ -28,8 +28,11 @@ void TVisning::setText(const QString& tekst) {
     m_valgt = false;
     tilpas();
     update();
-    QAccessibleTextUpdateEvent e(this, 0, foer, m_tekst);
-    QAccessible::updateAccessibility(&e);
+    // Screen readers hear of the new text (a new result).
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent e(this, 0, foer, m_tekst);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void TVisning::setAlignment(Qt::Alignment a) {
