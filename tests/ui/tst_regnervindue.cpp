@@ -173,7 +173,7 @@ private Q_SLOTS:
     // Read-only fields tell a screen reader what they show.
     void felterGiverDerasTekst() {
         ProgramFixtur p;
-        p.skriv(QStringLiteral("2+(3*4"));
+        p.skriv(QStringLiteral("5g2+(3*4"));
         struct Felt {
             QWidget* w;
             QString navn;
@@ -185,6 +185,8 @@ private Q_SLOTS:
             {p.w().udBox(), QStringLiteral("Udtrykslinje")},
             {tastatur->findChild<QWidget*>(QStringLiteral("funkParenteser")),
              QStringLiteral("Parenteser")},
+            {tastatur->findChild<QWidget*>(QStringLiteral("hukDisplay")),
+             QStringLiteral("Hukommelse")},
         };
         for (const Felt& f : felter) {
             QAccessibleInterface* i = tilgang(f.w);
@@ -194,6 +196,7 @@ private Q_SLOTS:
                 vist = v->text();
             else
                 vist = static_cast<QLabel*>(f.w)->text();
+            QVERIFY2(!vist.isEmpty(), qPrintable(f.navn));
             QCOMPARE(i->text(QAccessible::Value), vist);
             QVERIFY(i->textInterface());
             QCOMPARE(i->textInterface()->text(0, i->textInterface()->characterCount()), vist);
