@@ -6,6 +6,7 @@
 #include "calc/tastatur.h"
 #include "common/graense.h"
 #include "common/visning.h"
+#include "programfixtur.h"
 
 #include <memory>
 #include <QApplication>
@@ -22,28 +23,8 @@
 #include <QtTest>
 
 // The whole program over a temporary data folder, with recorded messages.
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    explicit Program(const QStringList& optioner = {}) {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        if (!optioner.isEmpty()) {
-            QFile f(dir.path() + QStringLiteral("/Egenskaber/mainform.txt"));
-            f.open(QIODevice::WriteOnly);
-            f.write(optioner.join(QStringLiteral("\r\n")).toUtf8());
-        }
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
-    }
-    Tmainform& w() { return t->mainform(); }
-    QString display() { return w().displayPanel()->rmDisplay()->text(); }
-    void skriv(const QString& taster) {
-        for (QChar c : taster)
-            QTest::keyClick(&w(), c.toLatin1());
-    }
+struct Program : ProgramFixtur {
+    using ProgramFixtur::ProgramFixtur;
     QString status(int felt) { return w().statusBar()->findChildren<QLabel*>().at(felt)->text(); }
 };
 

@@ -8,7 +8,9 @@
 #include "common/taltekst.h"
 #include "formula/udtryk.h"
 
+#include <algorithm>
 #include <cmath>
+#include <QDir>
 
 TMainformModel::TMainformModel(const TProgramMapper& mapper, Beskeder& beskeder, TRegner& regner,
                                THukommelse& hukommelse, TUdtryk& udtryk, QObject* parent)
@@ -30,7 +32,9 @@ void TMainformModel::FormCreate() {
         m_regner.Ny(false);
     } catch (const TFejl& f) {
         // The settings read before the bad line stay; the rest of the start-up
-        // steps are skipped, and the program runs on.
+        // steps are skipped, and the program runs on. The window opens centred,
+        // as at a first start, rather than at a half-read position.
+        centrer = true;
         m_beskeder.fejl(f.tekst());
     }
     m_regner.setTastaturSynligt(erRegnerSide());
@@ -42,20 +46,37 @@ void TMainformModel::HentOpt() {
     // leaves the lines before it applied.
     if (TOptionsFil::findes(optFilnavn())) {
         const TOptionsFil fil = TOptionsFil::laes(optFilnavn());
-        anvendDesign(fil.tekst(1));
-        anvendVinkel(fil.heltal(7));
-        m_regner.disDecimalerChange(fil.heltal(8));
-        m_regner.metaAktivClick(fil.flag(9));
-        m_regner.metaIndUdClick(fil.flag(10));
-        doShowHint = fil.flag(11);
-        hukFilantal = fil.heltal(12);
-        m_udtryk.setUPanelSynlig(fil.flag(13));
-        centrer = false;
-        vinduesPos.setY(fil.heltal(2));
-        vinduesPos.setX(fil.heltal(3));
-        rmSide = fil.heltal(4);
-        formWidth = fil.heltal(5);
-        metaPanelSynlig = fil.flag(6);
+        int linje = 0;
+        auto l = [&linje](int n) { return linje = n; };
+        try {
+            anvendDesign(fil.tekst(l(1)));
+            anvendVinkel(fil.heltal(l(7)));
+            m_regner.disDecimalerChange(fil.heltal(l(8)));
+            m_regner.metaAktivClick(fil.flag(l(9)));
+            m_regner.metaIndUdClick(fil.flag(l(10)));
+            doShowHint = fil.flag(l(11));
+            hukFilantal = fil.heltal(l(12));
+            m_udtryk.setUPanelSynlig(fil.flag(l(13)));
+            // A position far beyond any screen is no position: centre instead,
+            // and never compute with it.
+            auto iOmraade = [](qint32 v) { return std::abs(qint64(v)) <= maksKoordinat; };
+            const qint32 top = fil.heltal(l(2));
+            vinduesPos.setY(iOmraade(top) ? top : 0);
+            const qint32 venstre = fil.heltal(l(3));
+            vinduesPos.setX(iOmraade(venstre) ? venstre : 0);
+            centrer = !iOmraade(top) || !iOmraade(venstre);
+            rmSide = fil.heltal(l(4));
+            // The width with the list leaves the list room and stays a size.
+            formWidth = std::clamp(fil.heltal(l(5)), mindsteFormWidth(),
+                                   std::max(maksKlientBredde, mindsteFormWidth()));
+            metaPanelSynlig = fil.flag(l(6));
+        } catch (const TFejl& f) {
+            // Say which file and which line, so the user can mend it.
+            throw TFejl(QStringLiteral("Fejl i %1, linje %2:\r%3")
+                            .arg(QDir::toNativeSeparators(optFilnavn()))
+                            .arg(linje)
+                            .arg(f.tekst()));
+        }
     } else {
         rmSide = RmSide;
         centrer = true;
@@ -155,8 +176,42 @@ void TMainformModel::saetKlientBredde(int bredde) {
 void TMainformModel::FormResize(int nyKlientBredde) {
     if (nyKlientBredde == klientBredde) return;
     klientBredde = nyKlientBredde;
-    formWidth = nyKlientBredde;
+    // formWidth is the width with the list; a width without it says nothing
+    // about how wide the list was.
+    if (metaPanelSynlig) formWidth = nyKlientBredde;
     Q_EMIT aendret();
+}
+
+int TMainformModel::mindsteFormWidth() {
+    return sideBredde(RmSide) + mindsteListeBredde;
+}
+
+void TMainformModel::saetMaksKlientBredde(int bredde) {
+    maksKlientBredde = std::max(bredde, sideBredde(RmSide));
+    formWidth =
+        std::clamp(formWidth, mindsteFormWidth(), std::max(maksKlientBredde, mindsteFormWidth()));
+    if (klientBredde > maksKlientBredde) saetKlientBredde(maksKlientBredde);
+}
+
+QPoint TMainformModel::placering(const QList<QRect>& skaerme, QSize vindue) {
+    if (skaerme.isEmpty()) return vinduesPos;
+    // Enough of the window to take hold of it: its top strip, where the
+    // title bar is, at least 100 pixels wide.
+    auto synlig = [&](const QRect& r) {
+        const QRect top(vinduesPos, QSize(vindue.width(), std::min(vindue.height(), 30)));
+        const QRect del = r.intersected(top);
+        return del.width() >= std::min(vindue.width(), 100) && del.height() >= top.height();
+    };
+    if (!centrer && std::any_of(skaerme.cbegin(), skaerme.cend(), synlig)) return vinduesPos;
+    const QRect& s = skaerme.first();
+    QPoint p(s.left() + (s.width() - vindue.width()) / 2,
+             s.top() + (s.height() - vindue.height()) / 2);
+    // A window larger than the screen keeps its top-left corner on it.
+    p.setX(std::max(p.x(), s.left()));
+    p.setY(std::max(p.y(), s.top()));
+    centrer = false;
+    vinduesPos = p;
+    return p;
 }
 
 void TMainformModel::visSide(int side) {
@@ -216,9 +271,14 @@ void TMainformModel::metaVisClick() {
         metaPanelSynlig = false;
         saetKlientBredde(300);
     } else {
-        saetKlientBredde(formWidth);
+        // Showing the list makes room for it: the window grows back to its
+        // width with the list, within the screen.
         metaPanelSynlig = true;
         miniMetaPanelSynlig = true;
+        const int bredde = std::min(std::max(formWidth, mindsteFormWidth()),
+                                    std::max(maksKlientBredde, sideBredde(RmSide)));
+        formWidth = bredde;
+        saetKlientBredde(bredde);
     }
     Q_EMIT aendret();
 }

@@ -12,8 +12,10 @@
 #include "app/programmapper.h"
 
 #include <functional>
+#include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 
 class Beskeder;
@@ -67,6 +69,21 @@ public:
     QString statusInfo;      // status-bar field 4: long hint under the mouse
 
     static int sideBredde(int side);
+
+    // Window placement. Saved coordinates beyond this are not a place on any
+    // screen and are not used in arithmetic.
+    static constexpr int maksKoordinat = 100000;
+    // The narrowest list panel: showing the list never leaves it less room.
+    static constexpr int mindsteListeBredde = 120;
+    // The widest client area the screens allow; set by the view.
+    int maksKlientBredde = 16384;
+    // Fits the window to the screens' available areas: widths within the
+    // widest screen, and the place where the saved rectangle of size `vindue`
+    // shows enough of the window on some screen, else centred on the first
+    // screen. Sets and returns `vinduesPos`.
+    QPoint placering(const QList<QRect>& skaerme, QSize vindue);
+    void saetMaksKlientBredde(int bredde);
+    static int mindsteFormWidth();
 
     // Start-up and closing.
     void FormCreate();

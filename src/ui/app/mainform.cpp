@@ -9,6 +9,7 @@
 #include "calc/udtrykshandlinger.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/statusfelt.h"
 #include "common/visning.h"
 
 #include <QAction>
@@ -45,6 +46,9 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
 
     auto* central = new QWidget(this);
     central->setFocusPolicy(Qt::StrongFocus); // the form itself takes the keys
+    // Named for assistive technology; no tool tip, which the status bar would
+    // show as the hint of every key that has none.
+    central->setAccessibleName(QStringLiteral("Tastaturindtastning"));
     auto* lodret = new QVBoxLayout(central);
     lodret->setContentsMargins(0, 4, 0, 0);
     lodret->setSpacing(2);
@@ -52,6 +56,7 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     m_udBox = new TVisning(central);
     m_udBox->setObjectName(QStringLiteral("udBox"));
     navngiv(m_udBox, QStringLiteral("Udtrykslinje"), QString());
+    m_udBox->setArt(TVisning::Art::Loebende); // the newest keys at the right
     auto* udRække = new QHBoxLayout;
     udRække->setContentsMargins(4, 0, 4, 0);
     udRække->addWidget(m_udBox);
@@ -105,12 +110,12 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     bar->setObjectName(QStringLiteral("infoBar"));
     const char* faste[] = {"Genvej:", nullptr, "Info:", nullptr};
     for (int i = 0; i < 4; ++i) {
-        m_status[i] = new QLabel(faste[i] ? QString::fromUtf8(faste[i]) : QString(), bar);
+        m_status[i] = new TStatusFelt(faste[i] ? QString::fromUtf8(faste[i]) : QString(), bar);
         bar->addWidget(m_status[i], i == 3 ? 1 : 0);
     }
     m_status[1]->setMinimumWidth(24);
-    m_status[1]->setAccessibleName(QStringLiteral("Genvej"));
-    m_status[3]->setAccessibleName(QStringLiteral("Info"));
+    m_status[1]->setAccessibleName(QStringLiteral("Genvejstast"));
+    m_status[3]->setAccessibleName(QStringLiteral("Info-tekst"));
     m_status[3]->setMinimumWidth(0);
     m_status[3]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
@@ -190,7 +195,8 @@ QWidget* Tmainform::lavTomSide(const QString& overskrift) {
     auto* vis = new QPushButton(QStringLiteral(">"), side);
     vis->setFocusPolicy(Qt::NoFocus);
     vis->setFixedWidth(28);
-    navngiv(vis, QStringLiteral(">"), QStringLiteral("Vis/skjul udskrift vindue"));
+    navngiv(vis, QStringLiteral("Vis/skjul udskrift vindue"),
+            QStringLiteral("Vis/skjul udskrift vindue"));
     connect(vis, &QPushButton::clicked, this, [this] { m_model.metaVisClick(); });
     top->addWidget(vis);
     l->addLayout(top);
@@ -235,7 +241,10 @@ QWidget* Tmainform::lavSideskift() {
         b->setMinimumWidth(24);
         b->setFixedHeight(26);
         const QString hint = QString::fromUtf8(k.hint);
-        navngiv(b, k.caption[0] ? QString::fromUtf8(k.caption) : hint, hint);
+        // Named by what it shows, with its key: the captions are symbols, and
+        // "Tavlix" is also the window's name.
+        navngiv(b, hint + QStringLiteral(" (") + QString::fromUtf8(k.bogstav) + QLatin1Char(')'),
+                hint);
         b->setProperty("sideskiftBogstav", QString::fromUtf8(k.bogstav));
         m_sideskiftKnapper.append(b);
         const auto handling = k.handling;
@@ -257,7 +266,7 @@ QWidget* Tmainform::lavMenuPanel() {
     menuKnap->setObjectName(QStringLiteral("Button2"));
     menuKnap->setText(QStringLiteral("Menu"));
     menuKnap->setPopupMode(QToolButton::InstantPopup);
-    menuKnap->setFocusPolicy(Qt::NoFocus);
+    menuKnap->setFocusPolicy(Qt::TabFocus); // Tab reaches it; Space or Down opens it
     menuKnap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     menuKnap->setFixedHeight(26);
     navngiv(menuKnap, QStringLiteral("Menu"), QString());
@@ -304,9 +313,10 @@ QWidget* Tmainform::lavMenuPanel() {
 
     auto* vis = new QPushButton(QStringLiteral(">"), panel);
     vis->setObjectName(QStringLiteral("metaVis"));
-    vis->setFocusPolicy(Qt::NoFocus);
+    vis->setFocusPolicy(Qt::TabFocus);
     vis->setFixedSize(28, 26);
-    navngiv(vis, QStringLiteral(">"), QStringLiteral("Vis/skjul udskrift vindue"));
+    navngiv(vis, QStringLiteral("Vis/skjul udskrift vindue"),
+            QStringLiteral("Vis/skjul udskrift vindue"));
     connect(vis, &QPushButton::clicked, this, [this] { m_model.metaVisClick(); });
     l->addWidget(vis);
     return panel;
@@ -343,7 +353,6 @@ void Tmainform::saetFastHoejde() {
     centralWidget()->layout()->activate();
     const int h = std::max(sizeHint().height(), 440);
     setFixedHeight(h);
-    setMinimumWidth(221);
 }
 
 void Tmainform::opdater() {
@@ -360,10 +369,12 @@ void Tmainform::opdater() {
         if (m_model.metaPanelSynlig) {
             s->setFixedWidth(s->property("egenBredde").toInt());
         } else {
-            s->setMinimumWidth(0);
+            // The page is never narrower than its own width, which its keys need.
+            s->setMinimumWidth(s->property("egenBredde").toInt());
             s->setMaximumWidth(QWIDGETSIZE_MAX);
         }
     }
+    if (QWidget* vist = side(synlig)) setMinimumWidth(vist->property("egenBredde").toInt());
     m_udBox->parentWidget()->layout();
     m_udBox->setVisible(m_model.udBoxSynlig);
     if (m_model.metaPanelSynlig || m_metaPanel) {
@@ -377,12 +388,19 @@ void Tmainform::opdater() {
 }
 
 void Tmainform::placer() {
-    if (m_model.centrer) {
-        const QRect skærm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-        move(skærm.center() - QPoint(width() / 2, height() / 2));
-    } else {
-        move(m_model.vinduesPos);
-    }
+    // The screens' available areas, the window's own screen first: the window
+    // keeps its saved place only where it can be seen, and no wider than a screen.
+    QList<QRect> skaerme;
+    if (QScreen* egen = screen()) skaerme << egen->availableGeometry();
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != screen()) skaerme << s->availableGeometry();
+    const QSize ramme = frameGeometry().size() - size();
+    int bredest = 0;
+    for (const QRect& r : skaerme)
+        bredest = std::max(bredest, r.width());
+    if (bredest > 0) m_model.saetMaksKlientBredde(bredest - ramme.width());
+    opdater();
+    move(m_model.placering(skaerme, frameGeometry().size()));
     m_placeret = true;
     m_model.flyttet(pos());
 }
@@ -417,11 +435,14 @@ void Tmainform::changeEvent(QEvent* ev) {
         fjernFokus();
 }
 
-bool Tmainform::tastTryk(QObject*, QKeyEvent* ev) {
+bool Tmainform::tastTryk(QObject* obj, QKeyEvent* ev) {
     bool handlet = false;
     vedGraensen(this, [&] { handlet = m_model.FormKeyDown(ev->key(), ev->modifiers()); });
     if (!m_model.erRegnerSide() || m_model.uMemoHarFokus()) return false;
     if (handlet) return true;
+    // Space works the button or box that Tab gave the focus; the calculator
+    // has no use for it.
+    if (ev->key() == Qt::Key_Space && obj != centralWidget()) return false;
 
     QChar tegn;
     switch (ev->key()) {

@@ -3,6 +3,7 @@
 #include "calc/regner.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 
 #include <QAction>
@@ -48,11 +49,13 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
     navngiv(m_operator, QStringLiteral("Operator"), QString());
 
     m_decimaler = new QComboBox(this);
+    tilgaengelighed::navngivetValg(m_decimaler);
     m_decimaler->setObjectName(QStringLiteral("disDecimaler"));
     m_decimaler->addItems({QStringLiteral("Automatisk"), QStringLiteral("0 decimaler"),
                            QStringLiteral("1 decimal"), QStringLiteral("2 decimaler"),
                            QStringLiteral("3 decimaler"), QStringLiteral("4 decimaler")});
-    m_decimaler->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it; the arrow keys choose (the calculator's keys stay the calculator's).
+    m_decimaler->setFocusPolicy(Qt::StrongFocus);
     QFont lille = m_decimaler->font();
     lille.setPointSizeF(lille.pointSizeF() * 0.92);
     m_decimaler->setFont(lille);
@@ -82,8 +85,13 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
         navngiv(r, r->text(), QString::fromUtf8(vinkler[i].hint));
         r->setProperty("tastBogstav", QString::fromUtf8(vinkler[i].bogstav));
         const auto handling = vinkler[i].handling;
-        connect(r, &QRadioButton::clicked, this,
-                [this, handling] { vedGraensen(this, [&] { (m_regner.*handling)(); }); });
+        // On the state, not the click, so a change made by the keyboard or by
+        // assistive technology reaches the calculator too. A box that follows
+        // the calculator's own state finds nothing to change.
+        connect(r, &QRadioButton::toggled, this, [this, handling, i](bool valgt) {
+            if (valgt && m_regner.GradIndex() != i)
+                vedGraensen(this, [&] { (m_regner.*handling)(); });
+        });
         gruppe->addButton(r, i);
         vl->addWidget(r);
         m_vinkel[i] = r;
@@ -122,11 +130,12 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
     sletMenu->addAction(m_delTal);
     sletMenu->addAction(m_roundTal);
     m_slet = new QToolButton(m_knapPanel);
+    tilgaengelighed::deltKnap(m_slet);
     m_slet->setObjectName(QStringLiteral("disSlet"));
     m_slet->setPopupMode(QToolButton::MenuButtonPopup);
     m_slet->setDefaultAction(m_konFunk);
     m_slet->setMenu(sletMenu);
-    navngiv(m_slet, QStringLiteral("#"), QStringLiteral("Funktioner"));
+    navngiv(m_slet, QStringLiteral("Funktioner"), QStringLiteral("Funktioner"));
 
     m_tilbage = new QPushButton(QStringLiteral("Tilbage"), m_knapPanel);
     m_tilbage->setObjectName(QStringLiteral("disTilbage"));

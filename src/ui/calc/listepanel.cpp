@@ -60,20 +60,23 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
     slet->setObjectName(QStringLiteral("metaslet"));
     connect(slet, &QToolButton::clicked, this,
             [this] { vedGraensen(this, [&] { m_regner.metaSletClick(); }); });
-    auto* gentag = knap(m_knapbar, QStringLiteral("[G]"), QIcon(), QStringLiteral("[G]"),
-                        QStringLiteral("Gentag formel forløbet"));
+    auto* gentag =
+        knap(m_knapbar, QStringLiteral("[G]"), QIcon(), QStringLiteral("Gentag formel forløbet"),
+             QStringLiteral("Gentag formel forløbet"));
     gentag->setObjectName(QStringLiteral("metaGentag"));
     gentag->setEnabled(false); // formula programs are not in the program yet
-    auto* memoKnap =
-        knap(m_knapbar, QString(), ikoner::udtryksvindue(), QStringLiteral("Udtryksvindue"),
-             QStringLiteral("Åben eller luk udtryksvinduet"));
+    auto* memoKnap = knap(m_knapbar, QString(), ikoner::udtryksvindue(),
+                          QStringLiteral("Åben eller luk udtryksvinduet"),
+                          QStringLiteral("Åben eller luk udtryksvinduet"));
     memoKnap->setObjectName(QStringLiteral("uMemoKnap"));
     connect(memoKnap, &QToolButton::clicked, this,
             [this] { vedGraensen(this, [&] { m_udtryk.uMemoKnapClick(); }); });
     m_vis = new QCheckBox(QStringLiteral("Vis"), m_knapbar);
     m_vis->setObjectName(QStringLiteral("metaAktiv"));
     m_vis->setFocusPolicy(Qt::NoFocus);
-    navngiv(m_vis, QStringLiteral("Vis"), QStringLiteral("Vis beregninger i listen"));
+    // "Vis" is also the expression window's button: named by what it does.
+    navngiv(m_vis, QStringLiteral("Vis beregninger i listen"),
+            QStringLiteral("Vis beregninger i listen"));
     connect(m_vis, &QCheckBox::clicked, this,
             [this](bool c) { vedGraensen(this, [&] { m_regner.metaAktivClick(c); }); });
     m_indUd = new QCheckBox(QStringLiteral("I-U"), m_knapbar);

@@ -18,7 +18,8 @@ int TMetaListeModel::rowCount(const QModelIndex& parent) const {
 
 QVariant TMetaListeModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_meta.antal()) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+    // The tool tip holds the whole line for a line cut at the list's edge.
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
         return m_meta.linjer.at(index.row());
     return {};
 }
@@ -35,15 +36,20 @@ void TMetaLinjeTegner::paint(QPainter* p, const QStyleOptionViewItem& opt,
     p->setRenderHint(QPainter::Antialiasing, false);
     p->setPen(Qt::black);
     p->setFont(opt.font);
-    p->drawText(QRect(r.left() + 16, r.top() + 1, r.width() - 16, r.height() - 2),
-                Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                index.data(Qt::DisplayRole).toString());
+    // A line wider than the list ends in "…".
+    const QRect tekstRect(r.left() + 16, r.top() + 1, r.width() - 16, r.height() - 2);
+    p->drawText(tekstRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                QFontMetrics(opt.font).elidedText(index.data(Qt::DisplayRole).toString(),
+                                                  Qt::ElideRight, tekstRect.width()));
     p->setPen(QColor(0xC0, 0xC0, 0xC0));
     p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     p->restore();
 }
 
 QSize TMetaLinjeTegner::sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const {
-    const QString t = index.data(Qt::DisplayRole).toString();
-    return {opt.fontMetrics.horizontalAdvance(t) + 20, 20};
+    // As narrow as may be, so a line takes the list's width and a longer one
+    // ends in "…" there (its tool tip holds it whole) instead of being cut.
+    Q_UNUSED(opt);
+    Q_UNUSED(index);
+    return {20, 20};
 }

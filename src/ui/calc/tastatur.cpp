@@ -6,6 +6,8 @@
 #include "common/graense.h"
 #include "common/navngiv.h"
 #include "common/reopenmenu.h"
+#include "common/statusfelt.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 
 #include <QCheckBox>
@@ -69,13 +71,20 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
             auto* c = new QPushButton(k.caption, this);
             c->setCheckable(true);
             const bool hyp = k.navn == QLatin1String("funkHyp");
-            connect(c, &QPushButton::clicked, this, [this, hyp](bool valgt) {
+            // On the state, not the click: a change by the keyboard or by
+            // assistive technology must reach the calculator too. When the key
+            // only follows the calculator's state there is nothing to do.
+            connect(c, &QPushButton::toggled, this, [this, hyp](bool valgt) {
+                const bool nu = hyp ? m_regner.hypChecked() : m_regner.invChecked();
+                if (valgt == nu) return;
                 vedGraensen(this, [&] {
                     if (hyp)
                         m_regner.funkHypClick(valgt);
                     else
                         m_regner.funkInversClick(valgt);
                 });
+                // A refused change leaves the key showing the calculator's state.
+                opdater();
             });
             m_knapper.insert(k.navn, c);
             w = c;
@@ -84,6 +93,7 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
         case TKnapArt::DeltKnap: {
             // "H": recall, with the memory menu on its arrow.
             auto* b = new QToolButton(this);
+            tilgaengelighed::deltKnap(b);
             b->setText(k.caption);
             b->setPopupMode(QToolButton::MenuButtonPopup);
             b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -91,6 +101,11 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
                     [this] { vedGraensen(this, [&] { m_regner.hukHentClick(); }); });
             m_PUhuk = new QMenu(b);
             m_PUhuk->setObjectName(QStringLiteral("PUhuk"));
+            // Recall also from the menu, where keyboard and screen-reader users find it.
+            QAction* hent = m_PUhuk->addAction(QStringLiteral("Hent"));
+            hent->setObjectName(QStringLiteral("PUhukHent"));
+            connect(hent, &QAction::triggered, this,
+                    [this] { vedGraensen(this, [&] { m_regner.hukHentClick(); }); });
             QMenu* liste = m_PUhuk->addMenu(QStringLiteral("Hukommelse"));
             liste->setObjectName(QStringLiteral("Hukommelse"));
             new TReopenMenu(&m_hukommelse.Huk, liste);
@@ -107,7 +122,7 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
             break;
         }
         case TKnapArt::Etiket: {
-            m_parenteser = new QLabel(this);
+            m_parenteser = new TStatusFelt(QString(), this);
             m_parenteser->setObjectName(k.navn);
             m_parenteser->setAlignment(Qt::AlignCenter);
             w = m_parenteser;
@@ -116,7 +131,9 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
         case TKnapArt::Visning: {
             m_hukDisplay = new TVisning(this);
             m_hukDisplay->setObjectName(k.navn);
-            m_hukDisplay->setEnabled(false); // greyed: it only shows the memory value
+            // Greyed, as it only shows the memory value, yet enabled so that its
+            // tool tip and its text reach the user.
+            m_hukDisplay->setDaempet(true);
             m_hukDisplay->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             w = m_hukDisplay;
             spaend = kolonner - k.kolonne;
@@ -130,12 +147,14 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
         w->setMinimumHeight(hoejde);
         w->setMinimumWidth(10);
         w->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        navngiv(w,
-                k.caption.isEmpty()
-                    ? (k.navn == QLatin1String("hukDisplay") ? QStringLiteral("Hukommelse")
-                                                             : QStringLiteral("Parenteser"))
-                    : k.caption,
-                k.hint);
+        // A key whose caption is one letter ("G", "H") is named by its hint.
+        QString navn = k.caption;
+        if (k.caption.isEmpty())
+            navn = k.navn == QLatin1String("hukDisplay") ? QStringLiteral("Hukommelse")
+                                                         : QStringLiteral("Parenteser");
+        else if (k.caption.size() == 1 && k.caption.at(0).isLetter())
+            navn = k.hint;
+        navngiv(w, navn, k.hint);
         if (!k.tast.isEmpty()) w->setProperty("tastBogstav", k.tast);
         if (!k.emne.isEmpty()) w->setProperty("hjaelpEmne", k.emne);
         gitter->addWidget(w, k.raekke - 1, k.kolonne, 1, spaend);

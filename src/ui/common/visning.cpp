@@ -1,5 +1,9 @@
 #include "common/visning.h"
 
+#include "common/tilgaengelighed.h"
+
+#include <algorithm>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,22 +12,42 @@
 #include <QPainter>
 
 TVisning::TVisning(QWidget* parent) : QFrame(parent) {
+    tilgaengelighed::installer();
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_visFont = font();
 }
 
 void TVisning::setText(const QString& tekst) {
     if (tekst == m_tekst) return;
+    const QString foer = m_tekst;
     m_tekst = tekst;
     m_valgt = false;
+    tilpas();
     update();
+    // Screen readers hear of the new text (a new result).
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent e(this, 0, foer, m_tekst);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void TVisning::setAlignment(Qt::Alignment a) {
     m_justering = a;
+    update();
+}
+
+void TVisning::setArt(Art art) {
+    m_art = art;
+    tilpas();
+    update();
+}
+
+void TVisning::setDaempet(bool daempet) {
+    m_daempet = daempet;
     update();
 }
 
@@ -45,25 +69,71 @@ QSize TVisning::minimumSizeHint() const {
     return {2 * frameWidth() + 8, fontMetrics().height() + 2 * frameWidth() + 6};
 }
 
+QRect TVisning::tekstFelt() const {
+    return contentsRect().adjusted(4, 1, -4, -1);
+}
+
+void TVisning::tilpas() {
+    const int plads = tekstFelt().width();
+    QFont f = font();
+    m_vist = m_tekst;
+    if (plads > 0 && QFontMetrics(f).horizontalAdvance(m_tekst) > plads) {
+        if (m_art == Art::Tal) {
+            // Smaller, in steps, down to the readable minimum.
+            const qreal mindst = std::min(f.pointSizeF(), mindstePunkt);
+            while (f.pointSizeF() > mindst && QFontMetrics(f).horizontalAdvance(m_tekst) > plads)
+                f.setPointSizeF(std::max(mindst, f.pointSizeF() - 0.5));
+        }
+        const QFontMetrics fm(f);
+        if (fm.horizontalAdvance(m_tekst) > plads)
+            m_vist =
+                fm.elidedText(m_tekst, m_art == Art::Tal ? Qt::ElideRight : Qt::ElideLeft, plads);
+    }
+    m_visFont = f;
+    // While the text is cut, the tool tip shows it whole; the control's own
+    // hint returns when it fits again.
+    if (afkortet()) {
+        if (!m_tipLaant) {
+            m_hint = toolTip();
+            m_tipLaant = true;
+        }
+        setToolTip(m_tekst);
+    } else if (m_tipLaant) {
+        m_tipLaant = false;
+        setToolTip(m_hint);
+    }
+}
+
+void TVisning::resizeEvent(QResizeEvent* ev) {
+    QFrame::resizeEvent(ev);
+    tilpas();
+}
+
+void TVisning::changeEvent(QEvent* ev) {
+    QFrame::changeEvent(ev);
+    if (ev->type() == QEvent::FontChange) tilpas();
+}
+
 void TVisning::paintEvent(QPaintEvent* ev) {
     QFrame::paintEvent(ev);
     QPainter p(this);
-    const QRect r = contentsRect().adjusted(4, 1, -4, -1);
-    const QFontMetrics fm = fontMetrics();
-    const int bredde = fm.horizontalAdvance(m_tekst);
-    // Too wide: show the end, where the newest input is.
+    p.setFont(m_visFont);
+    const QRect r = tekstFelt();
+    const QFontMetrics fm(m_visFont);
+    // A cut number shows its start, a cut running text its end.
     Qt::Alignment a = m_justering;
-    if (bredde > r.width()) a = (a & ~Qt::AlignHorizontal_Mask) | Qt::AlignRight;
-    QRect tekstRect = fm.boundingRect(r, int(a), m_tekst);
+    if (afkortet())
+        a = (a & ~Qt::AlignHorizontal_Mask) | (m_art == Art::Tal ? Qt::AlignLeft : Qt::AlignRight);
+    QRect tekstRect = fm.boundingRect(r, int(a), m_vist);
     if (m_valgt) {
         p.fillRect(tekstRect.intersected(r), palette().color(QPalette::Highlight));
         p.setPen(palette().color(QPalette::HighlightedText));
     } else {
-        p.setPen(
-            palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        const bool graa = m_daempet || !isEnabled();
+        p.setPen(palette().color(graa ? QPalette::Disabled : QPalette::Active, QPalette::Text));
     }
     p.setClipRect(r);
-    p.drawText(r, int(a) | Qt::TextSingleLine, m_tekst);
+    p.drawText(r, int(a) | Qt::TextSingleLine, m_vist);
 }
 
 void TVisning::contextMenuEvent(QContextMenuEvent* ev) {

@@ -172,14 +172,91 @@ private Q_SLOTS:
         QCOMPARE(r.m->klientBredde, 489);
         r.m->visLigningerBoks(); // 221 page, list shown: window keeps formWidth
         QCOMPARE(r.m->klientBredde, 489);
-        r.m->metaVisClick(); // hide: 300 whatever the page, and formWidth follows
-        QCOMPARE(r.m->klientBredde, 300);
-        QCOMPARE(r.m->formWidth, 300);
-        r.m->metaVisClick(); // show again: the list has no room until widened
-        QCOMPARE(r.m->klientBredde, 300);
-        QVERIFY(r.m->metaPanelSynlig);
         r.m->FormResize(640); // the user widens the window
         QCOMPARE(r.m->formWidth, 640);
+        r.m->metaVisClick(); // hide: 300 whatever the page; formWidth keeps the list's width
+        QCOMPARE(r.m->klientBredde, 300);
+        QCOMPARE(r.m->formWidth, 640);
+        r.m->metaVisClick(); // show again: the list gets its room back
+        QVERIFY(r.m->metaPanelSynlig);
+        QCOMPARE(r.m->klientBredde, 640);
+    }
+
+    // Showing the list never leaves it without room, and stays within the screen.
+    void listepanelFaarPlads_data() {
+        QTest::addColumn<int>("gemt");      // line 5
+        QTest::addColumn<int>("skaerm");    // widest client width the screens allow
+        QTest::addColumn<int>("forventet"); // client width with the list shown
+        QTest::newRow("gemt 300 fra en skjult liste") << 300 << 1200 << 420;
+        QTest::newRow("negativ") << -50 << 1200 << 420;
+        QTest::newRow("bredere end skaermen") << 100000 << 1200 << 1200;
+        QTest::newRow("inden for skaermen") << 700 << 1200 << 700;
+    }
+    void listepanelFaarPlads() {
+        QFETCH(int, gemt);
+        QFETCH(int, skaerm);
+        QFETCH(int, forventet);
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[4] = QString::number(gemt);
+        l[5] = QStringLiteral("0");
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        r.m->saetMaksKlientBredde(skaerm);
+        QCOMPARE(r.m->klientBredde, 221); // the quadratic page, no list
+        r.m->metaVisClick();
+        QCOMPARE(r.m->klientBredde, forventet);
+        QCOMPARE(r.m->formWidth, forventet);
+    }
+
+    // The saved place is kept only where the window can be taken hold of;
+    // otherwise the window is centred on the first screen.
+    void placering_data() {
+        QTest::addColumn<QStringList>("pos"); // lines 2 (top) and 3 (left); empty: no file
+        QTest::addColumn<QPoint>("forventet");
+        const QPoint midt(960 - 150, 540 - 220);
+        QTest::newRow("ingen fil") << QStringList() << midt;
+        QTest::newRow("paa skaermen") << QStringList{"120", "240"} << QPoint(240, 120);
+        QTest::newRow("paa anden skaerm") << QStringList{"100", "2000"} << QPoint(2000, 100);
+        QTest::newRow("ingen skaerm") << QStringList{"-3000", "5000"} << midt;
+        QTest::newRow("kun et hjoerne synligt") << QStringList{"1060", "1900"} << midt;
+        QTest::newRow("titellinje over skaermen") << QStringList{"-20", "100"} << midt;
+        QTest::newRow("int-graense") << QStringList{"2147483647", "2147483647"} << midt;
+        QTest::newRow("negativ int-graense") << QStringList{"-2147483648", "0"} << midt;
+        QTest::newRow("fejl i linje 3") << QStringList{"120", "x"} << midt;
+    }
+    void placering() {
+        QFETCH(QStringList, pos);
+        QFETCH(QPoint, forventet);
+        Ramme r;
+        if (!pos.isEmpty()) {
+            QStringList l = gyldigeLinjer();
+            l[1] = pos[0];
+            l[2] = pos[1];
+            r.skrivOptioner(l);
+        }
+        r.m->FormCreate();
+        const QList<QRect> skaerme{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(r.m->placering(skaerme, QSize(300, 440)), forventet);
+        // What is written back at closing is where the window stands.
+        QCOMPARE(r.m->vinduesPos, forventet);
+    }
+
+    // A bad line is reported with the file's full path and the line number.
+    void fejlNaevnerFilOgLinje() {
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[6] = QStringLiteral("x");
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        QCOMPARE(r.beskeder.boxe.size(), 1);
+        const QString t = r.beskeder.boxe.first().tekst;
+        QVERIFY2(t.startsWith(QStringLiteral("Fejl i ") +
+                              QDir::toNativeSeparators(r.m->optFilnavn()) +
+                              QStringLiteral(", linje 7:\r")),
+                 qPrintable(t));
+        QVERIFY2(t.contains(QLatin1String("'x'")), qPrintable(t));
+        QVERIFY(r.m->centrer);
     }
 
     void sider_data() {
