@@ -6,6 +6,7 @@
 #include "common/beskeder.h"
 #include "common/fejl.h"
 #include "common/taltekst.h"
+#include "formula/programvaerktoej.h"
 #include "formula/udtryk.h"
 
 #include <QJsonArray>
@@ -80,6 +81,7 @@ QString TFormelVaerktoej::brug() {
 
 TFormelVaerktoej::Resultat TFormelVaerktoej::koer(const QStringList& argumenter,
                                                   const std::function<QString()>& laesInput) {
+    if (TProgramVaerktoej::gaelder(argumenter)) return TProgramVaerktoej::koer(argumenter);
     Valg v;
     bool efterStreger = false;
     auto saetTekst = [&v](const QString& t) {
