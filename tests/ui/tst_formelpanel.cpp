@@ -98,7 +98,7 @@ private Q_SLOTS:
                  QStringLiteral("Ny formel: Home eller Ctrl+n"));
         QCOMPARE(p.knap("formelSpm")->toolTip(), QStringLiteral("Information: Formelstruktur"));
         QStringList menu;
-        for (QAction* a : p.panel()->filboksMenu()->actions())
+        for (QAction* a : p.panel()->filboksHandlinger())
             menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(menu, QStringList({"Opdater listen", "-", "Slet valgte formelfil"}));
     }
@@ -152,7 +152,7 @@ private Q_SLOTS:
         panel->formelBog()->setCurrentIndex(1);
         panel->formelFilboks()->setCurrentRow(0);
         p.beskeder.svar.enqueue(true);
-        panel->filboksMenu()->actions().last()->trigger();
+        panel->filboksHandlinger().last()->trigger();
         QCOMPARE(p.beskeder.tekster().last(), QStringLiteral("Skal filen areal.txt slettes?"));
         QCOMPARE(panel->formelFilboks()->count(), 0);
         QVERIFY(!QFile::exists(p.dir.path() + QStringLiteral("/Formler/areal.txt")));

@@ -60,7 +60,13 @@ void Tavlix::forbindFormelprogram() {
         m_model.setUMemoFokus(false);
         m_mainform->centralWidget()->setFocus(Qt::OtherFocusReason);
         if (m_model.synligSide != TMainformModel::RmSide) m_model.visRmBoks();
-        if (!m_model.metaPanelSynlig) m_model.metaVisClick();
+        if (!m_model.metaPanelSynlig) {
+            m_model.metaVisClick();
+            // Shown beside a page that filled the window, the list would have
+            // no room; the protocol must be readable.
+            if (m_model.klientBredde <= TMainformModel::sideBredde(TMainformModel::RmSide))
+                m_model.FormResize(489);
+        }
     });
     auto caption = [this] {
         if (auto* knap = qobject_cast<QToolButton*>(m_mainform->sideskiftKnap(4))) {

@@ -155,19 +155,23 @@ QWidget* TFormelPanel::lavFilSide() {
     connect(m_filboks, &QListWidget::itemDoubleClicked, this,
             [this] { vedGraensen(this, [&] { m_program.formelFilboksDblClick(); }); });
 
-    m_filboksMenu = new QMenu(m_filboks);
-    m_filboksMenu->setObjectName(QStringLiteral("formelFilboksPU"));
-    QAction* opdater = m_filboksMenu->addAction(QStringLiteral("Opdater listen"));
+    // The popup's items; the menu itself is made when it is asked for.
+    auto* opdater = new QAction(QStringLiteral("Opdater listen"), this);
     opdater->setObjectName(QStringLiteral("Mopdater"));
     connect(opdater, &QAction::triggered, this,
             [this] { vedGraensen(this, [&] { m_program.MopdaterClick(); }); });
-    m_filboksMenu->addSeparator();
-    QAction* slet = m_filboksMenu->addAction(QStringLiteral("Slet valgte formelfil"));
+    auto* streg = new QAction(this);
+    streg->setSeparator(true);
+    auto* slet = new QAction(QStringLiteral("Slet valgte formelfil"), this);
     slet->setObjectName(QStringLiteral("formelSlet"));
     connect(slet, &QAction::triggered, this,
             [this] { vedGraensen(this, [&] { m_program.formelSletClick(); }); });
+    m_filboksHandlinger = {opdater, streg, slet};
     connect(m_filboks, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        m_filboksMenu->popup(m_filboks->viewport()->mapToGlobal(p));
+        QMenu m(m_filboks);
+        m.setObjectName(QStringLiteral("formelFilboksPU"));
+        m.addActions(m_filboksHandlinger);
+        m.exec(m_filboks->viewport()->mapToGlobal(p));
     });
     l->addWidget(m_filboks, 1);
     return side;

@@ -8,7 +8,7 @@
 
 class QLineEdit;
 class QListWidget;
-class QMenu;
+class QAction;
 class QPlainTextEdit;
 class QTabWidget;
 class QVBoxLayout;
@@ -25,7 +25,8 @@ public:
     QLineEdit* formelFilnavn() const { return m_filnavn; }
     QPlainTextEdit* formelMemo() const { return m_memo; }
     QListWidget* formelFilboks() const { return m_filboks; }
-    QMenu* filboksMenu() const { return m_filboksMenu; }
+    // The items of the file list's popup menu, separator included.
+    const QList<QAction*>& filboksHandlinger() const { return m_filboksHandlinger; }
     // Builds the widgets now if they are not built yet.
     void byg();
 
@@ -45,6 +46,6 @@ private:
     QLineEdit* m_filnavn = nullptr;
     QPlainTextEdit* m_memo = nullptr;
     QListWidget* m_filboks = nullptr;
-    QMenu* m_filboksMenu = nullptr;
+    QList<QAction*> m_filboksHandlinger;
     bool m_opdaterer = false;
 };
