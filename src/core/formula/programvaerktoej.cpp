@@ -100,6 +100,10 @@ TFormelVaerktoej::Resultat TProgramVaerktoej::koer(const QStringList& argumenter
         QString x;
         if (a == QLatin1String("--json")) {
             json = true;
+        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+            TFormelVaerktoej::Resultat r;
+            r.ud = brug();
+            return r;
         } else if (a == QLatin1String("--program") || a.startsWith(QLatin1String("--program="))) {
             if (!vaerdi(QStringLiteral("--program"), x) || x.isEmpty())
                 return forkert(QStringLiteral("--program kræver en FIL"));
