@@ -350,6 +350,9 @@ bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
         return true;
     }
 
+    if (const auto t = m_sideTaster.constFind(synligSide);
+        t != m_sideTaster.constEnd() && (*t)(qtKey, mods))
+        return true;
     // The page-dependent keys: the pages' own new-task and compute keys join
     // with their pages; the help topics are known already.
     auto emne = [&](const char* e) {

@@ -12,6 +12,7 @@
 #include "app/programmapper.h"
 
 #include <functional>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -123,6 +124,15 @@ public:
 
     // Keys common to every page and the page-dependent ones; true when acted.
     bool FormKeyDown(int qtKey, Qt::KeyboardModifiers mods);
+    // A page's own keys (Home, Ctrl+N, F9, ...), tried before the frame's page keys.
+    void setSideTaster(int side, std::function<bool(int, Qt::KeyboardModifiers)> taster) {
+        m_sideTaster.insert(side, std::move(taster));
+    }
+    // The list panel's "[G]" (SpeedButton7): runs the formula program again.
+    std::function<void()> gentagFormel;
+    void SpeedButton7Click() {
+        if (gentagFormel) gentagFormel();
+    }
     void setUMemoFokus(bool fokus);
     bool uMemoHarFokus() const { return m_uMemoFokus; }
 
@@ -174,5 +184,6 @@ private:
     THukommelse& m_hukommelse;
     TUdtryk& m_udtryk;
     std::function<bool()> m_kanLukkes;
+    QHash<int, std::function<bool(int, Qt::KeyboardModifiers)>> m_sideTaster;
     bool m_uMemoFokus = false;
 };

@@ -345,6 +345,10 @@ void TRegner::disNyClick() {
 void TRegner::BackTalExecute() {
     Haandtering h(*this);
     m_knapNo = 37;
+    if (m_FormelOn) {
+        tilbageIFormel();
+        return;
+    }
     saetOperator(QString());
     if (!m_formel.isEmpty()) {
         const QChar fjernet = m_formel.sidste();

@@ -79,6 +79,14 @@ public:
     // Formula programs steer these.
     void setFormelOn(bool on);
     void setPformelOn(bool on);
+    void setUdtrykGo(bool go);
+    // A value reference of a program: `v` becomes the current number.
+    void formelVisVaerdi(double v);
+    // Before a program's operation: the number text starts afresh ("0") while
+    // the entered value stays the operand, and no result is shown.
+    void formelNytTal();
+    // A program asks for a value: the display shows 0, which Enter then takes.
+    void formelSpoerg();
 
     // ---- View state -------------------------------------------------------
     QString displayTekst() const { return visning(); }   // rmDisplay
@@ -243,6 +251,7 @@ private:
     void udfoerAfspilning(const QString& tekst, bool fortryd);
     QChar sidsteKode() const;
     void gemHentEnter();
+    void tilbageIFormel();
 
     Beskeder& m_beskeder;
     TMetaListe& m_meta;

@@ -6,6 +6,7 @@
 #include "common/beskeder.h"
 #include "common/fejl.h"
 #include "common/taltekst.h"
+#include "formula/programvaerktoej.h"
 #include "formula/udtryk.h"
 
 #include <QJsonArray>
@@ -75,11 +76,13 @@ QString TFormelVaerktoej::brug() {
         "  --json               ét JSON-objekt: display, operator, expression, formula,\n"
         "                       list, messages, memory, memoryList\n"
         "  -h, --help           denne tekst\n"
+        "Formelprogrammer: tavlix-formel --program FIL [--input V]... (--program FIL --help)\n"
         "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n");
 }
 
 TFormelVaerktoej::Resultat TFormelVaerktoej::koer(const QStringList& argumenter,
                                                   const std::function<QString()>& laesInput) {
+    if (TProgramVaerktoej::gaelder(argumenter)) return TProgramVaerktoej::koer(argumenter);
     Valg v;
     bool efterStreger = false;
     auto saetTekst = [&v](const QString& t) {

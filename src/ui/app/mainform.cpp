@@ -387,6 +387,17 @@ void Tmainform::opdater() {
     m_opdaterer = false;
 }
 
+void Tmainform::erstatSide(int nr, QWidget* panel) {
+    const int i = sideIndeks(nr);
+    QWidget* gammel = m_sider[i];
+    m_krop->replaceWidget(gammel, panel);
+    m_sider[i] = panel;
+    m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(panel->layout());
+    if (m_sideskiftSide == nr) m_sideskiftSide = -2; // the bar moves into the new panel
+    opdater();
+    delete gammel;
+}
+
 void Tmainform::placer() {
     // The screens' available areas, the window's own screen first: the window
     // keeps its saved place only where it can be seen, and no wider than a screen.

@@ -40,6 +40,11 @@ public:
     QMenu* menuPU() const { return m_menuPU; }
     // Puts the window where the options say, or centres it; call before show().
     void placer();
+    // A page's own panel takes the place of its placeholder (page number as
+    // in TMainformModel::Side; the panel's layout must be a QVBoxLayout).
+    void erstatSide(int nr, QWidget* panel);
+    // The panel-switch bar's buttons, left to right.
+    QWidget* sideskiftKnap(int i) const { return m_sideskiftKnapper.value(i); }
 
 protected:
     bool event(QEvent* ev) override;

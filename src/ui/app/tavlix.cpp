@@ -2,17 +2,20 @@
 
 #include "app/mainform.h"
 #include "app/temaer.h"
+#include "formula/formelpanel.h"
 #include "info/infform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QToolButton>
 #include <QUrl>
 
 Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     : m_app(app), m_qtBeskeder([this]() -> QWidget* { return m_mainform.get(); }),
       m_beskeder(beskeder ? *beskeder : m_qtBeskeder), m_regner(m_beskeder, m_meta, m_hukommelse),
       m_udtryk(m_regner, m_meta),
-      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk) {
+      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
+      m_formel(m_regner, m_meta, m_beskeder, m_model.formeldir()) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -23,8 +26,10 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     // program grows.
     // The main window's creation reads its options first, so the theme is in
     // place before any widget is made and polished.
+    m_formel.LoadFormelFilboks();
     m_model.FormCreate();
     m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
+    forbindFormelprogram();
     m_infform = new Tinfform(m_mainform.get());
 
     connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
@@ -38,4 +43,37 @@ Tavlix::~Tavlix() = default;
 void Tavlix::vis() {
     m_mainform->placer();
     m_mainform->show();
+}
+
+// The formula page: its panel, its keys, "[G]", the page button's caption,
+// and the calculator with its list shown when a program starts.
+void Tavlix::forbindFormelprogram() {
+    m_mainform->erstatSide(TMainformModel::FormelSide,
+                           new TFormelPanel(m_formel, m_model, m_mainform->centralWidget()));
+    m_model.setSideTaster(TMainformModel::FormelSide, [this](int tast, Qt::KeyboardModifiers m) {
+        return m_formel.FormKeyDown(tast, m);
+    });
+    m_model.gentagFormel = [this] { m_formel.formelBeregnClick(); };
+    connect(&m_formel, &TFormelProgram::informationOenskes, this,
+            [this](const QString& emne) { m_model.Information(emne); });
+    connect(&m_formel, &TFormelProgram::visRegnerOenskes, this, [this] {
+        m_model.setUMemoFokus(false);
+        m_mainform->centralWidget()->setFocus(Qt::OtherFocusReason);
+        if (m_model.synligSide != TMainformModel::RmSide) m_model.visRmBoks();
+        if (!m_model.metaPanelSynlig) {
+            m_model.metaVisClick();
+            // Shown beside a page that filled the window, the list would have
+            // no room; the protocol must be readable.
+            if (m_model.klientBredde <= TMainformModel::sideBredde(TMainformModel::RmSide))
+                m_model.FormResize(489);
+        }
+    });
+    auto caption = [this] {
+        if (auto* knap = qobject_cast<QToolButton*>(m_mainform->sideskiftKnap(4))) {
+            knap->setText(m_formel.sideknapTekst());
+            knap->setAccessibleName(m_formel.sideknapTekst());
+        }
+    };
+    connect(&m_formel, &TFormelProgram::aendret, this, caption);
+    caption();
 }

@@ -7,6 +7,7 @@
 #include "calc/metaliste.h"
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
+#include "formula/formelprogram.h"
 #include "formula/udtryk.h"
 
 #include <memory>
@@ -32,10 +33,13 @@ public:
     THukommelse& hukommelse() { return m_hukommelse; }
     TMetaListe& meta() { return m_meta; }
     TUdtryk& udtryk() { return m_udtryk; }
+    TFormelProgram& formelprogram() { return m_formel; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
 
 private:
+    void forbindFormelprogram();
+
     QApplication& m_app;
     TQtBeskeder m_qtBeskeder;
     Beskeder& m_beskeder;
@@ -44,6 +48,7 @@ private:
     TRegner m_regner;
     TUdtryk m_udtryk;
     TMainformModel m_model;
+    TFormelProgram m_formel;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
 };

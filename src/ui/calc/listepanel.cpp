@@ -64,7 +64,8 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
         knap(m_knapbar, QStringLiteral("[G]"), QIcon(), QStringLiteral("Gentag formel forløbet"),
              QStringLiteral("Gentag formel forløbet"));
     gentag->setObjectName(QStringLiteral("metaGentag"));
-    gentag->setEnabled(false); // formula programs are not in the program yet
+    connect(gentag, &QToolButton::clicked, this,
+            [this] { vedGraensen(this, [&] { m_ramme.SpeedButton7Click(); }); });
     auto* memoKnap = knap(m_knapbar, QString(), ikoner::udtryksvindue(),
                           QStringLiteral("Åben eller luk udtryksvinduet"),
                           QStringLiteral("Åben eller luk udtryksvinduet"));

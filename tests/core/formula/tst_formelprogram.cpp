@@ -1,0 +1,496 @@
+// Formula programs: reading, running with typed values, references, aborts,
+// and the formula page's files.
+#include "../calc/regnerfixtur.h"
+#include "formula/formelprogram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A calculator and a formula page over a temporary formula folder.
+struct Fixtur : RegnerFixtur {
+    QTemporaryDir dir;
+    TFormelProgram program{regner, meta, beskeder, dir.path()};
+
+    // Runs the program and answers each prompt: a value's keys, then Enter.
+    // "\b" in a value is Backspace; an empty value presses Enter alone.
+    void koer(const QStringList& linjer, const QStringList& svar = {}) {
+        program.setFormelMemoTekst(linjer.join(u'\n'));
+        program.formelBeregnClick();
+        for (const QString& s : svar) {
+            QVERIFY2(regner.PformelOn(), "the program does not wait");
+            tast(s + QChar(13));
+        }
+    }
+    QString fil(const QString& navn) const { return dir.path() + u'/' + navn; }
+    QByteArray bytes(const QString& navn) const {
+        QFile f(fil(navn));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
+    }
+    void skrivFil(const QString& navn, const QByteArray& b) const {
+        QFile f(fil(navn));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(b);
+    }
+};
+
+} // namespace
+
+class TestFormelprogram : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void koersel_data();
+    void koersel();
+    void normaliseringVisesIEditoren();
+    void venterOgAfslutter();
+    void spoergsmaalViserNul();
+    void tilbageUnderKoersel();
+    void lighedstegnSomIUdtryksvinduet();
+    void referencerBrugerDenIndtastedeVaerdi();
+    void nyTastUnderVentetidenFortsaetter();
+    void listenFoelgerVisBoksen();
+    void afbrydelser_data();
+    void afbrydelser();
+    void tomtProgram_data();
+    void tomtProgram();
+    void filformat_data();
+    void filformat();
+    void gem_data();
+    void gem();
+    void gemMedDialog();
+    void filnavnUdenforMappenAfvises_data();
+    void filnavnUdenforMappenAfvises();
+    void filListenOgIndlaesning();
+    void slet();
+    void sideTaster();
+    void daarligeFiler();
+};
+
+// Protocol lines of whole runs (the spec's worked examples and edge cases).
+void TestFormelprogram::koersel_data() {
+    QTest::addColumn<QStringList>("linjer");
+    QTest::addColumn<QStringList>("svar");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QString>("display");
+    const QStringList slut{"Udført", ""};
+    QTest::newRow("rektangel") << QStringList{"!Areal af et rektangel", ":Længde", ":Bredde",
+                                              "*[0]=", ":Areal"}
+                               << QStringList{"4", "3"}
+                               << QStringList{"Areal af et rektangel",
+                                              "Længde",
+                                              "Længde = 4",
+                                              "Bredde",
+                                              "Bredde = 3",
+                                              "Areal = 12"} +
+                                      slut
+                               << "12";
+    QTest::newRow("uden labels") << QStringList{"x="} << QStringList{"5"}
+                                 << QStringList{"input værdi", "input værdi = 5", "resultat = 25"} +
+                                        slut
+                                 << "25";
+    QTest::newRow("store bogstaver")
+        << QStringList{"X="} << QStringList{"5"}
+        << QStringList{"input værdi", "input værdi = 5", "resultat = 25"} + slut << "25";
+    QTest::newRow("to operationslinjer")
+        << QStringList{":a", ":b", "*", "[0]=", ":c"} << QStringList{"4", "3"}
+        << QStringList{"a", "a = 4", "b", "b = 3", "c = 12"} + slut << "12";
+    QTest::newRow("kommentar midt i") << QStringList{":a", "!midt", "+1=", ":b"} << QStringList{"2"}
+                                      << QStringList{"midt", "a", "a = 2", "b = 3"} + slut << "3";
+    QTest::newRow("negeret reference")
+        << QStringList{":a", ":b", "[1]f+[0]=", ":c"} << QStringList{"10", "3"}
+        << QStringList{"a", "a = 10", "b", "b = 3", "c = 7"} + slut << "7";
+    QTest::newRow("label efter operator venter")
+        << QStringList{":a", "5+", ":b", "=", ":c"} << QStringList{"2", "3"}
+        << QStringList{"a", "a = 2", "b = 0", "c = 8"} + slut << "8";
+    QTest::newRow("operation foer label")
+        << QStringList{"!k", "5*2=", ":r"} << QStringList{}
+        << QStringList{"k", "Der mangler indledende tekstlinie! = 0", "r = 10"} + slut << "10";
+    QTest::newRow("mellemresultat venter paa Enter")
+        << QStringList{":a", "x=", ":b", "+1=", ":c"} << QStringList{"3", ""}
+        << QStringList{"a", "a = 3", "b = 9", "c = 10"} + slut << "10";
+    QTest::newRow("komma og punktum") << QStringList{":a", "*2=", ":b"} << QStringList{"1.5"}
+                                      << QStringList{"a", "a = 1,5", "b = 3"} + slut << "3";
+    QTest::newRow("stort fakultet")
+        << QStringList{":n", "*1=!", ":f"} << QStringList{"100000000000"}
+        << QStringList{"n", "n = 100000000000", "f = INF"} + slut << "INF";
+    QTest::newRow("kun label") << QStringList{":a"} << QStringList{} << QStringList{"a"} + slut
+                               << "0";
+}
+
+void TestFormelprogram::koersel() {
+    QFETCH(QStringList, linjer);
+    QFETCH(QStringList, svar);
+    QFETCH(QStringList, liste);
+    QFETCH(QString, display);
+    Fixtur f;
+    f.koer(linjer, svar);
+    QCOMPARE(f.meta.linjer, liste);
+    QCOMPARE(f.regner.displayTekst(), display);
+    QVERIFY(!f.regner.PformelOn());
+    QVERIFY(!f.regner.FormelOn());
+    QVERIFY(f.program.Pformel().isEmpty());
+    QVERIFY(f.beskeder.boxe.isEmpty());
+    QVERIFY(f.beskeder.hints.isEmpty());
+}
+
+void TestFormelprogram::normaliseringVisesIEditoren() {
+    Fixtur f;
+    int aendret = 0;
+    connect(&f.program, &TFormelProgram::aendret, [&] { ++aendret; });
+    f.koer({"   x=", "", "    "});
+    QCOMPARE(f.program.formelMemo(), QStringList({":input værdi", "x=", ":resultat"}));
+    QVERIFY(aendret > 0);
+}
+
+void TestFormelprogram::venterOgAfslutter() {
+    Fixtur f;
+    int visRegner = 0;
+    connect(&f.program, &TFormelProgram::visRegnerOenskes, [&] { ++visRegner; });
+    f.koer({":a", ":b", "*[0]=", ":c"});
+    QCOMPARE(visRegner, 1);
+    QVERIFY(f.regner.FormelOn());
+    QVERIFY(f.regner.PformelOn());
+    QCOMPARE(f.program.Pformel().size(), 3);
+    // "=" and F9 resume as Enter does.
+    f.tast(QStringLiteral("6="));
+    QCOMPARE(f.meta.linjer.last(), QStringLiteral("b"));
+    f.tast(QStringLiteral("7"));
+    QVERIFY(f.regner.FormKeyDown(Qt::Key_F9, Qt::NoModifier));
+    QCOMPARE(f.meta.linjer, QStringList({"a", "a = 6", "b", "b = 7", "c = 42", "Udført", ""}));
+    QVERIFY(!f.regner.FormelOn());
+    QCOMPARE(f.meta.valgt, f.meta.antal() - 1);
+    // Typing after the end starts a new number, not one appended to the result.
+    f.tast(QStringLiteral("5"));
+    QCOMPARE(f.regner.displayTekst(), QStringLiteral("5"));
+}
+
+// At a prompt the display shows 0, and Enter alone takes that 0.
+void TestFormelprogram::spoergsmaalViserNul() {
+    Fixtur f;
+    f.koer({":a", ":b", "[0]+[1]=", ":c"}, {"7"});
+    QCOMPARE(f.regner.displayTekst(), QStringLiteral("0"));
+    f.tast(QString(QChar(13)));
+    QCOMPARE(f.meta.linjer.mid(3, 2), QStringList({"b = 0", "c = 7"}));
+}
+
+void TestFormelprogram::tilbageUnderKoersel() {
+    Fixtur f;
+    f.koer({":Længde", ":Bredde", "*[0]=", ":Areal"}, {"45\b", "3,5\b\b"});
+    QCOMPARE(f.meta.linjer.mid(0, 5),
+             QStringList({"Længde", "Længde = 4", "Bredde", "Bredde = 3", "Areal = 12"}));
+    QCOMPARE(f.beskeder.hints, QStringList());
+    // The button does the same as the key.
+    Fixtur g;
+    g.koer({":a", "+1=", ":b"});
+    g.tast(QStringLiteral("12"));
+    QVERIFY(g.regner.klik(QStringLiteral("disTilbage")));
+    QCOMPARE(g.regner.displayTekst(), QStringLiteral("1"));
+    g.tast(QString(QChar(13)));
+    QCOMPARE(g.meta.linjer.mid(1, 2), QStringList({"a = 1", "b = 2"}));
+}
+
+// One formula gives one result in a program and in the expression window.
+void TestFormelprogram::lighedstegnSomIUdtryksvinduet() {
+    Fixtur udtryk;
+    udtryk.regner.realiserFormel(QStringLiteral("4w2=s"));
+    Fixtur f;
+    f.koer({":a", "4w2=s", ":r"}, {""});
+    QCOMPARE(f.meta.linjer.at(2), QStringLiteral("r = ") + udtryk.regner.displayTekst());
+}
+
+// A reference takes the value, not its text rounded to the chosen decimals.
+void TestFormelprogram::referencerBrugerDenIndtastedeVaerdi() {
+    for (int decimaler : {-1, 2}) {
+        Fixtur f;
+        f.regner.disDecimalerChange(decimaler + 1);
+        f.koer({":a", "r=", ":b", "[1]*[0]=", ":c"}, {"3", ""});
+        QCOMPARE(f.meta.linjer.mid(2, 2),
+                 QStringList({decimaler < 0 ? "b = 0,333333333333333" : "b = 0,33", "c = 1"}));
+    }
+}
+
+// The calculator's "Ny" ends the frozen expression line but leaves the
+// waiting program, which the next result key resumes.
+void TestFormelprogram::nyTastUnderVentetidenFortsaetter() {
+    Fixtur f;
+    f.koer({":a", "*2=", ":b"});
+    f.regner.disNyClick();
+    QVERIFY(!f.regner.FormelOn());
+    QVERIFY(f.regner.PformelOn());
+    f.tast(QStringLiteral("4") + QChar(13));
+    // With the expression line running again, the operation is listed too.
+    QCOMPARE(f.meta.linjer.mid(0, 3), QStringList({"a = 4", "4 * 2 = 8", "b = 8"}));
+    QVERIFY(!f.regner.PformelOn());
+}
+
+void TestFormelprogram::listenFoelgerVisBoksen() {
+    Fixtur f;
+    f.regner.metaAktivClick(false);
+    f.koer({":a", "*2=", ":b"}, {"4"});
+    QVERIFY(!f.regner.disOn());
+    // The protocol is the program's output and is written all the same.
+    QCOMPARE(f.meta.linjer.mid(0, 3), QStringList({"a", "a = 4", "b = 8"}));
+}
+
+// Failures while running stop the run; the lines written so far stay.
+void TestFormelprogram::afbrydelser_data() {
+    QTest::addColumn<QStringList>("linjer");
+    QTest::addColumn<QStringList>("svar");
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("ukendt tegn") << QStringList{":a", "+2k3=", ":b"} << QStringList{"1"}
+                                 << QStringList{"a", "a = 1"} << "2";
+    QTest::newRow("ugyldige funktionsdata")
+        << QStringList{":a", "/0=", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"}
+        << "Ugyldige funktionsdata   ";
+    QTest::newRow("reference findes ikke")
+        << QStringList{":a", "[5]", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+    QTest::newRow("reference ikke indtastet")
+        << QStringList{":a", "+[1]=", ":b", ":c"} << QStringList{"1"} << QStringList{"a", "a = 1"}
+        << "1";
+    QTest::newRow("klamme uden slut")
+        << QStringList{":a", "+[0=", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+    QTest::newRow("bogstav i reference")
+        << QStringList{":a", "[x]", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+    QTest::newRow("tom reference")
+        << QStringList{":a", "[]", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+    QTest::newRow("kaempe reference") << QStringList{":a", "[99999999999999999999]", ":b"}
+                                      << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+    QTest::newRow("foer foerste spoergsmaal")
+        << QStringList{"!k", "2k", ":b"} << QStringList{}
+        << QStringList{"k", "Der mangler indledende tekstlinie! = 0"} << "2";
+}
+
+void TestFormelprogram::afbrydelser() {
+    QFETCH(QStringList, linjer);
+    QFETCH(QStringList, svar);
+    QFETCH(QStringList, liste);
+    QFETCH(QString, display);
+    Fixtur f;
+    f.koer(linjer, svar);
+    QCOMPARE(f.meta.linjer, liste);
+    QCOMPARE(f.regner.displayTekst(), display);
+    QCOMPARE(f.beskeder.hints, QStringList{"Afbrudt"});
+    QVERIFY(f.beskeder.boxe.isEmpty());
+    QVERIFY(!f.regner.FormelOn());
+    QVERIFY(!f.regner.PformelOn());
+    QVERIFY(!f.regner.UdtrykGo());
+    QVERIFY(f.program.Pformel().isEmpty());
+    // Enter afterwards is an ordinary result key again.
+    f.tast(QString(QChar(13)));
+    QCOMPARE(f.beskeder.hints.size(), 1);
+}
+
+void TestFormelprogram::tomtProgram_data() {
+    QTest::addColumn<QString>("tekst");
+    QTest::newRow("tom editor") << QString();
+    QTest::newRow("kun blanke linjer") << QStringLiteral("\n   \n\t\n");
+}
+
+void TestFormelprogram::tomtProgram() {
+    QFETCH(QString, tekst);
+    Fixtur f;
+    f.tast(QStringLiteral("2+3="));
+    f.program.setFormelMemoTekst(tekst);
+    f.program.formelBeregnClick();
+    QCOMPARE(f.beskeder.tekster(), QStringList{"Der er ikke aktiveret nogen formel!"});
+    QVERIFY(!f.regner.FormelOn());
+    QCOMPARE(f.regner.displayTekst(), QStringLiteral("5"));
+}
+
+// Reading formula files: Windows-1252 from the original, byte-order marks, line ends.
+void TestFormelprogram::filformat_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("linjer");
+    QTest::newRow("windows-1252 crlf")
+        << QByteArray(":L\xe6ngde\r\n*2=\r\n") << QStringList{":Længde", "*2="};
+    QTest::newRow("utf-8 med bom")
+        << QByteArray("\xef\xbb\xbf:L\xc3\xa6ngde\n*2=") << QStringList{":Længde", "*2="};
+    QTest::newRow("utf-16 le med bom")
+        << QByteArray("\xff\xfe:\0\xe6\0\r\0\n\0", 10) << QStringList{":æ"};
+    QTest::newRow("cr alene") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
+    QTest::newRow("tom fil") << QByteArray() << QStringList{};
+    QTest::newRow("kun linjeskift") << QByteArray("\r\n") << QStringList{""};
+}
+
+void TestFormelprogram::filformat() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, linjer);
+    QCOMPARE(formelfil::fraBytes(bytes), linjer);
+    QCOMPARE(formelfil::fraBytes(formelfil::tilBytes(linjer)), linjer);
+}
+
+void TestFormelprogram::gem_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::addColumn<QString>("fil");
+    QTest::addColumn<QStringList>("listen");
+    QTest::newRow("uden endelse") << "areal"
+                                  << "areal.txt" << QStringList{"areal.txt"};
+    QTest::newRow("med anden endelse") << "areal.dat"
+                                       << "areal.dat" << QStringList{};
+    QTest::newRow("med txt") << "Moms.txt"
+                             << "Moms.txt" << QStringList{"Moms.txt"};
+}
+
+void TestFormelprogram::gem() {
+    QFETCH(QString, navn);
+    QFETCH(QString, fil);
+    QFETCH(QStringList, listen);
+    Fixtur f;
+    f.program.setFormelMemoTekst(QStringLiteral(":Længde\n*2=\n"));
+    f.program.setFormelFilnavn(navn);
+    f.program.formelGemClick();
+    QCOMPARE(f.bytes(fil), QByteArray(":L\xe6ngde\r\n*2=\r\n"));
+    QCOMPARE(f.program.Filnavn, f.fil(fil));
+    QCOMPARE(f.program.formelFilboks(), listen);
+    // An existing file is replaced without asking.
+    f.program.setFormelMemoTekst(QStringLiteral("x="));
+    f.program.formelGemClick();
+    QCOMPARE(f.bytes(fil), QByteArray("x=\r\n"));
+    QVERIFY(f.beskeder.boxe.isEmpty());
+}
+
+void TestFormelprogram::gemMedDialog() {
+    Fixtur f;
+    f.program.formelGemClick();
+    QCOMPARE(f.beskeder.tekster(), QStringList{"Der er ingen udtryk at gemme!"});
+    f.program.setFormelMemoTekst(QStringLiteral("x="));
+    f.beskeder.filnavne.enqueue(QString()); // cancelled
+    f.program.formelGemClick();
+    QVERIFY(QDir(f.dir.path()).isEmpty());
+    f.beskeder.filnavne.enqueue(f.fil(QStringLiteral("kvadrat.txt")));
+    f.program.formelGemClick();
+    QCOMPARE(f.bytes(QStringLiteral("kvadrat.txt")), QByteArray("x=\r\n"));
+    QCOMPARE(f.program.formelFilnavn(), QStringLiteral("kvadrat.txt"));
+    QCOMPARE(f.program.formelFilboks(), QStringList{"kvadrat.txt"});
+}
+
+void TestFormelprogram::filnavnUdenforMappenAfvises_data() {
+    QTest::addColumn<QString>("navn");
+    QTest::newRow("skraastreg") << "../mainform.txt";
+    QTest::newRow("kun punkter") << "..";
+    QTest::newRow("omvendt skraastreg") << "a\\b";
+    QTest::newRow("kolon") << "C:x";
+    QTest::newRow("absolut") << "/tmp/x";
+}
+
+void TestFormelprogram::filnavnUdenforMappenAfvises() {
+    QFETCH(QString, navn);
+    QTemporaryDir rod;
+    QDir(rod.path()).mkpath(QStringLiteral("Formler"));
+    RegnerFixtur r;
+    TFormelProgram p(r.regner, r.meta, r.beskeder, rod.path() + QStringLiteral("/Formler"));
+    p.setFormelMemoTekst(QStringLiteral("x="));
+    p.setFormelFilnavn(navn);
+    p.formelGemClick();
+    QCOMPARE(r.beskeder.boxe.size(), 1);
+    QVERIFY(r.beskeder.boxe.first().tekst.startsWith(QStringLiteral("Filnavnet må ikke")));
+    QCOMPARE(QDir(rod.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{"Formler"});
+    QVERIFY(QDir(rod.path() + QStringLiteral("/Formler")).isEmpty());
+}
+
+void TestFormelprogram::filListenOgIndlaesning() {
+    Fixtur f;
+    f.skrivFil(QStringLiteral("moms.txt"), ":Bel\xf8"
+                                           "b\r\n*1,25=\r\n:Med moms\r\n");
+    f.skrivFil(QStringLiteral("Areal.txt"), ":a\r\n");
+    f.skrivFil(QStringLiteral(".skjult.txt"), ":s\r\n");
+    f.skrivFil(QStringLiteral("noter.dat"), "x");
+    QDir(f.dir.path()).mkpath(QStringLiteral("mappe.txt"));
+    f.program.LoadFormelFilboks();
+    QCOMPARE(f.program.formelFilboks(), QStringList({".skjult.txt", "Areal.txt", "moms.txt"}));
+    QCOMPARE(f.program.sideknapTekst(), QStringLiteral("[3]"));
+
+    // Nothing happens without a selection.
+    f.program.setFormelBogSide(1);
+    f.program.formelFilboksDblClick();
+    QVERIFY(f.program.formelMemo().isEmpty());
+    QCOMPARE(f.program.formelBogSide(), 1);
+
+    f.program.setFormelFilboksValgt(2);
+    f.program.formelFilboksKeyPress(QChar(13));
+    QCOMPARE(f.program.formelMemo(), QStringList({":Beløb", "*1,25=", ":Med moms"}));
+    QCOMPARE(f.program.formelFilnavn(), QStringLiteral("moms.txt"));
+    QCOMPARE(f.program.Filnavn, f.fil(QStringLiteral("moms.txt")));
+    QCOMPARE(f.program.formelBogSide(), 0);
+
+    f.beskeder.filnavne.enqueue(f.fil(QStringLiteral("Areal.txt")));
+    f.program.formelHentClick();
+    QCOMPARE(f.program.formelMemo(), QStringList{":a"});
+    QCOMPARE(f.program.formelFilnavn(), QStringLiteral("Areal.txt"));
+
+    f.program.formelNyClick();
+    QVERIFY(f.program.formelMemo().isEmpty());
+    QVERIFY(f.program.formelFilnavn().isEmpty());
+}
+
+void TestFormelprogram::slet() {
+    Fixtur f;
+    f.skrivFil(QStringLiteral("a.txt"), ":a\r\n");
+    f.skrivFil(QStringLiteral("b.txt"), ":b\r\n");
+    f.program.LoadFormelFilboks();
+    f.program.formelSletClick(); // no selection: no question
+    QVERIFY(f.beskeder.boxe.isEmpty());
+    f.program.setFormelFilboksValgt(1);
+    f.beskeder.svar.enqueue(false);
+    f.program.formelSletClick();
+    QCOMPARE(f.beskeder.tekster(), QStringList{"Skal filen b.txt slettes?"});
+    QCOMPARE(f.program.formelFilboks().size(), 2);
+    f.beskeder.svar.enqueue(true);
+    f.program.formelSletClick();
+    QCOMPARE(f.program.formelFilboks(), QStringList{"a.txt"});
+    QVERIFY(!QFile::exists(f.fil(QStringLiteral("b.txt"))));
+    QCOMPARE(f.program.Filnavn, f.fil(QStringLiteral("b.txt")));
+}
+
+void TestFormelprogram::sideTaster() {
+    Fixtur f;
+    f.program.setFormelMemoTekst(QStringLiteral("x="));
+    f.program.setFormelFilnavn(QStringLiteral("k"));
+    // Home moves the caret while the editor has the focus.
+    f.program.setRedigererFokus(true);
+    QVERIFY(!f.program.FormKeyDown(Qt::Key_Home, Qt::NoModifier));
+    QVERIFY(f.program.FormKeyDown(Qt::Key_N, Qt::ControlModifier));
+    QVERIFY(f.program.formelMemo().isEmpty());
+    f.program.setFormelMemoTekst(QStringLiteral("x="));
+    f.program.setRedigererFokus(false);
+    QVERIFY(f.program.FormKeyDown(Qt::Key_Home, Qt::NoModifier));
+    QVERIFY(f.program.formelMemo().isEmpty());
+    f.program.setFormelMemoTekst(QStringLiteral("x="));
+    QVERIFY(f.program.FormKeyDown(Qt::Key_F9, Qt::NoModifier));
+    QVERIFY(f.regner.PformelOn());
+    QVERIFY(!f.program.FormKeyDown(Qt::Key_F1, Qt::NoModifier));
+}
+
+// Files that are no programs: the run stops or ends, nothing hangs, nothing is written.
+void TestFormelprogram::daarligeFiler() {
+    Fixtur f;
+    QByteArray binaer;
+    for (int i = 0; i < 4096; ++i)
+        binaer.append(static_cast<char>((i * 37) & 0xff));
+    f.skrivFil(QStringLiteral("binaer.txt"), binaer);
+    f.skrivFil(QStringLiteral("lang.txt"), ":a\r\n" + QByteArray(100000, '7') + "\r\n");
+    f.skrivFil(QStringLiteral("klammer.txt"), ":a\r\n" + QByteArray(100000, '[') + "\r\n");
+    f.program.LoadFormelFilboks();
+    for (int i = 0; i < f.program.formelFilboks().size(); ++i) {
+        f.program.setFormelFilboksValgt(i);
+        f.program.formelFilboksDblClick();
+        const QStringList foer = f.program.formelMemo();
+        try {
+            f.program.formelBeregnClick();
+            for (int k = 0; k < 3 && f.regner.PformelOn(); ++k)
+                f.tast(QStringLiteral("1") + QChar(13));
+        } catch (const TFejl&) {
+        }
+        QVERIFY(!f.regner.FormelOn() || f.regner.PformelOn());
+    }
+    QCOMPARE(f.bytes(QStringLiteral("binaer.txt")), binaer);
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(), 3);
+}
+
+QTEST_GUILESS_MAIN(TestFormelprogram)
+#include "tst_formelprogram.moc"

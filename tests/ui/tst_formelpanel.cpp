@@ -1,0 +1,183 @@
+// The formula page through the window: write, save, find in the list, load,
+// run with typed values, delete, "[G]", keys and accessible names.
+#include "app/mainform.h"
+#include "app/tavlix.h"
+#include "beskedoptager.h"
+#include "calc/displaypanel.h"
+#include "calc/listepanel.h"
+#include "common/graense.h"
+#include "common/visning.h"
+#include "formula/formelpanel.h"
+
+#include <memory>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+struct Program {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    std::unique_ptr<Tavlix> t;
+
+    explicit Program(const QByteArray& formelfil = {}) {
+        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
+        QDir(dir.path()).mkpath(QStringLiteral("Formler"));
+        if (!formelfil.isEmpty()) {
+            QFile f(dir.path() + QStringLiteral("/Formler/areal.txt"));
+            f.open(QIODevice::WriteOnly);
+            f.write(formelfil);
+        }
+        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
+        t->vis();
+        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
+    }
+    Tmainform& w() { return t->mainform(); }
+    TFormelPanel* panel() { return qobject_cast<TFormelPanel*>(w().side(3)); }
+    QToolButton* knap(const char* navn) {
+        return panel()->findChild<QToolButton*>(QString::fromLatin1(navn));
+    }
+    QString display() { return w().displayPanel()->rmDisplay()->text(); }
+    QStringList liste() { return t->meta().linjer; }
+    void tast(const QString& taster) {
+        for (QChar c : taster) {
+            if (c == u'\r')
+                QTest::keyClick(&w(), Qt::Key_Return);
+            else
+                QTest::keyClick(&w(), c.toLatin1());
+        }
+    }
+};
+
+const QByteArray
+    rektangel("!Areal af et rektangel\r\n:L\xe6ngde\r\n:Bredde\r\n*[0]=\r\n:Areal\r\n");
+
+} // namespace
+
+class TstFormelpanel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+    }
+
+    void sidenOgNavne() {
+        Program p(rektangel);
+        auto* sideknap = qobject_cast<QToolButton*>(p.w().sideskiftKnap(4));
+        QCOMPARE(sideknap->text(), QStringLiteral("[1]"));
+        QVERIFY(!p.panel()->formelBog()); // built when first shown
+        QTest::keyClick(&p.w(), Qt::Key_F4);
+        QVERIFY(p.panel()->isVisible());
+        QVERIFY(p.panel()->formelBog());
+        QCOMPARE(p.w().width(), 221);
+        QCOMPARE(p.panel()->formelBog()->tabText(0), QStringLiteral("Formel"));
+        QCOMPARE(p.panel()->formelBog()->tabText(1), QStringLiteral("Formelfiler"));
+        // The panel-switch bar ends the page.
+        QVERIFY(p.panel()->isAncestorOf(sideknap));
+        QStringList navne;
+        for (QWidget* c : p.panel()->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(p.panel()) || qobject_cast<QTabWidget*>(c->parentWidget()))
+                continue;
+            if (qobject_cast<QToolButton*>(c) || qobject_cast<QLineEdit*>(c) ||
+                qobject_cast<QPlainTextEdit*>(c) || qobject_cast<QListWidget*>(c)) {
+                QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
+                navne << c->accessibleName();
+            }
+        }
+        QCOMPARE(navne.removeDuplicates(), 0);
+        QCOMPARE(p.knap("formelBeregn")->toolTip(), QStringLiteral("Udfør programmeringen: F9"));
+        QCOMPARE(p.knap("formelNy")->accessibleDescription(),
+                 QStringLiteral("Ny formel: Home eller Ctrl+n"));
+        QCOMPARE(p.knap("formelSpm")->toolTip(), QStringLiteral("Information: Formelstruktur"));
+        QStringList menu;
+        for (QAction* a : p.panel()->filboksHandlinger())
+            menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(menu, QStringList({"Opdater listen", "-", "Slet valgte formelfil"}));
+    }
+
+    // Write, save, find in the list, load, run with typed values, delete.
+    void helVejen() {
+        Program p;
+        QTest::keyClick(&p.w(), Qt::Key_F4);
+        TFormelPanel* panel = p.panel();
+        panel->formelMemo()->setFocus();
+        panel->formelMemo()->insertPlainText(QStringLiteral(":Længde\n:Bredde\n*[0]=\n:Areal"));
+        // Home edits while the editor has the focus.
+        QTest::keyClick(&p.w(), Qt::Key_Home);
+        QCOMPARE(p.t->formelprogram().formelMemo().size(), 4);
+        QTest::keyClicks(panel->formelFilnavn(), QStringLiteral("areal"));
+        p.knap("formelGem")->click();
+        QVERIFY(QFile::exists(p.dir.path() + QStringLiteral("/Formler/areal.txt")));
+        QCOMPARE(qobject_cast<QToolButton*>(p.w().sideskiftKnap(4))->text(), QStringLiteral("[1]"));
+
+        p.knap("formelNy")->click();
+        QVERIFY(panel->formelMemo()->toPlainText().isEmpty());
+        QVERIFY(panel->formelFilnavn()->text().isEmpty());
+
+        panel->formelBog()->setCurrentIndex(1);
+        QCOMPARE(panel->formelFilboks()->count(), 1);
+        panel->formelFilboks()->setFocus();
+        panel->formelFilboks()->setCurrentRow(0);
+        QTest::keyClick(panel->formelFilboks(), Qt::Key_Return);
+        QCOMPARE(panel->formelBog()->currentIndex(), 0);
+        QCOMPARE(panel->formelMemo()->toPlainText(),
+                 QStringLiteral(":Længde\n:Bredde\n*[0]=\n:Areal"));
+        QCOMPARE(panel->formelFilnavn()->text(), QStringLiteral("areal.txt"));
+
+        p.knap("formelBeregn")->click();
+        QVERIFY(p.w().side(0)->isVisible());
+        QVERIFY(p.w().metaPanel()->isVisible());
+        p.tast(QStringLiteral("4\r3\r"));
+        QCOMPARE(p.liste(), QStringList({"Længde", "Længde = 4", "Bredde", "Bredde = 3",
+                                         "Areal = 12", "Udført", ""}));
+        QCOMPARE(p.display(), QStringLiteral("12"));
+
+        // "[G]" runs it again from the calculator page.
+        auto* gentag = p.w().metaPanel()->findChild<QToolButton*>(QStringLiteral("metaGentag"));
+        QVERIFY(gentag->isEnabled());
+        gentag->click();
+        QCOMPARE(p.liste(), QStringList({"Længde"}));
+        p.tast(QStringLiteral("5\r2\r"));
+        QCOMPARE(p.liste().at(4), QStringLiteral("Areal = 10"));
+
+        QTest::keyClick(&p.w(), Qt::Key_F4);
+        panel->formelBog()->setCurrentIndex(1);
+        panel->formelFilboks()->setCurrentRow(0);
+        p.beskeder.svar.enqueue(true);
+        panel->filboksHandlinger().last()->trigger();
+        QCOMPARE(p.beskeder.tekster().last(), QStringLiteral("Skal filen areal.txt slettes?"));
+        QCOMPARE(panel->formelFilboks()->count(), 0);
+        QVERIFY(!QFile::exists(p.dir.path() + QStringLiteral("/Formler/areal.txt")));
+        QCOMPARE(qobject_cast<QToolButton*>(p.w().sideskiftKnap(4))->text(), QStringLiteral("[0]"));
+    }
+
+    void tasterPaaSiden() {
+        Program p(rektangel);
+        QTest::keyClick(&p.w(), Qt::Key_F4);
+        TFormelPanel* panel = p.panel();
+        panel->formelBog()->setCurrentIndex(1);
+        QListWidget* liste = panel->formelFilboks();
+        const QPoint punkt = liste->visualItemRect(liste->item(0)).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, punkt);
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, punkt);
+        QCOMPARE(panel->formelMemo()->toPlainText().split(u'\n').size(), 5);
+        panel->formelBog()->setFocus();
+        QTest::keyClick(&p.w(), Qt::Key_F9);
+        QVERIFY(p.w().side(0)->isVisible());
+        QCOMPARE(p.liste(), QStringList({"Areal af et rektangel", "Længde"}));
+        QTest::keyClick(&p.w(), Qt::Key_F4);
+        QTest::keyClick(&p.w(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(panel->formelMemo()->toPlainText().isEmpty());
+    }
+};
+
+QTEST_MAIN(TstFormelpanel)
+#include "tst_formelpanel.moc"
