@@ -124,7 +124,7 @@ void TInfoformenModel::gemOpt() const {
 // ---- structures and topics -------------------------------------------------
 
 void TInfoformenModel::LoadStruktur() {
-    const QString d = strukturdir + u'/' + strukturnavne::mappenavn(strukturnavn);
+    const QString d = strukturnavne::mappe(strukturdir, strukturnavn);
     Mappe = d + QStringLiteral("/tekstfiler");
     Struktur.Billedmappe = d + QStringLiteral("/Billeder/");
     Struktur.Strukturfile = d + QStringLiteral("/struktur.txt");

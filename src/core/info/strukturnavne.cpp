@@ -14,6 +14,17 @@ bool samme(const QString& a, const QString& b) {
     return mappenavn(a).compare(mappenavn(b), Qt::CaseInsensitive) == 0;
 }
 
+QString mappe(const QString& strukturDir, const QString& navn) {
+    const QString m = mappenavn(navn);
+    const QDir rod(strukturDir);
+    if (!rod.exists(m)) {
+        const auto mapper = rod.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString& x : mapper)
+            if (x.compare(m, Qt::CaseInsensitive) == 0) return rod.filePath(x);
+    }
+    return rod.filePath(m);
+}
+
 QStringList alle(const QString& strukturDir) {
     QStringList ud;
     const QDir rod(strukturDir);
