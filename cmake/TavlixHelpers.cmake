@@ -7,7 +7,7 @@ function(tavlix_add_test name)
   add_test(NAME ${name} COMMAND ${name})
   # Widget tests never need a display; model tests do not care.
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TAVLIX_WEBSIDE=tekst"
     TIMEOUT 300)
 endfunction()
 

@@ -64,10 +64,14 @@ void TInfoformenModel::FormCreate() {
     newNavn = strukturnavn;
     hentOpt();
     opstart = true;
-    LoadStruktur();
-    // The window does not exist on screen yet: a missing structure is told
-    // when the browser is first shown.
-    if (Struktur.antal() == 0)
+    // The window does not exist on screen yet: a missing or unreadable
+    // structure is told when the browser is first shown.
+    try {
+        LoadStruktur();
+    } catch (const TFejl& f) {
+        m_startFejl = f.tekst();
+    }
+    if (m_startFejl.isEmpty() && Struktur.antal() == 0)
         m_startFejl =
             QStringLiteral("Informationsstrukturen \"%1\" blev ikke fundet i mappen %2.")
                 .arg(strukturnavne::mappenavn(strukturnavn), QDir::toNativeSeparators(strukturdir));

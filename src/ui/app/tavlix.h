@@ -8,6 +8,8 @@
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
 #include "formula/udtryk.h"
+#include "info/infoformenmodel.h"
+#include "info/urlliste.h"
 
 #include <memory>
 #include <QObject>
@@ -15,6 +17,7 @@
 class QApplication;
 class Tmainform;
 class Tinfform;
+class Tinfoformen;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -34,6 +37,10 @@ public:
     TUdtryk& udtryk() { return m_udtryk; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
+    TInfoformenModel& infoModel() { return m_infoModel; }
+    TUrlListe& urlliste() { return m_urlliste; }
+    // The information browser; its window is made the first time it is needed.
+    Tinfoformen& infoformen();
 
 private:
     QApplication& m_app;
@@ -46,4 +53,7 @@ private:
     TMainformModel m_model;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
+    TUrlListe m_urlliste;
+    TInfoformenModel m_infoModel;
+    Tinfoformen* m_infoformen = nullptr; // owned by the main window
 };
