@@ -392,7 +392,7 @@ void Tinfoformen::showEvent(QShowEvent* ev) {
         r.moveTop(std::clamp(r.top(), skaerm.top(), skaerm.bottom() - r.height()));
         setGeometry(r);
     }
-    const int venstre = m_model.venstreBredde > 0 ? m_model.venstreBredde : 280;
+    const int venstre = m_model.venstreBredde > 0 ? m_model.venstreBredde : 300;
     m_splitter->setSizes({venstre, std::max(width() - venstre, 300)});
     vedGraensen(this, [&] { m_model.FormShow(); });
 }

@@ -37,6 +37,7 @@ Turlform1::Turlform1(TUrlListe& model, QWidget* centrum, QWidget* parent)
     navngiv(m_urlListe, QStringLiteral("Sider"),
             QStringLiteral("Besøgte sider. Dobbeltklik for at åbne siden"));
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({130, 270});
     l->addWidget(splitter, 1);
 
     auto* knapper = new QHBoxLayout;
