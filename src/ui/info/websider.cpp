@@ -72,7 +72,8 @@ void forbered() {
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #endif
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Qt::AA_ShareOpenGLContexts is left off on purpose: it makes a GL
+    // context at start-up, which triples the program's start-up memory.
 }
 
 TWebSideFlade* lav(QWidget* ejer) {

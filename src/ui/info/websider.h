@@ -7,7 +7,7 @@
 namespace websider {
 
 // Call in main before the application object is made: lets the web engine,
-// loaded later, run as root (without its sandbox) and share its contexts.
+// loaded later, run as root (without its sandbox).
 void forbered();
 
 // A page view inside `ejer`. Set TAVLIX_WEBSIDE=tekst in the environment to

@@ -2,8 +2,17 @@
 // loads the engine only when the information browser first shows a page.
 #include "../websideflade.h"
 
+#include <QCoreApplication>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
+// The engine's own set-up: makes the shared GL context the engine renders
+// with. The engine normally does this before the application object exists;
+// called here, when the first view is made, the program pays for the context
+// only once the browser shows a page.
+namespace QtWebEngineCore {
+Q_DECL_IMPORT void initialize();
+}
 
 namespace {
 
@@ -38,5 +47,11 @@ private:
 } // namespace
 
 extern "C" Q_DECL_EXPORT TWebSideFlade* tavlix_lav_webside(QWidget* ejer) {
+    static const bool klar = [] {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        QtWebEngineCore::initialize();
+        return true;
+    }();
+    Q_UNUSED(klar);
     return new TWebMotorSide(ejer);
 }
