@@ -14,6 +14,7 @@
 #include "info/urlform1.h"
 #include "info/urlliste.h"
 #include "info/websideflade.h"
+#include "info/websider.h"
 
 #include <memory>
 #include <QAbstractButton>
@@ -241,6 +242,21 @@ private Q_SLOTS:
         }
         QCOMPARE(memo.windowTitle(), QStringLiteral("memoForm"));
         QCOMPARE(memo.Memo()->font().pointSize(), 10);
+    }
+
+    // The real page view; it needs the web engine and a display, so it runs
+    // only when asked for: TAVLIX_WEBMOTOR_TEST=1 (with QT_QPA_PLATFORM=xcb).
+    void webMotorViserSiden() {
+        if (qEnvironmentVariable("TAVLIX_WEBMOTOR_TEST") != QLatin1String("1"))
+            QSKIP("set TAVLIX_WEBMOTOR_TEST=1 to try the web engine page view");
+        qunsetenv("TAVLIX_WEBSIDE");
+        websider::forbered();
+        Program p;
+        p.t->model().Information(QStringLiteral("Pi"));
+        QVERIFY(websider::erWebMotor());
+        QTRY_COMPARE_WITH_TIMEOUT(p.m().Edit, QStringLiteral("Pi.html"), 30000);
+        QCOMPARE(p.valgt(), QStringLiteral("Pi"));
+        qputenv("TAVLIX_WEBSIDE", "tekst");
     }
 
     void indstillingerGemmesVedLuk() {

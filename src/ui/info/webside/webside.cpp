@@ -2,7 +2,6 @@
 // loads the engine only when the information browser first shows a page.
 #include "../websideflade.h"
 
-#include <QCoreApplication>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -48,7 +47,6 @@ private:
 
 extern "C" Q_DECL_EXPORT TWebSideFlade* tavlix_lav_webside(QWidget* ejer) {
     static const bool klar = [] {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
         QtWebEngineCore::initialize();
         return true;
     }();
