@@ -226,11 +226,8 @@ void TInfoformenModel::UrlLister(const QString& url) {
         Q_EMIT aendret();
         return;
     }
-    QString base = url;
-    base.replace(u'\\', u'/');
-    base = base.mid(base.lastIndexOf(u'/') + 1);
-    if (const qsizetype p = base.lastIndexOf(u'.'); p >= 0) base.truncate(p);
-    const QString emne = Struktur.getNodeTekst(base);
+    // The tree reduces the location to its document name and selects the node.
+    const QString emne = Struktur.getNodeTekst(url);
     // A page that is no document of the structure (a web page) has no topic
     // to return to, so it is not recorded.
     if (emne.isEmpty()) {
