@@ -17,6 +17,13 @@ foreach(t tavlix tavlix-formel tavlix-graf)
     install(TARGETS ${t} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
+# Modules the program opens on first use (the web engine page view) live in
+# lib/tavlix, where the program looks for them beside its own bin folder.
+foreach(t tavlix_webside)
+  if(TARGET ${t})
+    install(TARGETS ${t} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/tavlix)
+  endif()
+endforeach()
 
 install(FILES ${TAVLIX_DIST}/${TAVLIX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -4,6 +4,7 @@
 #include "app/temaer.h"
 #include "formula/formelpanel.h"
 #include "info/infform.h"
+#include "info/infoformen.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,7 +16,8 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_beskeder(beskeder ? *beskeder : m_qtBeskeder), m_regner(m_beskeder, m_meta, m_hukommelse),
       m_udtryk(m_regner, m_meta),
       m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
-      m_formel(m_regner, m_meta, m_beskeder, m_model.formeldir()) {
+      m_formel(m_regner, m_meta, m_beskeder, m_model.formeldir()),
+      m_urlliste(m_model.optDir()), m_infoModel(m_model.mapper(), m_beskeder, m_urlliste) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -32,6 +34,17 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     forbindFormelprogram();
     m_infform = new Tinfform(m_mainform.get());
 
+    // The information browser and the URL list: their models now, their
+    // windows when first shown; they write their options when the program ends.
+    m_infoModel.FormCreate();
+    m_urlliste.FormCreate();
+    m_model.setInfoformen(&m_infoModel);
+    m_model.createStrukturPU();
+    connect(&m_infoModel, &TInfoformenModel::vis, this, [this] { infoformen().visVindue(); });
+    connect(&m_app, &QCoreApplication::aboutToQuit, this, [this] {
+        if (m_infoformen && m_infoformen->isVisible()) m_infoformen->close();
+    });
+
     connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
         m_infform->insertTekst(tekst);
         m_infform->exec();
@@ -39,6 +52,14 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
 }
 
 Tavlix::~Tavlix() = default;
+
+Tinfoformen& Tavlix::infoformen() {
+    if (!m_infoformen)
+        m_infoformen = new Tinfoformen(m_infoModel, m_urlliste, m_mainform.get(), [this] {
+            return TMainformModel::temaNavne().indexOf(m_model.designName);
+        });
+    return *m_infoformen;
+}
 
 void Tavlix::vis() {
     m_mainform->placer();

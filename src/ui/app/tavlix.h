@@ -9,6 +9,8 @@
 #include "common/qtbeskeder.h"
 #include "formula/formelprogram.h"
 #include "formula/udtryk.h"
+#include "info/infoformenmodel.h"
+#include "info/urlliste.h"
 
 #include <memory>
 #include <QObject>
@@ -16,6 +18,7 @@
 class QApplication;
 class Tmainform;
 class Tinfform;
+class Tinfoformen;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -36,6 +39,10 @@ public:
     TFormelProgram& formelprogram() { return m_formel; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
+    TInfoformenModel& infoModel() { return m_infoModel; }
+    TUrlListe& urlliste() { return m_urlliste; }
+    // The information browser; its window is made the first time it is needed.
+    Tinfoformen& infoformen();
 
 private:
     void forbindFormelprogram();
@@ -51,4 +58,7 @@ private:
     TFormelProgram m_formel;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
+    TUrlListe m_urlliste;
+    TInfoformenModel m_infoModel;
+    Tinfoformen* m_infoformen = nullptr; // owned by the main window
 };

@@ -21,7 +21,10 @@ QDialog* Tinfform::dialog() {
         m_dialog->setObjectName(QStringLiteral("Tinfform"));
         m_dialog->setWindowTitle(QStringLiteral("Information"));
         auto* l = new QVBoxLayout(m_dialog);
-        m_label = new QLabel(m_tekst, m_dialog);
+        m_label = new QLabel(m_dialog);
+        QFont f = m_label->font();
+        f.setPointSize(8);
+        m_label->setFont(f);
         m_label->setWordWrap(true);
         m_label->setMinimumWidth(280);
         m_label->setAccessibleName(QStringLiteral("Besked"));
@@ -35,5 +38,17 @@ QDialog* Tinfform::dialog() {
 }
 
 void Tinfform::exec() {
-    dialog()->exec();
+    QDialog* d = dialog();
+    // Shown in 10 points, the window as high as the text plus room for the
+    // button; afterwards the label is emptied and back at 8 points.
+    QFont f = m_label->font();
+    f.setPointSize(10);
+    m_label->setFont(f);
+    m_label->setText(m_tekst);
+    d->adjustSize();
+    d->resize(d->width(), m_label->heightForWidth(m_label->width()) + 80);
+    d->exec();
+    f.setPointSize(8);
+    m_label->setFont(f);
+    m_label->clear();
 }

@@ -17,7 +17,7 @@ TFormelVaerktoej::Resultat koer(const QStringList& args) {
 }
 
 QString eksempler() {
-    return QFINDTESTDATA("../../../data/Tavlixmappe/Formler");
+    return QStringLiteral(TAVLIX_KILDEMAPPE "/data/Tavlixmappe/Formler");
 }
 
 } // namespace

@@ -1,0 +1,274 @@
+// The information browser and the URL list through their windows, over the
+// help content that comes with the program: F1 on every page and a right
+// click on a key open their topics, the search finds a word, back and
+// forward work, the structure menu shows names as they are, and every
+// control can be found by its accessible name.
+#include "app/mainform.h"
+#include "app/tavlix.h"
+#include "beskedoptager.h"
+#include "common/graense.h"
+#include "info/infoformen.h"
+#include "info/infoformenmodel.h"
+#include "info/memoform.h"
+#include "info/strukturvisning.h"
+#include "info/urlform1.h"
+#include "info/urlliste.h"
+#include "info/websideflade.h"
+#include "info/websider.h"
+
+#include <memory>
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+void kopier(const QString& fra, const QString& til) {
+    QDirIterator it(fra, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        const QString maal = til + f.mid(fra.size());
+        QDir().mkpath(QFileInfo(maal).path());
+        QFile::copy(f, maal);
+    }
+}
+
+} // namespace
+
+// The whole program over a temporary data folder holding the shipped help.
+struct Program {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    std::unique_ptr<Tavlix> t;
+
+    Program() {
+        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
+        kopier(QStringLiteral(TAVLIX_KILDEMAPPE "/data/Tavlixmappe/Struktur"),
+               dir.path() + QStringLiteral("/Struktur"));
+        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
+        t->vis();
+        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
+    }
+    Tinfoformen& b() { return t->infoformen(); }
+    TInfoformenModel& m() { return t->infoModel(); }
+    QString side() { return b().web()->url().fileName(); }
+    QString valgt() {
+        const TStrukturNode* n = m().Struktur.Selected();
+        return n ? n->tekst : QString();
+    }
+};
+
+class TstInfo : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+    }
+
+    void f1PaaHverSide_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("emne");
+        QTest::newRow("calculator") << int(TMainformModel::RmSide) << "Tavlix";
+        QTest::newRow("simple calculator") << int(TMainformModel::RmSideX) << "Tavlix";
+        QTest::newRow("quadratic") << int(TMainformModel::AndengradsSide) << "Andengradsligning";
+        QTest::newRow("two equations") << int(TMainformModel::LigningerSide) << "Ligninger";
+        QTest::newRow("formulas") << int(TMainformModel::FormelSide) << "Formelstruktur";
+        QTest::newRow("statistics") << int(TMainformModel::StatistikSide) << "Statistik";
+    }
+    void f1PaaHverSide() {
+        QFETCH(int, side);
+        QFETCH(QString, emne);
+        Program p;
+        switch (side) {
+        case TMainformModel::RmSideX:
+            p.t->model().visRmBoksX();
+            break;
+        case TMainformModel::AndengradsSide:
+            p.t->model().visAndengradsBoks();
+            break;
+        case TMainformModel::LigningerSide:
+            p.t->model().visLigningerBoks();
+            break;
+        case TMainformModel::FormelSide:
+            p.t->model().visFormelBoks();
+            break;
+        case TMainformModel::StatistikSide:
+            p.t->model().visStatistikBoks();
+            break;
+        default:
+            break;
+        }
+        QTest::keyClick(&p.t->mainform(), Qt::Key_F1);
+        QVERIFY(p.b().isVisible());
+        QCOMPARE(p.valgt(), emne);
+        QCOMPARE(p.side(), emne + ".html");
+        QCOMPARE(p.b().windowTitle(), QStringLiteral("Info.txt"));
+        QVERIFY(p.beskeder.boxe.isEmpty());
+    }
+
+    void hoejreklikPaaSin() {
+        Program p;
+        QPushButton* sin = nullptr;
+        for (auto* k : p.t->mainform().findChildren<QPushButton*>())
+            if (k->text() == QLatin1String("Sin") && k->isVisible()) sin = k;
+        QVERIFY(sin);
+        QTest::mouseClick(sin, Qt::RightButton);
+        QCOMPARE(p.valgt(), QStringLiteral("Trigonometriske funktioner"));
+        QCOMPARE(p.side(), QStringLiteral("Trigonometriske funktioner.html"));
+        QVERIFY(p.b().strukturVisning()->currentItem()->isSelected());
+    }
+
+    void soegOgHistorik() {
+        Program p;
+        p.t->model().Information(QStringLiteral("Statistik"));
+        p.t->model().Enhedsinformation(QStringLiteral("Længde"));
+        QCOMPARE(p.b().windowTitle(), QStringLiteral("Enhedsinformation.txt"));
+
+        p.b().handling("Aback")->trigger();
+        QCOMPARE(p.side(), QStringLiteral("Statistik.html"));
+        QCOMPARE(p.b().windowTitle(), QStringLiteral("Info.txt"));
+        QVERIFY(p.b().handling("Aforward")->isEnabled());
+        p.b().handling("Aforward")->trigger();
+        QCOMPARE(p.side(), QStringLiteral("Længde.html"));
+        QVERIFY(!p.b().handling("Aforward")->isEnabled());
+
+        // The search page: type a word and press Enter.
+        p.b().infoBog()->setCurrentIndex(1);
+        QTest::keyClicks(p.b().editFind(), QStringLiteral("kilogram"));
+        QTest::keyClick(p.b().editFind(), Qt::Key_Return);
+        QStringList fundet;
+        for (int i = 0; i < p.b().findis()->count(); ++i)
+            fundet << p.b().findis()->item(i)->text();
+        QVERIFY2(fundet.contains(QStringLiteral("Vægt_Masse")), qPrintable(fundet.join(',')));
+        QVERIFY(!fundet.contains(QStringLiteral("Vægt_Masse.html")));
+        const QRect r = p.b().findis()->visualItemRect(p.b().findis()->item(0));
+        QTest::mouseClick(p.b().findis()->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(p.side(), fundet[0] + ".html");
+    }
+
+    void traeKlikOgAdresse() {
+        Program p;
+        p.t->model().Information(QStringLiteral("Pi"));
+        auto* trae = p.b().strukturVisning();
+        QTreeWidgetItem* it = trae->item(trae->struktur().forsteNode());
+        trae->scrollToItem(it);
+        QTest::mouseClick(trae->viewport(), Qt::LeftButton, {}, trae->visualItemRect(it).center());
+        QCOMPARE(p.side(), QStringLiteral("Tavlix.html"));
+
+        QLineEdit* adresse = p.b().adresse();
+        adresse->clear();
+        QTest::keyClicks(adresse, QStringLiteral("Fakultet.html"));
+        QTest::keyClick(adresse, Qt::Key_Return);
+        QCOMPARE(p.side(), QStringLiteral("Fakultet.html"));
+        QCOMPARE(p.valgt(), QStringLiteral("Fakultet"));
+    }
+
+    void strukturMenu() {
+        Program p;
+        QDir(p.dir.path()).mkpath(QStringLiteral("Struktur/A&B/tekstfiler"));
+        QFile f(p.dir.path() + QStringLiteral("/Struktur/A&B/struktur.txt"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Forside\r\n");
+        f.close();
+        p.t->model().createStrukturPU();
+        QStringList tekster;
+        for (QAction* a : p.b().strukturMenu()->actions())
+            if (!a->isSeparator()) tekster << a->text();
+        QCOMPARE(tekster, (QStringList{"Program information", "Enhedsinformation", "A&&B",
+                                       "Enhedsinformation", "Info"}));
+        p.b().strukturMenu()->actions().at(3)->trigger();
+        QCOMPARE(p.b().windowTitle(), QStringLiteral("A&B"));
+        QCOMPARE(p.valgt(), QStringLiteral("Forside"));
+        p.b().strukturMenu()->actions().at(0)->trigger(); // "Program information"
+        QCOMPARE(p.valgt(), QStringLiteral("Tavlix"));
+    }
+
+    void urlboks() {
+        Program p;
+        for (const char* e : {"Pi", "Negate", "Reciprok", "Fakultet"})
+            p.t->model().Information(QString::fromUtf8(e));
+        Turlform1* u = p.b().urlform();
+        u->visVindue();
+        QVERIFY(QTest::qWaitForWindowExposed(u));
+        QCOMPARE(u->windowTitle(), QStringLiteral("Urlboks"));
+        QCOMPARE(u->urlListe()->count(), u->strukturliste()->count());
+        const QRect r = u->urlListe()->visualItemRect(u->urlListe()->item(2));
+        QTest::mouseClick(u->urlListe()->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(u->strukturliste()->currentRow(), 2);
+        QTest::mouseDClick(u->urlListe()->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(p.side(), u->urlListe()->item(2)->text() + ".html");
+        QVERIFY(u->sletKnap()->isEnabled());
+        QTest::mouseClick(u->sletKnap(), Qt::LeftButton);
+        QCOMPARE(u->urlListe()->count(), 0);
+        QVERIFY(!u->sletKnap()->isEnabled());
+        QVERIFY(!p.b().handling("Aback")->isEnabled());
+        QVERIFY(!p.b().handling("Aforward")->isEnabled());
+    }
+
+    void tilgaengeligeNavne() {
+        Program p;
+        p.t->model().Information(QStringLiteral("Tavlix"));
+        p.b().urlform()->visVindue();
+        TmemoForm memo;
+        for (QWidget* vindue :
+             {static_cast<QWidget*>(&p.b()), static_cast<QWidget*>(p.b().urlform()),
+              static_cast<QWidget*>(&memo)}) {
+            QSet<QString> navne;
+            for (QWidget* w : vindue->findChildren<QWidget*>()) {
+                const bool kontrol =
+                    qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                    qobject_cast<QAbstractItemView*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+                    qobject_cast<QTabWidget*>(w);
+                // Parts Qt builds inside its own widgets are named by Qt.
+                if (!kontrol || w->objectName().startsWith(QLatin1String("qt_")) ||
+                    w->inherits("QTabBar") || w->inherits("QToolBarExtension") ||
+                    w->inherits("QLineEditIconButton") || w->inherits("QHeaderView"))
+                    continue;
+                QVERIFY2(!w->accessibleName().isEmpty(),
+                         qPrintable(QString::fromLatin1(w->metaObject()->className()) + " " +
+                                    w->objectName()));
+                QVERIFY2(!navne.contains(w->accessibleName()), qPrintable(w->accessibleName()));
+                navne << w->accessibleName();
+            }
+        }
+        QCOMPARE(memo.windowTitle(), QStringLiteral("memoForm"));
+        QCOMPARE(memo.Memo()->font().pointSize(), 10);
+    }
+
+    // The real page view; it needs the web engine and a display, so it runs
+    // only when asked for: TAVLIX_WEBMOTOR_TEST=1 (with QT_QPA_PLATFORM=xcb).
+    void webMotorViserSiden() {
+        if (qEnvironmentVariable("TAVLIX_WEBMOTOR_TEST") != QLatin1String("1"))
+            QSKIP("set TAVLIX_WEBMOTOR_TEST=1 to try the web engine page view");
+        qunsetenv("TAVLIX_WEBSIDE");
+        websider::forbered();
+        Program p;
+        p.t->model().Information(QStringLiteral("Pi"));
+        QVERIFY(websider::erWebMotor());
+        QTRY_COMPARE_WITH_TIMEOUT(p.m().Edit, QStringLiteral("Pi.html"), 30000);
+        QCOMPARE(p.valgt(), QStringLiteral("Pi"));
+        qputenv("TAVLIX_WEBSIDE", "tekst");
+    }
+
+    void indstillingerGemmesVedLuk() {
+        Program p;
+        p.t->model().Information(QStringLiteral("Pi"));
+        p.b().close();
+        QVERIFY(QFile::exists(p.dir.path() + QStringLiteral("/Egenskaber/infor.txt")));
+        p.b().urlform()->visVindue();
+        p.b().urlform()->close();
+        QVERIFY(QFile::exists(p.dir.path() + QStringLiteral("/Egenskaber/urlboks1.txt")));
+    }
+};
+
+QTEST_MAIN(TstInfo)
+#include "tst_info.moc"
