@@ -292,6 +292,7 @@ bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
 
     // The page-dependent keys: the pages' own new-task and compute keys join
     // with their pages; the help topics are known already.
+    if (const SideTaster t = m_sideTaster.value(synligSide); t && t(qtKey, mods)) return true;
     auto emne = [&](const char* e) {
         if (qtKey != Qt::Key_F1) return false;
         Information(QString::fromUtf8(e));

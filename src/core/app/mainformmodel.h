@@ -12,6 +12,7 @@
 #include "app/programmapper.h"
 
 #include <functional>
+#include <QHash>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
@@ -108,6 +109,10 @@ public:
     bool FormKeyDown(int qtKey, Qt::KeyboardModifiers mods);
     void setUMemoFokus(bool fokus);
     bool uMemoHarFokus() const { return m_uMemoFokus; }
+    // A page's own keys (its new-task and compute keys): the page's model
+    // answers whether the key acted. F1 stays with the frame.
+    using SideTaster = std::function<bool(int, Qt::KeyboardModifiers)>;
+    void setSideTaster(int side, SideTaster taster) { m_sideTaster[side] = std::move(taster); }
 
     // The "Menu" items.
     void InformationClick() { Information(QStringLiteral("Tavlix")); }
@@ -158,4 +163,5 @@ private:
     TUdtryk& m_udtryk;
     std::function<bool()> m_kanLukkes;
     bool m_uMemoFokus = false;
+    QHash<int, SideTaster> m_sideTaster;
 };

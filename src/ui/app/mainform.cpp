@@ -153,6 +153,31 @@ QWidget* Tmainform::side(int nr) const {
     return i >= 0 && i < 6 ? m_sider[i] : nullptr;
 }
 
+void Tmainform::erstatSide(int nr, QWidget* ny) {
+    const int i = sideIndeks(nr);
+    QWidget* gammel = m_sider[i];
+    // The panel-switch bar may stand on the placeholder; it moves to the new page.
+    if (m_sideskift->parentWidget() == gammel) {
+        m_sideskift->setParent(centralWidget());
+        m_sideskiftSide = -2;
+    }
+    ny->setParent(centralWidget());
+    ny->setVisible(false);
+    m_krop->replaceWidget(gammel, ny);
+    m_sider[i] = ny;
+    m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(ny->layout());
+    delete gammel;
+    opdater();
+}
+
+void Tmainform::setSideskiftCaption(int nr, const QString& caption) {
+    const int knap = nr == TMainformModel::RmSideX ? 1 : nr == TMainformModel::RmSide ? 0 : nr + 1;
+    if (auto* b = qobject_cast<QToolButton*>(m_sideskiftKnapper.value(knap))) {
+        b->setText(caption);
+        b->setAccessibleName(caption);
+    }
+}
+
 QWidget* Tmainform::lavRegnerSide(int i, const QString& navn, int bredde) {
     auto* side = new QWidget(centralWidget());
     side->setObjectName(navn);

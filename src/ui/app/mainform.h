@@ -38,6 +38,10 @@ public:
     TUdtryksHandlinger* udtryksHandlinger() const { return m_handlinger; }
     TVisning* udBox() const { return m_udBox; }
     QMenu* menuPU() const { return m_menuPU; }
+    // Puts a page's own view in place of its placeholder (pages 1 to 4).
+    void erstatSide(int nr, QWidget* side);
+    // The caption of a page's switch button ("n=0" follows the statistics count).
+    void setSideskiftCaption(int nr, const QString& caption);
     // Puts the window where the options say, or centres it; call before show().
     void placer();
 

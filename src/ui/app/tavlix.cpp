@@ -2,6 +2,7 @@
 
 #include "app/mainform.h"
 #include "app/temaer.h"
+#include "equations/ligningssider.h"
 #include "info/infform.h"
 
 #include <QApplication>
@@ -12,7 +13,10 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     : m_app(app), m_qtBeskeder([this]() -> QWidget* { return m_mainform.get(); }),
       m_beskeder(beskeder ? *beskeder : m_qtBeskeder), m_regner(m_beskeder, m_meta, m_hukommelse),
       m_udtryk(m_regner, m_meta),
-      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk) {
+      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
+      m_andengrads(m_beskeder, m_regner, m_meta, m_hukommelse),
+      m_ligninger(m_beskeder, m_regner, m_meta, m_hukommelse, &m_andengrads),
+      m_statistik(m_beskeder, m_regner, m_meta, m_hukommelse) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -26,6 +30,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_model.FormCreate();
     m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
     m_infform = new Tinfform(m_mainform.get());
+    indsaetLigningssider(*m_mainform, m_model, m_andengrads, m_ligninger, m_statistik);
 
     connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
         m_infform->insertTekst(tekst);

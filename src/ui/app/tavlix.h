@@ -7,6 +7,9 @@
 #include "calc/metaliste.h"
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
+#include "equations/andengrads.h"
+#include "equations/ligninger.h"
+#include "equations/statistik.h"
 #include "formula/udtryk.h"
 
 #include <memory>
@@ -32,6 +35,9 @@ public:
     THukommelse& hukommelse() { return m_hukommelse; }
     TMetaListe& meta() { return m_meta; }
     TUdtryk& udtryk() { return m_udtryk; }
+    TAndengrads& andengrads() { return m_andengrads; }
+    TLigninger& ligninger() { return m_ligninger; }
+    TStatistik& statistik() { return m_statistik; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
 
@@ -44,6 +50,9 @@ private:
     TRegner m_regner;
     TUdtryk m_udtryk;
     TMainformModel m_model;
+    TAndengrads m_andengrads;
+    TLigninger m_ligninger;
+    TStatistik m_statistik;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
 };
