@@ -29,7 +29,6 @@ void TAndengradsPanel::bygIndhold(QVBoxLayout* l) {
     auto* g = new QGridLayout;
     g->setHorizontalSpacing(6);
     g->setVerticalSpacing(4);
-    g->setColumnMinimumWidth(2, 28);
     const char* navne[] = {"andengradsA", "andengradsB", "andengradsC"};
     const char* etiketter[] = {"a", "b", "c"};
     void (TAndengrads::*saet[])(const QString&) = {
@@ -49,12 +48,8 @@ void TAndengradsPanel::bygIndhold(QVBoxLayout* l) {
     m_d = resultat(QStringLiteral("andengradsD"), QStringLiteral("D"));
     g->addWidget(etiket(QStringLiteral("D")), 3, 0);
     g->addWidget(m_d, 3, 1);
-    l->addLayout(g);
-
-    l->addWidget(new QLabel(QStringLiteral("Løsninger"), this));
-    auto* r = new QGridLayout;
-    r->setHorizontalSpacing(6);
-    r->setVerticalSpacing(4);
+    // One grid for coefficients and roots, so that every box has the same width.
+    g->addWidget(new QLabel(QStringLiteral("Løsninger"), this), 4, 0, 1, 3);
     const char* xNavne[] = {"andengradsX1", "andengradsX2"};
     const char* sendNavne[] = {"andengradsX1send", "andengradsX2send"};
     void (TAndengrads::*send[])() = {&TAndengrads::andengradsX1sendClick,
@@ -68,11 +63,11 @@ void TAndengradsPanel::bygIndhold(QVBoxLayout* l) {
             QStringLiteral("Sendtil hukommelse"), [m, s] { (m->*s)(); },
             x + QStringLiteral(" til hukommelse"));
         op->setFixedWidth(28);
-        r->addWidget(etiket(x), i, 0);
-        r->addWidget(m_x[i], i, 1);
-        r->addWidget(op, i, 2);
+        g->addWidget(etiket(x), 5 + i, 0);
+        g->addWidget(m_x[i], 5 + i, 1);
+        g->addWidget(op, 5 + i, 2);
     }
-    l->addLayout(r);
+    l->addLayout(g);
 
     auto* knapper = new QHBoxLayout;
     knapper->addWidget(knap(
