@@ -75,6 +75,8 @@ QString TFormelVaerktoej::brug() {
         "  --json               ét JSON-objekt: display, operator, expression, formula,\n"
         "                       list, messages, memory, memoryList\n"
         "  -h, --help           denne tekst\n"
+        "  --quadratic | --equations | --statistics ...\n"
+        "                       ligningssiderne og statistik (--quadratic --help)\n"
         "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n");
 }
 
