@@ -190,7 +190,8 @@ private Q_SLOTS:
                 if (auto* b = qobject_cast<QPushButton*>(w))
                     QCOMPARE(b->accessibleDescription(), b->toolTip());
             }
-            if (!n.isEmpty() && navne.contains(n) && (egen || navne.value(n)->property("egen").toBool()))
+            if (!n.isEmpty() && navne.contains(n) &&
+                (egen || navne.value(n)->property("egen").toBool()))
                 dubletter << n;
             if (egen) w->setProperty("egen", true);
             navne.insert(n, w);

@@ -187,9 +187,8 @@ void TAndengrads::andengradsSendClick() {
 void TAndengrads::gemRod(double vaerdi, const QString& tekst) {
     if (!Lon) return;
     // The label is the equation line, while the list still holds it.
-    const QString label = disOn() && AlIndex >= 0 && AlIndex < m_meta.antal()
-                              ? m_meta.linjer.at(AlIndex)
-                              : QString();
+    const QString label =
+        disOn() && AlIndex >= 0 && AlIndex < m_meta.antal() ? m_meta.linjer.at(AlIndex) : QString();
     m_huk.gemFraVindue(label, vaerdi, tekst);
 }
 

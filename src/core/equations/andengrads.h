@@ -23,8 +23,8 @@ public:
     // The roots as text; "Ingen løsning" without real roots, empty after a
     // failure, "0" after a reset. The two-equations page empties them too.
     QString Lstr1, Lstr2;
-    bool Lon = false;  // real roots are there (the memory buttons act only then)
-    int AlIndex = -1;  // list line of the last equation line
+    bool Lon = false; // real roots are there (the memory buttons act only then)
+    int AlIndex = -1; // list line of the last equation line
 
     // The boxes. Setting a coefficient box runs its change handler, as typing does.
     const QString& andengradsA() const { return m_a; }

@@ -76,9 +76,9 @@ void TLigninger::ligninger2Click(int itemIndex) {
 bool TLigninger::UdskrivStatus() {
     Aendring a(*this);
     Kon = false;
-    const bool gyldig = TAlmenX::EditFloat(m_boks[L1a]) != 0 &&
-                        TAlmenX::EditFloat(m_boks[L2a]) != 0 &&
-                        TAlmenX::EditFloat(m_boks[L1b]) != 0 && TAlmenX::EditFloat(m_boks[L2b]) != 0;
+    const bool gyldig =
+        TAlmenX::EditFloat(m_boks[L1a]) != 0 && TAlmenX::EditFloat(m_boks[L2a]) != 0 &&
+        TAlmenX::EditFloat(m_boks[L1b]) != 0 && TAlmenX::EditFloat(m_boks[L2b]) != 0;
     m_status = gyldig ? QString() : QStringLiteral("Ugyldige data");
     return gyldig;
 }
@@ -125,8 +125,7 @@ void TLigninger::UdskrivLigning(double AA, double BB, double CC) {
     skriv(TAndengrads::formelTekst(AA, BB, CC));
 }
 
-bool TLigninger::BeregnResu(double AA, double BB, double CC, double& x1, double& x2,
-                            bool& res2) {
+bool TLigninger::BeregnResu(double AA, double BB, double CC, double& x1, double& x2, bool& res2) {
     double D = 0, r1 = 0, r2 = 0;
     try {
         D = F(F(BB * BB) - F(F(4 * AA) * CC));

@@ -34,9 +34,9 @@ public:
     virtual bool FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) = 0;
 
 Q_SIGNALS:
-    void aendret();                                 // re-read the page's state
-    void fokusOenskes(const QString& kontrolNavn);  // move the focus to that control
-    void informationOenskes(const QString& emne);   // help topic in the browser
+    void aendret();                                // re-read the page's state
+    void fokusOenskes(const QString& kontrolNavn); // move the focus to that control
+    void informationOenskes(const QString& emne);  // help topic in the browser
 
 protected:
     // Tells the view once, when the outermost operation of the page ends.

@@ -228,7 +228,8 @@ TLigningVaerktoej::Resultat TLigningVaerktoej::koer(const QStringList& argumente
             efterStreger = true;
         } else if (t != Tilstand::Ingen) {
             if (v.tilstand != Tilstand::Ingen && v.tilstand != t)
-                return brugsfejl(QStringLiteral("kun én af --quadratic, --equations, --statistics"));
+                return brugsfejl(
+                    QStringLiteral("kun én af --quadratic, --equations, --statistics"));
             v.tilstand = t;
         } else if (a == QLatin1String("--json")) {
             v.json = true;

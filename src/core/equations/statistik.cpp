@@ -71,8 +71,8 @@ bool TStatistik::MakeData() {
         if (!v) {
             // An entry that is no number (an odd memory caption) stops the
             // calculation and says which one.
-            m_beskeder.statusHint(QStringLiteral("Ingen beregning! '%1' er ikke et tal.")
-                                      .arg(p.tekst));
+            m_beskeder.statusHint(
+                QStringLiteral("Ingen beregning! '%1' er ikke et tal.").arg(p.tekst));
             Data.clear();
             return false;
         }

@@ -10,7 +10,7 @@
 #include <QList>
 
 struct TStatistikPost {
-    QString tekst;       // the entry's number text
+    QString tekst;        // the entry's number text
     bool markeret = true; // counted in the calculations
 
     bool operator==(const TStatistikPost&) const = default;

@@ -34,8 +34,8 @@ void TAndengradsPanel::bygIndhold(QVBoxLayout* l) {
     void (TAndengrads::*saet[])(const QString&) = {
         &TAndengrads::setAndengradsA, &TAndengrads::setAndengradsB, &TAndengrads::setAndengradsC};
     bool (TAndengrads::*enter[])(QChar) = {&TAndengrads::andengradsAKeyPress,
-                                          &TAndengrads::andengradsBKeyPress,
-                                          &TAndengrads::andengradsCKeyPress};
+                                           &TAndengrads::andengradsBKeyPress,
+                                           &TAndengrads::andengradsCKeyPress};
     for (int i = 0; i < 3; ++i) {
         const auto s = saet[i];
         const auto e = enter[i];
@@ -72,8 +72,8 @@ void TAndengradsPanel::bygIndhold(QVBoxLayout* l) {
     auto* knapper = new QHBoxLayout;
     knapper->addWidget(knap(
         QStringLiteral("andengradsNy"), QStringLiteral("Ny"),
-        QStringLiteral("Ny andengradsligning: Home eller Ctrl+n"),
-        [m] { m->andengradsNyClick(); }, QStringLiteral("Ny andengradsligning")));
+        QStringLiteral("Ny andengradsligning: Home eller Ctrl+n"), [m] { m->andengradsNyClick(); },
+        QStringLiteral("Ny andengradsligning")));
     knapper->addWidget(knap(
         QStringLiteral("andengradsBeregn"), QStringLiteral("Løs"),
         QStringLiteral("Løs ligningen: F9"), [m] { m->andengradsBeregnClick(); },

@@ -114,8 +114,7 @@ void TLigningerPanel::bygIndhold(QVBoxLayout* l) {
         QStringLiteral("Løs ligninger: F9"), [m] { m->ligningerBeregnClick(); },
         QStringLiteral("Løs ligninger")));
     knapper->addWidget(knap(QStringLiteral("ligningerKon"), QStringLiteral("Kon"),
-                            QStringLiteral("Kontroller løsning"),
-                            [m] { m->ligningerKonClick(); }));
+                            QStringLiteral("Kontroller løsning"), [m] { m->ligningerKonClick(); }));
     l->addLayout(knapper);
     l->addWidget(knap(
         QStringLiteral("ligningerSend"), QStringLiteral("Send til grafboks"),

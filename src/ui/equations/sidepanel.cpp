@@ -59,8 +59,8 @@ QLabel* TSidePanel::etiket(const QString& tekst, QWidget* ven) {
 }
 
 QHBoxLayout* TSidePanel::titelRaekke(QBoxLayout* l, const QString& titel, const QString& side,
-                             const QString& spmNavn, const QString& spmHint,
-                             const QString& visNavn, const std::function<void()>& spmKlik) {
+                                     const QString& spmNavn, const QString& spmHint,
+                                     const QString& visNavn, const std::function<void()>& spmKlik) {
     auto* r = new QHBoxLayout;
     r->setSpacing(2);
     auto* t = new QLabel(titel, this);
@@ -69,8 +69,8 @@ QHBoxLayout* TSidePanel::titelRaekke(QBoxLayout* l, const QString& titel, const 
     t->setFont(f);
     t->setWordWrap(true);
     r->addWidget(t, 1);
-    auto* spm = knap(spmNavn, QStringLiteral("?"), spmHint, spmKlik,
-                     QStringLiteral("Hjælp: ") + side);
+    auto* spm =
+        knap(spmNavn, QStringLiteral("?"), spmHint, spmKlik, QStringLiteral("Hjælp: ") + side);
     spm->setFixedWidth(24);
     r->addWidget(spm, 0, Qt::AlignTop);
     auto* vis = knap(

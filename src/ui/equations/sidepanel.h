@@ -43,8 +43,8 @@ protected:
     // `side` names the page in the accessible names of the two buttons.
     // Returns the row.
     QHBoxLayout* titelRaekke(QBoxLayout* l, const QString& titel, const QString& side,
-                     const QString& spmNavn, const QString& spmHint, const QString& visNavn,
-                     const std::function<void()>& spmKlik);
+                             const QString& spmNavn, const QString& spmHint, const QString& visNavn,
+                             const std::function<void()>& spmKlik);
     // A button; `tilgNavn` is its accessible name when its caption is not
     // unique in the window (empty: the caption).
     QPushButton* knap(const QString& navn, const QString& caption, const QString& hint,

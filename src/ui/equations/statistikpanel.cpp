@@ -19,9 +19,10 @@ TStatistikPanel::TStatistikPanel(TStatistik& model, TMainformModel& ramme, QWidg
 
 void TStatistikPanel::bygIndhold(QVBoxLayout* l) {
     TStatistik* m = &m_model;
-    auto* top = titelRaekke(l, QStringLiteral("Statistik"), QStringLiteral("Statistik"),
-                QStringLiteral("statistikSpm"), QStringLiteral("Information: Statistik"),
-                QStringLiteral("SpeedButton15"), [m] { m->statistikSpmClick(); });
+    auto* top =
+        titelRaekke(l, QStringLiteral("Statistik"), QStringLiteral("Statistik"),
+                    QStringLiteral("statistikSpm"), QStringLiteral("Information: Statistik"),
+                    QStringLiteral("SpeedButton15"), [m] { m->statistikSpmClick(); });
     m_nantal = new QLabel(this);
     m_nantal->setObjectName(QStringLiteral("statistikNantal"));
     m_nantal->setAccessibleName(QStringLiteral("Antal værdier"));
@@ -89,8 +90,7 @@ void TStatistikPanel::bygIndhold(QVBoxLayout* l) {
     ind->setSpacing(4);
     ind->addWidget(m_value, 1);
     ind->addWidget(knap(QStringLiteral("statistikInsert"), QStringLiteral("Indfør"),
-                        QStringLiteral("Indfør værdi: Enter"),
-                        [m] { m->statistikInsertClick(); }));
+                        QStringLiteral("Indfør værdi: Enter"), [m] { m->statistikInsertClick(); }));
     l->addLayout(ind);
 
     auto* valg = new QHBoxLayout;
@@ -119,11 +119,10 @@ void TStatistikPanel::bygIndhold(QVBoxLayout* l) {
                            QStringLiteral("Beregn gennemsnit"),
                            [m] { m->statistikGennemsnitClick(); }),
                       0, 1);
-    beregn->addWidget(knap(QStringLiteral("statistikAfvigelse"),
-                           QStringLiteral("Standardafvigelse"),
-                           QStringLiteral("Beregn standardafvigelse"),
-                           [m] { m->statistikAfvigelseClick(); }),
-                      1, 0, 1, 2);
+    beregn->addWidget(
+        knap(QStringLiteral("statistikAfvigelse"), QStringLiteral("Standardafvigelse"),
+             QStringLiteral("Beregn standardafvigelse"), [m] { m->statistikAfvigelseClick(); }),
+        1, 0, 1, 2);
     l->addLayout(beregn);
 }
 

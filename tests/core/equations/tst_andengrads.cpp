@@ -28,38 +28,60 @@ private Q_SLOTS:
         QTest::addColumn<QString>("liste");
         QTest::addColumn<bool>("Lon");
 
-        QTest::newRow("to rødder") << QStringList{"1", "-3", "2"} << "  2 løsninger" << "1"
-                                   << "  2 løsninger" << "1|-3|2|2|1"
+        QTest::newRow("to rødder") << QStringList{"1", "-3", "2"} << "  2 løsninger"
+                                   << "1"
+                                   << "  2 løsninger"
+                                   << "1|-3|2|2|1"
                                    << "1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|" << true;
-        QTest::newRow("dobbeltrod") << QStringList{"1", "2", "1"} << "  Dobbeltrod" << "0"
-                                    << "  Dobbeltrod" << "1|2|1|-1|-1"
+        QTest::newRow("dobbeltrod") << QStringList{"1", "2", "1"} << "  Dobbeltrod"
+                                    << "0"
+                                    << "  Dobbeltrod"
+                                    << "1|2|1|-1|-1"
                                     << "1x^2 + 2x + 1 = 0|D = 0|x = -1|x = -1|" << true;
-        QTest::newRow("ingen reelle rødder")
-            << QStringList{"1", "0", "1"} << "  Ingen løsninger" << "-4" << "  Ingen løsninger"
-            << "1|0|1|Ingen løsning|Ingen løsning" << "1x^2 + 1 = 0|D < 0 : Ingen løsninger|"
-            << false;
-        QTest::newRow("kun a") << QStringList{"2", "0", "0"} << "  Dobbeltrod" << "0"
-                               << "  Dobbeltrod" << "2|0|0|0|0" << "2x^2 = 0|D = 0|x = 0|x = 0|"
-                               << true;
-        QTest::newRow("negativ a") << QStringList{"-1", "", "4"} << "  2 løsninger" << "16"
-                                   << "  2 løsninger" << "-1|0|4|-2|2"
+        QTest::newRow("ingen reelle rødder") << QStringList{"1", "0", "1"} << "  Ingen løsninger"
+                                             << "-4"
+                                             << "  Ingen løsninger"
+                                             << "1|0|1|Ingen løsning|Ingen løsning"
+                                             << "1x^2 + 1 = 0|D < 0 : Ingen løsninger|" << false;
+        QTest::newRow("kun a") << QStringList{"2", "0", "0"} << "  Dobbeltrod"
+                               << "0"
+                               << "  Dobbeltrod"
+                               << "2|0|0|0|0"
+                               << "2x^2 = 0|D = 0|x = 0|x = 0|" << true;
+        QTest::newRow("negativ a") << QStringList{"-1", "", "4"} << "  2 løsninger"
+                                   << "16"
+                                   << "  2 løsninger"
+                                   << "-1|0|4|-2|2"
                                    << "-1x^2 + 4 = 0|D = 16|x = -2|x = 2|" << true;
         QTest::newRow("punktum skrives som komma")
-            << QStringList{"2.5", "-5", "0"} << "  2 løsninger" << "25" << "  2 løsninger"
-            << "2,5|-5|0|2|0" << "2,5x^2 - 5x = 0|D = 25|x = 2|x = 0|" << true;
+            << QStringList{"2.5", "-5", "0"} << "  2 løsninger"
+            << "25"
+            << "  2 løsninger"
+            << "2,5|-5|0|2|0"
+            << "2,5x^2 - 5x = 0|D = 25|x = 2|x = 0|" << true;
         // The box gets "1E-5" back and must read it as 0,00001, not 15.
         QTest::newRow("lille a med eksponent")
-            << QStringList{"0,00001", "1", "0"} << "  2 løsninger" << "1" << "  2 løsninger"
-            << "1E-5|1|0|0|-100000" << "1E-5x^2 + 1x = 0|D = 1|x = 0|x = -100000|" << true;
-        QTest::newRow("a = 0 kan ikke løses")
-            << QStringList{"0", "0", "5"} << "  Ugyldige data" << "" << "Ugyldige data"
-            << "0|0|5||" << "" << false;
+            << QStringList{"0,00001", "1", "0"} << "  2 løsninger"
+            << "1"
+            << "  2 løsninger"
+            << "1E-5|1|0|0|-100000"
+            << "1E-5x^2 + 1x = 0|D = 1|x = 0|x = -100000|" << true;
+        QTest::newRow("a = 0 kan ikke løses") << QStringList{"0", "0", "5"} << "  Ugyldige data"
+                                              << ""
+                                              << "Ugyldige data"
+                                              << "0|0|5||"
+                                              << "" << false;
         QTest::newRow("tom a kan ikke løses") << QStringList{"", "2", "5"} << "  Ugyldige data"
-                                              << "" << "Ugyldige data" << "0|2|5||" << ""
-                                              << false;
+                                              << ""
+                                              << "Ugyldige data"
+                                              << "0|2|5||"
+                                              << "" << false;
         QTest::newRow("diskriminant løber over")
-            << QStringList{"1", "1E200", "0"} << "  2 løsninger" << "INF" << "Ugyldige data"
-            << "1|1E200|0||" << "" << false;
+            << QStringList{"1", "1E200", "0"} << "  2 løsninger"
+            << "INF"
+            << "Ugyldige data"
+            << "1|1E200|0||"
+            << "" << false;
     }
     void loes() {
         QFETCH(QStringList, koef);
@@ -205,7 +227,7 @@ private Q_SLOTS:
         QVERIFY(s.al.FormKeyDown(Qt::Key_Home, Qt::NoModifier));
         QCOMPARE(fokus.size(), 1);
         QCOMPARE(fokus.at(0).at(0).toString(), "andengradsA");
-        const QStringList b{s.al.andengradsA(), s.al.andengradsB(), s.al.andengradsC(),
+        const QStringList b{s.al.andengradsA(), s.al.andengradsB(),  s.al.andengradsC(),
                             s.al.andengradsD(), s.al.andengradsX1(), s.al.andengradsX2()};
         QCOMPARE(b.join(u'|'), "|||||");
         QCOMPARE(s.al.andengradsStatus(), "Ugyldige data");

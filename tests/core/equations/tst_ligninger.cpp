@@ -36,61 +36,97 @@ private Q_SLOTS:
         QTest::addColumn<int>("antalL");
         QTest::addColumn<bool>("Kon");
 
-        QTest::newRow("sum og sum") << "+ 2 3 7" << "+ 1 -1 1" << "1 løsning"
-                                    << "2x + 3y = 7|1x - 1y = 1|x = 2|y = 1|" << "2|1||" << 1
-                                    << true;
-        QTest::newRow("sum og sum parallelle")
-            << "+ 1 1 2" << "+ 2 2 4" << "Funktionsfejl" << "1x + 1y = 2|2x + 2y = 4|Division med 0"
-            << "|||" << 0 << false;
+        QTest::newRow("sum og sum") << "+ 2 3 7"
+                                    << "+ 1 -1 1"
+                                    << "1 løsning"
+                                    << "2x + 3y = 7|1x - 1y = 1|x = 2|y = 1|"
+                                    << "2|1||" << 1 << true;
+        QTest::newRow("sum og sum parallelle") << "+ 1 1 2"
+                                               << "+ 2 2 4"
+                                               << "Funktionsfejl"
+                                               << "1x + 1y = 2|2x + 2y = 4|Division med 0"
+                                               << "|||" << 0 << false;
         QTest::newRow("sum og produkt")
-            << "+ 1 1 5" << "* 1 1 6" << "2 løsninger"
+            << "+ 1 1 5"
+            << "* 1 1 6"
+            << "2 løsninger"
             << "1x + 1y = 5|1x * 1y = 6|-1x^2 + 5x - 6 = 0|D = 1|x1 = 2|y1 = 3|x2 = 3|y2 = 2|"
             << "2|3|3|2" << 2 << true;
         QTest::newRow("sum og produkt dobbeltrod")
-            << "+ 1 1 2" << "* 1 1 1" << "1 løsning"
-            << "1x + 1y = 2|1x * 1y = 1|-1x^2 + 2x - 1 = 0|D = 0|x = 1|y = 1|" << "1|1||" << 1
-            << true;
+            << "+ 1 1 2"
+            << "* 1 1 1"
+            << "1 løsning"
+            << "1x + 1y = 2|1x * 1y = 1|-1x^2 + 2x - 1 = 0|D = 0|x = 1|y = 1|"
+            << "1|1||" << 1 << true;
         QTest::newRow("sum og produkt uden løsning")
-            << "+ 1 1 1" << "* 1 1 1" << "Ingen løsning"
-            << "1x + 1y = 1|1x * 1y = 1|-1x^2 + 1x - 1 = 0|D < 0 : Ingen løsninger" << "|||" << 0
-            << false;
-        QTest::newRow("sum og kvotient") << "+ 1 1 3" << "/ 1 1 2" << "1 løsning"
-                                         << "1x + 1y = 3|1x / 1y = 2|x = 2|y = 1|" << "2|1||" << 1
-                                         << true;
-        QTest::newRow("sum og kvotient deler med nul")
-            << "+ 1 1 1" << "/ 1 1 -1" << "Funktionsfejl" << "1x + 1y = 1|1x / 1y = -1" << "|||"
-            << 0 << false;
+            << "+ 1 1 1"
+            << "* 1 1 1"
+            << "Ingen løsning"
+            << "1x + 1y = 1|1x * 1y = 1|-1x^2 + 1x - 1 = 0|D < 0 : Ingen løsninger"
+            << "|||" << 0 << false;
+        QTest::newRow("sum og kvotient") << "+ 1 1 3"
+                                         << "/ 1 1 2"
+                                         << "1 løsning"
+                                         << "1x + 1y = 3|1x / 1y = 2|x = 2|y = 1|"
+                                         << "2|1||" << 1 << true;
+        QTest::newRow("sum og kvotient deler med nul") << "+ 1 1 1"
+                                                       << "/ 1 1 -1"
+                                                       << "Funktionsfejl"
+                                                       << "1x + 1y = 1|1x / 1y = -1"
+                                                       << "|||" << 0 << false;
         QTest::newRow("produkt og sum")
-            << "* 1 1 6" << "+ 1 1 5" << "2 løsninger"
+            << "* 1 1 6"
+            << "+ 1 1 5"
+            << "2 løsninger"
             << "1x * 1y = 6|1x + 1y = 5|-1x^2 + 5x - 6 = 0|D = 1|x1 = 2|y1 = 3|x2 = 3|y2 = 2|"
             << "2|3|3|2" << 2 << true;
-        QTest::newRow("produkt og produkt") << "* 1 2 8" << "* 1 1 4" << "Ingen løsning"
+        QTest::newRow("produkt og produkt") << "* 1 2 8"
+                                            << "* 1 1 4"
+                                            << "Ingen løsning"
                                             << "1x * 2y = 8|1x * 1y = 4|8 (=) 8|Ingen løsning"
                                             << "|||" << 0 << false;
         QTest::newRow("produkt og kvotient")
-            << "* 1 1 4" << "/ 1 1 1" << "2 løsninger"
-            << "1x * 1y = 4|1x / 1y = 1|x1 = 2|y1 = 2|x2 = -2|y2 = -2|" << "2|2|-2|-2" << 2
-            << true;
+            << "* 1 1 4"
+            << "/ 1 1 1"
+            << "2 løsninger"
+            << "1x * 1y = 4|1x / 1y = 1|x1 = 2|y1 = 2|x2 = -2|y2 = -2|"
+            << "2|2|-2|-2" << 2 << true;
         QTest::newRow("produkt og kvotient uden løsning")
-            << "* 1 1 -4" << "/ 1 1 1" << "Ingen løsning"
-            << "1x * 1y = -4|1x / 1y = 1|Ingen løsning" << "|||" << 0 << false;
-        QTest::newRow("kvotient og sum") << "/ 1 1 2" << "+ 1 1 3" << "1 løsning"
-                                         << "1x / 1y = 2|1x + 1y = 3|x = 2|y = 1|" << "2|1||" << 1
-                                         << true;
+            << "* 1 1 -4"
+            << "/ 1 1 1"
+            << "Ingen løsning"
+            << "1x * 1y = -4|1x / 1y = 1|Ingen løsning"
+            << "|||" << 0 << false;
+        QTest::newRow("kvotient og sum") << "/ 1 1 2"
+                                         << "+ 1 1 3"
+                                         << "1 løsning"
+                                         << "1x / 1y = 2|1x + 1y = 3|x = 2|y = 1|"
+                                         << "2|1||" << 1 << true;
         QTest::newRow("kvotient og produkt")
-            << "/ 1 1 1" << "* 1 1 4" << "2 løsninger"
-            << "1x / 1y = 1|1x * 1y = 4|x1 = 2|y1 = 2|x2 = -2|y2 = -2|" << "2|2|-2|-2" << 2
-            << true;
-        QTest::newRow("kvotient og kvotient") << "/ 1 1 2" << "/ 2 1 4" << "Ingen løsning"
+            << "/ 1 1 1"
+            << "* 1 1 4"
+            << "2 løsninger"
+            << "1x / 1y = 1|1x * 1y = 4|x1 = 2|y1 = 2|x2 = -2|y2 = -2|"
+            << "2|2|-2|-2" << 2 << true;
+        QTest::newRow("kvotient og kvotient") << "/ 1 1 2"
+                                              << "/ 2 1 4"
+                                              << "Ingen løsning"
                                               << "1x / 1y = 2|2x / 1y = 4|4 (=) 4|Ingen løsning"
                                               << "|||" << 0 << false;
-        QTest::newRow("overløb i formlen")
-            << "+ 1E300 1 1" << "+ 1 1E300 1" << "Funktionsfejl"
-            << "1E300x + 1y = 1|1x + 1E300y = 1" << "|||" << 0 << false;
-        QTest::newRow("tom c bliver 0") << "+ 1 1 " << "+ 1 -1 2" << "1 løsning"
-                                        << "1x + 1y = 0|1x - 1y = 2|x = 1|y = -1|" << "1|-1||" << 1
-                                        << true;
-        QTest::newRow("b = 0 er ugyldig") << "+ 1 0 1" << "+ 1 1 1" << "Ugyldige data" << ""
+        QTest::newRow("overløb i formlen") << "+ 1E300 1 1"
+                                           << "+ 1 1E300 1"
+                                           << "Funktionsfejl"
+                                           << "1E300x + 1y = 1|1x + 1E300y = 1"
+                                           << "|||" << 0 << false;
+        QTest::newRow("tom c bliver 0") << "+ 1 1 "
+                                        << "+ 1 -1 2"
+                                        << "1 løsning"
+                                        << "1x + 1y = 0|1x - 1y = 2|x = 1|y = -1|"
+                                        << "1|-1||" << 1 << true;
+        QTest::newRow("b = 0 er ugyldig") << "+ 1 0 1"
+                                          << "+ 1 1 1"
+                                          << "Ugyldige data"
+                                          << ""
                                           << "|||" << 0 << false;
     }
     void loes() {

@@ -36,12 +36,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("middel");
         QTest::addColumn<QString>("afvigelse");
         const QStringList otte{"2", "4", "4", "4", "5", "5", "7", "9"};
-        QTest::newRow("stikprøve") << otte << false << false << "40" << "5"
-                                   << tal::generel(std::sqrt(32.0 / 7));
-        QTest::newRow("population") << otte << false << true << "40" << "5" << "2";
+        QTest::newRow("stikprøve") << otte << false << false << "40"
+                                   << "5" << tal::generel(std::sqrt(32.0 / 7));
+        QTest::newRow("population") << otte << false << true << "40"
+                                    << "5"
+                                    << "2";
         QTest::newRow("kvadrater påvirker ikke afvigelsen")
-            << QStringList{"1", "2", "3"} << true << false << "14" << tal::generel(14.0 / 3)
-            << "1";
+            << QStringList{"1", "2", "3"} << true << false << "14" << tal::generel(14.0 / 3) << "1";
         QTest::newRow("decimaltal") << QStringList{"1,5", "2.5", "-1"} << false << false << "3"
                                     << "1" << tal::generel(std::sqrt(3.25));
     }
@@ -103,9 +104,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("taster");
         QTest::addColumn<QString>("boks");
         QTest::addColumn<bool>("afvist");
-        QTest::newRow("tal") << "12,5" << "12,5" << false;
-        QTest::newRow("resultat") << "2+3=" << "5" << false;
-        QTest::newRow("fejltekst") << "0r" << "" << true;
+        QTest::newRow("tal") << "12,5"
+                             << "12,5" << false;
+        QTest::newRow("resultat") << "2+3="
+                                  << "5" << false;
+        QTest::newRow("fejltekst") << "0r"
+                                   << "" << true;
     }
     void hent() {
         QFETCH(QString, taster);
