@@ -354,8 +354,7 @@ bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
     if (const auto t = m_sideTaster.constFind(synligSide);
         t != m_sideTaster.constEnd() && (*t)(qtKey, mods))
         return true;
-    // The page-dependent keys: the pages' own new-task and compute keys join
-    // with their pages; the help topics are known already.
+    // The page-dependent keys: the help topics are known already.
     auto emne = [&](const char* e) {
         if (qtKey != Qt::Key_F1) return false;
         Information(QString::fromUtf8(e));

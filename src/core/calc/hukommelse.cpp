@@ -14,8 +14,11 @@ THukommelse::THukommelse(QObject* parent) : QObject(parent) {
 }
 
 void THukommelse::gemFraVindue(const QString& label, double vaerdi) {
+    gemFraVindue(label, vaerdi, tal::generel(vaerdi));
+}
+
+void THukommelse::gemFraVindue(const QString& label, double vaerdi, const QString& caption) {
     Hval = vaerdi;
-    const QString caption = tal::generel(vaerdi);
     Huk.InsertItem(label, caption);
     Huk.MakeMenu(-1);
     visCaption(caption);

@@ -23,6 +23,9 @@ public:
     // Memory store: Hval := vaerdi; an entry (label, value text) goes on top of
     // the list; the menu is rebuilt; the display shows the value text.
     void gemFraVindue(const QString& label, double vaerdi);
+    // The same with the text the sender shows for the value as the caption
+    // (a result box's text).
+    void gemFraVindue(const QString& label, double vaerdi, const QString& caption);
     // A stored value was clicked in the sub-menu (Huk's OnKlik): it becomes
     // current and moves to the top with its label.
     void HukKlik(int position, const QString& filnavn);

@@ -1,6 +1,9 @@
 #include "almenx.h"
 
+#include "fejl.h"
 #include "taltekst.h"
+
+#include <optional>
 
 namespace {
 
@@ -18,9 +21,29 @@ QString cifre(const QString& s) {
     return ud;
 }
 
+// The whole text read as the program writes numbers (comma or point, sign,
+// exponent), or nothing when it is not such a text.
+std::optional<double> strengtTal(const QString& EditS) {
+    QString t = EditS.trimmed();
+    for (QChar c : t)
+        if (!erCiffer(c) && c != u',' && c != u'.' && c != u'-' && c != u'+' && c != u'E' &&
+            c != u'e')
+            return std::nullopt; // also keeps "INF" and "NAN" out
+    if (!t.contains(u',')) t.replace(u'.', u',');
+    try {
+        return tal::laes(t);
+    } catch (const TKonverteringsFejl&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 double TAlmenX::EditFloat(const QString& EditS) {
+    // A number in the program's own format (also "1E-5", which the program
+    // writes itself) is read whole; the filter below would make it 15.
+    if (const auto v = strengtTal(EditS)) return *v;
+
     QString rest;
     rest.reserve(EditS.size());
     for (QChar c : EditS)
@@ -38,7 +61,9 @@ double TAlmenX::EditFloat(const QString& EditS) {
             harKomma = true;
         }
     }
-    if (talTekst.isEmpty()) return 0;
+    // A separator without a digit (".", "-,") is nothing to read yet, as while
+    // ".5" is being typed.
+    if (talTekst.isEmpty() || talTekst == QLatin1String(",")) return 0;
     const double v = tal::laes(talTekst);
     return negativ ? -v : v;
 }

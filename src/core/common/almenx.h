@@ -7,11 +7,12 @@
 
 class TAlmenX {
 public:
-    // Decimal number. Keeps only '0'..'9', ',', '.' and '-'; the first
-    // separator becomes the decimal comma and later ones are dropped; the
-    // number is negative when the first kept character is '-'. Returns 0 when
-    // nothing is left. Throws TKonverteringsFejl when only a separator is left
-    // (".", "-,").
+    // Decimal number. A text that is a whole number in the program's format
+    // (comma or point, optional sign and "E" exponent, blanks around) is read
+    // as it stands. Otherwise only '0'..'9', ',', '.' and '-' are kept; the
+    // first separator becomes the decimal comma and later ones are dropped;
+    // the number is negative when the first kept character is '-'. Returns 0
+    // when no digit is left (also for ".", "-,").
     static double EditFloat(const QString& EditS);
 
     // Whole number: every ASCII digit of the text, in order; negative only when

@@ -76,6 +76,8 @@ QString TFormelVaerktoej::brug() {
         "  --json               ét JSON-objekt: display, operator, expression, formula,\n"
         "                       list, messages, memory, memoryList\n"
         "  -h, --help           denne tekst\n"
+        "  --quadratic | --equations | --statistics ...\n"
+        "                       ligningssiderne og statistik (--quadratic --help)\n"
         "Formelprogrammer: tavlix-formel --program FIL [--input V]... (--program FIL --help)\n"
         "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n");
 }

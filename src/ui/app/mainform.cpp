@@ -158,6 +158,31 @@ QWidget* Tmainform::side(int nr) const {
     return i >= 0 && i < 6 ? m_sider[i] : nullptr;
 }
 
+void Tmainform::erstatSide(int nr, QWidget* ny) {
+    const int i = sideIndeks(nr);
+    QWidget* gammel = m_sider[i];
+    // The panel-switch bar may stand on the placeholder; it moves to the new page.
+    if (m_sideskift->parentWidget() == gammel) {
+        m_sideskift->setParent(centralWidget());
+        m_sideskiftSide = -2;
+    }
+    ny->setParent(centralWidget());
+    ny->setVisible(false);
+    m_krop->replaceWidget(gammel, ny);
+    m_sider[i] = ny;
+    m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(ny->layout());
+    delete gammel;
+    opdater();
+}
+
+void Tmainform::setSideskiftCaption(int nr, const QString& caption) {
+    const int knap = nr == TMainformModel::RmSideX ? 1 : nr == TMainformModel::RmSide ? 0 : nr + 1;
+    if (auto* b = qobject_cast<QToolButton*>(m_sideskiftKnapper.value(knap))) {
+        b->setText(caption);
+        b->setAccessibleName(caption);
+    }
+}
+
 QWidget* Tmainform::lavRegnerSide(int i, const QString& navn, int bredde) {
     auto* side = new QWidget(centralWidget());
     side->setObjectName(navn);
@@ -385,17 +410,6 @@ void Tmainform::opdater() {
     m_status[1]->setText(m_model.statusBogstav);
     m_status[3]->setText(m_model.statusInfo);
     m_opdaterer = false;
-}
-
-void Tmainform::erstatSide(int nr, QWidget* panel) {
-    const int i = sideIndeks(nr);
-    QWidget* gammel = m_sider[i];
-    m_krop->replaceWidget(gammel, panel);
-    m_sider[i] = panel;
-    m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(panel->layout());
-    if (m_sideskiftSide == nr) m_sideskiftSide = -2; // the bar moves into the new panel
-    opdater();
-    delete gammel;
 }
 
 void Tmainform::placer() {

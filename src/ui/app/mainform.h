@@ -38,11 +38,13 @@ public:
     TUdtryksHandlinger* udtryksHandlinger() const { return m_handlinger; }
     TVisning* udBox() const { return m_udBox; }
     QMenu* menuPU() const { return m_menuPU; }
+    // Puts a page's own view in place of its placeholder (pages 1 to 4; the
+    // view's layout must be a QVBoxLayout, which receives the panel-switch bar).
+    void erstatSide(int nr, QWidget* side);
+    // The caption of a page's switch button ("n=0" follows the statistics count).
+    void setSideskiftCaption(int nr, const QString& caption);
     // Puts the window where the options say, or centres it; call before show().
     void placer();
-    // A page's own panel takes the place of its placeholder (page number as
-    // in TMainformModel::Side; the panel's layout must be a QVBoxLayout).
-    void erstatSide(int nr, QWidget* panel);
     // The panel-switch bar's buttons, left to right.
     QWidget* sideskiftKnap(int i) const { return m_sideskiftKnapper.value(i); }
 

@@ -3,6 +3,7 @@
 #include "app/mainform.h"
 #include "app/temaer.h"
 #include "formula/formelpanel.h"
+#include "equations/ligningssider.h"
 #include "info/infform.h"
 #include "info/infoformen.h"
 
@@ -17,7 +18,10 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_udtryk(m_regner, m_meta),
       m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
       m_formel(m_regner, m_meta, m_beskeder, m_model.formeldir()),
-      m_urlliste(m_model.optDir()), m_infoModel(m_model.mapper(), m_beskeder, m_urlliste) {
+      m_urlliste(m_model.optDir()), m_infoModel(m_model.mapper(), m_beskeder, m_urlliste),
+      m_andengrads(m_beskeder, m_regner, m_meta, m_hukommelse),
+      m_ligninger(m_beskeder, m_regner, m_meta, m_hukommelse, &m_andengrads),
+      m_statistik(m_beskeder, m_regner, m_meta, m_hukommelse) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -33,6 +37,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
     forbindFormelprogram();
     m_infform = new Tinfform(m_mainform.get());
+    indsaetLigningssider(*m_mainform, m_model, m_andengrads, m_ligninger, m_statistik);
 
     // The information browser and the URL list: their models now, their
     // windows when first shown; they write their options when the program ends.

@@ -8,6 +8,9 @@
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
 #include "formula/formelprogram.h"
+#include "equations/andengrads.h"
+#include "equations/ligninger.h"
+#include "equations/statistik.h"
 #include "formula/udtryk.h"
 #include "info/infoformenmodel.h"
 #include "info/urlliste.h"
@@ -37,6 +40,9 @@ public:
     TMetaListe& meta() { return m_meta; }
     TUdtryk& udtryk() { return m_udtryk; }
     TFormelProgram& formelprogram() { return m_formel; }
+    TAndengrads& andengrads() { return m_andengrads; }
+    TLigninger& ligninger() { return m_ligninger; }
+    TStatistik& statistik() { return m_statistik; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
     TInfoformenModel& infoModel() { return m_infoModel; }
@@ -56,6 +62,9 @@ private:
     TUdtryk m_udtryk;
     TMainformModel m_model;
     TFormelProgram m_formel;
+    TAndengrads m_andengrads;
+    TLigninger m_ligninger;
+    TStatistik m_statistik;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
     TUrlListe m_urlliste;

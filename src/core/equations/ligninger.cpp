@@ -1,0 +1,421 @@
+#include "equations/ligninger.h"
+
+#include "calc/hukommelse.h"
+#include "calc/metaliste.h"
+#include "common/almenx.h"
+#include "common/beskeder.h"
+#include "common/taltekst.h"
+#include "equations/andengrads.h"
+#include "graph/grafmodtager.h"
+
+#include <cmath>
+
+namespace {
+
+// An operation of a closed formula whose result is not a finite number (a
+// division by zero, 0/0, an overflow) ends the solution.
+struct Regnefejl {};
+
+double F(double v) {
+    if (!std::isfinite(v)) throw Regnefejl{};
+    return v;
+}
+
+QString T(double v) {
+    return tal::generel(v);
+}
+
+} // namespace
+
+TLigninger::TLigninger(Beskeder& beskeder, TRegner& regner, TMetaListe& meta, THukommelse& huk,
+                       TAndengrads* andengrads, TGrafModtager* graf, QObject* parent)
+    : TLigningsside(beskeder, regner, meta, huk, parent), m_andengrads(andengrads), m_graf(graf),
+      m_status(QStringLiteral("Ugyldige data")) {}
+
+QChar TLigninger::formTegn(int form) {
+    switch (form) {
+    case Plus:
+        return u'+';
+    case Gange:
+        return u'*';
+    case Division:
+        return u'/';
+    default:
+        return u' ';
+    }
+}
+
+QString TLigninger::boksNavn(Boks b) {
+    static const char* const navne[] = {"ligning1a", "ligning1b", "ligning1c",
+                                        "ligning2a", "ligning2b", "ligning2c"};
+    return QString::fromLatin1(navne[b]);
+}
+
+void TLigninger::setBoks(Boks b, const QString& tekst) {
+    // As an edit box: the change handler runs only when the text changes.
+    if (m_boks[b] == tekst) return;
+    Aendring a(*this);
+    m_boks[b] = tekst;
+    UdskrivStatus();
+}
+
+void TLigninger::ligninger1Click(int itemIndex) {
+    if (itemIndex < Plus || itemIndex > Division) return;
+    Aendring a(*this);
+    m_form[0] = itemIndex;
+    Kon = false;
+}
+
+void TLigninger::ligninger2Click(int itemIndex) {
+    if (itemIndex < Plus || itemIndex > Division) return;
+    Aendring a(*this);
+    m_form[1] = itemIndex;
+    Kon = false;
+}
+
+bool TLigninger::UdskrivStatus() {
+    Aendring a(*this);
+    Kon = false;
+    const bool gyldig =
+        TAlmenX::EditFloat(m_boks[L1a]) != 0 && TAlmenX::EditFloat(m_boks[L2a]) != 0 &&
+        TAlmenX::EditFloat(m_boks[L1b]) != 0 && TAlmenX::EditFloat(m_boks[L2b]) != 0;
+    m_status = gyldig ? QString() : QStringLiteral("Ugyldige data");
+    return gyldig;
+}
+
+TLigninger::Koefficienter TLigninger::laesKoefficienter() const {
+    auto v = [this](Boks b) { return TAlmenX::EditFloat(m_boks[b]); };
+    return {v(L1a), v(L1b), v(L1c), v(L2a), v(L2b), v(L2c)};
+}
+
+TLigninger::Koefficienter TLigninger::laesOgSkrivTilbage() {
+    const Koefficienter k = laesKoefficienter();
+    const double vaerdier[6] = {k.a1, k.b1, k.c1, k.a2, k.b2, k.c2};
+    for (int b = L1a; b <= L2c; ++b)
+        setBoks(static_cast<Boks>(b), T(vaerdier[b]));
+    return k;
+}
+
+QString TLigninger::normalTekst(double a, double b, double c, int form) {
+    const QString aDel = a != 0 ? T(a) + u'x' : QString();
+    QString bDel;
+    if (b != 0) {
+        if (aDel.isEmpty())
+            bDel = T(b) + u'y';
+        else if (form == Gange)
+            bDel = QStringLiteral(" * ") + T(b) + u'y';
+        else if (form == Division)
+            bDel = QStringLiteral(" / ") + T(b) + u'y';
+        else if (b < 0)
+            bDel = QStringLiteral(" - ") + T(-b) + u'y';
+        else
+            bDel = QStringLiteral(" + ") + T(b) + u'y';
+    }
+    return aDel + bDel + QStringLiteral(" = ") + T(c);
+}
+
+void TLigninger::UdskrivNormal(int Nr, int Inr, const Koefficienter& k) {
+    if (Nr == 1)
+        skriv(normalTekst(k.a1, k.b1, k.c1, Inr));
+    else
+        skriv(normalTekst(k.a2, k.b2, k.c2, Inr));
+}
+
+void TLigninger::UdskrivLigning(double AA, double BB, double CC) {
+    skriv(TAndengrads::formelTekst(AA, BB, CC));
+}
+
+bool TLigninger::BeregnResu(double AA, double BB, double CC, double& x1, double& x2, bool& res2) {
+    double D = 0, r1 = 0, r2 = 0;
+    try {
+        D = F(F(BB * BB) - F(F(4 * AA) * CC));
+        if (D >= 0) {
+            const double s = D != 0 ? std::sqrt(D) : 0;
+            r1 = F(F(-BB + s) / F(2 * AA));
+            r2 = F(F(-BB - s) / F(2 * AA));
+        }
+    } catch (const Regnefejl&) {
+        m_status = QStringLiteral("Ugyldige data");
+        antalL = 0;
+        return false;
+    }
+    if (D < 0) {
+        m_status = QStringLiteral("Ingen løsning");
+        antalL = 0;
+        skriv(QStringLiteral("D < 0 : Ingen løsninger"));
+        return false;
+    }
+    if (D == 0) {
+        m_status = QStringLiteral("1 løsning");
+        antalL = 1;
+    } else {
+        m_status = QStringLiteral("2 løsninger");
+        antalL = 2;
+        res2 = true;
+    }
+    x1 = r1;
+    x2 = r2;
+    skriv(QStringLiteral("D = ") + T(D));
+    return true;
+}
+
+void TLigninger::ingenLoesning() {
+    m_status = QStringLiteral("Ingen løsning");
+    antalL = 0;
+    Kon = false;
+}
+
+void TLigninger::loes(const Koefficienter& k) {
+    const double a1 = k.a1, b1 = k.b1, c1 = k.c1, a2 = k.a2, b2 = k.b2, c2 = k.c2;
+    const int i = m_form[0], j = m_form[1];
+    opr1 = formTegn(i);
+    UdskrivNormal(1, i, k);
+    UdskrivNormal(2, j, k);
+    opr2 = formTegn(j);
+
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool res2 = false;
+    auto enLoesning = [&] {
+        m_status = QStringLiteral("1 løsning");
+        antalL = 1;
+        Kon = true;
+    };
+    auto toLoesninger = [&] {
+        m_status = QStringLiteral("2 løsninger");
+        antalL = 2;
+        res2 = true;
+        Kon = true;
+    };
+    // The quadratic of a sum with a product: its roots are the x values.
+    auto kvadratisk = [&](double AA, double BB, double CC) {
+        UdskrivLigning(AA, BB, CC);
+        if (BeregnResu(AA, BB, CC, x1, x2, res2)) return true;
+        Kon = false;
+        return false;
+    };
+    // Product with quotient: x = ±√AA and y = a·x / naevner, or no solution
+    // when AA is not positive.
+    auto kvadratrod = [&](double AA, double a, double naevner) {
+        if (AA <= 0) {
+            skriv(QStringLiteral("Ingen løsning"));
+            ingenLoesning();
+            return false;
+        }
+        x1 = std::sqrt(AA);
+        y1 = F(F(a * x1) / naevner);
+        x2 = -x1;
+        y2 = F(F(a * x2) / naevner);
+        toLoesninger();
+        return true;
+    };
+    // Product with product, quotient with quotient: never a solution.
+    auto aldrig = [&](double venstre, double hoejre) {
+        const QString linje = T(venstre) + QStringLiteral(" (=) ") + T(hoejre);
+        ingenLoesning();
+        skriv(linje);
+        skriv(QStringLiteral("Ingen løsning"));
+    };
+
+    switch (i * 3 + j) {
+    case Plus * 3 + Plus: {
+        const double Divi = F(F(a2 * b1) - F(a1 * b2));
+        if (Divi == 0) {
+            skriv(QStringLiteral("Division med 0"));
+            m_status = QStringLiteral("Funktionsfejl");
+            Kon = false;
+            antalL = 0;
+            return;
+        }
+        x1 = F(F(F(b1 * c2) - F(b2 * c1)) / Divi);
+        y1 = F(F(c1 - F(a1 * x1)) / b1);
+        enLoesning();
+        break;
+    }
+    case Plus * 3 + Gange:
+        if (!kvadratisk(-F(F(a1 * a2) * b2), F(F(a2 * b2) * c1), -F(b1 * c2))) return;
+        y1 = F(F(c1 - F(a1 * x1)) / b1);
+        if (res2) y2 = F(F(c1 - F(a1 * x2)) / b1);
+        Kon = true;
+        break;
+    case Plus * 3 + Division:
+        x1 = F(F(F(b2 * c2) * c1) / F(F(b1 * a2) + F(F(b2 * c2) * a1)));
+        y1 = F(F(c1 - F(a1 * x1)) / b1);
+        enLoesning();
+        break;
+    case Gange * 3 + Plus:
+        if (!kvadratisk(-F(F(a1 * a2) * b1), F(F(a1 * b1) * c2), -F(b2 * c1))) return;
+        y1 = F(F(c2 - F(a2 * x1)) / b2);
+        if (res2) y2 = F(F(c2 - F(a2 * x2)) / b2);
+        Kon = true;
+        break;
+    case Gange * 3 + Gange:
+        aldrig(F(F(c1 * a2) * b2), F(F(c2 * a1) * b1));
+        return;
+    case Gange * 3 + Division:
+        if (!kvadratrod(F(F(F(c1 * c2) * b2) / F(F(a1 * a2) * b1)), a2, F(c2 * b2))) return;
+        break;
+    case Division * 3 + Plus:
+        x1 = F(F(F(b1 * c1) * c2) / F(F(F(c1 * b1) * a2) + F(b2 * a1)));
+        y1 = F(F(a1 * x1) / F(c1 * b1));
+        enLoesning();
+        break;
+    case Division * 3 + Gange:
+        if (!kvadratrod(F(F(F(c1 * c2) * b1) / F(F(a1 * a2) * b2)), a1, F(c1 * b1))) return;
+        break;
+    case Division * 3 + Division:
+        aldrig(F(F(a1 * b2) * c2), F(F(a2 * b1) * c1));
+        return;
+    default:
+        return;
+    }
+
+    if (res2) {
+        skriv(QStringLiteral("x1 = ") + T(x1));
+        skriv(QStringLiteral("y1 = ") + T(y1));
+        skriv(QStringLiteral("x2 = ") + T(x2));
+        skriv(QStringLiteral("y2 = ") + T(y2));
+        L1x = x1;
+        L1y = y1;
+        L2x = x2;
+        L2y = y2;
+        m_x1 = T(x1);
+        m_y1 = T(y1);
+        m_x2 = T(x2);
+        m_y2 = T(y2);
+    } else {
+        skriv(QStringLiteral("x = ") + T(x1));
+        skriv(QStringLiteral("y = ") + T(y1));
+        L1x = x1;
+        L1y = y1;
+        m_x1 = T(x1);
+        m_y1 = T(y1);
+    }
+    if (disOn()) {
+        skriv(QString());
+        vaelgSidsteLinje();
+    }
+}
+
+void TLigninger::ligningerBeregnClick() {
+    Aendring a(*this);
+    nulstilFormelOn();
+    DoDis();
+    m_x1.clear();
+    m_y1.clear();
+    m_x2.clear();
+    m_y2.clear();
+    if (m_andengrads) {
+        m_andengrads->Lstr1.clear();
+        m_andengrads->Lstr2.clear();
+    }
+    for (int b = L1a; b <= L2c; ++b)
+        if (m_boks[b].isEmpty()) setBoks(static_cast<Boks>(b), QStringLiteral("0"));
+    if (!UdskrivStatus()) return;
+    const Koefficienter k = laesOgSkrivTilbage();
+    try {
+        loes(k);
+    } catch (const Regnefejl&) {
+        // What was listed stays; no results are shown.
+        m_status = QStringLiteral("Funktionsfejl");
+        Kon = false;
+        antalL = 0;
+    }
+}
+
+void TLigninger::LigKontrol() {
+    Aendring a(*this);
+    nulstilFormelOn();
+    DoDis();
+    if (!Kon) return;
+    const Koefficienter k = laesKoefficienter();
+    auto venstre = [](QChar opr, double a, double b, double x, double y) {
+        if (opr == u'*') return a * x * (b * y);
+        if (opr == u'/') return a * x / (b * y);
+        return a * x + b * y;
+    };
+    auto kontroller = [&](double x, double y) {
+        skriv(T(venstre(opr1, k.a1, k.b1, x, y)) + QStringLiteral(" (=) ") + T(k.c1));
+        skriv(T(venstre(opr2, k.a2, k.b2, x, y)) + QStringLiteral(" (=) ") + T(k.c2));
+    };
+    kontroller(L1x, L1y);
+    if (antalL == 2) kontroller(L2x, L2y);
+}
+
+void TLigninger::ligningerNyClick() {
+    Aendring a(*this);
+    nulstilFormelOn();
+    DoDis();
+    antalL = 0;
+    L1x = L1y = L2x = L2y = 0;
+    for (int b = L1a; b <= L2c; ++b)
+        setBoks(static_cast<Boks>(b), QString());
+    m_x1.clear();
+    m_y1.clear();
+    m_x2.clear();
+    m_y2.clear();
+    UdskrivStatus();
+    Q_EMIT fokusOenskes(boksNavn(L1a));
+}
+
+void TLigninger::ligningerSendClick() {
+    Aendring a(*this);
+    opr1 = opr2 = u' ';
+    if (!UdskrivStatus()) {
+        m_beskeder.information(QStringLiteral("Der mangler inputsværdier!"));
+        return;
+    }
+    const Koefficienter k = laesOgSkrivTilbage();
+    opr1 = formTegn(m_form[0]);
+    opr2 = formTegn(m_form[1]);
+    if (m_graf) {
+        m_graf->AddFormelToGraf(opr1, k.a1, k.b1, k.c1);
+        m_graf->AddFormelToGraf(opr2, k.a2, k.b2, k.c2);
+    }
+    // The graph window is not opened; a hidden one is announced.
+    if (!(m_grafSynlig && m_grafSynlig()))
+        m_beskeder.information(QStringLiteral("Ligninger sendt til grafvisning!"));
+}
+
+void TLigninger::gemVaerdi(double vaerdi, const QString& tekst) {
+    // An empty result box has nothing to store (its entry could not be read back).
+    if (tekst.isEmpty()) return;
+    m_huk.gemFraVindue(QStringLiteral("Ligninger"), vaerdi, tekst);
+}
+
+void TLigninger::ligningerX1sendClick() {
+    gemVaerdi(L1x, m_x1);
+}
+void TLigninger::ligningerY1sendClick() {
+    gemVaerdi(L1y, m_y1);
+}
+void TLigninger::ligningerX2sendClick() {
+    gemVaerdi(L2x, m_x2);
+}
+void TLigninger::ligningerY2sendClick() {
+    gemVaerdi(L2y, m_y2);
+}
+
+void TLigninger::ligningerSpmClick() {
+    Q_EMIT informationOenskes(QStringLiteral("Ligninger"));
+}
+
+bool TLigninger::ligningKeyPress(Boks b, QChar key) {
+    if (key != QChar(13)) return false;
+    if (b == L2c)
+        ligningerBeregnClick();
+    else
+        Q_EMIT fokusOenskes(boksNavn(static_cast<Boks>(b + 1)));
+    return true;
+}
+
+bool TLigninger::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
+    if (erNyTast(qtKey, mods)) {
+        ligningerNyClick();
+        return true;
+    }
+    if (qtKey == Qt::Key_F9) {
+        ligningerBeregnClick();
+        return true;
+    }
+    return false;
+}

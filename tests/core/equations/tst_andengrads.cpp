@@ -1,0 +1,274 @@
+#include "equations/andengrads.h"
+#include "equations/ligninger.h"
+#include "ligningsfixtur.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TstAndengrads : public QObject {
+    Q_OBJECT
+
+    struct Side : LigningsFixtur {
+        TAndengrads al{beskeder, regner, meta, huk, &graf};
+        void skriv(const QString& a, const QString& b, const QString& c) {
+            al.setAndengradsA(a);
+            al.setAndengradsB(b);
+            al.setAndengradsC(c);
+        }
+    };
+
+private Q_SLOTS:
+    // Typing the coefficients and pressing "Løs".
+    void loes_data() {
+        QTest::addColumn<QStringList>("koef");
+        QTest::addColumn<QString>("statusTastet");
+        QTest::addColumn<QString>("D");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("bokse"); // a|b|c|x1|x2 after solving
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<bool>("Lon");
+
+        QTest::newRow("to rødder") << QStringList{"1", "-3", "2"} << "  2 løsninger"
+                                   << "1"
+                                   << "  2 løsninger"
+                                   << "1|-3|2|2|1"
+                                   << "1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|" << true;
+        QTest::newRow("dobbeltrod") << QStringList{"1", "2", "1"} << "  Dobbeltrod"
+                                    << "0"
+                                    << "  Dobbeltrod"
+                                    << "1|2|1|-1|-1"
+                                    << "1x^2 + 2x + 1 = 0|D = 0|x = -1|x = -1|" << true;
+        QTest::newRow("ingen reelle rødder") << QStringList{"1", "0", "1"} << "  Ingen løsninger"
+                                             << "-4"
+                                             << "  Ingen løsninger"
+                                             << "1|0|1|Ingen løsning|Ingen løsning"
+                                             << "1x^2 + 1 = 0|D < 0 : Ingen løsninger|" << false;
+        QTest::newRow("kun a") << QStringList{"2", "0", "0"} << "  Dobbeltrod"
+                               << "0"
+                               << "  Dobbeltrod"
+                               << "2|0|0|0|0"
+                               << "2x^2 = 0|D = 0|x = 0|x = 0|" << true;
+        QTest::newRow("negativ a") << QStringList{"-1", "", "4"} << "  2 løsninger"
+                                   << "16"
+                                   << "  2 løsninger"
+                                   << "-1|0|4|-2|2"
+                                   << "-1x^2 + 4 = 0|D = 16|x = -2|x = 2|" << true;
+        QTest::newRow("punktum skrives som komma")
+            << QStringList{"2.5", "-5", "0"} << "  2 løsninger"
+            << "25"
+            << "  2 løsninger"
+            << "2,5|-5|0|2|0"
+            << "2,5x^2 - 5x = 0|D = 25|x = 2|x = 0|" << true;
+        // The box gets "1E-5" back and must read it as 0,00001, not 15.
+        QTest::newRow("lille a med eksponent")
+            << QStringList{"0,00001", "1", "0"} << "  2 løsninger"
+            << "1"
+            << "  2 løsninger"
+            << "1E-5|1|0|0|-100000"
+            << "1E-5x^2 + 1x = 0|D = 1|x = 0|x = -100000|" << true;
+        QTest::newRow("a = 0 kan ikke løses") << QStringList{"0", "0", "5"} << "  Ugyldige data"
+                                              << ""
+                                              << "Ugyldige data"
+                                              << "0|0|5||"
+                                              << "" << false;
+        QTest::newRow("tom a kan ikke løses") << QStringList{"", "2", "5"} << "  Ugyldige data"
+                                              << ""
+                                              << "Ugyldige data"
+                                              << "0|2|5||"
+                                              << "" << false;
+        QTest::newRow("diskriminant løber over")
+            << QStringList{"1", "1E200", "0"} << "  2 løsninger"
+            << "INF"
+            << "Ugyldige data"
+            << "1|1E200|0||"
+            << "" << false;
+    }
+    void loes() {
+        QFETCH(QStringList, koef);
+        QFETCH(QString, statusTastet);
+        QFETCH(QString, D);
+        QFETCH(QString, status);
+        QFETCH(QString, bokse);
+        QFETCH(QString, liste);
+        QFETCH(bool, Lon);
+        Side s;
+        s.skriv(koef[0], koef[1], koef[2]);
+        QCOMPARE(s.al.andengradsStatus(), statusTastet);
+        QCOMPARE(s.al.andengradsD(), D);
+        s.al.andengradsBeregnClick();
+        QCOMPARE(s.al.andengradsStatus(), status);
+        const QStringList b{s.al.andengradsA(), s.al.andengradsB(), s.al.andengradsC(),
+                            s.al.andengradsX1(), s.al.andengradsX2()};
+        QCOMPARE(b.join(u'|'), bokse);
+        QCOMPARE(s.liste(), liste);
+        QCOMPARE(s.al.Lon, Lon);
+        QVERIFY(s.beskeder.boxe.isEmpty());
+    }
+
+    void formelTekst_data() {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<double>("c");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("fuld") << 1.0 << -3.0 << 2.0 << "1x^2 - 3x + 2 = 0";
+        QTest::newRow("uden x^2-led: b med fortegn") << 0.0 << -3.0 << -1.5 << "-3x - 1,5 = 0";
+        QTest::newRow("kun konstant: fortegnsform") << 0.0 << 0.0 << 5.0 << " + 5 = 0";
+        QTest::newRow("alt nul") << 0.0 << 0.0 << 0.0 << " = 0";
+        QTest::newRow("lille b") << 1.0 << 1e-5 << 0.0 << "1x^2 + 1E-5x = 0";
+    }
+    void formelTekst() {
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(double, c);
+        QFETCH(QString, tekst);
+        QCOMPARE(TAndengrads::formelTekst(a, b, c), tekst);
+    }
+
+    void protokollenFoelgerDecimalerne() {
+        Side s;
+        s.regner.disDecimalerChange(3); // two decimals
+        s.skriv("1", "0", "-2");
+        s.al.andengradsBeregnClick();
+        QCOMPARE(s.liste(), "1x^2 - 2 = 0|D = 8|x = 1,41|x = -1,41|");
+        QCOMPARE(s.al.andengradsX1(), "1,4142135623731"); // the box keeps full precision
+    }
+
+    void tomLinjeAdskillerFraForrigeOpgave() {
+        Side s;
+        s.meta.tilfoej("2 + 3 = 5");
+        s.skriv("1", "-3", "2");
+        s.al.andengradsBeregnClick();
+        QCOMPARE(s.liste(), "2 + 3 = 5||1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|");
+        QCOMPARE(s.al.AlIndex, 2);
+        s.al.andengradsBeregnClick(); // ends on an empty line already
+        QCOMPARE(s.meta.linjer.mid(7).join(u'|'), "1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|");
+    }
+
+    void udenListeSkrivesIntet() {
+        Side s;
+        s.regner.metaAktivClick(false);
+        s.skriv("1", "-3", "2");
+        s.al.andengradsBeregnClick();
+        QCOMPARE(s.liste(), "");
+        QCOMPARE(s.al.andengradsX1(), "2");
+        // A root is then stored with an empty label.
+        s.al.andengradsX1sendClick();
+        QCOMPARE(s.hukommelse(), "2@");
+    }
+
+    void formelOnRyddes() {
+        Side s;
+        s.regner.setFormelOn(true);
+        s.skriv("1", "-3", "2");
+        s.al.andengradsBeregnClick();
+        QVERIFY(!s.regner.FormelOn());
+    }
+
+    void rodTilHukommelse() {
+        Side s;
+        s.skriv("1", "-3", "2");
+        s.al.andengradsBeregnClick();
+        s.al.andengradsX2sendClick();
+        s.al.andengradsX1sendClick();
+        QCOMPARE(s.hukommelse(), "2@1x^2 - 3x + 2 = 0|1@1x^2 - 3x + 2 = 0");
+        QCOMPARE(s.huk.Hval, 2.0);
+        QCOMPARE(s.huk.hukDisplay, "2");
+    }
+
+    void ingenRodIngenHukommelse() {
+        Side s;
+        s.skriv("1", "0", "1");
+        s.al.andengradsBeregnClick();
+        s.al.andengradsX1sendClick();
+        QCOMPARE(s.hukommelse(), "");
+    }
+
+    // A solve on the two-equations page empties the shared root texts; the
+    // quadratic buttons still store what their own boxes show.
+    void rodknapGemmerSinEgenBoks() {
+        Side s;
+        TLigninger lig(s.beskeder, s.regner, s.meta, s.huk, &s.al);
+        s.skriv("1", "-3", "2");
+        s.al.andengradsBeregnClick();
+        lig.ligningerBeregnClick();
+        QCOMPARE(s.al.Lstr1, "");
+        s.al.andengradsX1sendClick();
+        QCOMPARE(s.huk.Huk.GetCaption(0), "2");
+    }
+
+    void sendTilGraf() {
+        Side s;
+        s.skriv("1", "-3", "2");
+        s.al.andengradsSendClick();
+        QCOMPARE(s.graf.kurver, QStringList{"a 1 -3 2"});
+        QCOMPARE(s.graf.vist, 1);
+        QCOMPARE(s.beskeder.hints, QStringList{"Andengradsligning sendt til grafvisning!"});
+
+        s.skriv("0", "-3", "2");
+        s.al.andengradsSendClick();
+        QCOMPARE(s.graf.kurver.size(), 1);
+        QCOMPARE(s.beskeder.tekster(), QStringList{"Der er ikke tale om en andengradsligning!"});
+    }
+
+    void sendUdenGrafvindue() {
+        LigningsFixtur f;
+        TAndengrads al(f.beskeder, f.regner, f.meta, f.huk);
+        al.setAndengradsA("1");
+        al.andengradsSendClick();
+        QCOMPARE(f.beskeder.hints, QStringList{"Andengradsligning sendt til grafvisning!"});
+    }
+
+    void ny() {
+        Side s;
+        s.skriv("1", "-3", "2");
+        s.al.andengradsBeregnClick();
+        s.regner.setFormelOn(true);
+        QSignalSpy fokus(&s.al, &TLigningsside::fokusOenskes);
+        QVERIFY(s.al.FormKeyDown(Qt::Key_Home, Qt::NoModifier));
+        QCOMPARE(fokus.size(), 1);
+        QCOMPARE(fokus.at(0).at(0).toString(), "andengradsA");
+        const QStringList b{s.al.andengradsA(), s.al.andengradsB(),  s.al.andengradsC(),
+                            s.al.andengradsD(), s.al.andengradsX1(), s.al.andengradsX2()};
+        QCOMPARE(b.join(u'|'), "|||||");
+        QCOMPARE(s.al.andengradsStatus(), "Ugyldige data");
+        QCOMPARE(s.al.Lstr1, "0");
+        QCOMPARE(s.al.Dval_a, 0.0);
+        QCOMPARE(s.al.Dval_b, 0.0);
+        QVERIFY(!s.al.Lon);
+        QVERIFY(!s.regner.FormelOn());
+        s.al.andengradsX1sendClick();
+        QCOMPARE(s.hukommelse(), "");
+        QVERIFY(s.al.FormKeyDown(Qt::Key_N, Qt::ControlModifier));
+        QVERIFY(!s.al.FormKeyDown(Qt::Key_Home, Qt::ControlModifier));
+    }
+
+    void enterKaedeOgF9() {
+        Side s;
+        QSignalSpy fokus(&s.al, &TLigningsside::fokusOenskes);
+        s.skriv("1", "-3", "2");
+        QVERIFY(s.al.andengradsAKeyPress(QChar(13)));
+        QVERIFY(s.al.andengradsBKeyPress(QChar(13)));
+        QVERIFY(!s.al.andengradsAKeyPress(u'5'));
+        QCOMPARE(fokus.size(), 2);
+        QCOMPARE(fokus.at(1).at(0).toString(), "andengradsC");
+        QVERIFY(s.al.andengradsCKeyPress(QChar(13)));
+        QCOMPARE(s.al.andengradsX1(), "2");
+        s.meta.toem();
+        QVERIFY(s.al.FormKeyDown(Qt::Key_F9, Qt::NoModifier));
+        QCOMPARE(s.meta.antal(), 5);
+    }
+
+    // The graph window's export writes the boxes; their change handlers
+    // update the stored coefficients.
+    void boksSkrevetUdefraOpdatererKoefficienterne() {
+        Side s;
+        s.al.setAndengradsB("-4");
+        s.al.setAndengradsA("2");
+        QCOMPARE(s.al.Dval_a, 2.0);
+        QCOMPARE(s.al.Dval_b, -4.0);
+        QCOMPARE(s.al.andengradsStatus(), "  2 løsninger");
+    }
+};
+
+QTEST_GUILESS_MAIN(TstAndengrads)
+#include "tst_andengrads.moc"

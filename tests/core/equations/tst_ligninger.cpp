@@ -1,0 +1,322 @@
+#include "equations/andengrads.h"
+#include "equations/ligninger.h"
+#include "ligningsfixtur.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TstLigninger : public QObject {
+    Q_OBJECT
+
+    struct Side : LigningsFixtur {
+        TLigninger lig{beskeder, regner, meta, huk, nullptr, &graf};
+        // "F a b c" for each equation, F being +, * or /.
+        void skriv(const QString& l1, const QString& l2) {
+            const QStringList d = (l1 + u' ' + l2).split(u' ');
+            lig.ligninger1Click(QStringLiteral("+*/").indexOf(d[0]));
+            lig.ligninger2Click(QStringLiteral("+*/").indexOf(d[4]));
+            const int felt[] = {1, 2, 3, 5, 6, 7};
+            for (int b = 0; b < 6; ++b)
+                lig.setBoks(static_cast<TLigninger::Boks>(b), d[felt[b]]);
+        }
+        QString resultater() const {
+            return QStringList{lig.ligningX1(), lig.ligningY1(), lig.ligningX2(), lig.ligningY2()}
+                .join(u'|');
+        }
+    };
+
+private Q_SLOTS:
+    // The nine combinations of forms, and their failures.
+    void loes_data() {
+        QTest::addColumn<QString>("l1");
+        QTest::addColumn<QString>("l2");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<QString>("resultater"); // x1|y1|x2|y2
+        QTest::addColumn<int>("antalL");
+        QTest::addColumn<bool>("Kon");
+
+        QTest::newRow("sum og sum") << "+ 2 3 7"
+                                    << "+ 1 -1 1"
+                                    << "1 løsning"
+                                    << "2x + 3y = 7|1x - 1y = 1|x = 2|y = 1|"
+                                    << "2|1||" << 1 << true;
+        QTest::newRow("sum og sum parallelle") << "+ 1 1 2"
+                                               << "+ 2 2 4"
+                                               << "Funktionsfejl"
+                                               << "1x + 1y = 2|2x + 2y = 4|Division med 0"
+                                               << "|||" << 0 << false;
+        QTest::newRow("sum og produkt")
+            << "+ 1 1 5"
+            << "* 1 1 6"
+            << "2 løsninger"
+            << "1x + 1y = 5|1x * 1y = 6|-1x^2 + 5x - 6 = 0|D = 1|x1 = 2|y1 = 3|x2 = 3|y2 = 2|"
+            << "2|3|3|2" << 2 << true;
+        QTest::newRow("sum og produkt dobbeltrod")
+            << "+ 1 1 2"
+            << "* 1 1 1"
+            << "1 løsning"
+            << "1x + 1y = 2|1x * 1y = 1|-1x^2 + 2x - 1 = 0|D = 0|x = 1|y = 1|"
+            << "1|1||" << 1 << true;
+        QTest::newRow("sum og produkt uden løsning")
+            << "+ 1 1 1"
+            << "* 1 1 1"
+            << "Ingen løsning"
+            << "1x + 1y = 1|1x * 1y = 1|-1x^2 + 1x - 1 = 0|D < 0 : Ingen løsninger"
+            << "|||" << 0 << false;
+        QTest::newRow("sum og kvotient") << "+ 1 1 3"
+                                         << "/ 1 1 2"
+                                         << "1 løsning"
+                                         << "1x + 1y = 3|1x / 1y = 2|x = 2|y = 1|"
+                                         << "2|1||" << 1 << true;
+        QTest::newRow("sum og kvotient deler med nul") << "+ 1 1 1"
+                                                       << "/ 1 1 -1"
+                                                       << "Funktionsfejl"
+                                                       << "1x + 1y = 1|1x / 1y = -1"
+                                                       << "|||" << 0 << false;
+        QTest::newRow("produkt og sum")
+            << "* 1 1 6"
+            << "+ 1 1 5"
+            << "2 løsninger"
+            << "1x * 1y = 6|1x + 1y = 5|-1x^2 + 5x - 6 = 0|D = 1|x1 = 2|y1 = 3|x2 = 3|y2 = 2|"
+            << "2|3|3|2" << 2 << true;
+        QTest::newRow("produkt og produkt") << "* 1 2 8"
+                                            << "* 1 1 4"
+                                            << "Ingen løsning"
+                                            << "1x * 2y = 8|1x * 1y = 4|8 (=) 8|Ingen løsning"
+                                            << "|||" << 0 << false;
+        QTest::newRow("produkt og kvotient")
+            << "* 1 1 4"
+            << "/ 1 1 1"
+            << "2 løsninger"
+            << "1x * 1y = 4|1x / 1y = 1|x1 = 2|y1 = 2|x2 = -2|y2 = -2|"
+            << "2|2|-2|-2" << 2 << true;
+        QTest::newRow("produkt og kvotient uden løsning")
+            << "* 1 1 -4"
+            << "/ 1 1 1"
+            << "Ingen løsning"
+            << "1x * 1y = -4|1x / 1y = 1|Ingen løsning"
+            << "|||" << 0 << false;
+        QTest::newRow("kvotient og sum") << "/ 1 1 2"
+                                         << "+ 1 1 3"
+                                         << "1 løsning"
+                                         << "1x / 1y = 2|1x + 1y = 3|x = 2|y = 1|"
+                                         << "2|1||" << 1 << true;
+        QTest::newRow("kvotient og produkt")
+            << "/ 1 1 1"
+            << "* 1 1 4"
+            << "2 løsninger"
+            << "1x / 1y = 1|1x * 1y = 4|x1 = 2|y1 = 2|x2 = -2|y2 = -2|"
+            << "2|2|-2|-2" << 2 << true;
+        QTest::newRow("kvotient og kvotient") << "/ 1 1 2"
+                                              << "/ 2 1 4"
+                                              << "Ingen løsning"
+                                              << "1x / 1y = 2|2x / 1y = 4|4 (=) 4|Ingen løsning"
+                                              << "|||" << 0 << false;
+        QTest::newRow("overløb i formlen") << "+ 1E300 1 1"
+                                           << "+ 1 1E300 1"
+                                           << "Funktionsfejl"
+                                           << "1E300x + 1y = 1|1x + 1E300y = 1"
+                                           << "|||" << 0 << false;
+        QTest::newRow("tom c bliver 0") << "+ 1 1 "
+                                        << "+ 1 -1 2"
+                                        << "1 løsning"
+                                        << "1x + 1y = 0|1x - 1y = 2|x = 1|y = -1|"
+                                        << "1|-1||" << 1 << true;
+        QTest::newRow("b = 0 er ugyldig") << "+ 1 0 1"
+                                          << "+ 1 1 1"
+                                          << "Ugyldige data"
+                                          << ""
+                                          << "|||" << 0 << false;
+    }
+    void loes() {
+        QFETCH(QString, l1);
+        QFETCH(QString, l2);
+        QFETCH(QString, status);
+        QFETCH(QString, liste);
+        QFETCH(QString, resultater);
+        QFETCH(int, antalL);
+        QFETCH(bool, Kon);
+        Side s;
+        s.skriv(l1, l2);
+        s.lig.ligningerBeregnClick();
+        QCOMPARE(s.lig.ligningerStatus(), status);
+        QCOMPARE(s.liste(), liste);
+        QCOMPARE(s.resultater(), resultater);
+        QCOMPARE(s.lig.antalL, antalL);
+        QCOMPARE(s.lig.Kon, Kon);
+        QVERIFY(s.beskeder.boxe.isEmpty());
+    }
+
+    void normalTekst_data() {
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("sum med negativ b") << 2.0 << -1.0 << 0 << "2x - 1y = 1";
+        QTest::newRow("produkt beholder fortegnet") << 1.0 << -2.0 << 1 << "1x * -2y = 1";
+        QTest::newRow("kvotient") << 4.0 << 2.0 << 2 << "4x / 2y = 1";
+        QTest::newRow("uden a") << 0.0 << -2.0 << 2 << "-2y = 1";
+        QTest::newRow("uden b") << 3.0 << 0.0 << 0 << "3x = 1";
+    }
+    void normalTekst() {
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(int, form);
+        QFETCH(QString, tekst);
+        QCOMPARE(TLigninger::normalTekst(a, b, 1, form), tekst);
+    }
+
+    void koefficienterSkrivesTilbage() {
+        Side s;
+        s.skriv("+ 2.5 1 1", "+ 1 kr-1 abc");
+        s.lig.ligningerBeregnClick();
+        const QStringList b{s.lig.ligning1a(), s.lig.ligning1b(), s.lig.ligning1c(),
+                            s.lig.ligning2a(), s.lig.ligning2b(), s.lig.ligning2c()};
+        QCOMPARE(b.join(u'|'), "2,5|1|1|1|-1|0");
+    }
+
+    void separatorLinjeFoerLoesningen() {
+        Side s;
+        s.meta.tilfoej("2 + 3 = 5");
+        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.lig.ligningerBeregnClick();
+        QCOMPARE(s.meta.linjer.mid(0, 3).join(u'|'), "2 + 3 = 5||2x + 3y = 7");
+    }
+
+    void udenListe() {
+        Side s;
+        s.regner.metaAktivClick(false);
+        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.lig.ligningerBeregnClick();
+        QCOMPARE(s.liste(), "");
+        QCOMPARE(s.resultater(), "2|1||");
+        QCOMPARE(s.lig.ligningerStatus(), "1 løsning");
+    }
+
+    void kontrol() {
+        Side s;
+        s.skriv("+ 1 1 5", "* 1 1 6");
+        s.lig.ligningerBeregnClick();
+        s.meta.toem();
+        s.lig.ligningerKonClick();
+        QCOMPARE(s.liste(), "5 (=) 5|6 (=) 6|5 (=) 5|6 (=) 6");
+        QCOMPARE(s.lig.opr1, u'+');
+        QCOMPARE(s.lig.opr2, u'*');
+    }
+
+    void kontrolEfterRettelseGoerIntet_data() {
+        QTest::addColumn<int>("hvad");
+        QTest::newRow("koefficient") << 0;
+        QTest::newRow("form") << 1;
+    }
+    void kontrolEfterRettelseGoerIntet() {
+        QFETCH(int, hvad);
+        Side s;
+        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.lig.ligningerBeregnClick();
+        if (hvad == 0)
+            s.lig.setBoks(TLigninger::L2c, "2");
+        else
+            s.lig.ligninger2Click(1);
+        QVERIFY(!s.lig.Kon);
+        s.meta.toem();
+        s.lig.ligningerKonClick();
+        QCOMPARE(s.liste(), "");
+    }
+
+    void kvadratLoesningTomgoerAndengradsTekster() {
+        Side s;
+        TAndengrads al(s.beskeder, s.regner, s.meta, s.huk);
+        TLigninger lig(s.beskeder, s.regner, s.meta, s.huk, &al);
+        al.Lstr1 = "2";
+        al.Lstr2 = "1";
+        lig.ligningerBeregnClick();
+        QCOMPARE(al.Lstr1, "");
+        QCOMPARE(al.Lstr2, "");
+    }
+
+    void tilHukommelse() {
+        Side s;
+        s.skriv("* 1 1 4", "/ 1 1 1");
+        s.lig.ligningerBeregnClick();
+        s.lig.ligningerY2sendClick();
+        s.lig.ligningerX1sendClick();
+        QCOMPARE(s.hukommelse(), "2@Ligninger|-2@Ligninger");
+        QCOMPARE(s.huk.Hval, 2.0);
+        QCOMPARE(s.huk.hukDisplay, "2");
+    }
+
+    void tomResultatboksGemmesIkke() {
+        Side s;
+        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.lig.ligningerBeregnClick();
+        s.lig.ligningerX2sendClick();
+        QCOMPARE(s.hukommelse(), "");
+    }
+
+    void sendTilGraf() {
+        Side s;
+        bool synlig = false;
+        s.lig.setGrafSynlig([&] { return synlig; });
+        s.skriv("* 1.5 2 8", "/ 4 2 1");
+        s.lig.ligningerSendClick();
+        QCOMPARE(s.graf.kurver, (QStringList{"* 1.5 2 8", "/ 4 2 1"}));
+        QCOMPARE(s.lig.ligning1a(), "1,5");
+        QCOMPARE(s.graf.vist, 0); // the window is not opened
+        QCOMPARE(s.beskeder.tekster(), QStringList{"Ligninger sendt til grafvisning!"});
+        synlig = true;
+        s.lig.ligningerSendClick();
+        QCOMPARE(s.beskeder.boxe.size(), 1);
+    }
+
+    void sendManglerInput() {
+        Side s;
+        s.skriv("+ 1 1 1", "+ 0 1 1");
+        s.lig.ligningerSendClick();
+        QCOMPARE(s.beskeder.tekster(), QStringList{"Der mangler inputsværdier!"});
+        QVERIFY(s.graf.kurver.isEmpty());
+        QCOMPARE(s.lig.opr1, u' ');
+    }
+
+    void ny() {
+        Side s;
+        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.lig.ligningerBeregnClick();
+        QSignalSpy fokus(&s.lig, &TLigningsside::fokusOenskes);
+        s.regner.setFormelOn(true);
+        QVERIFY(s.lig.FormKeyDown(Qt::Key_N, Qt::ControlModifier));
+        QCOMPARE(fokus.at(0).at(0).toString(), "ligning1a");
+        QCOMPARE(s.resultater(), "|||");
+        QCOMPARE(s.lig.ligning2c(), "");
+        QCOMPARE(s.lig.ligningerStatus(), "Ugyldige data");
+        QCOMPARE(s.lig.L1x, 0.0);
+        QVERIFY(!s.regner.FormelOn());
+        QVERIFY(s.lig.FormKeyDown(Qt::Key_Home, Qt::NoModifier));
+    }
+
+    void enterKaedeLoeserISidsteBoks() {
+        Side s;
+        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        QSignalSpy fokus(&s.lig, &TLigningsside::fokusOenskes);
+        for (int b = TLigninger::L1a; b < TLigninger::L2c; ++b)
+            QVERIFY(s.lig.ligningKeyPress(static_cast<TLigninger::Boks>(b), QChar(13)));
+        QStringList navne;
+        for (const auto& a : fokus)
+            navne << a.at(0).toString();
+        QCOMPARE(navne.join(u' '), "ligning1b ligning1c ligning2a ligning2b ligning2c");
+        QVERIFY(s.lig.ligningKeyPress(TLigninger::L2c, QChar(13)));
+        QCOMPARE(s.lig.ligningX1(), "2");
+    }
+
+    void ukendtFormLaederValgetUroert() {
+        Side s;
+        s.lig.ligninger1Click(2);
+        s.lig.ligninger1Click(-1);
+        s.lig.ligninger1Click(3);
+        QCOMPARE(s.lig.ligninger1(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLigninger)
+#include "tst_ligninger.moc"

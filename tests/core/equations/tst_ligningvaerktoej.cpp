@@ -1,0 +1,89 @@
+#include "equations/ligningvaerktoej.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+class TstLigningVaerktoej : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void koer_data() {
+        QTest::addColumn<QStringList>("argumenter");
+        QTest::addColumn<int>("exitKode");
+        QTest::addColumn<QString>("ud");
+        QTest::addColumn<QString>("fejlUd");
+        QTest::newRow("andengrads") << QStringList{"--quadratic", "1", "-3", "2"} << 0
+                                    << "1x^2 - 3x + 2 = 0\nD = 1\nx = 2\nx = 1\n\n"
+                                    << "";
+        QTest::newRow("negativ koefficient uden --")
+            << QStringList{"--quadratic", "-1", "0", "4"} << 0
+            << "-1x^2 + 4 = 0\nD = 16\nx = -2\nx = 2\n\n"
+            << "";
+        QTest::newRow("negativ koefficient efter --")
+            << QStringList{"--quadratic", "--", "-1", "-0", "-4"} << 0
+            << "-1x^2 - 4 = 0\nD < 0 : Ingen løsninger\n\n"
+            << "";
+        QTest::newRow("ugyldig andengrads") << QStringList{"--quadratic", "0", "1", "1"} << 0 << ""
+                                            << "Ugyldige data\n";
+        QTest::newRow("ligninger")
+            << QStringList{"--equations", "+", "2", "3", "7", "+", "1", "-1", "1"} << 0
+            << "2x + 3y = 7\n1x - 1y = 1\nx = 2\ny = 1\n\n"
+            << "";
+        QTest::newRow("statistik")
+            << QStringList{"--statistics", "--squares", "1", "2.5", "1E-5"} << 0
+            << "n=3\nSum: 7,2500000001\nGennemsnit: 2,4166666667"
+               "\nStandardafvigelse: 1,25830110335325\n"
+            << "";
+        QTest::newRow("statistik med én værdi") << QStringList{"--statistics", "4"} << 0
+                                                << "n=1\nSum:\nGennemsnit:\nStandardafvigelse:\n"
+                                                << "Ingen beregning!\n";
+        QTest::newRow("for få koefficienter") << QStringList{"--quadratic", "1", "2"} << 2 << ""
+                                              << "";
+        QTest::newRow("ukendt form")
+            << QStringList{"--equations", "-", "1", "1", "1", "+", "1", "1", "1"} << 2 << ""
+            << "";
+        QTest::newRow("kvadrater uden statistik")
+            << QStringList{"--squares", "--quadratic", "1", "2", "3"} << 2 << ""
+            << "";
+    }
+    void koer() {
+        QFETCH(QStringList, argumenter);
+        QFETCH(int, exitKode);
+        QFETCH(QString, ud);
+        QFETCH(QString, fejlUd);
+        QVERIFY(TLigningVaerktoej::erTilstand(argumenter));
+        const auto r = TLigningVaerktoej::koer(argumenter);
+        QCOMPARE(r.exitKode, exitKode);
+        QCOMPARE(r.ud, ud);
+        if (exitKode == 0)
+            QCOMPARE(r.fejlUd, fejlUd);
+        else
+            QVERIFY(r.fejlUd.startsWith("tavlix-formel: "));
+    }
+
+    void json() {
+        const auto r = TLigningVaerktoej::koer(
+            {"--json", "--equations", "*", "1", "1", "4", "/", "1", "1", "1"});
+        const QJsonObject o = QJsonDocument::fromJson(r.ud.toUtf8()).object();
+        QCOMPARE(o.value("status").toString(), "2 løsninger");
+        QCOMPARE(o.value("x2").toString(), "-2");
+        QCOMPARE(o.value("y2").toString(), "-2");
+        QCOMPARE(o.value("list").toArray().size(), 7);
+        QVERIFY(o.value("messages").toArray().isEmpty());
+
+        const auto s = TLigningVaerktoej::koer(
+            {"--statistics", "--json", "--population", "2", "4", "4", "4", "5", "5", "7", "9"});
+        const QJsonObject so = QJsonDocument::fromJson(s.ud.toUtf8()).object();
+        QCOMPARE(so.value("n").toInt(), 8);
+        QCOMPARE(so.value("deviation").toString(), "2");
+        QCOMPARE(so.value("status").toString(), "");
+    }
+
+    void andreValgErFormelvaerktoejets() {
+        QVERIFY(!TLigningVaerktoej::erTilstand({"--keys", "2+3="}));
+        QVERIFY(!TLigningVaerktoej::erTilstand({"--", "--quadratic"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLigningVaerktoej)
+#include "tst_ligningvaerktoej.moc"
