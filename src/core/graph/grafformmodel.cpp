@@ -454,6 +454,12 @@ void TGrafformModel::GrafMouseDown(Qt::MouseButton knap, qint32 x, qint32 y) {
     }
 }
 
+void TGrafformModel::GrafPaint(TLaerred& l) {
+    const bool foerste = Graf.Opstart();
+    Graf.Paint(l);
+    if (foerste) visAkser();
+}
+
 void TGrafformModel::FormResize(qint32 bredde, qint32 hoejde) {
     Graf.setStoerrelse(bredde, hoejde);
     // The origin keeps its place relative to the canvas; a canvas that had no

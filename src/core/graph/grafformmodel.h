@@ -143,6 +143,9 @@ public:
     // The canvas.
     void GrafMouseMove(qint32 x, qint32 y);
     void GrafMouseDown(Qt::MouseButton knap, qint32 x, qint32 y);
+    // Repaints the canvas onto `l`; the first repaint centres the origin, and
+    // the axis boxes then show where it went.
+    void GrafPaint(TLaerred& l);
     // The canvas got a new size (`bredde` × `hoejde`).
     void FormResize(qint32 bredde, qint32 hoejde);
 
