@@ -19,12 +19,7 @@ bool iInt32(qint64 v) {
 TGrafformModel::TGrafformModel(const QString& optDir, Beskeder& beskeder, QObject* parent)
     : QObject(parent), optfilnavn(optDir + QStringLiteral("grafer.txt")), m_beskeder(beskeder) {
     // The designed canvas; the options file and realiserOpt then set the values in force.
-    Graf.setColor(getFarver(18));
-    Graf.setColorKS(getFarver(7));
-    Graf.setColorLinie(getFarver(0));
-    Graf.setMarkHojde(3);
-    Graf.setMedFelter(true);
-    Graf.setMedZoomCenter(false);
+    saetGraf(Graf, TGrafOptioner());
     connect(&Graf, &TFunktioner::OnNyGraf, this, &TGrafformModel::grafNyGraf);
     connect(&Graf, &TFunktioner::OnTegnGraf, this, &TGrafformModel::grafTegnGraf);
     connect(&Graf, &TFunktioner::OnZoom, this, &TGrafformModel::grafZoom);
@@ -64,17 +59,7 @@ int TGrafformModel::oprTilType(QChar opr) {
 }
 
 TFarve TGrafformModel::getFarver(qint32 fIndex) {
-    static constexpr TFarve tabel[] = {
-        farve::rgb(0, 0, 0),       farve::rgb(128, 0, 0),     farve::rgb(0, 128, 0),
-        farve::rgb(128, 128, 0),   farve::rgb(0, 0, 128),     farve::rgb(128, 0, 128),
-        farve::rgb(0, 128, 128),   farve::rgb(128, 128, 128), farve::rgb(192, 192, 192),
-        farve::rgb(255, 0, 0),     farve::rgb(0, 255, 0),     farve::rgb(255, 255, 0),
-        farve::rgb(0, 0, 255),     farve::rgb(255, 0, 255),   farve::rgb(0, 255, 255),
-        farve::rgb(255, 255, 255), farve::rgb(192, 220, 192), farve::rgb(166, 202, 240),
-        farve::rgb(255, 251, 240), farve::rgb(160, 160, 164),
-    };
-    if (fIndex < 0 || fIndex >= qint32(std::size(tabel))) return farve::rgb(0, 0, 0);
-    return tabel[fIndex];
+    return grafFarve(fIndex);
 }
 
 // ---- Options ----
@@ -116,13 +101,7 @@ void TGrafformModel::hentOpt(QSize skrivebord) {
 void TGrafformModel::anvend(const TGrafOptioner& o) {
     if (!o.centrer) vinduesPos = QPoint(o.left, o.top);
     vinduesStoerrelse = QSize(o.bredde, o.hoejde);
-    Graf.setMedZoomCenter(o.MedZoomCenter);
-    Graf.setZoomVal(o.ZoomVal);
-    Graf.setKoordinatsystem(o.Koordinatsystem);
-    Graf.setMarkHojde(o.MarkHojde);
-    Graf.setMedFelter(o.MedFelter);
-    Graf.setPixelEnhed(o.PixelEnhed);
-    Graf.setMarkEnhed(o.MarkEnhed);
+    saetGraf(Graf, o);
     farveItemIndex = o.farveItemIndex;
     linieItemIndex = o.linieItemIndex;
     kurveItemIndex = o.kurveItemIndex;

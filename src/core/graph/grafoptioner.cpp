@@ -1,5 +1,36 @@
 #include "graph/grafoptioner.h"
 
+#include "graph/funktioner.h"
+
+#include <iterator>
+
+TFarve grafFarve(qint32 indeks) {
+    static constexpr TFarve tabel[] = {
+        farve::rgb(0, 0, 0),       farve::rgb(128, 0, 0),     farve::rgb(0, 128, 0),
+        farve::rgb(128, 128, 0),   farve::rgb(0, 0, 128),     farve::rgb(128, 0, 128),
+        farve::rgb(0, 128, 128),   farve::rgb(128, 128, 128), farve::rgb(192, 192, 192),
+        farve::rgb(255, 0, 0),     farve::rgb(0, 255, 0),     farve::rgb(255, 255, 0),
+        farve::rgb(0, 0, 255),     farve::rgb(255, 0, 255),   farve::rgb(0, 255, 255),
+        farve::rgb(255, 255, 255), farve::rgb(192, 220, 192), farve::rgb(166, 202, 240),
+        farve::rgb(255, 251, 240), farve::rgb(160, 160, 164),
+    };
+    if (indeks < 0 || indeks >= qint32(std::size(tabel))) return farve::rgb(0, 0, 0);
+    return tabel[indeks];
+}
+
+void saetGraf(TFunktioner& g, const TGrafOptioner& o) {
+    g.setMedZoomCenter(o.MedZoomCenter);
+    g.setZoomVal(o.ZoomVal);
+    g.setKoordinatsystem(o.Koordinatsystem);
+    g.setMarkHojde(o.MarkHojde);
+    g.setMedFelter(o.MedFelter);
+    g.setPixelEnhed(o.PixelEnhed);
+    g.setMarkEnhed(o.MarkEnhed);
+    g.setColor(grafFarve(o.farveItemIndex));
+    g.setColorKS(grafFarve(o.linieItemIndex));
+    g.setColorLinie(grafFarve(o.kurveItemIndex));
+}
+
 void laesGrafOptioner(const TOptionsFil& fil, TGrafOptioner& o) {
     o.top = fil.heltal(1);
     o.left = fil.heltal(2);

@@ -5,6 +5,7 @@
 // step again (this one decides); pixels per unit; units per mark; colour
 // indexes of background, axes and new curves.
 #include "common/optionsfil.h"
+#include "graph/laerred.h"
 
 #include <QtGlobal>
 
@@ -25,6 +26,15 @@ struct TGrafOptioner {
     qint32 linieItemIndex = 7;  // gray
     qint32 kurveItemIndex = 0;  // black
 };
+
+class TFunktioner;
+
+// The colour table of the graph: index 0 to 19; any other index gives black.
+TFarve grafFarve(qint32 indeks);
+
+// Puts the graph settings of `o` (not the window's place) on the canvas:
+// marker, zoom step, axes, tick length, grid, scale and the three colours.
+void saetGraf(TFunktioner& g, const TGrafOptioner& o);
 
 // Reads the lines in order into `o`. A line that is not a whole number or a
 // missing line throws (TKonverteringsFejl, TIndeksFejl); the lines before it
