@@ -8,6 +8,8 @@
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
 #include "formula/udtryk.h"
+#include "graph/grafformmodel.h"
+#include "graph/ligning3model.h"
 
 #include <memory>
 #include <QObject>
@@ -15,6 +17,8 @@
 class QApplication;
 class Tmainform;
 class Tinfform;
+class Tgrafform;
+class Tform3;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -34,6 +38,13 @@ public:
     TUdtryk& udtryk() { return m_udtryk; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
+    TGrafformModel& grafModel() { return *m_grafModel; }
+    TForm3Model& form3Model() { return *m_form3Model; }
+    // The graph window and the cubic dialog, built the first time they are shown.
+    Tgrafform& grafform();
+    Tform3& form3();
+    void visGrafform();
+    void visForm3();
 
 private:
     QApplication& m_app;
@@ -46,4 +57,8 @@ private:
     TMainformModel m_model;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
+    std::unique_ptr<TGrafformModel> m_grafModel;
+    std::unique_ptr<TForm3Model> m_form3Model;
+    std::unique_ptr<Tgrafform> m_grafform;
+    Tform3* m_form3 = nullptr; // owned by the graph window
 };
