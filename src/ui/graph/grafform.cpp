@@ -26,7 +26,8 @@
 
 namespace {
 
-constexpr int kKnapBredde = 26; // the small "+" and "-" buttons
+constexpr int kKnapBredde = 22;
+constexpr int kFeltBredde = 46; // the number boxes of the tool bar and the axis bar // the small "+" and "-" buttons
 
 void saetTekst(QLineEdit* e, const QString& t) {
     if (e->text() != t) e->setText(t);
@@ -48,17 +49,18 @@ Tgrafform::Tgrafform(TGrafformModel& model, QWidget* parent) : QMainWindow(paren
     QWidget* venstre = lavVenstrePanel();
     venstre->setMinimumWidth(TGrafformModel::minVenstrePanel);
     splitter->addWidget(venstre);
-    auto* hoejre = new QWidget(splitter);
-    auto* hl = new QVBoxLayout(hoejre);
-    hl->setContentsMargins(0, 0, 0, 0);
-    hl->setSpacing(0);
-    m_graf = new TGrafWidget(m_model, hoejre);
-    hl->addWidget(m_graf, 1);
-    hl->addWidget(lavAksebjaelke());
-    splitter->addWidget(hoejre);
+    m_graf = new TGrafWidget(m_model, splitter);
+    splitter->addWidget(m_graf);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({TGrafformModel::minVenstrePanel, 535});
-    setCentralWidget(splitter);
+    // The axis bar runs the whole width under the panel and the canvas.
+    auto* central = new QWidget(this);
+    auto* cl = new QVBoxLayout(central);
+    cl->setContentsMargins(0, 0, 0, 0);
+    cl->setSpacing(0);
+    cl->addWidget(splitter, 1);
+    cl->addWidget(lavAksebjaelke());
+    setCentralWidget(central);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("StatusBar1"));
@@ -173,10 +175,16 @@ void Tgrafform::lavVaerktoejslinje() {
         auto* l = new QLabel(this);
         l->setObjectName(navn);
         l->setAccessibleName(etiketTekst);
-        l->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-0000.00 : -0000.00")));
+        l->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-00.00 : -00.00")));
         return l;
     };
+    const auto mellemrum = [this, tb](int bredde) {
+        auto* w = new QWidget(this);
+        w->setFixedWidth(bredde);
+        tb->addWidget(w);
+    };
     tb->addWidget(etiket(QStringLiteral("Pos")));
+    mellemrum(4);
     m_pos = position(QStringLiteral("posLabel"), QStringLiteral("Pos"));
     tb->addWidget(m_pos);
     tb->addSeparator();
@@ -191,13 +199,15 @@ void Tgrafform::lavVaerktoejslinje() {
                        QStringLiteral("Zoomboks: Ctrl+z"), &TGrafformModel::zoomBoksKnapClick));
     tb->addSeparator();
     tb->addWidget(etiket(QStringLiteral("Zoom pos")));
+    mellemrum(4);
     m_zPos = position(QStringLiteral("zPosLabel"), QStringLiteral("Zoom pos"));
     tb->addWidget(m_zPos);
     tb->addSeparator();
     tb->addWidget(etiket(QStringLiteral("Zoom spring")));
+    mellemrum(4);
     auto* spring = felt(QStringLiteral("zoomSpringEdit"), QStringLiteral("Zoom spring"),
                         &TGrafformModel::zoomSpringEdit);
-    spring->setFixedWidth(56);
+    spring->setFixedWidth(kFeltBredde);
     // Every change is read as a whole number and written back at once.
     connect(spring, &QLineEdit::textEdited, this, [this, spring](const QString& t) {
         handling([&] { m_model.zoomSpringEditChange(t); });
@@ -351,7 +361,7 @@ QWidget* Tgrafform::lavAksebjaelke() {
     bar->setObjectName(QStringLiteral("aksePanel"));
     auto* h = new QHBoxLayout(bar);
     h->setContentsMargins(6, 4, 6, 4);
-    h->setSpacing(4);
+    h->setSpacing(2);
     const auto tjek = [this, bar](const QString& navn, const QString& hint,
                                   void (TGrafformModel::*f)(bool)) {
         auto* c = new QCheckBox(bar);
@@ -398,8 +408,9 @@ QWidget* Tgrafform::lavAksebjaelke() {
         const QString tekst = QString::fromUtf8(g.etiket);
         h->addSpacing(8);
         h->addWidget(etiket(tekst));
+        h->addSpacing(2);
         auto* e = felt(navn + QStringLiteral("Edit"), tekst, g.felt);
-        e->setFixedWidth(56);
+        e->setFixedWidth(kFeltBredde);
         const auto enter = g.enter;
         connect(e, &QLineEdit::returnPressed, this,
                 [this, enter] { handling([&] { (m_model.*enter)(); }); });
@@ -429,6 +440,8 @@ void Tgrafform::visListe() {
         for (const TFormelRaekke& r : rk) {
             auto* it = new QListWidgetItem(r.tekst, m_formelBox);
             it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            // Set in every row, so that an unticked row shows its box too.
+            it->setCheckState(r.afkrydset ? Qt::Checked : Qt::Unchecked);
         }
     }
     for (int i = 0; i < rk.size(); ++i) {
