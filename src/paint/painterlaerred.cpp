@@ -51,6 +51,19 @@ void TPainterLaerred::MoveTo(qint32 x, qint32 y) {
 }
 
 void TPainterLaerred::LineTo(qint32 x, qint32 y) {
+    // A line that goes on in the same direction lengthens the last one: the
+    // flat stretches of a sampled curve (one point per column) then cost one
+    // line instead of hundreds.
+    const qsizetype n = m_linje.size();
+    if (n >= 2) {
+        const QPoint a = m_linje.at(n - 2), b = m_linje.at(n - 1);
+        const qint64 ux = qint64(b.x()) - a.x(), uy = qint64(b.y()) - a.y();
+        const qint64 vx = qint64(x) - b.x(), vy = qint64(y) - b.y();
+        if (ux * vy == uy * vx && ux * vx + uy * vy > 0) {
+            m_linje[n - 1] = QPoint(x, y);
+            return;
+        }
+    }
     m_linje.append(QPoint(x, y));
 }
 

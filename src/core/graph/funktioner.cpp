@@ -30,12 +30,16 @@ qint64 loftDiv(qint64 a, qint64 b) {
 // would not fit the surface's 32-bit coordinates) draw exactly their visible
 // part; a point that is not a finite number is skipped and the next point
 // starts a new line. Positions inside the margin go to the surface unchanged,
-// call for call.
+// call for call (for curves: those of the lines that can show).
 class TTegner {
 public:
-    TTegner(TLaerred& l, qint32 bredde, qint32 hoejde)
+    // With `kunSynlige`, a line that lies wholly beside the picture (both ends
+    // past the same edge) is not drawn at all: most of a steep curve's samples
+    // lie there, and they cost the surface time for nothing.
+    TTegner(TLaerred& l, qint32 bredde, qint32 hoejde, bool kunSynlige = false)
         : laerred(l), m_xmin(-kMargen), m_xmax(double(bredde) - 1 + kMargen), m_ymin(-kMargen),
-          m_ymax(double(hoejde) - 1 + kMargen) {}
+          m_ymax(double(hoejde) - 1 + kMargen), m_bredde(bredde), m_hoejde(hoejde),
+          m_kunSynlige(kunSynlige) {}
 
     TLaerred& laerred;
     double px = 0, py = 0; // the last point reached
@@ -68,6 +72,12 @@ public:
             dx *= kFjern / m;
             dy *= kFjern / m;
         }
+        if (m_kunSynlige && udenfor(px, py, px + dx, py + dy)) {
+            m_venter = true;
+            px += dx;
+            py += dy;
+            return;
+        }
         double t0 = 0, t1 = 1;
         if (klip(dx, dy, t0, t1)) {
             if (m_venter || t0 > 0) laerred.MoveTo(rund(px + t0 * dx), rund(py + t0 * dy));
@@ -94,6 +104,10 @@ private:
         return x >= m_xmin && x <= m_xmax && y >= m_ymin && y <= m_ymax;
     }
     static qint32 rund(double v) { return qint32(tal::rundHalvLige(v)); }
+    bool udenfor(double x1, double y1, double x2, double y2) const {
+        return (x1 < 0 && x2 < 0) || (y1 < 0 && y2 < 0) || (x1 > m_bredde - 1 && x2 > m_bredde - 1) ||
+               (y1 > m_hoejde - 1 && y2 > m_hoejde - 1);
+    }
 
     // Cuts the segment from (px, py) by (dx, dy) to the margin (Liang-Barsky).
     bool klip(double dx, double dy, double& t0, double& t1) const {
@@ -114,6 +128,8 @@ private:
     }
 
     double m_xmin, m_xmax, m_ymin, m_ymax;
+    double m_bredde, m_hoejde;
+    bool m_kunSynlige;
     bool m_venter = false; // the surface's position is not (px, py)
 };
 
@@ -511,7 +527,7 @@ void TFunktioner::TegnGrafen(TLaerred& l, int index) const {
     const TLinier& g = m_lin.at(index);
     if (!g.synlig) return;
     l.setPenFarve(g.farve);
-    TTegner t(l, m_width, m_height);
+    TTegner t(l, m_width, m_height, true);
     const double p = FPixelEnhed;
     const double a = g.fa, b = g.fb, c = g.fc, d = g.fd;
     const auto punkt = [&](double x, double y, bool flyt) {
