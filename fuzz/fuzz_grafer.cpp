@@ -13,20 +13,6 @@
 #include <QByteArray>
 #include <QRegularExpression>
 
-namespace {
-
-class TomLaerred : public TLaerred {
-public:
-    void Fyld(TFarve) override {}
-    void setPenFarve(TFarve) override {}
-    void setBrushKlar(bool) override {}
-    void MoveTo(qint32, qint32) override {}
-    void LineTo(qint32, qint32) override {}
-    void Ellipse(qint32, qint32, qint32, qint32) override {}
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString tekst =
         tekst::fraBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
@@ -42,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g.setStoerrelse(64, 48);
     g.NyGraf(1, -2, 3, u'a', true);
     g.NyGraf(1, 1, 0.5, u'*', true);
-    TomLaerred l;
+    TTomLaerred l;
     g.Paint(l);
     g.setZoomX(o.top);
     g.setZoomY(o.left);

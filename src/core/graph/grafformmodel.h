@@ -191,6 +191,7 @@ private:
     void saetMarkEnhed(qint64 v);
     void zoomTrin(int fortegn);
     void anvend(const TGrafOptioner& o);
+    void anvendGraf(const TGrafOptioner& o); // all but the window's place and size
 
     Beskeder& m_beskeder;
     TForm3Model* m_form3 = nullptr;
