@@ -4,12 +4,16 @@
 #include "app/temaer.h"
 #include "formula/formelpanel.h"
 #include "equations/ligningssider.h"
+#include "common/fejl.h"
+#include "graph/form3.h"
+#include "graph/grafform.h"
 #include "info/infform.h"
 #include "info/infoformen.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QToolButton>
+#include <QScreen>
 #include <QUrl>
 
 Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
@@ -18,10 +22,10 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_udtryk(m_regner, m_meta),
       m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
       m_formel(m_regner, m_meta, m_beskeder, m_model.formeldir()),
-      m_urlliste(m_model.optDir()), m_infoModel(m_model.mapper(), m_beskeder, m_urlliste),
       m_andengrads(m_beskeder, m_regner, m_meta, m_hukommelse),
       m_ligninger(m_beskeder, m_regner, m_meta, m_hukommelse, &m_andengrads),
-      m_statistik(m_beskeder, m_regner, m_meta, m_hukommelse) {
+      m_statistik(m_beskeder, m_regner, m_meta, m_hukommelse), m_urlliste(m_model.optDir()),
+      m_infoModel(m_model.mapper(), m_beskeder, m_urlliste) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -54,6 +58,65 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
         m_infform->insertTekst(tekst);
         m_infform->exec();
     });
+
+    // The graph window and then the cubic dialog: their models now, their
+    // widgets on first show.
+    m_grafModel = std::make_unique<TGrafformModel>(m_model.optDir(), m_beskeder);
+    m_grafModel->setHintKilde([this] { return m_model.doShowHint; });
+    const QScreen* skaerm = QGuiApplication::primaryScreen();
+    m_grafModel->FormCreate(skaerm ? skaerm->availableGeometry().size() : QSize(1024, 768));
+    m_form3Model = std::make_unique<TForm3Model>(m_grafModel->Graf);
+    m_grafModel->setForm3(m_form3Model.get());
+    // The equation pages' "Send til grafboks" draws in the graph window.
+    m_andengrads.setGrafModtager(m_grafModel.get());
+    m_ligninger.setGrafModtager(m_grafModel.get());
+    m_ligninger.setGrafSynlig([this] { return m_grafform && m_grafform->isVisible(); });
+    connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
+        if (vindue == u"grafform") visGrafform();
+    });
+    connect(m_grafModel.get(), &TGrafformModel::visOenskes, this, &Tavlix::visGrafform);
+    connect(m_grafModel.get(), &TGrafformModel::informationOenskes, this,
+            [this](const QString& emne) { m_model.Information(emne); });
+    connect(m_grafModel.get(), &TGrafformModel::dialogOenskes, this, [this](const QString& d) {
+        if (d == u"form3") visForm3();
+    });
+    connect(m_grafModel.get(), &TGrafformModel::lukkes, this, [this] {
+        if (m_form3) m_form3->hide();
+    });
+    connect(&m_model, &TMainformModel::gemAndreOptioner, this, [this] {
+        try {
+            m_grafModel->gemOpt();
+        } catch (const TFejl& f) {
+            m_beskeder.fejl(f.tekst());
+        }
+    });
+    connect(&m_model, &TMainformModel::lukVinduerForTema, this, [this] {
+        if (m_grafform) m_grafform->close();
+    });
+}
+
+Tgrafform& Tavlix::grafform() {
+    if (!m_grafform) m_grafform = std::make_unique<Tgrafform>(*m_grafModel);
+    return *m_grafform;
+}
+
+Tform3& Tavlix::form3() {
+    if (!m_form3) {
+        m_form3 = new Tform3(*m_form3Model, &grafform());
+        m_form3->move(TForm3Model::FormCreate(m_grafModel->vinduesPos));
+    }
+    return *m_form3;
+}
+
+void Tavlix::visGrafform() {
+    grafform().vis();
+}
+
+void Tavlix::visForm3() {
+    Tform3& f = form3();
+    f.show();
+    f.raise();
+    f.activateWindow();
 }
 
 Tavlix::~Tavlix() = default;

@@ -14,6 +14,8 @@
 #include "formula/udtryk.h"
 #include "info/infoformenmodel.h"
 #include "info/urlliste.h"
+#include "graph/grafformmodel.h"
+#include "graph/ligning3model.h"
 
 #include <memory>
 #include <QObject>
@@ -22,6 +24,8 @@ class QApplication;
 class Tmainform;
 class Tinfform;
 class Tinfoformen;
+class Tgrafform;
+class Tform3;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -49,6 +53,13 @@ public:
     TUrlListe& urlliste() { return m_urlliste; }
     // The information browser; its window is made the first time it is needed.
     Tinfoformen& infoformen();
+    TGrafformModel& grafModel() { return *m_grafModel; }
+    TForm3Model& form3Model() { return *m_form3Model; }
+    // The graph window and the cubic dialog, built the first time they are shown.
+    Tgrafform& grafform();
+    Tform3& form3();
+    void visGrafform();
+    void visForm3();
 
 private:
     void forbindFormelprogram();
@@ -70,4 +81,8 @@ private:
     TUrlListe m_urlliste;
     TInfoformenModel m_infoModel;
     Tinfoformen* m_infoformen = nullptr; // owned by the main window
+    std::unique_ptr<TGrafformModel> m_grafModel;
+    std::unique_ptr<TForm3Model> m_form3Model;
+    std::unique_ptr<Tgrafform> m_grafform;
+    Tform3* m_form3 = nullptr; // owned by the graph window
 };
