@@ -7,6 +7,7 @@
 #include "common/fejl.h"
 #include "common/taltekst.h"
 #include "formula/udtryk.h"
+#include "other/andetvaerktoej.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -75,11 +76,13 @@ QString TFormelVaerktoej::brug() {
         "  --json               ét JSON-objekt: display, operator, expression, formula,\n"
         "                       list, messages, memory, memoryList\n"
         "  -h, --help           denne tekst\n"
-        "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n");
+        "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n") +
+           TAndetVaerktoej::brug();
 }
 
 TFormelVaerktoej::Resultat TFormelVaerktoej::koer(const QStringList& argumenter,
                                                   const std::function<QString()>& laesInput) {
+    if (auto andet = TAndetVaerktoej::koer(argumenter)) return *andet;
     Valg v;
     bool efterStreger = false;
     auto saetTekst = [&v](const QString& t) {
