@@ -3,9 +3,9 @@
 #include "common/beskeder.h"
 #include "common/taltekst.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -183,22 +183,35 @@ QString TTalsystemside::DecimalToAndet(double aTal, int b) {
     aTal = std::trunc(aTal);
     if (aTal < to64) return heltalTilBase(static_cast<quint64>(aTal), b);
 
-    // Beyond 64 bits: digit by digit from the double value.
-    int i = 0;
-    double t = aTal;
-    for (;;) {
-        const double c = std::floor(t / b);
-        if (c <= 0) break;
-        ++i;
-        t = c;
+    // Beyond 64 bits the double is still a whole number, m × 2^e: write its
+    // exact value, dividing a multi-word integer by the base digit by digit.
+    int e = 0;
+    const double mantisse = std::frexp(aTal, &e); // aTal = mantisse × 2^e, 0.5 <= mantisse < 1
+    quint64 m = static_cast<quint64>(std::ldexp(mantisse, 53));
+    e -= 53;
+    std::vector<quint32> ord; // least significant first
+    ord.push_back(quint32(m));
+    ord.push_back(quint32(m >> 32));
+    for (; e >= 32; e -= 32)
+        ord.insert(ord.begin(), 0);
+    quint32 mente = 0;
+    for (quint32& o : ord) {
+        const quint64 v = (quint64(o) << e) | mente;
+        o = quint32(v);
+        mente = quint32(v >> 32);
     }
+    if (mente) ord.push_back(mente);
     QString ud;
-    t = aTal;
-    for (int k = i; k >= 0; --k) {
-        const double p = GetPotens(b, k);
-        const double ciffer = std::clamp(std::floor(t / p), 0.0, double(b - 1));
-        t -= ciffer * p;
-        ud += cifferTegn(int(ciffer));
+    while (!ord.empty()) {
+        quint64 rest = 0;
+        for (auto i = ord.size(); i-- > 0;) {
+            const quint64 v = (rest << 32) | ord[i];
+            ord[i] = quint32(v / quint64(b));
+            rest = v % quint64(b);
+        }
+        ud.prepend(cifferTegn(int(rest)));
+        while (!ord.empty() && ord.back() == 0)
+            ord.pop_back();
     }
     return ud;
 }
