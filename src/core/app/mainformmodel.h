@@ -99,6 +99,8 @@ public:
     void Button1Click();
     // Tells whether the prime test allows closing (its window sets this up).
     void setKanLukkes(std::function<bool()> f) { m_kanLukkes = std::move(f); }
+    // Another window's options writer, run when the main window closes.
+    void vedLukning(std::function<void()> gem) { m_vedLukning.append(std::move(gem)); }
 
     // Hints and the status bar.
     void showHint(const QString& hint);
@@ -157,5 +159,6 @@ private:
     THukommelse& m_hukommelse;
     TUdtryk& m_udtryk;
     std::function<bool()> m_kanLukkes;
+    QList<std::function<void()>> m_vedLukning;
     bool m_uMemoFokus = false;
 };

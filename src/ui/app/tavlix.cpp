@@ -3,6 +3,7 @@
 #include "app/mainform.h"
 #include "app/temaer.h"
 #include "info/infform.h"
+#include "other/andetform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -26,6 +27,13 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_model.FormCreate();
     m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
     m_infform = new Tinfform(m_mainform.get());
+    m_andet = std::make_unique<TAndetModel>(m_model, m_hukommelse, m_regner, m_beskeder);
+    m_andet->FormCreate();
+    m_andetform = new Tandetform(*m_andet, m_mainform.get());
+    m_model.vedLukning([this] { m_andet->gemOpt(); });
+    connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
+        if (vindue == QStringLiteral("andetform")) m_andetform->vis();
+    });
 
     connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
         m_infform->insertTekst(tekst);

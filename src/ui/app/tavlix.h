@@ -8,6 +8,7 @@
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
 #include "formula/udtryk.h"
+#include "other/andetmodel.h"
 
 #include <memory>
 #include <QObject>
@@ -15,6 +16,7 @@
 class QApplication;
 class Tmainform;
 class Tinfform;
+class Tandetform;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
     TUdtryk& udtryk() { return m_udtryk; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
+    TAndetModel& andet() { return *m_andet; }
+    Tandetform& andetform() { return *m_andetform; }
 
 private:
     QApplication& m_app;
@@ -44,6 +48,8 @@ private:
     TRegner m_regner;
     TUdtryk m_udtryk;
     TMainformModel m_model;
+    std::unique_ptr<TAndetModel> m_andet; // outlives the windows that show it
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
+    Tandetform* m_andetform = nullptr; // owned by the main window
 };
