@@ -41,7 +41,7 @@ TDatoPanel::TDatoPanel(TDatoside& model, QWidget* parent) : QWidget(parent), m_m
             [this] { vedGraensen(this, [&] { m_model.beregnKnapClick(); }); });
     auto* info = new QPushButton(QStringLiteral("Information"), this);
     info->setObjectName(QStringLiteral("spmDatoerKnap"));
-    navngiv(info, QStringLiteral("Information"), QStringLiteral("Information om datoer"));
+    navngiv(info, QStringLiteral("Information om datoer"), QStringLiteral("Information om datoer"));
     connect(info, &QPushButton::clicked, this,
             [this] { vedGraensen(this, [&] { m_model.spmDatoerKnapClick(); }); });
     auto lavResultat = [this, bund](int raekke, const QString& navn, const QString& objekt) {
@@ -57,6 +57,8 @@ TDatoPanel::TDatoPanel(TDatoside& model, QWidget* parent) : QWidget(parent), m_m
     m_edit1 =
         lavResultat(0, QStringLiteral("Forskel (år, måneder samt dage)"), QStringLiteral("Edit1"));
     m_edit2 = lavResultat(2, QStringLiteral("Forskel (dage ialt)"), QStringLiteral("Edit2"));
+    m_beregn->setMinimumWidth(100);
+    info->setMinimumWidth(100);
     bund->addWidget(m_beregn, 1, 0);
     bund->addWidget(info, 3, 0);
     bund->setColumnStretch(1, 1);

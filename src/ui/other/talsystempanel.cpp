@@ -88,7 +88,11 @@ TTalsystemPanel::TTalsystemPanel(TTalsystemside& model, QWidget* parent)
         auto* b = new QPushButton(QString::fromUtf8(k.caption), this);
         b->setObjectName(QString::fromLatin1(k.navn));
         b->setFocusPolicy(Qt::NoFocus);
-        navngiv(b, b->text(), QString::fromUtf8(k.hint));
+        // Both tool pages have an "Information" button: the page names it.
+        const QString navn = b->text() == QStringLiteral("Information")
+                                 ? QStringLiteral("Information om talsystemer")
+                                 : b->text();
+        navngiv(b, navn, QString::fromUtf8(k.hint));
         const auto handling = k.handling;
         connect(b, &QPushButton::clicked, this,
                 [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
