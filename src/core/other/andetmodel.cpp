@@ -4,7 +4,6 @@
 #include "calc/regner.h"
 #include "common/beskeder.h"
 #include "common/fejl.h"
-#include "common/optionsfil.h"
 
 TAndetModel::TAndetModel(TMainformModel& hoved, THukommelse& hukommelse, TRegner& regner,
                          Beskeder& beskeder, QObject* parent)
@@ -41,7 +40,10 @@ void TAndetModel::hentOpt() {
         Q_EMIT aendret();
         return;
     }
-    const TOptionsFil fil = TOptionsFil::laes(optFilnavn);
+    anvendOpt(TOptionsFil::laes(optFilnavn));
+}
+
+void TAndetModel::anvendOpt(const TOptionsFil& fil) {
     centrer = false;
     vinduesPos.setY(fil.heltal(1));
     vinduesPos.setX(fil.heltal(2));
@@ -51,14 +53,18 @@ void TAndetModel::hentOpt() {
     Q_EMIT aendret();
 }
 
-void TAndetModel::gemOpt() const {
+TOptionsSkriver TAndetModel::optLinjer() const {
     TOptionsSkriver s;
     s.heltal(vinduesPos.y());
     s.heltal(vinduesPos.x());
     s.heltal(hoejde);
     s.heltal(aktivSide);
     s.flag(enheder.visEinfo);
-    s.gem(optFilnavn);
+    return s;
+}
+
+void TAndetModel::gemOpt() const {
+    optLinjer().gem(optFilnavn);
 }
 
 void TAndetModel::bogChange(int side) {

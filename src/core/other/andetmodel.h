@@ -6,6 +6,7 @@
 // options file "andet.txt" and the hint line. The pages store values in the
 // calculator memory, read the calculator's display and open help topics
 // through the main window's model.
+#include "common/optionsfil.h"
 #include "other/datoside.h"
 #include "other/enhedsside.h"
 #include "other/talsystemside.h"
@@ -42,6 +43,11 @@ public:
     // Runs at start-up: the options, the today captions and calendars.
     void FormCreate();
     void hentOpt();
+    // Applies the lines of "andet.txt" in order; a missing or bad line throws
+    // and leaves the lines before it applied.
+    void anvendOpt(const TOptionsFil& fil);
+    // The lines gemOpt writes.
+    TOptionsSkriver optLinjer() const;
     void gemOpt() const;
 
     void bogChange(int side);

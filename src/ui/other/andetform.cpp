@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 Tandetform::Tandetform(TAndetModel& model, QWidget* ejer)
     : QWidget(ejer, Qt::Window), m_model(model) {
     setObjectName(QStringLiteral("Tandetform"));
@@ -42,7 +44,12 @@ void Tandetform::vis() {
     byg();
     if (!m_placeret) {
         m_placeret = true;
-        resize(designStoerrelse().width(), m_model.hoejde);
+        // A stored height outside what the window and the screen allow is
+        // brought inside, so the window always shows whole.
+        const QScreen* s = QGuiApplication::primaryScreen();
+        const int skaermHoejde = s ? s->availableGeometry().height() : 768;
+        resize(designStoerrelse().width(),
+               std::clamp(m_model.hoejde, minimumSizeHint().height(), qMax(skaermHoejde, 300)));
         move(m_model.vinduesPos);
     }
     show();
