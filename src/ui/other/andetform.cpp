@@ -48,8 +48,8 @@ void Tandetform::vis() {
         // brought inside, so the window always shows whole.
         const QScreen* s = QGuiApplication::primaryScreen();
         const int skaermHoejde = s ? s->availableGeometry().height() : 768;
-        resize(designStoerrelse().width(),
-               std::clamp(m_model.hoejde, minimumSizeHint().height(), qMax(skaermHoejde, 300)));
+        const int h = std::max(std::min(m_model.hoejde, skaermHoejde), minimumSizeHint().height());
+        resize(designStoerrelse().width(), h);
         move(m_model.vinduesPos);
     }
     show();
