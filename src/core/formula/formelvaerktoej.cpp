@@ -17,21 +17,6 @@
 
 namespace {
 
-// Collects the texts of the message boxes the run would have shown.
-class OpsamledeBeskeder : public Beskeder {
-public:
-    QStringList tekster;
-    void information(const QString& t) override { tekster << t; }
-    void fejl(const QString& t) override { tekster << t; }
-    bool spoerg(const QString& t) override {
-        tekster << t;
-        return false;
-    }
-    QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    void statusHint(const QString&) override {}
-};
-
 struct Valg {
     bool json = false;
     bool taster = false;

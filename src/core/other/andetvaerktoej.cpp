@@ -16,20 +16,6 @@ namespace {
 
 using Resultat = TFormelVaerktoej::Resultat;
 
-class Opsamler : public Beskeder {
-public:
-    QStringList tekster;
-    void information(const QString& t) override { tekster << t; }
-    void fejl(const QString& t) override { tekster << t; }
-    bool spoerg(const QString& t) override {
-        tekster << t;
-        return false;
-    }
-    QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    void statusHint(const QString&) override {}
-};
-
 Resultat forkert(const QString& besked) {
     Resultat r;
     r.exitKode = 2;
@@ -68,7 +54,7 @@ Resultat konverter(const QStringList& v, bool json) {
     const QString til = v.size() > 2 ? v.at(2) : QString();
     THukommelse huk;
     TEnhedsside side(huk);
-    Opsamler beskeder;
+    OpsamledeBeskeder beskeder;
     QList<QPair<QString, QString>> ud;
     bool fuldfoert = true;
     bool fundet = false;
@@ -147,7 +133,7 @@ Resultat base(const QStringList& v, bool json) {
     const int fra = TTalsystemside::baseAfNavn(v.at(1));
     const int til = TTalsystemside::baseAfNavn(v.at(2));
     if (!fra || !til) return forkert(QStringLiteral("talsystemer fra 2 til 16"));
-    Opsamler beskeder;
+    OpsamledeBeskeder beskeder;
     TTalsystemside side(beskeder, {});
     side.setInputIndex(fra - 2);
     QString vaerdi = v.at(0);
@@ -180,7 +166,7 @@ Resultat base(const QStringList& v, bool json) {
 
 Resultat datoforskel(const QStringList& v, bool json, const QString& programdir) {
     if (v.size() != 2) return forkert(QStringLiteral("--datediff DATO1 DATO2 (dd-MM-åååå)"));
-    Opsamler beskeder;
+    OpsamledeBeskeder beskeder;
     TDatoside side(programdir, beskeder);
     for (int nr = 1; nr <= 2; ++nr) {
         const QStringList dele = v.at(nr - 1).split(u'-');
