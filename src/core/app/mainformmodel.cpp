@@ -162,7 +162,13 @@ bool TMainformModel::FormCloseQuery() {
 
 void TMainformModel::FormClose() {
     // The other windows write their options files here as they join the program.
-    Q_EMIT gemAndreOptioner();
+    for (const auto& gem : m_vedLukning) {
+        try {
+            gem();
+        } catch (const TFejl& f) {
+            m_beskeder.fejl(f.tekst());
+        }
+    }
     try {
         GemOpt();
     } catch (const TFejl& f) {

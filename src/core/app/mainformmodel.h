@@ -118,6 +118,8 @@ public:
     void Button1Click();
     // Tells whether the prime test allows closing (its window sets this up).
     void setKanLukkes(std::function<bool()> f) { m_kanLukkes = std::move(f); }
+    // Another window's options writer, run when the main window closes.
+    void vedLukning(std::function<void()> gem) { m_vedLukning.append(std::move(gem)); }
 
     // Hints and the status bar.
     void showHint(const QString& hint);
@@ -177,7 +179,6 @@ Q_SIGNALS:
     void primtalOenskes(qint32 tal);
     void visInfform(const QString& tekst); // modal message window
     void lukVinduerForTema();
-    void gemAndreOptioner(); // closing: the other windows write their options files
 
 private:
     void saetKlientBredde(int bredde);
@@ -192,6 +193,7 @@ private:
     TUdtryk& m_udtryk;
     std::function<bool()> m_kanLukkes;
     QHash<int, std::function<bool(int, Qt::KeyboardModifiers)>> m_sideTaster;
+    QList<std::function<void()>> m_vedLukning;
     bool m_uMemoFokus = false;
     TInfoformenModel* m_infoformen = nullptr;
 };

@@ -4,6 +4,7 @@
 // implement it with a recorder that writes down what was shown and answers
 // questions as told.
 #include <QString>
+#include <QStringList>
 
 class Beskeder {
 public:
@@ -31,6 +32,22 @@ public:
     void information(const QString&) override {}
     void fejl(const QString&) override {}
     bool spoerg(const QString&) override { return false; }
+    QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
+    QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
+    void statusHint(const QString&) override {}
+};
+
+// Writes down the texts of the message boxes a run would have shown and
+// answers no: for the command-line tool.
+class OpsamledeBeskeder : public Beskeder {
+public:
+    QStringList tekster;
+    void information(const QString& t) override { tekster << t; }
+    void fejl(const QString& t) override { tekster << t; }
+    bool spoerg(const QString& t) override {
+        tekster << t;
+        return false;
+    }
     QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
     QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
     void statusHint(const QString&) override {}

@@ -8,6 +8,7 @@
 #include "common/taltekst.h"
 #include "formula/programvaerktoej.h"
 #include "formula/udtryk.h"
+#include "other/andetvaerktoej.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,21 +17,6 @@
 #include <optional>
 
 namespace {
-
-// Collects the texts of the message boxes the run would have shown.
-class OpsamledeBeskeder : public Beskeder {
-public:
-    QStringList tekster;
-    void information(const QString& t) override { tekster << t; }
-    void fejl(const QString& t) override { tekster << t; }
-    bool spoerg(const QString& t) override {
-        tekster << t;
-        return false;
-    }
-    QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    void statusHint(const QString&) override {}
-};
 
 struct Valg {
     bool json = false;
@@ -79,12 +65,14 @@ QString TFormelVaerktoej::brug() {
         "  --quadratic | --equations | --statistics ...\n"
         "                       ligningssiderne og statistik (--quadratic --help)\n"
         "Formelprogrammer: tavlix-formel --program FIL [--input V]... (--program FIL --help)\n"
-        "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n");
+        "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n") +
+           TAndetVaerktoej::brug();
 }
 
 TFormelVaerktoej::Resultat TFormelVaerktoej::koer(const QStringList& argumenter,
                                                   const std::function<QString()>& laesInput) {
     if (TProgramVaerktoej::gaelder(argumenter)) return TProgramVaerktoej::koer(argumenter);
+    if (auto andet = TAndetVaerktoej::koer(argumenter)) return *andet;
     Valg v;
     bool efterStreger = false;
     auto saetTekst = [&v](const QString& t) {

@@ -9,6 +9,7 @@
 #include "graph/grafform.h"
 #include "info/infform.h"
 #include "info/infoformen.h"
+#include "other/andetform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -54,6 +55,14 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
         if (m_infoformen && m_infoformen->isVisible()) m_infoformen->close();
     });
 
+    m_andet = std::make_unique<TAndetModel>(m_model, m_hukommelse, m_regner, m_beskeder);
+    m_andet->FormCreate();
+    m_andetform = new Tandetform(*m_andet, m_mainform.get());
+    m_model.vedLukning([this] { m_andet->gemOpt(); });
+    connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
+        if (vindue == QStringLiteral("andetform")) m_andetform->vis();
+    });
+
     connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
         m_infform->insertTekst(tekst);
         m_infform->exec();
@@ -83,13 +92,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     connect(m_grafModel.get(), &TGrafformModel::lukkes, this, [this] {
         if (m_form3) m_form3->hide();
     });
-    connect(&m_model, &TMainformModel::gemAndreOptioner, this, [this] {
-        try {
-            m_grafModel->gemOpt();
-        } catch (const TFejl& f) {
-            m_beskeder.fejl(f.tekst());
-        }
-    });
+    m_model.vedLukning([this] { m_grafModel->gemOpt(); });
     connect(&m_model, &TMainformModel::lukVinduerForTema, this, [this] {
         if (m_grafform) m_grafform->close();
     });

@@ -16,6 +16,7 @@
 #include "info/urlliste.h"
 #include "graph/grafformmodel.h"
 #include "graph/ligning3model.h"
+#include "other/andetmodel.h"
 
 #include <memory>
 #include <QObject>
@@ -26,6 +27,7 @@ class Tinfform;
 class Tinfoformen;
 class Tgrafform;
 class Tform3;
+class Tandetform;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -60,6 +62,8 @@ public:
     Tform3& form3();
     void visGrafform();
     void visForm3();
+    TAndetModel& andet() { return *m_andet; }
+    Tandetform& andetform() { return *m_andetform; }
 
 private:
     void forbindFormelprogram();
@@ -76,6 +80,7 @@ private:
     TAndengrads m_andengrads;
     TLigninger m_ligninger;
     TStatistik m_statistik;
+    std::unique_ptr<TAndetModel> m_andet; // outlives the windows that show it
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
     TUrlListe m_urlliste;
@@ -85,4 +90,5 @@ private:
     std::unique_ptr<TForm3Model> m_form3Model;
     std::unique_ptr<Tgrafform> m_grafform;
     Tform3* m_form3 = nullptr; // owned by the graph window
+    Tandetform* m_andetform = nullptr; // owned by the main window
 };

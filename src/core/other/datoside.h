@@ -1,0 +1,81 @@
+#pragma once
+// The date page of the other-functions window: two dates, each on a month
+// calendar and in three fields, and their difference, computed by the helper
+// program `datediff` in the data folder's "datediff" folder. "Beregn" removes
+// the old result file, starts the program with the two dates and polls once a
+// second until the program has ended; then it shows the four-line result file
+// (or why there is none). The wait is bounded.
+#include "other/kalender.h"
+
+#include <QObject>
+#include <QProcess>
+#include <QTimer>
+
+class Beskeder;
+
+class TDatoside : public QObject {
+    Q_OBJECT
+public:
+    TDatoside(const QString& programdir, Beskeder& beskeder, QObject* parent = nullptr);
+    ~TDatoside() override;
+
+    // One date: its calendar and its three fields.
+    struct Dato {
+        TKalender kalender;
+        QString dayEdit, monthEdit, yearEdit;
+    };
+    Dato dato[2];         // date 1 and date 2
+    QString idagCaption;  // "I dag: " and today's date, on both today buttons
+    QString Edit1;        // years, months and days
+    QString Edit2;        // days in total
+    QStringList resultat; // the four lines of the last result read
+    QTimer scriptTimer;
+    // Seconds to wait for the program before giving up.
+    int ventegraense = 10;
+
+    QString programFil() const;  // the helper program
+    QString resultatFil() const; // its result file
+
+    static QString kortDato(const QDate& d); // "dd-MM-yyyy"
+
+    void FormCreate(); // both calendars to today, the today captions
+
+    // nr is 1 or 2.
+    void kalenderChange(int nr);
+    void kalenderKlik(int nr, const QDate& d);            // a day picked on the calendar
+    void setFelt(int nr, int felt, const QString& tekst); // felt 0 day, 1 month, 2 year
+    void opdaterKnapClick(int nr);
+    void mNextClick(int nr) { flyt(nr, 1, 0); }
+    void mPrevClick(int nr) { flyt(nr, -1, 0); }
+    void yNextClick(int nr) { flyt(nr, 0, 1); }
+    void yPrevClick(int nr) { flyt(nr, 0, -1); }
+    void datoLabelClick(int nr);
+    void beregnKnapClick();
+    void scriptTimerTimer();
+    void spmDatoerKnapClick() { Q_EMIT informationOenskes(QStringLiteral("Funktioner")); }
+    void ErrorInfo(int Nr);
+
+    // The parameter text: "d-m-y d-m-y" from the fields as they stand.
+    QString parameterTekst() const;
+    static QString resultatTekst1(const QString& y, const QString& m, const QString& d);
+    static QString resultatTekst2(const QString& t);
+
+    // Waits (blocking) for a started program and shows its result; for runs
+    // without an event loop.
+    void koerTilEnde();
+    bool venter() const { return scriptTimer.isActive(); }
+
+Q_SIGNALS:
+    void aendret();
+    void informationOenskes(const QString& emne);
+
+private:
+    void flyt(int nr, int maaneder, int aar);
+    void tik();
+    QString datoArgument(int i) const;
+
+    QString m_programdir;
+    Beskeder& m_beskeder;
+    QProcess m_proces;
+    int m_ventet = 0;
+};
