@@ -140,6 +140,7 @@ bool TMainformModel::FormCloseQuery() {
 
 void TMainformModel::FormClose() {
     // The other windows write their options files here as they join the program.
+    Q_EMIT gemAndreOptioner();
     try {
         GemOpt();
     } catch (const TFejl& f) {

@@ -149,6 +149,7 @@ Q_SIGNALS:
     void primtalOenskes(qint32 tal);
     void visInfform(const QString& tekst); // modal message window
     void lukVinduerForTema();
+    void gemAndreOptioner(); // closing: the other windows write their options files
 
 private:
     void saetKlientBredde(int bredde);

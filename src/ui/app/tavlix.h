@@ -11,6 +11,8 @@
 #include "equations/ligninger.h"
 #include "equations/statistik.h"
 #include "formula/udtryk.h"
+#include "graph/grafformmodel.h"
+#include "graph/ligning3model.h"
 
 #include <memory>
 #include <QObject>
@@ -18,6 +20,8 @@
 class QApplication;
 class Tmainform;
 class Tinfform;
+class Tgrafform;
+class Tform3;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -40,6 +44,13 @@ public:
     TStatistik& statistik() { return m_statistik; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
+    TGrafformModel& grafModel() { return *m_grafModel; }
+    TForm3Model& form3Model() { return *m_form3Model; }
+    // The graph window and the cubic dialog, built the first time they are shown.
+    Tgrafform& grafform();
+    Tform3& form3();
+    void visGrafform();
+    void visForm3();
 
 private:
     QApplication& m_app;
@@ -55,4 +66,8 @@ private:
     TStatistik m_statistik;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
+    std::unique_ptr<TGrafformModel> m_grafModel;
+    std::unique_ptr<TForm3Model> m_form3Model;
+    std::unique_ptr<Tgrafform> m_grafform;
+    Tform3* m_form3 = nullptr; // owned by the graph window
 };

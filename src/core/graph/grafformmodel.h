@@ -1,0 +1,198 @@
+#pragma once
+// The graph window: the canvas `Graf`, the list of equations drawn (with its
+// check marks and the two choice lists for solving kept row for row with the
+// canvas's curves), the entry of new equations, the axis and zoom controls,
+// the mouse on the canvas, the keys, and the options file "grafer.txt".
+//
+// Other windows send curves here through TGrafModtager. A curve reaches the
+// lists only through the canvas's OnNyGraf event, and its coefficients reach
+// the input boxes (or the cubic dialog's boxes) through OnTegnGraf, so every
+// road that adds a curve keeps the lists aligned.
+//
+// The view shows the fields below and forwards every event to the handler of
+// the same name. Intersections, import, export and the dialogs of the menu
+// are operations of this model that the graph tools complete.
+#include "graph/funktioner.h"
+#include "graph/grafmodtager.h"
+#include "graph/grafoptioner.h"
+
+#include <functional>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QStringList>
+
+class Beskeder;
+class TForm3Model;
+
+// One row of the equation list.
+struct TFormelRaekke {
+    QString tekst;
+    bool afkrydset = true; // ticked = the curve is shown
+    bool valgt = false;    // selected
+};
+
+class TGrafformModel : public QObject, public TGrafModtager {
+    Q_OBJECT
+public:
+    // `optDir` is the options folder (ends in a separator).
+    TGrafformModel(const QString& optDir, Beskeder& beskeder, QObject* parent = nullptr);
+
+    TFunktioner Graf;
+
+    // Window state.
+    qint32 cX = 0, cY = 0; // canvas size at the last resize
+    QChar opr1, opr2;      // the two equations of the last solve
+    double a1 = 0, b1 = 0, c1 = 0, a2 = 0, b2 = 0, c2 = 0;
+    QString optfilnavn;
+    bool UdskrivValues = true;
+    qint32 farveItemIndex = 18;
+    qint32 linieItemIndex = 7;
+    qint32 kurveItemIndex = 0;
+    // The window's place and size (top left and client size).
+    QPoint vinduesPos{0, 0};
+    QSize vinduesStoerrelse{784, 624};
+    static constexpr int minBredde = 743;
+    static constexpr int minHoejde = 624;
+    static constexpr int minVenstrePanel = 249;
+
+    // What the controls show.
+    QList<TFormelRaekke> formelBox;
+    QStringList L1Box, L2Box;
+    int L1Index = -1, L2Index = -1;
+    QString aEdit, bEdit, cEdit;
+    int ligBox = 0; // equation type: 0 "+", 1 "/", 2 "*", 3 "a"
+    QString ligningX1, ligningY1, ligningX2, ligningY2;
+    QString yAkseEdit, xAkseEdit, pixelEdit, enhederEdit;
+    QString zoomSpringEdit = QStringLiteral("1");
+    QString posLabel = QStringLiteral("0.00 : 0.00");
+    QString zPosLabel = QStringLiteral("0.00 : 0.00");
+    bool zoomCenterBox = false;
+    bool visKoordinatsystem = true;
+    bool visEnhedsMarks = true;
+    bool visEnhedskvadrater = true;
+    QString statusTekst; // the status bar's hint
+
+    static QStringList ligningstyper();
+    static QChar typeTilOpr(int item);
+    static int oprTilType(QChar opr); // -1 for the cubic
+    // The colour table; any other index gives black.
+    static TFarve getFarver(qint32 fIndex);
+
+    // The cubic dialog, whose boxes receive a drawn cubic's coefficients.
+    void setForm3(TForm3Model* f) { m_form3 = f; }
+    // The main window's hint switch.
+    void setHintKilde(std::function<bool()> f) { m_doShowHint = std::move(f); }
+
+    // Creation: reads the options (or takes the defaults) and applies them.
+    // `skrivebord` is the desktop's size, for centring. A bad options file
+    // throws after the settings read so far are applied.
+    void FormCreate(QSize skrivebord);
+    void hentOpt(QSize skrivebord);
+    void gemOpt() const;
+    void defaultOpt();
+    void realiserOpt();
+    TGrafOptioner optioner() const;
+
+    // TGrafModtager.
+    void AddFormelToGraf(QChar aOperator, double a, double b, double c) override;
+    void visGrafvindue() override { Q_EMIT visOenskes(); }
+
+    // Entering and removing equations.
+    void InsertKnapClick();
+    void NewKnapClick();
+    void aEditEnter() { Q_EMIT fokusOenskes(QStringLiteral("bEdit")); }
+    void bEditEnter() { Q_EMIT fokusOenskes(QStringLiteral("cEdit")); }
+    void cEditEnter() { InsertKnapClick(); }
+    void formelBoxClick();
+    void formelBoxMarkering(const QList<int>& valgte); // the selected rows
+    void formelBoxAfkrydset(int raekke, bool afkrydset);
+    void delSelKnapClick();
+    void delAllKnapClick();
+    void fjernAllKnapClick();
+
+    // Axes, scale and grid.
+    void yAkseEditEnter();
+    void xAkseEditEnter();
+    void yAksePlusClick() { flytOrigo(10, 0); }
+    void yAkseMinusClick() { flytOrigo(-10, 0); }
+    void xAksePlusClick() { flytOrigo(0, 10); }
+    void xAkseMinusClick() { flytOrigo(0, -10); }
+    void pixelEditEnter();
+    void pixelPlusClick() { saetPixelEnhed(qint64(Graf.PixelEnhed()) + 1); }
+    void pixelMinusClick() { saetPixelEnhed(qint64(Graf.PixelEnhed()) - 1); }
+    void enhederEditEnter();
+    void enhederPlusClick() { saetMarkEnhed(qint64(Graf.MarkEnhed()) + 1); }
+    void enhederMinusClick() { saetMarkEnhed(qint64(Graf.MarkEnhed()) - 1); }
+    void visKoordinatsystemClick(bool ticked);
+    void visEnhedsMarksClick(bool ticked);
+    void visEnhedskvadraterClick(bool ticked);
+    void centrerXYakseKnapClick();
+    void Kvadrant1Click();
+    void Kvadrant2Click();
+    void Kvadrant3Click();
+    void Kvadrant4Click();
+
+    // Zoom.
+    void zoomSpringEditChange(const QString& tekst);
+    void zoomPlusKnapClick() { zoomTrin(1); }
+    void zoomMinusKnapClick() { zoomTrin(-1); }
+    void zoomCenterBoxClick(bool ticked);
+
+    // The canvas.
+    void GrafMouseMove(qint32 x, qint32 y);
+    void GrafMouseDown(Qt::MouseButton knap, qint32 x, qint32 y);
+    // Repaints the canvas onto `l`; the first repaint centres the origin, and
+    // the axis boxes then show where it went.
+    void GrafPaint(TLaerred& l);
+    // The canvas got a new size (`bredde` × `hoejde`).
+    void FormResize(qint32 bredde, qint32 hoejde);
+
+    // Keys; true when the key was used.
+    bool FormKeyDown(int qtKey, Qt::KeyboardModifiers mods);
+    void showHint(const QString& hint);
+    void InformationClick() { Q_EMIT informationOenskes(QStringLiteral("Grafer og ligninger")); }
+    void Tredjegradsligning1Click() { Q_EMIT dialogOenskes(QStringLiteral("form3")); }
+    void FormClose() { Q_EMIT lukkes(); }
+
+    // Completed with the graph tools: solving two equations, the choice lists,
+    // import, export and the menu's dialogs.
+    void BeregnKnapClick();
+    void LigningsRes();
+    void L1BoxChange(int index);
+    void L2BoxChange(int index);
+    void ImporterAL();
+    void ImporterLigninger();
+    void MExportClick();
+    void EgenskaberClick();
+    void zoomBoksKnapClick();
+    void PrinterSetupClick();
+    void MPrintClick();
+
+Q_SIGNALS:
+    void aendret();                            // fields shown by the view changed
+    void visOenskes();                         // show the window
+    void fokusOenskes(const QString& kontrol); // move the focus to that control
+    void dialogOenskes(const QString& dialog); // "form3", "optform", "zoomform", ...
+    void informationOenskes(const QString& emne);
+    void lukkes();         // the window closes: its dialogs close too
+    void grafStoerrelse(); // the canvas was resized
+
+private:
+    void grafNyGraf(const QString& Formel, bool visible, bool newGraf, int Index);
+    void grafTegnGraf(const QString& Formel, QChar Operator, double a, double b, double c,
+                      double d);
+    void grafZoom(const QString& PenhedStr, const QString& XprocentStr, const QString& YprocentStr);
+    void visAkser();
+    void flytOrigo(qint64 dx, qint64 dy);
+    void flytTil(qint64 x, qint64 y);
+    void saetPixelEnhed(qint64 v);
+    void saetMarkEnhed(qint64 v);
+    void zoomTrin(int fortegn);
+    void anvend(const TGrafOptioner& o);
+
+    Beskeder& m_beskeder;
+    TForm3Model* m_form3 = nullptr;
+    std::function<bool()> m_doShowHint;
+};

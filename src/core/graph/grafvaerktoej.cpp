@@ -1,0 +1,137 @@
+#include "graph/grafvaerktoej.h"
+
+#include "common/fejl.h"
+#include "common/taltekst.h"
+#include "graph/grafoptioner.h"
+
+#include <QRegularExpression>
+
+namespace grafvaerktoej {
+
+QString brug() {
+    return QStringLiteral(
+        "Brug: tavlix-graf [--size BxH] [--unit N] [--no-grid] [--no-axes]\n"
+        "                  [--curve \"K A B C [D]\"]... --out FIL.png\n"
+        "\n"
+        "Tegner kurverne som grafvinduet gør det, og gemmer billedet.\n"
+        "  --size BxH   billedets bredde og højde i pixels (standard 800x600)\n"
+        "  --unit N     pixels pr. enhed (standard 20)\n"
+        "  --no-grid    uden enhedskvadrater\n"
+        "  --no-axes    uden koordinatsystem\n"
+        "  --curve      en kurve: K er \"+\" (ax + by = c), \"/\" (ax / by = c),\n"
+        "               \"*\" (ax * by = c), \"a\" (ax^2 + bx + c) eller \"3\"\n"
+        "               (ax^3 + bx^2 + cx + d); tallene med komma eller punktum\n"
+        "  --out FIL    billedfilen (formatet efter endelsen, f.eks. .png)\n");
+}
+
+namespace {
+
+bool laesTal(QString t, double& v) {
+    t.replace(u'.', u',');
+    try {
+        v = tal::laes(t);
+        return true;
+    } catch (const TFejl&) {
+        return false;
+    }
+}
+
+bool laesKurve(const QString& tekst, TGrafKurve& k, QString& fejl) {
+    const QStringList dele =
+        tekst.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    fejl = QStringLiteral("Ugyldig kurve \"%1\"").arg(tekst);
+    if (dele.isEmpty() || dele.first().size() != 1) return false;
+    k.kind = dele.first().at(0);
+    if (!QStringLiteral("+/*a3").contains(k.kind)) return false;
+    const bool tredje = k.kind == u'3';
+    if (dele.size() != 4 && !(tredje && dele.size() == 5)) return false;
+    double* felter[] = {&k.a, &k.b, &k.c, &k.d};
+    for (int i = 1; i < dele.size(); ++i)
+        if (!laesTal(dele.at(i), *felter[i - 1])) return false;
+    k.tekst = tekst;
+    return true;
+}
+
+} // namespace
+
+bool fortolk(const QStringList& args, TGrafArgumenter& ud, QString& fejl) {
+    for (int i = 0; i < args.size(); ++i) {
+        QString navn = args.at(i);
+        QString vaerdi;
+        bool harVaerdi = false;
+        const qsizetype lig = navn.indexOf(u'=');
+        if (navn.startsWith(QStringLiteral("--")) && lig > 0) {
+            vaerdi = navn.mid(lig + 1);
+            navn = navn.left(lig);
+            harVaerdi = true;
+        }
+        const auto tag = [&]() -> bool {
+            if (harVaerdi) return true;
+            if (i + 1 >= args.size()) {
+                fejl = QStringLiteral("%1 mangler en værdi").arg(navn);
+                return false;
+            }
+            vaerdi = args.at(++i);
+            return true;
+        };
+        if (navn == u"-h" || navn == u"--help") {
+            ud.hjaelp = true;
+        } else if (navn == u"--no-grid" && !harVaerdi) {
+            ud.gitter = false;
+        } else if (navn == u"--no-axes" && !harVaerdi) {
+            ud.akser = false;
+        } else if (navn == u"--size") {
+            if (!tag()) return false;
+            const auto m =
+                QRegularExpression(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$")).match(vaerdi);
+            const int b = m.captured(1).toInt(), h = m.captured(2).toInt();
+            if (!m.hasMatch() || b < 1 || h < 1 || b > 20000 || h > 20000) {
+                fejl = QStringLiteral("Ugyldig størrelse \"%1\"").arg(vaerdi);
+                return false;
+            }
+            ud.stoerrelse = QSize(b, h);
+        } else if (navn == u"--unit") {
+            if (!tag()) return false;
+            bool ok = false;
+            const int n = vaerdi.toInt(&ok);
+            if (!ok || n < 1) {
+                fejl = QStringLiteral("Ugyldig enhed \"%1\"").arg(vaerdi);
+                return false;
+            }
+            ud.enhed = n;
+        } else if (navn == u"--curve") {
+            if (!tag()) return false;
+            TGrafKurve k;
+            if (!laesKurve(vaerdi, k, fejl)) return false;
+            ud.kurver.append(k);
+        } else if (navn == u"--out") {
+            if (!tag()) return false;
+            ud.ud = vaerdi;
+        } else {
+            fejl = QStringLiteral("Ukendt argument \"%1\"").arg(args.at(i));
+            return false;
+        }
+    }
+    if (!ud.hjaelp && ud.ud.isEmpty()) {
+        fejl = QStringLiteral("--out mangler");
+        return false;
+    }
+    return true;
+}
+
+void opsaet(TFunktioner& g, const TGrafArgumenter& a, QStringList& afviste) {
+    saetGraf(g, TGrafOptioner());
+    g.setStoerrelse(a.stoerrelse.width(), a.stoerrelse.height());
+    g.setPixelEnhed(a.enhed);
+    g.setMedFelter(a.gitter);
+    g.setKoordinatsystem(a.akser);
+    for (const TGrafKurve& k : a.kurver) {
+        const QString t = k.kind == u'3' ? g.NyGraf3(k.a, k.b, k.c, k.d, true)
+                                         : g.NyGraf(k.a, k.b, k.c, k.kind, true);
+        if (t.isEmpty())
+            afviste
+                << QStringLiteral("Kurven \"%1\" kan ikke tegnes og er sprunget over").arg(k.tekst);
+    }
+}
+
+} // namespace grafvaerktoej

@@ -1,0 +1,57 @@
+#include "graph/funktioner.h"
+#include "graph/ligning3model.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class TstLigning3Model : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void visSkriverTalTilbage_data() {
+        QTest::addColumn<QStringList>("ind");
+        QTest::addColumn<QStringList>("ud");
+        QTest::addColumn<int>("kurver");
+        QTest::newRow("tomme bokse")
+            << QStringList{"", "", "", ""} << QStringList{"0", "0", "0", "0"} << 0;
+        QTest::newRow("punktum bliver komma")
+            << QStringList{"1.5", "-6", "1x1", "-6"} << QStringList{"1,5", "-6", "11", "-6"} << 1;
+    }
+    void visSkriverTalTilbage() {
+        QFETCH(QStringList, ind);
+        QFETCH(QStringList, ud);
+        QFETCH(int, kurver);
+        TFunktioner graf;
+        TForm3Model f(graf);
+        f.ligningA = ind[0];
+        f.ligningB = ind[1];
+        f.ligningC = ind[2];
+        f.ligningD = ind[3];
+        f.ligningDKeyPress(); // Enter in d draws
+        QCOMPARE((QStringList{f.ligningA, f.ligningB, f.ligningC, f.ligningD}), ud);
+        QCOMPARE(graf.Antal(), kurver);
+        if (kurver) QCOMPARE(graf.Lin().first().fd, -6.0);
+    }
+
+    void enterKaedeOgTaster() {
+        TFunktioner graf;
+        TForm3Model f(graf);
+        QSignalSpy fokus(&f, &TForm3Model::fokusOenskes);
+        f.ligningAKeyPress();
+        f.ligningBKeyPress();
+        f.ligningCKeyPress();
+        f.ligningA = QStringLiteral("2");
+        QVERIFY(f.FormKeyDown(Qt::Key_F9));
+        QCOMPARE(graf.Antal(), 1);
+        QVERIFY(f.FormKeyDown(Qt::Key_Home));
+        QVERIFY(f.ligningA.isEmpty());
+        QVERIFY(!f.FormKeyDown(Qt::Key_F1));
+        QStringList til;
+        for (const auto& s : fokus)
+            til << s.first().toString();
+        QCOMPARE(til, (QStringList{"ligningB", "ligningC", "ligningD", "ligningA"}));
+        QCOMPARE(TForm3Model::FormCreate(QPoint(100, 50)), QPoint(370, 400));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLigning3Model)
+#include "tst_ligning3model.moc"

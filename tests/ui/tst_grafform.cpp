@@ -1,0 +1,174 @@
+#include "app/mainform.h"
+#include "app/tavlix.h"
+#include "beskedoptager.h"
+#include "common/graense.h"
+#include "graph/form3.h"
+#include "graph/grafform.h"
+#include "graph/grafwidget.h"
+
+#include <memory>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+// The whole program over a temporary data folder; the graph window is shown
+// with F6 from the main window.
+struct Program {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    std::unique_ptr<Tavlix> t;
+
+    Program() {
+        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
+        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
+        t->vis();
+        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
+    }
+    Tgrafform& g() { return t->grafform(); }
+    template <typename T> T* find(const QString& navn) {
+        T* w = g().findChild<T*>(navn);
+        if (!w) qFatal("missing control %s", qPrintable(navn));
+        return w;
+    }
+    void skriv(const QString& felt, const QString& tekst) {
+        auto* e = find<QLineEdit>(felt);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, tekst);
+    }
+};
+
+namespace {
+bool harGrafvindue() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<Tgrafform*>(w)) return true;
+    return false;
+}
+} // namespace
+
+class TstGrafform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+    }
+
+    void byggesFoersteGangDenVises() {
+        Program p;
+        QVERIFY(!harGrafvindue());
+        QTest::keyClick(&p.t->mainform(), Qt::Key_F6);
+        QVERIFY(harGrafvindue());
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        QCOMPARE(p.g().windowTitle(), QStringLiteral("Grafer"));
+        QVERIFY(p.g().width() >= 743 && p.g().height() >= 624);
+    }
+
+    void indfoerOgSkjul() {
+        Program p;
+        p.t->visGrafform();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        p.skriv(QStringLiteral("aEdit"), QStringLiteral("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("bEdit"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Enter in c enters it
+        auto* liste = p.find<QListWidget>(QStringLiteral("formelBox"));
+        QCOMPARE(liste->count(), 1);
+        QCOMPARE(liste->item(0)->text(), QStringLiteral("x + y = 4"));
+        QCOMPARE(liste->item(0)->checkState(), Qt::Checked);
+        liste->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(!p.t->grafModel().Graf.Lin().at(0).synlig);
+        // Home in a box is "Ny": the window sees the key first.
+        QTest::keyClick(p.find<QLineEdit>(QStringLiteral("cEdit")), Qt::Key_Home);
+        QVERIFY(p.find<QLineEdit>(QStringLiteral("aEdit"))->text().isEmpty());
+        // An unticked row keeps its box when the list is rebuilt.
+        p.t->grafModel().AddFormelToGraf(u'a', 1, 0, 0);
+        p.t->grafModel().formelBoxMarkering({1});
+        p.t->grafModel().delSelKnapClick();
+        QCOMPARE(liste->count(), 1);
+        QCOMPARE(liste->item(0)->data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    }
+
+    void musOgZoom() {
+        Program p;
+        p.t->visGrafform();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        TGrafWidget* graf = p.g().graf();
+        QTest::mouseClick(graf, Qt::LeftButton, {}, QPoint(100, 80));
+        QCOMPARE(p.find<QLineEdit>(QStringLiteral("yAkseEdit"))->text(), QStringLiteral("100"));
+        QCOMPARE(p.find<QLineEdit>(QStringLiteral("xAkseEdit"))->text(), QStringLiteral("80"));
+        p.find<QToolButton>(QStringLiteral("zoomPlusKnap"))->click();
+        QCOMPARE(p.find<QLineEdit>(QStringLiteral("pixelEdit"))->text(), QStringLiteral("21"));
+        p.find<QCheckBox>(QStringLiteral("visEnhedskvadrater"))->click();
+        QVERIFY(!p.t->grafModel().Graf.MedFelter());
+    }
+
+    void tilgaengeligeNavne() {
+        Program p;
+        p.t->visGrafform();
+        p.t->visForm3();
+        for (QWidget* vindue :
+             {static_cast<QWidget*>(&p.g()), static_cast<QWidget*>(&p.t->form3())}) {
+            QSet<QString> navne;
+            for (QWidget* w : vindue->findChildren<QWidget*>()) {
+                if (w->window() != vindue || !w->focusPolicy()) continue;
+                // Menus and the inner parts of lists and drop-downs are not controls of their own.
+                const QWidget* ejer = w->parentWidget();
+                if (qobject_cast<QMenu*>(w) || !w->isVisibleTo(vindue) ||
+                    ejer->inherits("QComboBox") || ejer->inherits("QAbstractScrollArea") ||
+                    w->inherits("QScrollBar"))
+                    continue;
+                const QString navn = w->accessibleName();
+                QVERIFY2(!navn.isEmpty(),
+                         qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
+                QVERIFY2(!navne.contains(navn), qPrintable(navn));
+                navne.insert(navn);
+            }
+        }
+        QCOMPARE(p.find<QToolButton>(QStringLiteral("InsertKnap"))->accessibleDescription(),
+                 QStringLiteral("Indfør ligningen i listen: Ctrl+i"));
+    }
+
+    void tredjegradsdialogen() {
+        Program p;
+        p.t->visGrafform();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        QAction* punkt = nullptr;
+        for (QAction* a : p.g().menu()->actions())
+            if (a->text() == u"Tredjegradsligning...") punkt = a;
+        QVERIFY(punkt);
+        punkt->trigger();
+        Tform3& f = p.t->form3();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.windowTitle(), QStringLiteral("Tredjegradsligning"));
+        QCOMPARE(f.pos(), p.t->grafModel().vinduesPos + QPoint(270, 350));
+        auto* a = f.findChild<QLineEdit*>(QStringLiteral("ligningA"));
+        a->setFocus();
+        QTest::keyClicks(a, QStringLiteral("1.5"));
+        // Enter moves a -> b -> c -> d, and in d draws the curve.
+        for (const char* naeste : {"ligningB", "ligningC", "ligningD", "ligningD"}) {
+            QTest::keyClick(f.focusWidget(), Qt::Key_Return);
+            QCOMPARE(f.focusWidget()->objectName(), QString::fromLatin1(naeste));
+        }
+        QCOMPARE(a->text(), QStringLiteral("1,5"));
+        QCOMPARE(p.t->grafModel().formelBox.last().tekst, QStringLiteral("1,5x^3 = 0"));
+        // Home empties the boxes, whichever box has the focus.
+        QTest::keyClick(f.findChild<QLineEdit*>(QStringLiteral("ligningC")), Qt::Key_Home);
+        QVERIFY(a->text().isEmpty());
+        // Closing the graph window closes the dialog.
+        p.g().close();
+        QVERIFY(!f.isVisible());
+    }
+};
+
+QTEST_MAIN(TstGrafform)
+#include "tst_grafform.moc"
