@@ -31,5 +31,7 @@ void TDialogPladsFil::hentOpt(Beskeder& beskeder) {
 }
 
 void TDialogPladsFil::gemOpt() const {
+    // A dialog never placed (never shown, no file) has no place to keep.
+    if (plads.centrer) return;
     skrivDialogPlads(plads).gem(optfilnavn);
 }

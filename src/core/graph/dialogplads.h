@@ -31,6 +31,7 @@ public:
     // Reads the file if it exists; a bad file is reported through `beskeder`
     // and the dialog is then centred.
     void hentOpt(Beskeder& beskeder);
-    // Writes the file (TFilFejl when it cannot be written).
+    // Writes the file (TFilFejl when it cannot be written); nothing while the
+    // dialog has no place of its own yet.
     void gemOpt() const;
 };

@@ -8,6 +8,8 @@
 #include "graph/grafformmodel.h"
 #include "graph/ligningsres.h"
 
+#include <QFileInfo>
+
 void TGrafformModel::BeregnKnapClick() {
     LigningsRes();
 }
@@ -163,4 +165,18 @@ void TGrafformModel::PrinterSetupClick() {
 
 void TGrafformModel::MPrintClick() {
     Q_EMIT dialogOenskes(QStringLiteral("printform"));
+}
+
+void TGrafformModel::GemSomBilledeClick() {
+    const QString fil = m_beskeder.gemFilnavn(
+        QStringLiteral("Gem som billede"), QString(),
+        QStringLiteral("PNG-billede (*.png);;SVG-tegning (*.svg);;PDF-dokument (*.pdf)"));
+    if (fil.isEmpty()) return;
+    const QString endelse = QFileInfo(fil).suffix().toLower();
+    if (endelse != u"png" && endelse != u"svg" && endelse != u"pdf") {
+        m_beskeder.fejl(
+            QStringLiteral("Billedet gemmes efter filnavnets endelse: .png, .svg eller .pdf"));
+        return;
+    }
+    if (m_gemBillede) m_gemBillede(fil);
 }

@@ -178,6 +178,10 @@ public:
     void zoomBoksKnapClick();
     void PrinterSetupClick();
     void MPrintClick();
+    // "Gem som billede...": asks for a file name and saves the canvas's
+    // picture through the saver set here (PNG, SVG or PDF by the ending).
+    void GemSomBilledeClick();
+    void setBilledGemmer(std::function<void(const QString& fil)> f) { m_gemBillede = std::move(f); }
 
 Q_SIGNALS:
     void aendret();                            // fields shown by the view changed
@@ -207,4 +211,5 @@ private:
     TAndengrads* m_andengrads = nullptr;
     TLigninger* m_ligninger = nullptr;
     std::function<bool()> m_doShowHint;
+    std::function<void(const QString&)> m_gemBillede;
 };

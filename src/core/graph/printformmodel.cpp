@@ -59,7 +59,10 @@ void TPrintformModel::udskrivKnapClick() {
     BitmapPrint.X2 = TAlmenX::EditInteger(EditX2);
     BitmapPrint.Y1 = TAlmenX::EditInteger(EditY1);
     BitmapPrint.Y2 = TAlmenX::EditInteger(EditY2);
-    if (m_printer) BitmapPrint.PrintStretchDraw(*m_printer);
+    if (!m_printer) return;
+    // The picture lives in the printer, which is gone on every way out.
+    const std::unique_ptr<TPrinterFlade> printer = m_printer();
+    if (printer) BitmapPrint.PrintStretchDraw(*printer);
 }
 
 QString TPrintformModel::naesteFelt(const QString& felt) {

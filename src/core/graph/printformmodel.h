@@ -5,6 +5,8 @@
 // pixel, keeping its proportions.
 #include "graph/bitmapprint.h"
 
+#include <functional>
+#include <memory>
 #include <QObject>
 #include <QString>
 
@@ -24,8 +26,10 @@ public:
     QString EditKopi = QStringLiteral("1");
     int Values = 1; // "Størrelse 2"
 
-    // The printer that "Udskriv" prints on (none: nothing is printed).
-    void setPrinter(TPrinterFlade* p) { m_printer = p; }
+    // Makes the printer that "Udskriv" prints on, holding a copy of the
+    // canvas's picture until it goes (none: nothing is printed).
+    using TPrinterKilde = std::function<std::unique_ptr<TPrinterFlade>()>;
+    void setPrinterKilde(TPrinterKilde k) { m_printer = std::move(k); }
 
     // A standard size was chosen (also run when the canvas is resized while
     // the dialog is shown).
@@ -47,5 +51,5 @@ private:
 
     TFunktioner& m_graf;
     Beskeder& m_beskeder;
-    TPrinterFlade* m_printer = nullptr;
+    TPrinterKilde m_printer;
 };

@@ -49,6 +49,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_grafModel->FormCreate(skaerm ? skaerm->availableGeometry().size() : QSize(1024, 768));
     m_form3Model = std::make_unique<TForm3Model>(m_grafModel->Graf);
     m_grafModel->setForm3(m_form3Model.get());
+    grafvaerktoejer();
     connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
         if (vindue == u"grafform") visGrafform();
     });

@@ -13,6 +13,9 @@
 #include "formula/udtryk.h"
 #include "graph/grafformmodel.h"
 #include "graph/ligning3model.h"
+#include "graph/optformmodel.h"
+#include "graph/printformmodel.h"
+#include "graph/zoomformmodel.h"
 
 #include <memory>
 #include <QObject>
@@ -22,6 +25,9 @@ class Tmainform;
 class Tinfform;
 class Tgrafform;
 class Tform3;
+class Toptform;
+class Tprintform;
+class Tzoomform;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -51,6 +57,14 @@ public:
     Tform3& form3();
     void visGrafform();
     void visForm3();
+    // The graph window's zoom-centre, colour and print dialogs: models made
+    // at start, widgets on first show.
+    TZoomformModel& zoomModel() { return *m_zoomModel; }
+    TOptformModel& optModel() { return *m_optModel; }
+    TPrintformModel& printModel() { return *m_printModel; }
+    Tzoomform& zoomform();
+    Toptform& optform();
+    Tprintform& printform();
 
 private:
     QApplication& m_app;
@@ -70,4 +84,12 @@ private:
     std::unique_ptr<TForm3Model> m_form3Model;
     std::unique_ptr<Tgrafform> m_grafform;
     Tform3* m_form3 = nullptr; // owned by the graph window
+    std::unique_ptr<TZoomformModel> m_zoomModel;
+    std::unique_ptr<TOptformModel> m_optModel;
+    std::unique_ptr<TPrintformModel> m_printModel;
+    // Owned by the graph window.
+    Tzoomform* m_zoomform = nullptr;
+    Toptform* m_optform = nullptr;
+    Tprintform* m_printform = nullptr;
+    void grafvaerktoejer(); // creates and wires the graph window's tools
 };
