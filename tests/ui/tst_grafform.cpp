@@ -106,8 +106,22 @@ private Q_SLOTS:
         QTest::mouseClick(graf, Qt::LeftButton, {}, QPoint(100, 80));
         QCOMPARE(p.find<QLineEdit>(QStringLiteral("yAkseEdit"))->text(), QStringLiteral("100"));
         QCOMPARE(p.find<QLineEdit>(QStringLiteral("xAkseEdit"))->text(), QStringLiteral("80"));
+        // An emptied step box shows "0"; "+" then makes it 1 and zooms by 1.
+        auto* spring = p.find<QLineEdit>(QStringLiteral("zoomSpringEdit"));
+        spring->selectAll();
+        QTest::keyClick(spring, Qt::Key_Backspace);
+        QCOMPARE(spring->text(), QStringLiteral("0"));
         p.find<QToolButton>(QStringLiteral("zoomPlusKnap"))->click();
+        QCOMPARE(spring->text(), QStringLiteral("1"));
         QCOMPARE(p.find<QLineEdit>(QStringLiteral("pixelEdit"))->text(), QStringLiteral("21"));
+        // A step too large for a whole number is refused and the box keeps its value.
+        QStringList fejl;
+        setFejlModtager([&](const QString& t) { fejl << t; });
+        spring->selectAll();
+        QTest::keyClicks(spring, QStringLiteral("99999999999"));
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        QVERIFY(!fejl.isEmpty());
+        QVERIFY(spring->text().size() < 11);
         p.find<QCheckBox>(QStringLiteral("visEnhedskvadrater"))->click();
         QVERIFY(!p.t->grafModel().Graf.MedFelter());
     }

@@ -193,6 +193,21 @@ void TLigninger::loes(const Koefficienter& k) {
         Kon = false;
         return false;
     };
+    // Product with quotient: x = ±√AA and y = a·x / naevner, or no solution
+    // when AA is not positive.
+    auto kvadratrod = [&](double AA, double a, double naevner) {
+        if (AA <= 0) {
+            skriv(QStringLiteral("Ingen løsning"));
+            ingenLoesning();
+            return false;
+        }
+        x1 = std::sqrt(AA);
+        y1 = F(F(a * x1) / naevner);
+        x2 = -x1;
+        y2 = F(F(a * x2) / naevner);
+        toLoesninger();
+        return true;
+    };
     // Product with product, quotient with quotient: never a solution.
     auto aldrig = [&](double venstre, double hoejre) {
         const QString linje = T(venstre) + QStringLiteral(" (=) ") + T(hoejre);
@@ -236,39 +251,17 @@ void TLigninger::loes(const Koefficienter& k) {
     case Gange * 3 + Gange:
         aldrig(F(F(c1 * a2) * b2), F(F(c2 * a1) * b1));
         return;
-    case Gange * 3 + Division: {
-        const double AA = F(F(F(c1 * c2) * b2) / F(F(a1 * a2) * b1));
-        if (AA <= 0) {
-            skriv(QStringLiteral("Ingen løsning"));
-            ingenLoesning();
-            return;
-        }
-        x1 = std::sqrt(AA);
-        y1 = F(F(a2 * x1) / F(c2 * b2));
-        x2 = -x1;
-        y2 = F(F(a2 * x2) / F(c2 * b2));
-        toLoesninger();
+    case Gange * 3 + Division:
+        if (!kvadratrod(F(F(F(c1 * c2) * b2) / F(F(a1 * a2) * b1)), a2, F(c2 * b2))) return;
         break;
-    }
     case Division * 3 + Plus:
         x1 = F(F(F(b1 * c1) * c2) / F(F(F(c1 * b1) * a2) + F(b2 * a1)));
         y1 = F(F(a1 * x1) / F(c1 * b1));
         enLoesning();
         break;
-    case Division * 3 + Gange: {
-        const double AA = F(F(F(c1 * c2) * b1) / F(F(a1 * a2) * b2));
-        if (AA <= 0) {
-            skriv(QStringLiteral("Ingen løsning"));
-            ingenLoesning();
-            return;
-        }
-        x1 = std::sqrt(AA);
-        y1 = F(F(a1 * x1) / F(c1 * b1));
-        x2 = -x1;
-        y2 = F(F(a1 * x2) / F(c1 * b1));
-        toLoesninger();
+    case Division * 3 + Gange:
+        if (!kvadratrod(F(F(F(c1 * c2) * b1) / F(F(a1 * a2) * b2)), a1, F(c1 * b1))) return;
         break;
-    }
     case Division * 3 + Division:
         aldrig(F(F(a1 * b2) * c2), F(F(a2 * b1) * c1));
         return;

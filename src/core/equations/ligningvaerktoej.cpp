@@ -16,7 +16,7 @@
 namespace {
 
 // Collects message boxes and status-bar texts as the run would have shown them.
-class Opsamler : public Beskeder {
+class Opsamler : public TavseBeskeder {
 public:
     QStringList tekster;
     QString status;
@@ -26,8 +26,6 @@ public:
         tekster << t;
         return false;
     }
-    QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
     void statusHint(const QString& t) override { status = t; }
 };
 

@@ -87,32 +87,30 @@ void TStatistik::visResultat(double v) {
     m_display = tal::generel(v);
 }
 
+double TStatistik::sum(bool kvadrater) const {
+    double s = 0;
+    for (double x : Data)
+        s += kvadrater ? x * x : x;
+    return s;
+}
+
 void TStatistik::statistikSumClick() {
     Aendring a(*this);
     if (!MakeData()) return;
-    double sum = 0;
-    for (double x : Data)
-        sum += m_kvadrater ? x * x : x;
-    visResultat(sum);
+    visResultat(sum(m_kvadrater));
 }
 
 void TStatistik::statistikGennemsnitClick() {
     Aendring a(*this);
     if (!MakeData()) return;
-    double sum = 0;
-    for (double x : Data)
-        sum += m_kvadrater ? x * x : x;
-    visResultat(sum / static_cast<double>(Data.size()));
+    visResultat(sum(m_kvadrater) / static_cast<double>(Data.size()));
 }
 
 void TStatistik::statistikAfvigelseClick() {
     Aendring a(*this);
     if (!MakeData()) return;
     const auto n = static_cast<double>(Data.size());
-    double sum = 0;
-    for (double x : Data)
-        sum += x;
-    const double middel = sum / n;
+    const double middel = sum(false) / n;
     double kvadratsum = 0;
     for (double x : Data)
         kvadratsum += (x - middel) * (x - middel);

@@ -69,6 +69,8 @@ Q_SIGNALS:
 private:
     void tilfoej(const QString& tekst);
     void visResultat(double v);
+    // Σ x of the collected values, or Σ x² with `kvadrater`.
+    double sum(bool kvadrater) const;
 
     QList<TStatistikPost> m_boks;
     int m_valgt = -1;

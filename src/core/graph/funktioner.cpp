@@ -105,8 +105,8 @@ private:
     }
     static qint32 rund(double v) { return qint32(tal::rundHalvLige(v)); }
     bool udenfor(double x1, double y1, double x2, double y2) const {
-        return (x1 < 0 && x2 < 0) || (y1 < 0 && y2 < 0) || (x1 > m_bredde - 1 && x2 > m_bredde - 1) ||
-               (y1 > m_hoejde - 1 && y2 > m_hoejde - 1);
+        return (x1 < 0 && x2 < 0) || (y1 < 0 && y2 < 0) ||
+               (x1 > m_bredde - 1 && x2 > m_bredde - 1) || (y1 > m_hoejde - 1 && y2 > m_hoejde - 1);
     }
 
     // Cuts the segment from (px, py) by (dx, dy) to the margin (Liang-Barsky).

@@ -101,6 +101,10 @@ void TGrafformModel::hentOpt(QSize skrivebord) {
 void TGrafformModel::anvend(const TGrafOptioner& o) {
     if (!o.centrer) vinduesPos = QPoint(o.left, o.top);
     vinduesStoerrelse = QSize(o.bredde, o.hoejde);
+    anvendGraf(o);
+}
+
+void TGrafformModel::anvendGraf(const TGrafOptioner& o) {
     saetGraf(Graf, o);
     farveItemIndex = o.farveItemIndex;
     linieItemIndex = o.linieItemIndex;
@@ -133,13 +137,7 @@ void TGrafformModel::gemOpt() const {
 
 void TGrafformModel::defaultOpt() {
     // The graph's settings only: the window stays where it is.
-    TGrafOptioner o;
-    o.centrer = false;
-    o.left = vinduesPos.x();
-    o.top = vinduesPos.y();
-    o.bredde = vinduesStoerrelse.width();
-    o.hoejde = vinduesStoerrelse.height();
-    anvend(o);
+    anvendGraf(TGrafOptioner());
     realiserOpt();
 }
 

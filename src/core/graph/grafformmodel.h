@@ -205,6 +205,7 @@ private:
     void zoomTrin(int fortegn);
     void anvend(const TGrafOptioner& o);
     void valgAendret(int& valg, int index);
+    void anvendGraf(const TGrafOptioner& o); // all but the window's place and size
 
     Beskeder& m_beskeder;
     TForm3Model* m_form3 = nullptr;

@@ -43,3 +43,14 @@ public:
     // The ellipse inscribed in the box (x1, y1) - (x2, y2).
     virtual void Ellipse(qint32 x1, qint32 y1, qint32 x2, qint32 y2) = 0;
 };
+
+// A surface that draws nothing: for running the drawing without a picture.
+class TTomLaerred : public TLaerred {
+public:
+    void Fyld(TFarve) override {}
+    void setPenFarve(TFarve) override {}
+    void setBrushKlar(bool) override {}
+    void MoveTo(qint32, qint32) override {}
+    void LineTo(qint32, qint32) override {}
+    void Ellipse(qint32, qint32, qint32, qint32) override {}
+};

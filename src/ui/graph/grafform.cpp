@@ -27,7 +27,8 @@
 namespace {
 
 constexpr int kKnapBredde = 22;
-constexpr int kFeltBredde = 46; // the number boxes of the tool bar and the axis bar // the small "+" and "-" buttons
+constexpr int kFeltBredde =
+    46; // the number boxes of the tool bar and the axis bar // the small "+" and "-" buttons
 
 void saetTekst(QLineEdit* e, const QString& t) {
     if (e->text() != t) e->setText(t);
@@ -103,13 +104,14 @@ QToolButton* Tgrafform::knap(const QString& navn, const QString& tekst, const QS
 }
 
 QLineEdit* Tgrafform::felt(const QString& navn, const QString& tilgaengeligtNavn,
-                           QString TGrafformModel::*f, bool hoejre) {
+                           QString TGrafformModel::*f, bool skriv) {
     auto* e = new QLineEdit(this);
     e->setObjectName(navn);
     navngiv(e, tilgaengeligtNavn, QString());
-    if (hoejre) e->setAlignment(Qt::AlignRight);
+    e->setAlignment(Qt::AlignRight);
     m_felter.insert(e, f);
-    connect(e, &QLineEdit::textEdited, this, [this, f](const QString& t) { m_model.*f = t; });
+    if (skriv)
+        connect(e, &QLineEdit::textEdited, this, [this, f](const QString& t) { m_model.*f = t; });
     return e;
 }
 
@@ -209,7 +211,7 @@ void Tgrafform::lavVaerktoejslinje() {
     tb->addWidget(etiket(QStringLiteral("Zoom spring")));
     mellemrum(4);
     auto* spring = felt(QStringLiteral("zoomSpringEdit"), QStringLiteral("Zoom spring"),
-                        &TGrafformModel::zoomSpringEdit);
+                        &TGrafformModel::zoomSpringEdit, false);
     spring->setFixedWidth(kFeltBredde);
     // Every change is read as a whole number and written back at once.
     connect(spring, &QLineEdit::textEdited, this, [this, spring](const QString& t) {

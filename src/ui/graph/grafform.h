@@ -42,8 +42,10 @@ private:
     QWidget* lavVenstrePanel();
     QWidget* lavAksebjaelke();
     void lavMenu();
+    // An edit box showing model field `f`; with `skriv` what is typed goes
+    // straight into the field.
     QLineEdit* felt(const QString& navn, const QString& tilgaengeligtNavn,
-                    QString TGrafformModel::*f, bool hoejre = true);
+                    QString TGrafformModel::*f, bool skriv = true);
     QToolButton* knap(const QString& navn, const QString& tekst, const QString& hint,
                       void (TGrafformModel::*handling)());
     QLabel* etiket(const QString& tekst);

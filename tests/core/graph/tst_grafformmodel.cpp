@@ -30,14 +30,7 @@ struct Vindue {
     void start() {
         m->FormCreate(kSkrivebord);
         m->FormResize(400, 400);
-        struct : TLaerred {
-            void Fyld(TFarve) override {}
-            void setPenFarve(TFarve) override {}
-            void setBrushKlar(bool) override {}
-            void MoveTo(qint32, qint32) override {}
-            void LineTo(qint32, qint32) override {}
-            void Ellipse(qint32, qint32, qint32, qint32) override {}
-        } tom;
+        TTomLaerred tom;
         m->GrafPaint(tom);
     }
     void indfoer(int type, const QString& a, const QString& b, const QString& c) {
