@@ -47,8 +47,9 @@ bool gem(TFunktioner& g, const QString& fil, const TSvgFlade& svg, QString& fejl
         // One page the size of the canvas, one point per pixel, no margins.
         QPdfWriter pdf(fil);
         pdf.setResolution(72);
-        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(s), QPageSize::Point, QString(), QPageSize::ExactMatch),
-                                      QPageLayout::Portrait, QMarginsF()));
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(s), QPageSize::Point, QString(), QPageSize::ExactMatch),
+                        QPageLayout::Portrait, QMarginsF()));
         pdf.setCreator(QStringLiteral("Tavlix"));
         ok = tegn(g, pdf, s);
     } else if (endelse == u"svg") {

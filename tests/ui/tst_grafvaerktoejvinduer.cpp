@@ -253,9 +253,9 @@ private Q_SLOTS:
     void tilgaengeligeNavne() {
         Program p;
         p.t->grafform();
-        for (QWidget* d : {static_cast<QWidget*>(&p.t->zoomform()),
-                           static_cast<QWidget*>(&p.t->optform()),
-                           static_cast<QWidget*>(&p.t->printform())}) {
+        for (QWidget* d :
+             {static_cast<QWidget*>(&p.t->zoomform()), static_cast<QWidget*>(&p.t->optform()),
+              static_cast<QWidget*>(&p.t->printform())}) {
             QSet<QString> navne;
             const auto ctrls = d->findChildren<QWidget*>();
             for (QWidget* w : ctrls) {
@@ -263,8 +263,7 @@ private Q_SLOTS:
                                      qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
                 // Qt's own helpers (a combo box's popup, a tool bar's hidden
                 // overflow button) are not controls of the dialog.
-                if (!kontrol || w->isHidden() || w->parentWidget()->inherits("QComboBox"))
-                    continue;
+                if (!kontrol || w->isHidden() || w->parentWidget()->inherits("QComboBox")) continue;
                 const QString n = w->accessibleName();
                 QVERIFY2(!n.isEmpty(), qPrintable(w->objectName()));
                 QVERIFY2(!navne.contains(n), qPrintable(n));

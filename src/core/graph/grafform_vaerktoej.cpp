@@ -125,7 +125,7 @@ void TGrafformModel::MExportClick() {
         // A cubic has no place on either page: it is left out and does not
         // take an equation's turn.
         if (opr == u'3') continue;
-        const int form = opr == u'+' ? TLigninger::Plus
+        const int form = opr == u'+'   ? TLigninger::Plus
                          : opr == u'*' ? TLigninger::Gange
                          : opr == u'/' ? TLigninger::Division
                                        : -1;

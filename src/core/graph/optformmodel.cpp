@@ -8,13 +8,13 @@ TOptformModel::TOptformModel(const QString& optDir, TGrafformModel& graf, Besked
       m_beskeder(beskeder) {}
 
 QStringList TOptformModel::farveNavne() {
-    return {QStringLiteral("Sort"),       QStringLiteral("Kastanje"),   QStringLiteral("Grøn"),
-            QStringLiteral("Oliven"),     QStringLiteral("Mørk blå"),   QStringLiteral("Mørk lilla"),
-            QStringLiteral("Turkis"),     QStringLiteral("Grå"),        QStringLiteral("Sølv"),
-            QStringLiteral("Rød"),        QStringLiteral("Lys grøn"),   QStringLiteral("Gul"),
-            QStringLiteral("Blå"),        QStringLiteral("Lys lilla"),  QStringLiteral("Vand"),
-            QStringLiteral("Hvid"),       QStringLiteral("Penge grøn"), QStringLiteral("Himmel blå"),
-            QStringLiteral("Cream"),      QStringLiteral("Mellem grå")};
+    return {QStringLiteral("Sort"),   QStringLiteral("Kastanje"),   QStringLiteral("Grøn"),
+            QStringLiteral("Oliven"), QStringLiteral("Mørk blå"),   QStringLiteral("Mørk lilla"),
+            QStringLiteral("Turkis"), QStringLiteral("Grå"),        QStringLiteral("Sølv"),
+            QStringLiteral("Rød"),    QStringLiteral("Lys grøn"),   QStringLiteral("Gul"),
+            QStringLiteral("Blå"),    QStringLiteral("Lys lilla"),  QStringLiteral("Vand"),
+            QStringLiteral("Hvid"),   QStringLiteral("Penge grøn"), QStringLiteral("Himmel blå"),
+            QStringLiteral("Cream"),  QStringLiteral("Mellem grå")};
 }
 
 void TOptformModel::FormCreate() {

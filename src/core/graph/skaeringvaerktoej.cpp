@@ -7,7 +7,6 @@
 
 namespace skaeringvaerktoej {
 
-
 int skaering(const TFunktioner& g, const TGrafArgumenter& a, const QList<int>& indeks,
              QString& ud) {
     TLigningsResultat r;

@@ -12,7 +12,6 @@ namespace skaeringvaerktoej {
 // or the window's message, or with a.json one JSON object with x1, y1, x2,
 // y2 (empty where the window leaves a field empty) and message. Returns 0
 // when points were found, 1 when the window would show a message.
-int skaering(const TFunktioner& g, const TGrafArgumenter& a, const QList<int>& indeks,
-             QString& ud);
+int skaering(const TFunktioner& g, const TGrafArgumenter& a, const QList<int>& indeks, QString& ud);
 
 } // namespace skaeringvaerktoej

@@ -77,9 +77,11 @@ void Tavlix::grafvaerktoejer() {
             trykModul().printerSetup(&grafform());
         }
     });
-    connect(m_printModel.get(), &TPrintformModel::visOenskes, this, [this] { visDialog(printform()); });
+    connect(m_printModel.get(), &TPrintformModel::visOenskes, this,
+            [this] { visDialog(printform()); });
     connect(m_grafModel.get(), &TGrafformModel::grafStoerrelse, this, [this] {
-        if (m_printform && m_printform->isVisible()) m_printModel->ValuesClick(m_printModel->Values);
+        if (m_printform && m_printform->isVisible())
+            m_printModel->ValuesClick(m_printModel->Values);
     });
     connect(m_grafModel.get(), &TGrafformModel::lukkes, this, [this] {
         for (QWidget* w : {static_cast<QWidget*>(m_zoomform), static_cast<QWidget*>(m_optform),

@@ -58,8 +58,8 @@ Toptform::Toptform(TOptformModel& model, QWidget* parent)
     auto* k = new QVBoxLayout(side1);
     auto* l4 = new QLabel(QStringLiteral("Skiftende kurvefarve"), side1);
     k->addWidget(l4);
-    m_nyKurve = farveliste(QStringLiteral("NyKurvebox"), l4->text(),
-                           &TOptformModel::NyKurveboxChange);
+    m_nyKurve =
+        farveliste(QStringLiteral("NyKurvebox"), l4->text(), &TOptformModel::NyKurveboxChange);
     l4->setBuddy(m_nyKurve);
     k->addWidget(m_nyKurve);
     auto* skift = new QPushButton(QStringLiteral("Sæt farve for næste kurve"), side1);

@@ -9,7 +9,7 @@
 namespace tryk {
 
 TTrykFlade* flade() {
-    static TTrykFlade* s_flade = [] () -> TTrykFlade* {
+    static TTrykFlade* s_flade = []() -> TTrykFlade* {
         QStringList stier = {QCoreApplication::applicationDirPath() +
                              QStringLiteral("/tavlix_tryk")};
 #ifdef TAVLIX_TRYK_STI

@@ -76,16 +76,16 @@ Tzoomform::Tzoomform(TZoomformModel& model, QWidget* parent)
         }
         v->addWidget(tb);
     };
-    gruppe(QStringLiteral("Andengradsligning og ligninger"), QStringLiteral("ligningsBar"),
-           QColor(0x20, 0x50, 0xc0),
-           {{"ToolButton5", "x1 : 0", "Hent andengrads løsning x1 til valgte andengradsligning",
-             &TZoomformModel::ToolButton5Click},
-            {"ToolButton6", "x2 : 0", "Hent andengrads løsning x2 til valgte andengradsligning",
-             &TZoomformModel::ToolButton6Click},
-            {"ToolButton3", "x1 : y1", "Hent ligninger løsning 1",
-             &TZoomformModel::ToolButton3Click},
-            {"ToolButton4", "x2 : y2", "Hent ligninger løsning 2",
-             &TZoomformModel::ToolButton4Click}});
+    gruppe(
+        QStringLiteral("Andengradsligning og ligninger"), QStringLiteral("ligningsBar"),
+        QColor(0x20, 0x50, 0xc0),
+        {{"ToolButton5", "x1 : 0", "Hent andengrads løsning x1 til valgte andengradsligning",
+          &TZoomformModel::ToolButton5Click},
+         {"ToolButton6", "x2 : 0", "Hent andengrads løsning x2 til valgte andengradsligning",
+          &TZoomformModel::ToolButton6Click},
+         {"ToolButton3", "x1 : y1", "Hent ligninger løsning 1", &TZoomformModel::ToolButton3Click},
+         {"ToolButton4", "x2 : y2", "Hent ligninger løsning 2",
+          &TZoomformModel::ToolButton4Click}});
     gruppe(QStringLiteral("Grafboks"), QStringLiteral("grafBar"), QColor(0xc0, 0x30, 0x30),
            {{"ToolButton1", "0 : 0", "Sæt zoomcentrum i 0,0", &TZoomformModel::ToolButton1Click},
             {"ToolButton2", "zX : zY", "Hent zoomcentrum", &TZoomformModel::ToolButton2Click},

@@ -94,8 +94,10 @@ private Q_SLOTS:
         QTest::newRow("ligninger_x2y2") << 4 << "Der er ikke beregnet to løsninger!";
         QTest::newRow("graf_x1y1") << 7 << "Der er ikke beregnet nogen løsning!";
         QTest::newRow("graf_x2y2") << 8 << "Der er ikke beregnet nogen løsning!";
-        QTest::newRow("andengrads_x1_uden_parabel") << 5 << "Der er ikke valgt en andengradsligning.";
-        QTest::newRow("andengrads_x2_uden_parabel") << 6 << "Der er ikke valgt en andengradsligning.";
+        QTest::newRow("andengrads_x1_uden_parabel")
+            << 5 << "Der er ikke valgt en andengradsligning.";
+        QTest::newRow("andengrads_x2_uden_parabel")
+            << 6 << "Der er ikke valgt en andengradsligning.";
     }
     void zoomManglendePunkt() {
         QFETCH(int, knap);
@@ -105,16 +107,15 @@ private Q_SLOTS:
         v.graf.formelBoxMarkering({0}); // a selected line is no parabola
         v.zoom.xEdit = QStringLiteral("9");
         const double zx = v.graf.Graf.ZoomX();
-        void (TZoomformModel::*knapper[])() = {
-            nullptr,
-            &TZoomformModel::ToolButton1Click,
-            &TZoomformModel::ToolButton2Click,
-            &TZoomformModel::ToolButton3Click,
-            &TZoomformModel::ToolButton4Click,
-            &TZoomformModel::ToolButton5Click,
-            &TZoomformModel::ToolButton6Click,
-            &TZoomformModel::ToolButton7Click,
-            &TZoomformModel::ToolButton8Click};
+        void (TZoomformModel::*knapper[])() = {nullptr,
+                                               &TZoomformModel::ToolButton1Click,
+                                               &TZoomformModel::ToolButton2Click,
+                                               &TZoomformModel::ToolButton3Click,
+                                               &TZoomformModel::ToolButton4Click,
+                                               &TZoomformModel::ToolButton5Click,
+                                               &TZoomformModel::ToolButton6Click,
+                                               &TZoomformModel::ToolButton7Click,
+                                               &TZoomformModel::ToolButton8Click};
         (v.zoom.*knapper[knap])();
         QCOMPARE(v.beskeder_(), besked);
         QCOMPARE(v.beskeder.boxe.first().art, QStringLiteral("information"));
@@ -201,7 +202,8 @@ private Q_SLOTS:
         QFETCH(int, left);
         QFETCH(bool, fejl);
         Vinduer v;
-        for (const QString navn : {QStringLiteral("zoomcenter.txt"), QStringLiteral("options.txt")}) {
+        for (const QString navn :
+             {QStringLiteral("zoomcenter.txt"), QStringLiteral("options.txt")}) {
             v.beskeder.boxe.clear();
             if (!fil.isEmpty()) {
                 QFile f(v.optDir + navn);
@@ -239,9 +241,9 @@ private Q_SLOTS:
         o.FormCreate();
         const QStringList n = TOptformModel::farveNavne();
         QCOMPARE(n.size(), 20);
-        QCOMPARE(QStringList({n[o.Farvebox], n[o.Liniebox], n[o.Kurvebox], n[o.NyKurvebox]})
-                     .join(u'|'),
-                 QStringLiteral("Cream|Grå|Sort|Sort"));
+        QCOMPARE(
+            QStringList({n[o.Farvebox], n[o.Liniebox], n[o.Kurvebox], n[o.NyKurvebox]}).join(u'|'),
+            QStringLiteral("Cream|Grå|Sort|Sort"));
         QCOMPARE(o.bgfarvePan, v.graf.Graf.Color());
     }
 
@@ -313,10 +315,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("item");
         QTest::addColumn<QString>("x1");
         QTest::addColumn<QString>("x2y2");
-        QTest::newRow("stoerrelse_2") << 1 << "160" << "1660|1360";
-        QTest::newRow("stoerrelse_5") << 4 << "160" << "3160|2560";
-        QTest::newRow("stoerrelse_1") << 0 << "0" << "1000|960";
-        QTest::newRow("ingen_overloeb") << 4 << "2147483000" << "2147483647|2560";
+        QTest::newRow("stoerrelse_2") << 1 << "160"
+                                      << "1660|1360";
+        QTest::newRow("stoerrelse_5") << 4 << "160"
+                                      << "3160|2560";
+        QTest::newRow("stoerrelse_1") << 0 << "0"
+                                      << "1000|960";
+        QTest::newRow("ingen_overloeb") << 4 << "2147483000"
+                                        << "2147483647|2560";
     }
     void standardVaerdier() {
         QFETCH(int, item);

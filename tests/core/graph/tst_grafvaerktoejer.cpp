@@ -75,7 +75,8 @@ private Q_SLOTS:
         v.graf.ligningX1 = QStringLiteral("7");
         v.graf.L1BoxChange(0);
         v.graf.LigningsRes();
-        QCOMPARE(v.boksBeskeder(), QStringLiteral("fejl:Der er ikke valgt to ligninger til løsning!"));
+        QCOMPARE(v.boksBeskeder(),
+                 QStringLiteral("fejl:Der er ikke valgt to ligninger til løsning!"));
         QCOMPARE(v.graf.ligningX1, QStringLiteral("7")); // nothing else happens
     }
 
@@ -168,17 +169,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("besked");
 
         const QString tom = QStringLiteral("+   ");
-        QTest::newRow("intet_valgt") << QStringList{"+ 1 1 4"} << QList<int>{} << tom << tom
-                                     << "||" << "fejl:Der er ikke valgt ligninger til eksport!";
+        QTest::newRow("intet_valgt") << QStringList{"+ 1 1 4"} << QList<int>{} << tom << tom << "||"
+                                     << "fejl:Der er ikke valgt ligninger til eksport!";
         QTest::newRow("tre_linjer_skifter")
             << QStringList{"+ 1 1 4", "* 2 1 3", "/ 1 2 5"} << QList<int>{0, 1, 2} << "/ 1 2 5"
-            << "* 2 1 3" << "||" << "information:Ligninger exporteret!";
+            << "* 2 1 3"
+            << "||"
+            << "information:Ligninger exporteret!";
         QTest::newRow("parabler_sidste_vinder")
             << QStringList{"a 1 0 0", "+ 1 1 4", "a 2 -1 3"} << QList<int>{0, 1, 2} << "+ 1 1 4"
-            << tom << "2|-1|3" << "information:Ligninger exporteret!";
+            << tom << "2|-1|3"
+            << "information:Ligninger exporteret!";
         QTest::newRow("tredjegrads_springes_over")
-            << QStringList{"+ 1 1 4", "3 1 2 3 4", "+ 1 -1 0"} << QList<int>{0, 1, 2}
-            << "+ 1 1 4" << "+ 1 -1 0" << "||" << "information:Ligninger exporteret!";
+            << QStringList{"+ 1 1 4", "3 1 2 3 4", "+ 1 -1 0"} << QList<int>{0, 1, 2} << "+ 1 1 4"
+            << "+ 1 -1 0"
+            << "||"
+            << "information:Ligninger exporteret!";
         QTest::newRow("kun_tredjegrads")
             << QStringList{"3 1 2 3 4"} << QList<int>{0} << tom << tom << "||"
             << "fejl:Der er ikke valgt ligninger til eksport!";
@@ -197,9 +203,9 @@ private Q_SLOTS:
         v.graf.MExportClick();
         QCOMPARE(v.ligning(1), ligning1);
         QCOMPARE(v.ligning(2), ligning2);
-        QCOMPARE(QStringList({v.al.andengradsA(), v.al.andengradsB(), v.al.andengradsC()}).join(
-                     u'|'),
-                 andengrads);
+        QCOMPARE(
+            QStringList({v.al.andengradsA(), v.al.andengradsB(), v.al.andengradsC()}).join(u'|'),
+            andengrads);
         QCOMPARE(v.boksBeskeder(), besked);
     }
 

@@ -31,37 +31,106 @@ private Q_SLOTS:
         const double r17 = std::sqrt(17.0);
         const double p1 = (-1 + r17) / 2, p2 = (-1 - r17) / 2;
         const QString linjeParabel = QStringList{g(p1), g(p1 * p1), g(p2), g(p2 * p2)}.join(u'|');
-        QTest::newRow("linje_parabel") << "+ 1 1 4" << "a 1 0 0" << linjeParabel << "";
-        QTest::newRow("parabel_linje_byttes") << "a 1 0 0" << "+ 1 1 4" << linjeParabel << "";
-        QTest::newRow("linje_parabel_ingen_rod")
-            << "+ 0 1 -5" << "a 1 0 0" << "|||" << "Ingen løsning";
-        QTest::newRow("linje_parabel_dobbeltrod") << "+ 0 1 0" << "a 1 0 0" << "0|0|0|0" << "";
-        QTest::newRow("origolinje_parabel") << "/ 1 1 1" << "a 1 0 0" << "1|1|0|0" << "";
-        QTest::newRow("parabel_origolinje_byttes") << "a 1 0 0" << "/ 1 1 1" << "1|1|0|0" << "";
-        QTest::newRow("origolinje_parabel_c0_fejl") << "/ 1 1 0" << "a 1 0 0" << "|||" << "Fejl";
-        QTest::newRow("hyperbel_parabel")
-            << "* 1 1 1" << "a 1 0 0" << "|||" << "Ingen løsningsfunktion!";
-        QTest::newRow("parabel_hyperbel")
-            << "a 1 0 0" << "* 1 1 1" << "|||" << "Ingen løsningsfunktion!";
-        QTest::newRow("parabler_lige_a_et_punkt") << "a 1 0 0" << "a 1 2 -4" << "2|4||" << "";
-        QTest::newRow("parabler_lige_a_og_b") << "a 1 2 0" << "a 1 2 3" << "|||" << "Fejl";
-        QTest::newRow("samme_parabel") << "a 1 2 3" << "a 1 2 3" << "|||" << "Fejl";
-        QTest::newRow("parabler_to_punkter") << "a 1 0 0" << "a -1 0 2" << "1|1|-1|1" << "";
-        QTest::newRow("to_linjer") << "+ 1 1 4" << "+ 1 -1 0" << "2|2||" << "";
-        QTest::newRow("parallelle_linjer") << "+ 1 1 1" << "+ 2 2 5" << "|||" << "Ingen løsning";
-        QTest::newRow("linje_hyperbel") << "+ 1 1 3" << "* 1 1 2" << "1|2|2|1" << "";
-        QTest::newRow("hyperbel_linje_byttes") << "* 1 1 2" << "+ 1 1 3" << "1|2|2|1" << "";
-        QTest::newRow("linje_origolinje") << "+ 1 1 4" << "/ 1 1 1" << "2|2||" << "";
-        QTest::newRow("origolinje_linje_byttes") << "/ 1 1 1" << "+ 1 1 4" << "2|2||" << "";
-        QTest::newRow("origolinje_hyperbel") << "/ 1 1 1" << "* 1 1 1" << "1|1|-1|-1" << "";
-        QTest::newRow("hyperbel_origolinje_byttes")
-            << "* 1 1 1" << "/ 1 1 1" << "1|1|-1|-1" << "";
-        QTest::newRow("origolinje_hyperbel_A_negativ")
-            << "/ 1 1 1" << "* 1 1 -1" << "|||" << "Ingen løsning";
-        QTest::newRow("origolinjer") << "/ 1 1 1" << "/ 1 1 1" << "|||" << "Ingen løsning";
-        QTest::newRow("hyperbler") << "* 1 1 1" << "* 2 1 1" << "|||" << "Ingen løsning";
-        QTest::newRow("overloeb") << "+ 1e200 1 1e200" << "a 1e200 0 0" << "|||" << "Fejl";
-        QTest::newRow("tredjegrads_intet") << "3 1 0 0" << "+ 1 1 1" << "|||" << "";
+        QTest::newRow("linje_parabel") << "+ 1 1 4"
+                                       << "a 1 0 0" << linjeParabel << "";
+        QTest::newRow("parabel_linje_byttes") << "a 1 0 0"
+                                              << "+ 1 1 4" << linjeParabel << "";
+        QTest::newRow("linje_parabel_ingen_rod") << "+ 0 1 -5"
+                                                 << "a 1 0 0"
+                                                 << "|||"
+                                                 << "Ingen løsning";
+        QTest::newRow("linje_parabel_dobbeltrod") << "+ 0 1 0"
+                                                  << "a 1 0 0"
+                                                  << "0|0|0|0"
+                                                  << "";
+        QTest::newRow("origolinje_parabel") << "/ 1 1 1"
+                                            << "a 1 0 0"
+                                            << "1|1|0|0"
+                                            << "";
+        QTest::newRow("parabel_origolinje_byttes") << "a 1 0 0"
+                                                   << "/ 1 1 1"
+                                                   << "1|1|0|0"
+                                                   << "";
+        QTest::newRow("origolinje_parabel_c0_fejl") << "/ 1 1 0"
+                                                    << "a 1 0 0"
+                                                    << "|||"
+                                                    << "Fejl";
+        QTest::newRow("hyperbel_parabel") << "* 1 1 1"
+                                          << "a 1 0 0"
+                                          << "|||"
+                                          << "Ingen løsningsfunktion!";
+        QTest::newRow("parabel_hyperbel") << "a 1 0 0"
+                                          << "* 1 1 1"
+                                          << "|||"
+                                          << "Ingen løsningsfunktion!";
+        QTest::newRow("parabler_lige_a_et_punkt") << "a 1 0 0"
+                                                  << "a 1 2 -4"
+                                                  << "2|4||"
+                                                  << "";
+        QTest::newRow("parabler_lige_a_og_b") << "a 1 2 0"
+                                              << "a 1 2 3"
+                                              << "|||"
+                                              << "Fejl";
+        QTest::newRow("samme_parabel") << "a 1 2 3"
+                                       << "a 1 2 3"
+                                       << "|||"
+                                       << "Fejl";
+        QTest::newRow("parabler_to_punkter") << "a 1 0 0"
+                                             << "a -1 0 2"
+                                             << "1|1|-1|1"
+                                             << "";
+        QTest::newRow("to_linjer") << "+ 1 1 4"
+                                   << "+ 1 -1 0"
+                                   << "2|2||"
+                                   << "";
+        QTest::newRow("parallelle_linjer") << "+ 1 1 1"
+                                           << "+ 2 2 5"
+                                           << "|||"
+                                           << "Ingen løsning";
+        QTest::newRow("linje_hyperbel") << "+ 1 1 3"
+                                        << "* 1 1 2"
+                                        << "1|2|2|1"
+                                        << "";
+        QTest::newRow("hyperbel_linje_byttes") << "* 1 1 2"
+                                               << "+ 1 1 3"
+                                               << "1|2|2|1"
+                                               << "";
+        QTest::newRow("linje_origolinje") << "+ 1 1 4"
+                                          << "/ 1 1 1"
+                                          << "2|2||"
+                                          << "";
+        QTest::newRow("origolinje_linje_byttes") << "/ 1 1 1"
+                                                 << "+ 1 1 4"
+                                                 << "2|2||"
+                                                 << "";
+        QTest::newRow("origolinje_hyperbel") << "/ 1 1 1"
+                                             << "* 1 1 1"
+                                             << "1|1|-1|-1"
+                                             << "";
+        QTest::newRow("hyperbel_origolinje_byttes") << "* 1 1 1"
+                                                    << "/ 1 1 1"
+                                                    << "1|1|-1|-1"
+                                                    << "";
+        QTest::newRow("origolinje_hyperbel_A_negativ") << "/ 1 1 1"
+                                                       << "* 1 1 -1"
+                                                       << "|||"
+                                                       << "Ingen løsning";
+        QTest::newRow("origolinjer") << "/ 1 1 1"
+                                     << "/ 1 1 1"
+                                     << "|||"
+                                     << "Ingen løsning";
+        QTest::newRow("hyperbler") << "* 1 1 1"
+                                   << "* 2 1 1"
+                                   << "|||"
+                                   << "Ingen løsning";
+        QTest::newRow("overloeb") << "+ 1e200 1 1e200"
+                                  << "a 1e200 0 0"
+                                  << "|||"
+                                  << "Fejl";
+        QTest::newRow("tredjegrads_intet") << "3 1 0 0"
+                                           << "+ 1 1 1"
+                                           << "|||"
+                                           << "";
     }
     void loes() {
         QFETCH(QString, l1);

@@ -15,18 +15,17 @@ private Q_SLOTS:
             << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 -1 0", "--intersect", "1", "2"}
             << 0 << "x1 = 2\ny1 = 2\n";
         QTest::newRow("to_linjer_json")
-            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 -1 0", "--intersect", "2", "1",
-                           "--json"}
+            << QStringList{"--curve",     "+ 1 1 4", "--curve", "+ 1 -1 0",
+                           "--intersect", "2",       "1",       "--json"}
             << 0 << "{\"message\":\"\",\"x1\":\"2\",\"x2\":\"\",\"y1\":\"2\",\"y2\":\"\"}\n";
         QTest::newRow("hyperbel_origolinje")
-            << QStringList{"--curve", "* 1 1 1", "--curve", "/ 1 1 1", "--intersect", "1", "2"}
-            << 0 << "x1 = 1\ny1 = 1\nx2 = -1\ny2 = -1\n";
-        QTest::newRow("besked")
-            << QStringList{"--curve", "/ 1 1 1", "--intersect", "1", "1"} << 1
-            << "Ingen løsning\n";
+            << QStringList{"--curve", "* 1 1 1", "--curve", "/ 1 1 1", "--intersect", "1", "2"} << 0
+            << "x1 = 1\ny1 = 1\nx2 = -1\ny2 = -1\n";
+        QTest::newRow("besked") << QStringList{"--curve", "/ 1 1 1", "--intersect", "1", "1"} << 1
+                                << "Ingen løsning\n";
         QTest::newRow("besked_json")
-            << QStringList{"--curve", "* 1 1 1", "--curve", "a 1 0 0", "--intersect", "1", "2",
-                           "--json"}
+            << QStringList{"--curve",     "* 1 1 1", "--curve", "a 1 0 0",
+                           "--intersect", "1",       "2",       "--json"}
             << 1
             << "{\"message\":\"Ingen løsningsfunktion!\",\"x1\":\"\",\"x2\":\"\",\"y1\":\"\","
                "\"y2\":\"\"}\n";
@@ -35,15 +34,15 @@ private Q_SLOTS:
             << 1 << "Der løses ikke tredjegradsligninger!\n";
         // Curve 2 is refused by the canvas; curve 3 still counts as the third.
         QTest::newRow("afvist_kurve")
-            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 0 1", "--curve", "+ 1 -1 0",
-                           "--intersect", "1", "3"}
+            << QStringList{"--curve",  "+ 1 1 4",     "--curve", "+ 1 0 1", "--curve",
+                           "+ 1 -1 0", "--intersect", "1",       "3"}
             << 0 << "x1 = 2\ny1 = 2\n";
         QTest::newRow("afvist_kurve_valgt")
-            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 0 1", "--intersect", "1", "2"}
-            << 1 << "Kurve 2 kan ikke tegnes\n";
+            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 0 1", "--intersect", "1", "2"} << 1
+            << "Kurve 2 kan ikke tegnes\n";
         QTest::newRow("samme_kurve_to_gange")
-            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 1 4", "--curve", "+ 1 -1 0",
-                           "--intersect", "2", "3"}
+            << QStringList{"--curve",  "+ 1 1 4",     "--curve", "+ 1 1 4", "--curve",
+                           "+ 1 -1 0", "--intersect", "2",       "3"}
             << 0 << "x1 = 2\ny1 = 2\n";
     }
     void skaering() {

@@ -23,16 +23,20 @@ public:
     }
 
     void BeginDoc() override {
-        if (!m_p.begin(&m_printer))
-            throw TFejl(QStringLiteral("Udskriften kan ikke startes på \"%1\"")
-                            .arg(m_printer.outputFileName().isEmpty() ? m_printer.printerName()
-                                                                      : m_printer.outputFileName()));
+        if (m_p.begin(&m_printer)) return;
+        const QString hvor = m_printer.outputFileName().isEmpty() ? m_printer.printerName()
+                                                                  : m_printer.outputFileName();
+        if (hvor.isEmpty())
+            throw TFejl(QStringLiteral("Der er ingen printer. Vælg en printer eller en fil under "
+                                       "\"Printer setup...\""));
+        throw TFejl(QStringLiteral("Udskriften kan ikke startes på \"%1\"").arg(hvor));
     }
     void StretchDraw(qint32 x1, qint32 y1, qint32 x2, qint32 y2) override {
         m_p.drawImage(QRectF(x1, y1, double(x2) - x1, double(y2) - y1), m_billede);
     }
     void NewPage() override {
-        if (!m_printer.newPage()) throw TFejl(QStringLiteral("Printeren kan ikke starte en ny side"));
+        if (!m_printer.newPage())
+            throw TFejl(QStringLiteral("Printeren kan ikke starte en ny side"));
     }
     void Abort() override {
         m_printer.abort();
