@@ -19,7 +19,7 @@ foreach(t tavlix tavlix-formel tavlix-graf)
 endforeach()
 # Modules the program opens on first use (the web engine page view) live in
 # lib/tavlix, where the program looks for them beside its own bin folder.
-foreach(t tavlix_webside)
+foreach(t tavlix_webside tavlix_tryk)
   if(TARGET ${t})
     install(TARGETS ${t} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/tavlix)
   endif()

@@ -1,12 +1,15 @@
-// tavlix-graf: draws curves on the graph canvas and writes the picture.
-// Exit status 0 when the file was written, 1 when it could not be, 2 for
-// bad arguments.
+// tavlix-graf: draws curves on the graph canvas and writes the picture, and
+// intersects two of them as the graph window's "Løs" does.
+// Exit status 0 when the file was written (and the curves intersect), 1 when
+// it could not be written or the intersection gives a message, 2 for bad
+// arguments.
+#include "grafeksport.h"
 #include "graph/funktioner.h"
 #include "graph/grafvaerktoej.h"
-#include "painterlaerred.h"
+#include "graph/skaeringvaerktoej.h"
 
 #include <QCoreApplication>
-#include <QImage>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -25,13 +28,28 @@ int main(int argc, char* argv[]) {
     }
     TFunktioner g;
     QStringList afviste;
-    grafvaerktoej::opsaet(g, a, afviste);
+    QList<int> indeks;
+    grafvaerktoej::opsaet(g, a, afviste, &indeks);
     for (const QString& t : afviste)
         err << "tavlix-graf: " << t << '\n';
-    const QImage billede = grafBillede(g);
-    if (!billede.save(a.ud)) {
-        err << "tavlix-graf: Billedet kan ikke gemmes i \"" << a.ud << "\"\n";
-        return 1;
+    int status = 0;
+    if (!a.ud.isEmpty()) {
+        const auto svg = [](const QString& fil, QSize s) -> std::unique_ptr<QPaintDevice> {
+            auto gen = std::make_unique<QSvgGenerator>();
+            gen->setFileName(fil);
+            gen->setSize(s);
+            gen->setViewBox(QRect(QPoint(0, 0), s));
+            return gen;
+        };
+        if (!grafeksport::gem(g, a.ud, svg, fejl)) {
+            err << "tavlix-graf: " << fejl << '\n';
+            return 1;
+        }
     }
-    return 0;
+    if (a.skaering1 > 0) {
+        QString tekst;
+        status = skaeringvaerktoej::skaering(g, a, indeks, tekst);
+        out << tekst;
+    }
+    return status;
 }

@@ -1,30 +1,155 @@
 // The graph window's tools: solving two chosen equations, the choice lists,
 // import from and export to the equation pages, and the dialogs of its menu.
-// Until those tools join, "Løs" and the import and export items do nothing,
-// and the dialogs are asked for by name.
+#include "common/almenx.h"
+#include "common/beskeder.h"
+#include "common/taltekst.h"
+#include "equations/andengrads.h"
+#include "equations/ligninger.h"
 #include "graph/grafformmodel.h"
+#include "graph/ligningsres.h"
+
+#include <QFileInfo>
 
 void TGrafformModel::BeregnKnapClick() {
     LigningsRes();
 }
 
-void TGrafformModel::LigningsRes() {}
+void TGrafformModel::LigningsRes() {
+    if (L1Index < 0 || L2Index < 0) {
+        m_beskeder.fejl(QStringLiteral("Der er ikke valgt to ligninger til løsning!"));
+        return;
+    }
+    ligningX1.clear();
+    ligningY1.clear();
+    ligningX2.clear();
+    ligningY2.clear();
+    TLigning l1, l2;
+    if (!Graf.GetValues(L1Index, l1.opr, l1.a, l1.b, l1.c) ||
+        !Graf.GetValues(L2Index, l2.opr, l2.a, l2.b, l2.c)) {
+        Q_EMIT aendret();
+        return;
+    }
+    // The window keeps the pair in the order it was solved in.
+    ligningsres::ordn(l1, l2);
+    opr1 = l1.opr;
+    a1 = l1.a;
+    b1 = l1.b;
+    c1 = l1.c;
+    opr2 = l2.opr;
+    a2 = l2.a;
+    b2 = l2.b;
+    c2 = l2.c;
+    const TLigningsResultat r = ligningsres::loes(l1, l2);
+    ligningX1 = r.x1;
+    ligningY1 = r.y1;
+    ligningX2 = r.x2;
+    ligningY2 = r.y2;
+    Q_EMIT aendret();
+    if (!r.besked.isEmpty()) m_beskeder.fejl(r.besked);
+}
+
+void TGrafformModel::valgAendret(int& valg, int index) {
+    QChar opr;
+    double a, b, c;
+    if (index >= 0 && Graf.GetValues(index, opr, a, b, c) && opr == u'3') {
+        valg = -1;
+        Q_EMIT aendret();
+        m_beskeder.information(QStringLiteral("Der løses ikke tredjegradsligninger!"));
+        return;
+    }
+    valg = index;
+    Q_EMIT aendret();
+}
 
 void TGrafformModel::L1BoxChange(int index) {
-    L1Index = index;
-    Q_EMIT aendret();
+    valgAendret(L1Index, index);
 }
 
 void TGrafformModel::L2BoxChange(int index) {
-    L2Index = index;
-    Q_EMIT aendret();
+    valgAendret(L2Index, index);
 }
 
-void TGrafformModel::ImporterAL() {}
+void TGrafformModel::ImporterAL() {
+    if (!m_andengrads) return;
+    if (m_andengrads->Dval_a == 0) {
+        m_beskeder.fejl(QStringLiteral("Der er ikke tale om en andengradsligning!"));
+        return;
+    }
+    AddFormelToGraf(u'a', m_andengrads->Dval_a, m_andengrads->Dval_b, m_andengrads->Dval_c);
+    // A success, so it is told in an information box.
+    m_beskeder.information(QStringLiteral("Andengradsligning importeret til grafvisning!"));
+}
 
-void TGrafformModel::ImporterLigninger() {}
+void TGrafformModel::ImporterLigninger() {
+    if (!m_ligninger) return;
+    TLigninger& l = *m_ligninger;
+    if (!l.UdskrivStatus()) {
+        m_beskeder.fejl(QStringLiteral("Der mangler inputsværdier!"));
+        return;
+    }
+    double v[6];
+    for (int i = 0; i < 6; ++i) {
+        const auto b = TLigninger::Boks(i);
+        v[i] = TAlmenX::EditFloat(l.boks(b));
+        l.setBoks(b, tal::generel(v[i]));
+    }
+    AddFormelToGraf(TLigninger::formTegn(l.ligninger1()), v[TLigninger::L1a], v[TLigninger::L1b],
+                    v[TLigninger::L1c]);
+    AddFormelToGraf(TLigninger::formTegn(l.ligninger2()), v[TLigninger::L2a], v[TLigninger::L2b],
+                    v[TLigninger::L2c]);
+    m_beskeder.information(QStringLiteral("Ligninger importeret til grafvisning!"));
+}
 
-void TGrafformModel::MExportClick() {}
+void TGrafformModel::MExportClick() {
+    bool valgt = false;
+    for (const TFormelRaekke& r : formelBox)
+        valgt = valgt || r.valgt;
+    if (!valgt || !m_andengrads || !m_ligninger) {
+        if (!valgt) m_beskeder.fejl(QStringLiteral("Der er ikke valgt ligninger til eksport!"));
+        return;
+    }
+    bool ligning1 = true;
+    bool nogen = false;
+    for (int i = 0; i < formelBox.size(); ++i) {
+        if (!formelBox.at(i).valgt) continue;
+        QChar opr;
+        double a, b, c;
+        if (!Graf.GetValues(i, opr, a, b, c)) continue;
+        if (opr == u'a') {
+            m_andengrads->setAndengradsA(tal::generel(a));
+            m_andengrads->setAndengradsB(tal::generel(b));
+            m_andengrads->setAndengradsC(tal::generel(c));
+            nogen = true;
+            continue;
+        }
+        // A cubic has no place on either page: it is left out and does not
+        // take an equation's turn.
+        if (opr == u'3') continue;
+        const int form = opr == u'+'   ? TLigninger::Plus
+                         : opr == u'*' ? TLigninger::Gange
+                         : opr == u'/' ? TLigninger::Division
+                                       : -1;
+        if (ligning1) {
+            m_ligninger->ligninger1Click(form);
+            m_ligninger->setBoks(TLigninger::L1a, tal::generel(a));
+            m_ligninger->setBoks(TLigninger::L1b, tal::generel(b));
+            m_ligninger->setBoks(TLigninger::L1c, tal::generel(c));
+        } else {
+            m_ligninger->ligninger2Click(form);
+            m_ligninger->setBoks(TLigninger::L2a, tal::generel(a));
+            m_ligninger->setBoks(TLigninger::L2b, tal::generel(b));
+            m_ligninger->setBoks(TLigninger::L2c, tal::generel(c));
+        }
+        ligning1 = !ligning1;
+        nogen = true;
+    }
+    if (!nogen) {
+        // Only cubics were selected: nothing went anywhere.
+        m_beskeder.fejl(QStringLiteral("Der er ikke valgt ligninger til eksport!"));
+        return;
+    }
+    m_beskeder.information(QStringLiteral("Ligninger exporteret!"));
+}
 
 void TGrafformModel::EgenskaberClick() {
     Q_EMIT dialogOenskes(QStringLiteral("optform"));
@@ -40,4 +165,18 @@ void TGrafformModel::PrinterSetupClick() {
 
 void TGrafformModel::MPrintClick() {
     Q_EMIT dialogOenskes(QStringLiteral("printform"));
+}
+
+void TGrafformModel::GemSomBilledeClick() {
+    const QString fil = m_beskeder.gemFilnavn(
+        QStringLiteral("Gem som billede"), QString(),
+        QStringLiteral("PNG-billede (*.png);;SVG-tegning (*.svg);;PDF-dokument (*.pdf)"));
+    if (fil.isEmpty()) return;
+    const QString endelse = QFileInfo(fil).suffix().toLower();
+    if (endelse != u"png" && endelse != u"svg" && endelse != u"pdf") {
+        m_beskeder.fejl(
+            QStringLiteral("Billedet gemmes efter filnavnets endelse: .png, .svg eller .pdf"));
+        return;
+    }
+    if (m_gemBillede) m_gemBillede(fil);
 }

@@ -24,7 +24,9 @@
 #include <QStringList>
 
 class Beskeder;
+class TAndengrads;
 class TForm3Model;
+class TLigninger;
 
 // One row of the equation list.
 struct TFormelRaekke {
@@ -82,6 +84,13 @@ public:
 
     // The cubic dialog, whose boxes receive a drawn cubic's coefficients.
     void setForm3(TForm3Model* f) { m_form3 = f; }
+    // The equation pages, for import and export (either may be null).
+    void setLigningssider(TAndengrads* andengrads, TLigninger* ligninger) {
+        m_andengrads = andengrads;
+        m_ligninger = ligninger;
+    }
+    TAndengrads* andengradsSide() const { return m_andengrads; }
+    TLigninger* ligningerSide() const { return m_ligninger; }
     // The main window's hint switch.
     void setHintKilde(std::function<bool()> f) { m_doShowHint = std::move(f); }
 
@@ -169,6 +178,10 @@ public:
     void zoomBoksKnapClick();
     void PrinterSetupClick();
     void MPrintClick();
+    // "Gem som billede...": asks for a file name and saves the canvas's
+    // picture through the saver set here (PNG, SVG or PDF by the ending).
+    void GemSomBilledeClick();
+    void setBilledGemmer(std::function<void(const QString& fil)> f) { m_gemBillede = std::move(f); }
 
 Q_SIGNALS:
     void aendret();                            // fields shown by the view changed
@@ -191,9 +204,13 @@ private:
     void saetMarkEnhed(qint64 v);
     void zoomTrin(int fortegn);
     void anvend(const TGrafOptioner& o);
+    void valgAendret(int& valg, int index);
     void anvendGraf(const TGrafOptioner& o); // all but the window's place and size
 
     Beskeder& m_beskeder;
     TForm3Model* m_form3 = nullptr;
+    TAndengrads* m_andengrads = nullptr;
+    TLigninger* m_ligninger = nullptr;
     std::function<bool()> m_doShowHint;
+    std::function<void(const QString&)> m_gemBillede;
 };

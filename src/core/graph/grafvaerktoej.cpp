@@ -11,7 +11,7 @@ namespace grafvaerktoej {
 QString brug() {
     return QStringLiteral(
         "Brug: tavlix-graf [--size BxH] [--unit N] [--no-grid] [--no-axes]\n"
-        "                  [--curve \"K A B C [D]\"]... --out FIL.png\n"
+        "                  [--curve \"K A B C [D]\"]... [--out FIL] [--intersect I J [--json]]\n"
         "\n"
         "Tegner kurverne som grafvinduet gør det, og gemmer billedet.\n"
         "  --size BxH   billedets bredde og højde i pixels (standard 800x600)\n"
@@ -21,7 +21,12 @@ QString brug() {
         "  --curve      en kurve: K er \"+\" (ax + by = c), \"/\" (ax / by = c),\n"
         "               \"*\" (ax * by = c), \"a\" (ax^2 + bx + c) eller \"3\"\n"
         "               (ax^3 + bx^2 + cx + d); tallene med komma eller punktum\n"
-        "  --out FIL    billedfilen (formatet efter endelsen, f.eks. .png)\n");
+        "  --out FIL    billedfilen: .png, .svg eller .pdf (de to sidste som\n"
+        "               vektortegning)\n"
+        "  --intersect I J\n"
+        "               skæringen mellem kurve I og J (talt fra 1), som grafvinduets\n"
+        "               \"Løs\": linjer \"x1 = ...\" eller beskeden; uden --out tegnes intet\n"
+        "  --json       skæringen som JSON: x1, y1, x2, y2 og message\n");
 }
 
 namespace {
@@ -104,6 +109,21 @@ bool fortolk(const QStringList& args, TGrafArgumenter& ud, QString& fejl) {
             TGrafKurve k;
             if (!laesKurve(vaerdi, k, fejl)) return false;
             ud.kurver.append(k);
+        } else if (navn == u"--intersect") {
+            if (harVaerdi || i + 2 >= args.size()) {
+                fejl = QStringLiteral("--intersect skal have to kurvenumre");
+                return false;
+            }
+            bool ok1 = false, ok2 = false;
+            ud.skaering1 = args.at(i + 1).toInt(&ok1);
+            ud.skaering2 = args.at(i + 2).toInt(&ok2);
+            i += 2;
+            if (!ok1 || !ok2 || ud.skaering1 < 1 || ud.skaering2 < 1) {
+                fejl = QStringLiteral("Ugyldige kurvenumre til --intersect");
+                return false;
+            }
+        } else if (navn == u"--json" && !harVaerdi) {
+            ud.json = true;
         } else if (navn == u"--out") {
             if (!tag()) return false;
             ud.ud = vaerdi;
@@ -112,14 +132,18 @@ bool fortolk(const QStringList& args, TGrafArgumenter& ud, QString& fejl) {
             return false;
         }
     }
-    if (!ud.hjaelp && ud.ud.isEmpty()) {
+    if (ud.skaering1 > ud.kurver.size() || ud.skaering2 > ud.kurver.size()) {
+        fejl = QStringLiteral("--intersect: der er kun %1 kurver").arg(ud.kurver.size());
+        return false;
+    }
+    if (!ud.hjaelp && ud.ud.isEmpty() && ud.skaering1 == 0) {
         fejl = QStringLiteral("--out mangler");
         return false;
     }
     return true;
 }
 
-void opsaet(TFunktioner& g, const TGrafArgumenter& a, QStringList& afviste) {
+void opsaet(TFunktioner& g, const TGrafArgumenter& a, QStringList& afviste, QList<int>* indeks) {
     saetGraf(g, TGrafOptioner());
     g.setStoerrelse(a.stoerrelse.width(), a.stoerrelse.height());
     g.setPixelEnhed(a.enhed);
@@ -128,6 +152,13 @@ void opsaet(TFunktioner& g, const TGrafArgumenter& a, QStringList& afviste) {
     for (const TGrafKurve& k : a.kurver) {
         const QString t = k.kind == u'3' ? g.NyGraf3(k.a, k.b, k.c, k.d, true)
                                          : g.NyGraf(k.a, k.b, k.c, k.kind, true);
+        if (indeks) {
+            // A curve given twice is one row on the canvas.
+            int i = -1;
+            for (int k = 0; k < g.Antal() && i < 0 && !t.isEmpty(); ++k)
+                if (g.Lin().at(k).formel == t) i = k;
+            indeks->append(i);
+        }
         if (t.isEmpty())
             afviste
                 << QStringLiteral("Kurven \"%1\" kan ikke tegnes og er sprunget over").arg(k.tekst);

@@ -22,6 +22,9 @@ struct TGrafArgumenter {
     QList<TGrafKurve> kurver;
     QString ud;
     bool hjaelp = false;
+    // --intersect I J: the curves (counted from 1) to intersect; 0 for none.
+    int skaering1 = 0, skaering2 = 0;
+    bool json = false;
 };
 
 namespace grafvaerktoej {
@@ -34,7 +37,9 @@ bool fortolk(const QStringList& args, TGrafArgumenter& ud, QString& fejl);
 
 // Sets up `g` with the graph window's fresh-start settings, then the
 // arguments' size, scale, grid, axes and curves. Each curve the canvas refuses
-// gives one line in `afviste`.
-void opsaet(TFunktioner& g, const TGrafArgumenter& a, QStringList& afviste);
+// gives one line in `afviste`. `indeks`, when given, gets each curve's row on
+// the canvas (-1 for a refused one).
+void opsaet(TFunktioner& g, const TGrafArgumenter& a, QStringList& afviste,
+            QList<int>* indeks = nullptr);
 
 } // namespace grafvaerktoej

@@ -76,10 +76,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_grafModel->FormCreate(skaerm ? skaerm->availableGeometry().size() : QSize(1024, 768));
     m_form3Model = std::make_unique<TForm3Model>(m_grafModel->Graf);
     m_grafModel->setForm3(m_form3Model.get());
-    // The equation pages' "Send til grafboks" draws in the graph window.
-    m_andengrads.setGrafModtager(m_grafModel.get());
-    m_ligninger.setGrafModtager(m_grafModel.get());
-    m_ligninger.setGrafSynlig([this] { return m_grafform && m_grafform->isVisible(); });
+    grafvaerktoejer();
     connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
         if (vindue == u"grafform") visGrafform();
     });

@@ -17,6 +17,9 @@
 #include "graph/grafformmodel.h"
 #include "graph/ligning3model.h"
 #include "other/andetmodel.h"
+#include "graph/optformmodel.h"
+#include "graph/printformmodel.h"
+#include "graph/zoomformmodel.h"
 
 #include <memory>
 #include <QObject>
@@ -28,6 +31,9 @@ class Tinfoformen;
 class Tgrafform;
 class Tform3;
 class Tandetform;
+class Toptform;
+class Tprintform;
+class Tzoomform;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -64,6 +70,14 @@ public:
     void visForm3();
     TAndetModel& andet() { return *m_andet; }
     Tandetform& andetform() { return *m_andetform; }
+    // The graph window's zoom-centre, colour and print dialogs: models made
+    // at start, widgets on first show.
+    TZoomformModel& zoomModel() { return *m_zoomModel; }
+    TOptformModel& optModel() { return *m_optModel; }
+    TPrintformModel& printModel() { return *m_printModel; }
+    Tzoomform& zoomform();
+    Toptform& optform();
+    Tprintform& printform();
 
 private:
     void forbindFormelprogram();
@@ -91,4 +105,12 @@ private:
     std::unique_ptr<Tgrafform> m_grafform;
     Tform3* m_form3 = nullptr; // owned by the graph window
     Tandetform* m_andetform = nullptr; // owned by the main window
+    std::unique_ptr<TZoomformModel> m_zoomModel;
+    std::unique_ptr<TOptformModel> m_optModel;
+    std::unique_ptr<TPrintformModel> m_printModel;
+    // Owned by the graph window.
+    Tzoomform* m_zoomform = nullptr;
+    Toptform* m_optform = nullptr;
+    Tprintform* m_printform = nullptr;
+    void grafvaerktoejer(); // creates and wires the graph window's tools
 };

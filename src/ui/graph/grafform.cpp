@@ -153,6 +153,9 @@ void Tgrafform::lavMenu() {
     punkt(m_menu, QStringLiteral("Udskriv..."),
           QStringLiteral("Udskriv grafvindue efter størelses og plaserings angivelse"),
           &TGrafformModel::MPrintClick);
+    punkt(m_menu, QStringLiteral("Gem som billede..."),
+          QStringLiteral("Gem grafen som billede: PNG, SVG eller PDF efter filnavnets endelse"),
+          &TGrafformModel::GemSomBilledeClick);
     m_menu->addSeparator();
     punkt(m_menu, QStringLiteral("Information\tF1"), QStringLiteral("Information til grafboks"),
           &TGrafformModel::InformationClick);

@@ -1,0 +1,117 @@
+// The graph window's tools in the application object: the equation pages
+// send to and exchange with the graph window, and the zoom-centre, colour and
+// print dialogs, "Printer setup..." and "Gem som billede...".
+#include "app/tavlix.h"
+#include "common/fejl.h"
+#include "grafeksport.h"
+#include "graph/bitmapprint.h"
+#include "graph/grafform.h"
+#include "graph/optform.h"
+#include "graph/printform.h"
+#include "graph/tryk.h"
+#include "graph/trykflade.h"
+#include "graph/zoomform.h"
+#include "painterlaerred.h"
+
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QScreen>
+
+namespace {
+
+TTrykFlade& trykModul() {
+    TTrykFlade* t = tryk::flade();
+    if (!t) throw TFejl(QStringLiteral("Udskrivning er ikke mulig: udskriftsmodulet mangler"));
+    return *t;
+}
+
+// Puts a dialog where its options file says, or centred on the desktop.
+void placer(QWidget& w, const TDialogPlads& p) {
+    if (!p.centrer) {
+        w.move(p.left, p.top);
+        return;
+    }
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        w.move(s->availableGeometry().center() - QPoint(w.width() / 2, w.height() / 2));
+}
+
+void visDialog(QWidget& w) {
+    w.show();
+    w.raise();
+    w.activateWindow();
+}
+
+} // namespace
+
+void Tavlix::grafvaerktoejer() {
+    // The pages were made before the graph window: they get it now.
+    m_andengrads.setGrafModtager(m_grafModel.get());
+    m_ligninger.setGrafModtager(m_grafModel.get());
+    m_ligninger.setGrafSynlig([this] { return m_grafform && m_grafform->isVisible(); });
+    m_grafModel->setLigningssider(&m_andengrads, &m_ligninger);
+
+    m_zoomModel = std::make_unique<TZoomformModel>(m_model.optDir(), *m_grafModel, m_beskeder);
+    m_zoomModel->FormCreate();
+    m_optModel = std::make_unique<TOptformModel>(m_model.optDir(), *m_grafModel, m_beskeder);
+    m_optModel->FormCreate();
+    m_printModel = std::make_unique<TPrintformModel>(m_grafModel->Graf, m_beskeder);
+    m_printModel->setPrinterKilde([this] {
+        TTrykFlade& t = trykModul();
+        return t.printer(grafBillede(m_grafModel->Graf));
+    });
+    m_grafModel->setBilledGemmer([this](const QString& fil) {
+        QString fejl;
+        const auto svg = [](const QString& f, QSize s) { return trykModul().svg(f, s); };
+        if (!grafeksport::gem(m_grafModel->Graf, fil, svg, fejl)) throw TFejl(fejl);
+    });
+
+    connect(m_grafModel.get(), &TGrafformModel::dialogOenskes, this, [this](const QString& d) {
+        if (d == u"zoomform") {
+            visDialog(zoomform());
+        } else if (d == u"optform") {
+            visDialog(optform());
+        } else if (d == u"printform") {
+            printform(); // built before the model fills it
+            m_printModel->MPrintClick();
+        } else if (d == u"printersetup") {
+            trykModul().printerSetup(&grafform());
+        }
+    });
+    connect(m_printModel.get(), &TPrintformModel::visOenskes, this,
+            [this] { visDialog(printform()); });
+    connect(m_grafModel.get(), &TGrafformModel::grafStoerrelse, this, [this] {
+        if (m_printform && m_printform->isVisible())
+            m_printModel->ValuesClick(m_printModel->Values);
+    });
+    connect(m_grafModel.get(), &TGrafformModel::lukkes, this, [this] {
+        for (QWidget* w : {static_cast<QWidget*>(m_zoomform), static_cast<QWidget*>(m_optform),
+                           static_cast<QWidget*>(m_printform)})
+            if (w) w->hide();
+    });
+    m_model.vedLukning([this] { m_zoomModel->gemOpt(); });
+    m_model.vedLukning([this] { m_optModel->gemOpt(); });
+}
+
+Tzoomform& Tavlix::zoomform() {
+    if (!m_zoomform) {
+        m_zoomform = new Tzoomform(*m_zoomModel, &grafform());
+        placer(*m_zoomform, m_zoomModel->opt.plads);
+    }
+    return *m_zoomform;
+}
+
+Toptform& Tavlix::optform() {
+    if (!m_optform) {
+        m_optform = new Toptform(*m_optModel, &grafform());
+        placer(*m_optform, m_optModel->opt.plads);
+    }
+    return *m_optform;
+}
+
+Tprintform& Tavlix::printform() {
+    if (!m_printform) {
+        m_printform = new Tprintform(*m_printModel, &grafform());
+        m_printform->move(m_grafModel->vinduesPos + QPoint(370, 450));
+    }
+    return *m_printform;
+}

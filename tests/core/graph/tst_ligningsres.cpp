@@ -1,0 +1,164 @@
+#include "common/taltekst.h"
+#include "graph/ligningsres.h"
+
+#include <cmath>
+#include <QtTest>
+
+namespace {
+
+TLigning ligning(const QString& tekst) {
+    const QStringList d = tekst.split(u' ');
+    return {d.at(0).at(0), d.at(1).toDouble(), d.at(2).toDouble(), d.at(3).toDouble()};
+}
+
+QString g(double v) {
+    return tal::generel(v);
+}
+
+} // namespace
+
+class TstLigningsRes : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Every ordered pair of the table, each in both orders of choice, with
+    // the messages, the one-point pairs and the arithmetic errors.
+    void loes_data() {
+        QTest::addColumn<QString>("l1");
+        QTest::addColumn<QString>("l2");
+        QTest::addColumn<QString>("punkter"); // x1|y1|x2|y2
+        QTest::addColumn<QString>("besked");
+
+        const double r17 = std::sqrt(17.0);
+        const double p1 = (-1 + r17) / 2, p2 = (-1 - r17) / 2;
+        const QString linjeParabel = QStringList{g(p1), g(p1 * p1), g(p2), g(p2 * p2)}.join(u'|');
+        QTest::newRow("linje_parabel") << "+ 1 1 4"
+                                       << "a 1 0 0" << linjeParabel << "";
+        QTest::newRow("parabel_linje_byttes") << "a 1 0 0"
+                                              << "+ 1 1 4" << linjeParabel << "";
+        QTest::newRow("linje_parabel_ingen_rod") << "+ 0 1 -5"
+                                                 << "a 1 0 0"
+                                                 << "|||"
+                                                 << "Ingen løsning";
+        QTest::newRow("linje_parabel_dobbeltrod") << "+ 0 1 0"
+                                                  << "a 1 0 0"
+                                                  << "0|0|0|0"
+                                                  << "";
+        QTest::newRow("origolinje_parabel") << "/ 1 1 1"
+                                            << "a 1 0 0"
+                                            << "1|1|0|0"
+                                            << "";
+        QTest::newRow("parabel_origolinje_byttes") << "a 1 0 0"
+                                                   << "/ 1 1 1"
+                                                   << "1|1|0|0"
+                                                   << "";
+        QTest::newRow("origolinje_parabel_c0_fejl") << "/ 1 1 0"
+                                                    << "a 1 0 0"
+                                                    << "|||"
+                                                    << "Fejl";
+        QTest::newRow("hyperbel_parabel") << "* 1 1 1"
+                                          << "a 1 0 0"
+                                          << "|||"
+                                          << "Ingen løsningsfunktion!";
+        QTest::newRow("parabel_hyperbel") << "a 1 0 0"
+                                          << "* 1 1 1"
+                                          << "|||"
+                                          << "Ingen løsningsfunktion!";
+        QTest::newRow("parabler_lige_a_et_punkt") << "a 1 0 0"
+                                                  << "a 1 2 -4"
+                                                  << "2|4||"
+                                                  << "";
+        QTest::newRow("parabler_lige_a_og_b") << "a 1 2 0"
+                                              << "a 1 2 3"
+                                              << "|||"
+                                              << "Fejl";
+        QTest::newRow("samme_parabel") << "a 1 2 3"
+                                       << "a 1 2 3"
+                                       << "|||"
+                                       << "Fejl";
+        QTest::newRow("parabler_to_punkter") << "a 1 0 0"
+                                             << "a -1 0 2"
+                                             << "1|1|-1|1"
+                                             << "";
+        QTest::newRow("to_linjer") << "+ 1 1 4"
+                                   << "+ 1 -1 0"
+                                   << "2|2||"
+                                   << "";
+        QTest::newRow("parallelle_linjer") << "+ 1 1 1"
+                                           << "+ 2 2 5"
+                                           << "|||"
+                                           << "Ingen løsning";
+        QTest::newRow("linje_hyperbel") << "+ 1 1 3"
+                                        << "* 1 1 2"
+                                        << "1|2|2|1"
+                                        << "";
+        QTest::newRow("hyperbel_linje_byttes") << "* 1 1 2"
+                                               << "+ 1 1 3"
+                                               << "1|2|2|1"
+                                               << "";
+        QTest::newRow("linje_origolinje") << "+ 1 1 4"
+                                          << "/ 1 1 1"
+                                          << "2|2||"
+                                          << "";
+        QTest::newRow("origolinje_linje_byttes") << "/ 1 1 1"
+                                                 << "+ 1 1 4"
+                                                 << "2|2||"
+                                                 << "";
+        QTest::newRow("origolinje_hyperbel") << "/ 1 1 1"
+                                             << "* 1 1 1"
+                                             << "1|1|-1|-1"
+                                             << "";
+        QTest::newRow("hyperbel_origolinje_byttes") << "* 1 1 1"
+                                                    << "/ 1 1 1"
+                                                    << "1|1|-1|-1"
+                                                    << "";
+        QTest::newRow("origolinje_hyperbel_A_negativ") << "/ 1 1 1"
+                                                       << "* 1 1 -1"
+                                                       << "|||"
+                                                       << "Ingen løsning";
+        QTest::newRow("origolinjer") << "/ 1 1 1"
+                                     << "/ 1 1 1"
+                                     << "|||"
+                                     << "Ingen løsning";
+        QTest::newRow("hyperbler") << "* 1 1 1"
+                                   << "* 2 1 1"
+                                   << "|||"
+                                   << "Ingen løsning";
+        QTest::newRow("overloeb") << "+ 1e200 1 1e200"
+                                  << "a 1e200 0 0"
+                                  << "|||"
+                                  << "Fejl";
+        QTest::newRow("tredjegrads_intet") << "3 1 0 0"
+                                           << "+ 1 1 1"
+                                           << "|||"
+                                           << "";
+    }
+    void loes() {
+        QFETCH(QString, l1);
+        QFETCH(QString, l2);
+        QFETCH(QString, punkter);
+        QFETCH(QString, besked);
+        const TLigningsResultat r = ligningsres::loes(ligning(l1), ligning(l2));
+        QCOMPARE(QStringList({r.x1, r.y1, r.x2, r.y2}).join(u'|'), punkter);
+        QCOMPARE(r.besked, besked);
+    }
+
+    // After ordering a line comes first, a parabola second, "/" before "*".
+    void ordning() {
+        const QString kinds = QStringLiteral("+/*a");
+        for (QChar k1 : kinds)
+            for (QChar k2 : kinds) {
+                TLigning l1{k1, 1, 2, 3}, l2{k2, 4, 5, 6};
+                ligningsres::ordn(l1, l2);
+                const QString par = QString(l1.opr) + l2.opr;
+                QVERIFY2(l2.opr != u'+' || l1.opr == u'+', qPrintable(par));
+                QVERIFY2(l1.opr != u'a' || l2.opr == u'a', qPrintable(par));
+                QVERIFY2(!(l1.opr == u'*' && l2.opr == u'/'), qPrintable(par));
+                // Kind and coefficients move together.
+                QCOMPARE(l1.a == 1, l1.opr == k1);
+                QCOMPARE(l2.c == 6, l2.opr == k2);
+            }
+    }
+};
+
+QTEST_GUILESS_MAIN(TstLigningsRes)
+#include "tst_ligningsres.moc"

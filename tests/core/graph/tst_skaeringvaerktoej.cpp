@@ -1,0 +1,85 @@
+#include "graph/grafvaerktoej.h"
+#include "graph/skaeringvaerktoej.h"
+
+#include <QtTest>
+
+class TstSkaeringvaerktoej : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void skaering_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("ud");
+
+        QTest::newRow("to_linjer_tekst")
+            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 -1 0", "--intersect", "1", "2"}
+            << 0 << "x1 = 2\ny1 = 2\n";
+        QTest::newRow("to_linjer_json")
+            << QStringList{"--curve",     "+ 1 1 4", "--curve", "+ 1 -1 0",
+                           "--intersect", "2",       "1",       "--json"}
+            << 0 << "{\"message\":\"\",\"x1\":\"2\",\"x2\":\"\",\"y1\":\"2\",\"y2\":\"\"}\n";
+        QTest::newRow("hyperbel_origolinje")
+            << QStringList{"--curve", "* 1 1 1", "--curve", "/ 1 1 1", "--intersect", "1", "2"} << 0
+            << "x1 = 1\ny1 = 1\nx2 = -1\ny2 = -1\n";
+        QTest::newRow("besked") << QStringList{"--curve", "/ 1 1 1", "--intersect", "1", "1"} << 1
+                                << "Ingen løsning\n";
+        QTest::newRow("besked_json")
+            << QStringList{"--curve",     "* 1 1 1", "--curve", "a 1 0 0",
+                           "--intersect", "1",       "2",       "--json"}
+            << 1
+            << "{\"message\":\"Ingen løsningsfunktion!\",\"x1\":\"\",\"x2\":\"\",\"y1\":\"\","
+               "\"y2\":\"\"}\n";
+        QTest::newRow("tredjegrads")
+            << QStringList{"--curve", "+ 1 1 4", "--curve", "3 1 0 0 0", "--intersect", "1", "2"}
+            << 1 << "Der løses ikke tredjegradsligninger!\n";
+        // Curve 2 is refused by the canvas; curve 3 still counts as the third.
+        QTest::newRow("afvist_kurve")
+            << QStringList{"--curve",  "+ 1 1 4",     "--curve", "+ 1 0 1", "--curve",
+                           "+ 1 -1 0", "--intersect", "1",       "3"}
+            << 0 << "x1 = 2\ny1 = 2\n";
+        QTest::newRow("afvist_kurve_valgt")
+            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 0 1", "--intersect", "1", "2"} << 1
+            << "Kurve 2 kan ikke tegnes\n";
+        QTest::newRow("samme_kurve_to_gange")
+            << QStringList{"--curve",  "+ 1 1 4",     "--curve", "+ 1 1 4", "--curve",
+                           "+ 1 -1 0", "--intersect", "2",       "3"}
+            << 0 << "x1 = 2\ny1 = 2\n";
+    }
+    void skaering() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, ud);
+        TGrafArgumenter a;
+        QString fejl;
+        QVERIFY2(grafvaerktoej::fortolk(args, a, fejl), qPrintable(fejl));
+        TFunktioner g;
+        QStringList afviste;
+        QList<int> indeks;
+        grafvaerktoej::opsaet(g, a, afviste, &indeks);
+        QString tekst;
+        QCOMPARE(skaeringvaerktoej::skaering(g, a, indeks, tekst), status);
+        QCOMPARE(tekst, ud);
+    }
+
+    void forkerteArgumenter_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("fejl");
+        QTest::newRow("et_nummer") << QStringList{"--curve", "+ 1 1 1", "--intersect", "1"}
+                                   << "--intersect skal have to kurvenumre";
+        QTest::newRow("nul") << QStringList{"--curve", "+ 1 1 1", "--intersect", "0", "1"}
+                             << "Ugyldige kurvenumre til --intersect";
+        QTest::newRow("for_stort") << QStringList{"--curve", "+ 1 1 1", "--intersect", "1", "2"}
+                                   << "--intersect: der er kun 1 kurver";
+    }
+    void forkerteArgumenter() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, fejl);
+        TGrafArgumenter a;
+        QString f;
+        QVERIFY(!grafvaerktoej::fortolk(args, a, f));
+        QCOMPARE(f, fejl);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSkaeringvaerktoej)
+#include "tst_skaeringvaerktoej.moc"

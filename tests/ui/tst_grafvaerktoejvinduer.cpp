@@ -1,0 +1,277 @@
+// The graph window's tools through the windows: sending from the equation
+// pages, solving and zooming on the solution, the colour dialog kept after a
+// restart, printing into a PDF file and "Gem som billede...".
+#include "app/mainform.h"
+#include "app/tavlix.h"
+#include "beskedoptager.h"
+#include "common/graense.h"
+#include "graph/grafform.h"
+#include "graph/grafwidget.h"
+#include "graph/optform.h"
+#include "graph/printform.h"
+#include "graph/tryk.h"
+#include "graph/trykflade.h"
+#include "graph/zoomform.h"
+#include "painterlaerred.h"
+
+#include <memory>
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+struct Program {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    std::unique_ptr<Tavlix> t;
+
+    Program() { start(); }
+    void start() {
+        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
+        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
+        t->vis();
+    }
+    // Closes the main window (the other windows write their options) and starts again.
+    void genstart() {
+        t->mainform().close();
+        t.reset();
+        start();
+    }
+    template <typename T> T* find(QWidget& i, const QString& navn) {
+        T* w = i.findChild<T*>(navn);
+        if (!w) qFatal("missing control %s", qPrintable(navn));
+        return w;
+    }
+    TGrafformModel& graf() { return t->grafModel(); }
+};
+
+// The content streams of a PDF file written by Qt, unpacked.
+QList<QByteArray> pdfStroemme(const QByteArray& pdf) {
+    QList<QByteArray> ud;
+    static const QRegularExpression re(QStringLiteral("/FlateDecode[^>]*>>\\s*stream\\r?\\n"));
+    auto it = re.globalMatch(QString::fromLatin1(pdf));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const qsizetype start = m.capturedEnd();
+        const qsizetype slut = pdf.indexOf("endstream", start);
+        QByteArray data = pdf.mid(start, slut - start);
+        QByteArray medLaengde(4, '\0');
+        const quint32 gaet = 1 << 20;
+        medLaengde[0] = char(gaet >> 24);
+        medLaengde[1] = char(gaet >> 16);
+        medLaengde[2] = char(gaet >> 8);
+        medLaengde[3] = char(gaet);
+        ud << qUncompress(medLaengde + data);
+    }
+    return ud;
+}
+
+int pdfSider(const QByteArray& pdf) {
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/") +
+               pdf.count("/Type /Page>"));
+}
+
+} // namespace
+
+class TstGrafvaerktoejVinduer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+    }
+
+    // "Send til grafboks" on the quadratic page draws the parabola in the
+    // graph window and shows it.
+    void sendParabel() {
+        Program p;
+        p.t->andengrads().setAndengradsA(QStringLiteral("1"));
+        p.t->andengrads().setAndengradsB(QStringLiteral("-2"));
+        p.t->andengrads().setAndengradsC(QStringLiteral("-3"));
+        p.t->andengrads().andengradsSendClick();
+        QCOMPARE(p.graf().Graf.Antal(), 1);
+        QCOMPARE(p.graf().Graf.Lin().first().opr, QChar(u'a'));
+        QVERIFY(p.t->grafform().isVisible());
+        // And the two equations, each as a curve.
+        const char* tekster[] = {"1", "1", "4", "1", "-1", "0"};
+        for (int i = 0; i < 6; ++i)
+            p.t->ligninger().setBoks(TLigninger::Boks(i), QString::fromLatin1(tekster[i]));
+        p.t->ligninger().ligningerSendClick();
+        QCOMPARE(p.graf().Graf.Antal(), 3);
+    }
+
+    // Two curves chosen and solved in the window; the zoom dialog centres on
+    // the solution.
+    void loesOgZoom() {
+        Program p;
+        p.graf().AddFormelToGraf(u'+', 1, 1, 4);
+        p.graf().AddFormelToGraf(u'+', 1, -1, 0);
+        Tgrafform& g = p.t->grafform();
+        g.vis();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        const auto vaelg = [&](const QString& navn, int i) {
+            auto* c = p.find<QComboBox>(g, navn);
+            c->setCurrentIndex(i);
+            Q_EMIT c->activated(i);
+        };
+        vaelg(QStringLiteral("L1Box"), 0);
+        vaelg(QStringLiteral("L2Box"), 1);
+        p.find<QToolButton>(g, QStringLiteral("BeregnKnap"))->click();
+        QCOMPARE(p.find<QLineEdit>(g, QStringLiteral("ligningX1"))->text(), QStringLiteral("2"));
+        QCOMPARE(p.find<QLineEdit>(g, QStringLiteral("ligningY1"))->text(), QStringLiteral("2"));
+
+        p.find<QToolButton>(g, QStringLiteral("zoomBoksKnap"))->click();
+        Tzoomform& z = p.t->zoomform();
+        QVERIFY(z.isVisible());
+        p.find<QCheckBox>(z, QStringLiteral("centrerCheck"))->setChecked(true);
+        p.find<QToolButton>(z, QStringLiteral("ToolButton7"))->click();
+        QCOMPARE(p.find<QLineEdit>(z, QStringLiteral("xEdit"))->text(), QStringLiteral("2"));
+        QCOMPARE(p.graf().zPosLabel, QStringLiteral("2.00 : 2.00"));
+        QCOMPARE(p.graf().Graf.KsToCompX(2), double(p.graf().Graf.Width() / 2));
+        // The graph window's closing closes the dialog.
+        g.close();
+        QVERIFY(!z.isVisible());
+    }
+
+    // Colours chosen in the dialog stay after a restart.
+    void farverEfterGenstart() {
+        Program p;
+        p.t->grafform().vis();
+        p.graf().EgenskaberClick();
+        Toptform& o = p.t->optform();
+        QVERIFY(o.isVisible());
+        auto vaelg = [&](const QString& navn, int i) {
+            auto* c = p.find<QComboBox>(o, navn);
+            c->setCurrentIndex(i);
+            Q_EMIT c->activated(i);
+        };
+        vaelg(QStringLiteral("Farvebox"), 15);
+        vaelg(QStringLiteral("Liniebox"), 0);
+        vaelg(QStringLiteral("Kurvebox"), 11);
+        p.find<QPushButton>(o, QStringLiteral("realiserKnap"))->click();
+        QCOMPARE(p.graf().Graf.Color(), farve::rgb(255, 255, 255));
+        o.move(77, 66);
+        p.genstart();
+        QCOMPARE(p.graf().farveItemIndex, 15);
+        QCOMPARE(p.graf().Graf.ColorLinie(), farve::rgb(255, 255, 0));
+        QCOMPARE(p.t->optModel().opt.plads.left, 77);
+        QCOMPARE(p.find<QComboBox>(p.t->optform(), QStringLiteral("Farvebox"))->currentText(),
+                 QStringLiteral("Hvid"));
+    }
+
+    // Three copies give one document of three pages, the picture on each in
+    // the rectangle asked for (printer pixels of the page).
+    void udskrivTilPdf() {
+        TTrykFlade* t = tryk::flade();
+        QVERIFY2(t, "the print module was not found");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("graf.pdf"));
+        Program p;
+        p.graf().AddFormelToGraf(u'a', 1, 0, -2);
+        p.graf().FormResize(300, 200);
+        TPrintformModel& m = p.t->printModel();
+        m.setPrinterKilde([&] { return t->printer(grafBillede(p.graf().Graf), pdf); });
+        p.graf().MPrintClick();
+        Tprintform& f = p.t->printform();
+        QVERIFY(f.isVisible());
+        QCOMPARE(p.find<QLineEdit>(f, QStringLiteral("EditX2"))->text(), QStringLiteral("1060"));
+        auto* kopi = p.find<QLineEdit>(f, QStringLiteral("EditKopi"));
+        kopi->selectAll();
+        QTest::keyClicks(kopi, QStringLiteral("3"));
+        QTest::keyClick(kopi, Qt::Key_U, Qt::ControlModifier);
+        QFile fil(pdf);
+        QVERIFY(fil.open(QIODevice::ReadOnly));
+        const QByteArray data = fil.readAll();
+        QCOMPARE(pdfSider(data), 3);
+        // Each page draws the picture once: the 300 × 200 picture three times
+        // enlarged at (160, 160), in printer pixels (1200 per inch, so 0.06
+        // PDF points each).
+        int billeder = 0;
+        for (const QByteArray& s : pdfStroemme(data)) {
+            if (!s.contains(" Do")) continue;
+            ++billeder;
+            QVERIFY2(s.contains("0.060000000 0 0 -0.060000000 "), s.constData());
+            QVERIFY2(s.contains("3 0 0 3 160 160 cm\n300 0 0 -200 0 200 cm /Im"), s.constData());
+        }
+        QCOMPARE(billeder, 3);
+        QVERIFY(f.isVisible()); // the dialog stays open
+        QCOMPARE(kopi->text(), QStringLiteral("3"));
+    }
+
+    void gemSomBillede_data() {
+        QTest::addColumn<QString>("navn");
+        QTest::newRow("png") << "graf.png";
+        QTest::newRow("svg") << "graf.svg";
+        QTest::newRow("pdf") << "graf.PDF";
+    }
+    void gemSomBillede() {
+        QFETCH(QString, navn);
+        QTemporaryDir dir;
+        Program p;
+        p.graf().AddFormelToGraf(u'*', 1, 1, 2);
+        p.t->grafform().vis();
+        const QString fil = dir.filePath(navn);
+        p.beskeder.filnavne.enqueue(fil);
+        for (QAction* a : p.t->grafform().menu()->actions())
+            if (a->text() == u"Gem som billede...") a->trigger();
+        QFile f(fil);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray data = f.readAll();
+        if (navn.endsWith(u"png")) {
+            QImage b;
+            QVERIFY(b.loadFromData(data));
+            QCOMPARE(b.size(), p.t->grafform().graf()->size());
+        } else if (navn.endsWith(u"svg")) {
+            QVERIFY(data.contains("<polyline") || data.contains("<path"));
+            QVERIFY(!data.contains("<image"));
+        } else {
+            QCOMPARE(pdfSider(data), 1);
+            QVERIFY(!data.contains("/Subtype /Image"));
+        }
+    }
+
+    void ukendtEndelse() {
+        Program p;
+        p.beskeder.filnavne.enqueue(QStringLiteral("/tmp/graf.bmp"));
+        p.graf().GemSomBilledeClick();
+        QCOMPARE(p.beskeder.tekster().join(u'|'),
+                 QStringLiteral("Billedet gemmes efter filnavnets endelse: .png, .svg eller .pdf"));
+    }
+
+    // Every control of the three dialogs has a name, unique within its dialog.
+    void tilgaengeligeNavne() {
+        Program p;
+        p.t->grafform();
+        for (QWidget* d :
+             {static_cast<QWidget*>(&p.t->zoomform()), static_cast<QWidget*>(&p.t->optform()),
+              static_cast<QWidget*>(&p.t->printform())}) {
+            QSet<QString> navne;
+            const auto ctrls = d->findChildren<QWidget*>();
+            for (QWidget* w : ctrls) {
+                const bool kontrol = qobject_cast<QAbstractButton*>(w) ||
+                                     qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+                // Qt's own helpers (a combo box's popup, a tool bar's hidden
+                // overflow button) are not controls of the dialog.
+                if (!kontrol || w->isHidden() || w->parentWidget()->inherits("QComboBox")) continue;
+                const QString n = w->accessibleName();
+                QVERIFY2(!n.isEmpty(), qPrintable(w->objectName()));
+                QVERIFY2(!navne.contains(n), qPrintable(n));
+                navne.insert(n);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TstGrafvaerktoejVinduer)
+#include "tst_grafvaerktoejvinduer.moc"
