@@ -3,6 +3,7 @@
 #include "app/mainform.h"
 #include "app/temaer.h"
 #include "info/infform.h"
+#include "primes/primtalform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -12,7 +13,8 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     : m_app(app), m_qtBeskeder([this]() -> QWidget* { return m_mainform.get(); }),
       m_beskeder(beskeder ? *beskeder : m_qtBeskeder), m_regner(m_beskeder, m_meta, m_hukommelse),
       m_udtryk(m_regner, m_meta),
-      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk) {
+      m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
+      m_primtal(m_beskeder, [this] { return TMainformModel::primtalFraVaerdi(m_regner.Dval()); }) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -31,6 +33,17 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
         m_infform->insertTekst(tekst);
         m_infform->exec();
     });
+    m_model.setKanLukkes([this] { return m_primtal.kanLukkes(); });
+    connect(&m_model, &TMainformModel::primtalOenskes, this, [this](qint32 tal) {
+        m_primtal.forudindstil(tal);
+        primtalform().vis();
+    });
+    connect(&m_primtal, &TPrimtalModel::informationOenskes, &m_model, &TMainformModel::HelpInfo);
+}
+
+TprimtalForm& Tavlix::primtalform() {
+    if (!m_primtalform) m_primtalform = new TprimtalForm(m_primtal, m_mainform.get());
+    return *m_primtalform;
 }
 
 Tavlix::~Tavlix() = default;

@@ -8,6 +8,7 @@
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
 #include "formula/udtryk.h"
+#include "primes/primtal.h"
 
 #include <memory>
 #include <QObject>
@@ -15,6 +16,7 @@
 class QApplication;
 class Tmainform;
 class Tinfform;
+class TprimtalForm;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
     TUdtryk& udtryk() { return m_udtryk; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
+    TPrimtalModel& primtal() { return m_primtal; }
+    TprimtalForm& primtalform(); // built the first time it is asked for
 
 private:
     QApplication& m_app;
@@ -44,6 +48,8 @@ private:
     TRegner m_regner;
     TUdtryk m_udtryk;
     TMainformModel m_model;
+    TPrimtalModel m_primtal;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
+    TprimtalForm* m_primtalform = nullptr; // owned by the main window
 };
