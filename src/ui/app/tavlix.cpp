@@ -1,6 +1,8 @@
 #include "app/tavlix.h"
 
+#include "app/egenskabsform.h"
 #include "app/mainform.h"
+#include "app/omform.h"
 #include "app/temaer.h"
 #include "info/infform.h"
 #include "primes/primtalform.h"
@@ -14,7 +16,8 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_beskeder(beskeder ? *beskeder : m_qtBeskeder), m_regner(m_beskeder, m_meta, m_hukommelse),
       m_udtryk(m_regner, m_meta),
       m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
-      m_primtal(m_beskeder, [this] { return TMainformModel::primtalFraVaerdi(m_regner.Dval()); }) {
+      m_primtal(m_beskeder, [this] { return TMainformModel::primtalFraVaerdi(m_regner.Dval()); }),
+      m_egenskaber(m_model, m_hukommelse, m_beskeder) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -26,6 +29,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     // The main window's creation reads its options first, so the theme is in
     // place before any widget is made and polished.
     m_model.FormCreate();
+    m_egenskaber.FormCreate();
     m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
     m_infform = new Tinfform(m_mainform.get());
 
@@ -39,6 +43,23 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
         primtalform().vis();
     });
     connect(&m_primtal, &TPrimtalModel::informationOenskes, &m_model, &TMainformModel::HelpInfo);
+    connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
+        if (vindue == QLatin1String("egenskabsform")) egenskabsform().vis();
+        else if (vindue == QLatin1String("omform")) omform().vis();
+    });
+    connect(&m_model, &TMainformModel::lukVinduerForTema, this, [this] {
+        if (m_omform) m_omform->close();
+    });
+}
+
+Tegenskabsform& Tavlix::egenskabsform() {
+    if (!m_egenskabsform) m_egenskabsform = new Tegenskabsform(m_egenskaber, m_mainform.get());
+    return *m_egenskabsform;
+}
+
+TomForm& Tavlix::omform() {
+    if (!m_omform) m_omform = new TomForm(m_model, m_mainform.get());
+    return *m_omform;
 }
 
 TprimtalForm& Tavlix::primtalform() {

@@ -2,6 +2,7 @@
 // The application object: creates the models in start-up order, gives each
 // the references it needs, and then creates the windows in the same order.
 // There are no global windows; everything is reached through this object.
+#include "app/egenskaber.h"
 #include "app/mainformmodel.h"
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
@@ -17,6 +18,8 @@ class QApplication;
 class Tmainform;
 class Tinfform;
 class TprimtalForm;
+class Tegenskabsform;
+class TomForm;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -38,6 +41,9 @@ public:
     Tinfform& infform() { return *m_infform; }
     TPrimtalModel& primtal() { return m_primtal; }
     TprimtalForm& primtalform(); // built the first time it is asked for
+    TEgenskabsModel& egenskaber() { return m_egenskaber; }
+    Tegenskabsform& egenskabsform(); // built the first time it is asked for
+    TomForm& omform();               // built the first time it is asked for
 
 private:
     QApplication& m_app;
@@ -49,7 +55,10 @@ private:
     TUdtryk m_udtryk;
     TMainformModel m_model;
     TPrimtalModel m_primtal;
+    TEgenskabsModel m_egenskaber;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
     TprimtalForm* m_primtalform = nullptr; // owned by the main window
+    Tegenskabsform* m_egenskabsform = nullptr; // owned by the main window
+    TomForm* m_omform = nullptr;               // owned by the main window
 };
