@@ -5,9 +5,10 @@ function(tavlix_add_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test)
   add_test(NAME ${name} COMMAND ${name})
-  # Widget tests never need a display; model tests do not care.
+  # Widget tests never need a display; model tests do not care. Pages show
+  # in the plain text view, so no test needs the web engine.
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TAVLIX_WEBSIDE=tekst"
     TIMEOUT 300)
 endfunction()
 

@@ -7,6 +7,7 @@
 #include "common/optionsfil.h"
 #include "common/taltekst.h"
 #include "formula/udtryk.h"
+#include "info/infoformenmodel.h"
 
 #include <cmath>
 
@@ -343,8 +344,27 @@ void TMainformModel::HjemmesidenClick() {
     Q_EMIT adresseOenskes(QString::fromLatin1(hjemmesideAdresse()));
 }
 
+void TMainformModel::Information(const QString& emne) {
+    if (m_infoformen) m_infoformen->Information(emne);
+    Q_EMIT informationOenskes(QStringLiteral("Info.txt"), emne);
+}
+
+void TMainformModel::Enhedsinformation(const QString& emne) {
+    if (m_infoformen) m_infoformen->Enhedsinformation(emne);
+    Q_EMIT informationOenskes(QStringLiteral("Enhedsinformation.txt"), emne);
+}
+
 void TMainformModel::HelpInfo(const QString& struktur, const QString& emne) {
+    if (m_infoformen) m_infoformen->HelpInfo(struktur, emne);
     Q_EMIT informationOenskes(struktur, emne);
+}
+
+void TMainformModel::createStrukturPU() {
+    if (m_infoformen) m_infoformen->createStrukturPU();
+}
+
+void TMainformModel::PUonclick(const QString& caption) {
+    HelpInfo(caption, QString());
 }
 
 QStringList TMainformModel::temaNavne() {

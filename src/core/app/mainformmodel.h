@@ -20,6 +20,7 @@ class Beskeder;
 class TRegner;
 class THukommelse;
 class TUdtryk;
+class TInfoformenModel;
 
 class TMainformModel : public QObject {
     Q_OBJECT
@@ -118,11 +119,16 @@ public:
     void SendKritikClick();
     void HjemmesidenClick();
     void OmTavlix1Click();
-    void Information(const QString& emne) { HelpInfo(QStringLiteral("Info.txt"), emne); }
-    void Enhedsinformation(const QString& emne) {
-        HelpInfo(QStringLiteral("Enhedsinformation.txt"), emne);
-    }
+    // Help topics: open topic `emne` of the program information, of the unit
+    // information or of any structure in the information browser.
+    void Information(const QString& emne);
+    void Enhedsinformation(const QString& emne);
     void HelpInfo(const QString& struktur, const QString& emne);
+    // The browser's structure menu: one item per structure; a chosen item
+    // opens its structure at the first topic.
+    void createStrukturPU();
+    void PUonclick(const QString& caption);
+    void setInfoformen(TInfoformenModel* info) { m_infoformen = info; }
 
     // Themes.
     static QStringList temaNavne();
@@ -158,4 +164,5 @@ private:
     TUdtryk& m_udtryk;
     std::function<bool()> m_kanLukkes;
     bool m_uMemoFokus = false;
+    TInfoformenModel* m_infoformen = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "app/temaer.h"
 #include "info/infform.h"
 #include "primes/primtalform.h"
+#include "info/infoformen.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -17,7 +18,8 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_udtryk(m_regner, m_meta),
       m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
       m_primtal(m_beskeder, [this] { return TMainformModel::primtalFraVaerdi(m_regner.Dval()); }),
-      m_egenskaber(m_model, m_hukommelse, m_beskeder) {
+      m_egenskaber(m_model, m_hukommelse, m_beskeder),
+      m_urlliste(m_model.optDir()), m_infoModel(m_model.mapper(), m_beskeder, m_urlliste) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
@@ -32,6 +34,17 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_egenskaber.FormCreate();
     m_mainform = std::make_unique<Tmainform>(m_model, m_regner, m_hukommelse, m_meta, m_udtryk);
     m_infform = new Tinfform(m_mainform.get());
+
+    // The information browser and the URL list: their models now, their
+    // windows when first shown; they write their options when the program ends.
+    m_infoModel.FormCreate();
+    m_urlliste.FormCreate();
+    m_model.setInfoformen(&m_infoModel);
+    m_model.createStrukturPU();
+    connect(&m_infoModel, &TInfoformenModel::vis, this, [this] { infoformen().visVindue(); });
+    connect(&m_app, &QCoreApplication::aboutToQuit, this, [this] {
+        if (m_infoformen && m_infoformen->isVisible()) m_infoformen->close();
+    });
 
     connect(&m_model, &TMainformModel::visInfform, this, [this](const QString& tekst) {
         m_infform->insertTekst(tekst);
@@ -68,6 +81,14 @@ TprimtalForm& Tavlix::primtalform() {
 }
 
 Tavlix::~Tavlix() = default;
+
+Tinfoformen& Tavlix::infoformen() {
+    if (!m_infoformen)
+        m_infoformen = new Tinfoformen(m_infoModel, m_urlliste, m_mainform.get(), [this] {
+            return TMainformModel::temaNavne().indexOf(m_model.designName);
+        });
+    return *m_infoformen;
+}
 
 void Tavlix::vis() {
     m_mainform->placer();

@@ -10,6 +10,8 @@
 #include "common/qtbeskeder.h"
 #include "formula/udtryk.h"
 #include "primes/primtal.h"
+#include "info/infoformenmodel.h"
+#include "info/urlliste.h"
 
 #include <memory>
 #include <QObject>
@@ -20,6 +22,7 @@ class Tinfform;
 class TprimtalForm;
 class Tegenskabsform;
 class TomForm;
+class Tinfoformen;
 
 class Tavlix : public QObject {
     Q_OBJECT
@@ -44,6 +47,10 @@ public:
     TEgenskabsModel& egenskaber() { return m_egenskaber; }
     Tegenskabsform& egenskabsform(); // built the first time it is asked for
     TomForm& omform();               // built the first time it is asked for
+    TInfoformenModel& infoModel() { return m_infoModel; }
+    TUrlListe& urlliste() { return m_urlliste; }
+    // The information browser; its window is made the first time it is needed.
+    Tinfoformen& infoformen();
 
 private:
     QApplication& m_app;
@@ -61,4 +68,7 @@ private:
     TprimtalForm* m_primtalform = nullptr; // owned by the main window
     Tegenskabsform* m_egenskabsform = nullptr; // owned by the main window
     TomForm* m_omform = nullptr;               // owned by the main window
+    TUrlListe m_urlliste;
+    TInfoformenModel m_infoModel;
+    Tinfoformen* m_infoformen = nullptr; // owned by the main window
 };

@@ -1,0 +1,384 @@
+// The information browser's model: loading structures by name, opening
+// topics, the history with its first/back/forward/last actions, the search,
+// the address box, the structure menu, the link under the mouse, the external
+// editor and the options files of the browser and the URL list.
+#include "beskedoptager.h"
+#include "info/infoformenmodel.h"
+#include "info/urlliste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void skriv(const QString& sti, const QByteArray& b) {
+    QDir().mkpath(QFileInfo(sti).path());
+    QFile f(sti);
+    if (f.open(QIODevice::WriteOnly)) f.write(b);
+}
+
+// A structure folder: tree lines "depth:text:document", each document a page
+// holding `indhold`.
+void lavStruktur(const QString& rod, const QString& navn,
+                 const QList<std::tuple<int, QString, QString, QByteArray>>& noder) {
+    QByteArray trae, data;
+    for (const auto& [dybde, tekst, dok, indhold] : noder) {
+        trae += QByteArray(dybde, '\t') + tekst.toLatin1() + "\r\n";
+        data += "0" + dok.toLatin1() + "\r\n";
+        skriv(rod + u'/' + navn + "/tekstfiler/" + dok + ".html", indhold);
+    }
+    skriv(rod + u'/' + navn + "/struktur.txt", trae);
+    skriv(rod + u'/' + navn + "/data.txt", data);
+}
+
+} // namespace
+
+class TstInfoformen : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<BeskedOptager> m_beskeder;
+    std::unique_ptr<TUrlListe> m_url;
+    std::unique_ptr<TInfoformenModel> m_m;
+    QList<QUrl> m_navigeret;
+
+    TInfoformenModel& m() { return *m_m; }
+    TUrlListe& url() { return *m_url; }
+
+    // The page view stands in: a local document reports its file name back
+    // as the location of the page shown, as the real view does on load.
+    void lavModel() {
+        const auto mapper = TProgramMapper::fra(m_dir->path());
+        m_url = std::make_unique<TUrlListe>(mapper.optDir);
+        m_m = std::make_unique<TInfoformenModel>(mapper, *m_beskeder, *m_url);
+        connect(m_m.get(), &TInfoformenModel::naviger, this, [this](const QUrl& u) {
+            m_navigeret << u;
+            m().UrlLister(u.isLocalFile() ? u.fileName() : u.toString());
+        });
+        m().FormCreate();
+    }
+
+    QStringList historik() const {
+        QStringList l;
+        for (int i = 0; i < m_url->antal(); ++i)
+            l << m_url->strukturliste[i] + u':' + m_url->urlListe[i];
+        return l;
+    }
+    QString vist() const { return m().hjemmeside.mid(m().hjemmeside.lastIndexOf(u'/') + 1); }
+    const TInfoformenModel& m() const { return *m_m; }
+
+private Q_SLOTS:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QDir(m_dir->path()).mkpath(QStringLiteral("Egenskaber"));
+        const QString rod = m_dir->path() + QStringLiteral("/Struktur");
+        lavStruktur(rod, QStringLiteral("Info"),
+                    {{0, "Tavlix", "Tavlix", "<p>Om programmet</p>"},
+                     {1, "Information", "Information", "<p>Hjælp til hjælpen. FORMEL</p>"},
+                     {1, "Statistik", "Statistik", "<p>Middelv&aelig;rdi og formel.</p>"},
+                     {1, "Ligninger", "Ligninger", "<p>To ligninger, formler</p>"},
+                     {2, "Andengradsligning", "Andengrad", "<p>formel-sprog</p>"}});
+        lavStruktur(rod, QStringLiteral("Enhedsinformation"),
+                    {{0, "SI-enheder", "SI", "<p>meter</p>"},
+                     {0, "Statistik", "Stat", "<p>ikke den samme</p>"}});
+        m_beskeder = std::make_unique<BeskedOptager>();
+        m_navigeret.clear();
+        lavModel();
+    }
+
+    void opstartOgFoersteVisning() {
+        QCOMPARE(m().caption, QStringLiteral("Info.txt"));
+        QCOMPARE(m().Struktur.antal(), 5);
+        QCOMPARE(m().Mappe, m_dir->path() + "/Struktur/Info/tekstfiler");
+        QSignalSpy vis(&m(), &TInfoformenModel::vis);
+        m().FormShow();
+        QCOMPARE(vis.count(), 1);
+        QCOMPARE(vist(), QStringLiteral("Information.html"));
+        QCOMPARE(historik(), QStringList{"Info.txt:Information"});
+        m().FormShow(); // later shows keep the page
+        QCOMPARE(m_navigeret.size(), 1);
+        QVERIFY(m_beskeder->boxe.isEmpty());
+    }
+
+    void manglendeStrukturMeldesVedFoersteVisning() {
+        QDir(m_dir->path() + "/Struktur/Info").removeRecursively();
+        lavModel();
+        QVERIFY(m_beskeder->boxe.isEmpty()); // nothing is shown before the window exists
+        m().FormShow();
+        QCOMPARE(m_beskeder->boxe.size(), 1);
+        QVERIFY(m_beskeder->boxe[0].tekst.contains(QStringLiteral("\"Info\"")));
+        m().FormShow();
+        QCOMPARE(m_beskeder->boxe.size(), 1);
+    }
+
+    void emneAabnes_data() {
+        QTest::addColumn<QString>("struktur");
+        QTest::addColumn<QString>("emne");
+        QTest::addColumn<bool>("fundet");
+        QTest::addColumn<QString>("side");
+        QTest::newRow("case-insensitive") << "Info.txt"
+                                          << "statistik" << true << "Statistik.html";
+        QTest::newRow("nested node") << "Info"
+                                     << "Andengradsligning" << true << "Andengrad.html";
+        QTest::newRow("empty is first") << "Info.txt"
+                                        << "" << true << "Tavlix.html";
+        QTest::newRow("other structure") << "ENHEDSINFORMATION"
+                                         << "SI-enheder" << true << "SI.html";
+        QTest::newRow("missing topic") << "Info.txt"
+                                       << "Findes ikke" << false << "";
+        QTest::newRow("missing structure") << "Ukendt"
+                                           << "Tavlix" << false << "";
+    }
+    void emneAabnes() {
+        QFETCH(QString, struktur);
+        QFETCH(QString, emne);
+        QFETCH(bool, fundet);
+        QFETCH(QString, side);
+        QSignalSpy vis(&m(), &TInfoformenModel::vis);
+        QCOMPARE(m().visEmne(struktur, emne), fundet);
+        QCOMPARE(vis.count(), 1); // shown also when the topic is missing
+        QCOMPARE(vist(), side);
+        if (fundet)
+            QCOMPARE(m().Struktur.Selected()->tekst.toLower(),
+                     (emne.isEmpty() ? QStringLiteral("tavlix") : emne.toLower()));
+    }
+
+    void strukturnavnMedOgUdenEfternavn() {
+        QSignalSpy indlaest(&m().Struktur, &TStruktur::aendret);
+        m().visEmne(QStringLiteral("info"), QStringLiteral("Statistik"));
+        m().HelpInfo(QStringLiteral("Info.TXT"), QStringLiteral("Tavlix"));
+        QCOMPARE(indlaest.count(), 0); // one structure, never reloaded
+        QCOMPARE(m().EditFind, QStringLiteral("Tavlix"));
+        m().Enhedsinformation(QStringLiteral("Statistik"));
+        QCOMPARE(indlaest.count(), 1);
+        QCOMPARE(m().caption, QStringLiteral("Enhedsinformation.txt"));
+        QCOMPARE(vist(), QStringLiteral("Stat.html"));
+        // The request is compared with what is loaded, not with a name
+        // another caller left behind.
+        m().newNavn = QStringLiteral("Info.txt");
+        m().Information(QStringLiteral("Statistik"));
+        QCOMPARE(vist(), QStringLiteral("Statistik.html"));
+        QCOMPARE(m().strukturnavn, QStringLiteral("Info.txt"));
+    }
+
+    void historikSekvens() {
+        m().Information(QStringLiteral("Statistik"));
+        m().Information(QStringLiteral("Statistik"));
+        QCOMPARE(historik(), QStringList{"Info.txt:Statistik"});
+        m().Information(QStringLiteral("Ligninger"));
+        m().Enhedsinformation(QStringLiteral("Statistik")); // same topic, other structure
+        QCOMPARE(historik(), (QStringList{"Info.txt:Statistik", "Info.txt:Ligninger",
+                                          "Enhedsinformation.txt:Statistik"}));
+        QCOMPARE(m().urlIndex, 2);
+        QCOMPARE(url().valgt, 2);
+
+        m().AbackExecute();
+        QCOMPARE(vist(), QStringLiteral("Ligninger.html"));
+        QCOMPARE(m().urlIndex, 1);
+        QCOMPARE(url().valgt, 1);
+        m().AbackExecute();
+        QCOMPARE(vist(), QStringLiteral("Statistik.html"));
+        QCOMPARE(m().caption, QStringLiteral("Info.txt"));
+        QCOMPARE(m().urlIndex, 0);
+        QVERIFY(!m().AbackUpdate());
+        m().AlastExecute();
+        QCOMPARE(vist(), QStringLiteral("Stat.html"));
+        QCOMPARE(m().caption, QStringLiteral("Enhedsinformation.txt"));
+        m().AfirstExecute();
+        m().AforwardExecute();
+        QCOMPARE(vist(), QStringLiteral("Ligninger.html"));
+        QCOMPARE(historik().size(), 3); // navigation added nothing
+        QVERIFY(!m().naviKlikket);
+
+        // A page visited again by a click moves the position to its entry.
+        m().Information(QStringLiteral("Statistik"));
+        QCOMPARE(m().urlIndex, 0);
+        QCOMPARE(historik().size(), 3);
+    }
+
+    void historikHandlinger_data() {
+        QTest::addColumn<int>("antal");
+        QTest::addColumn<int>("indeks");
+        QTest::addColumn<QString>("aktive"); // first, back, forward, last
+        QTest::newRow("empty") << 0 << -1 << "0000";
+        QTest::newRow("one entry") << 1 << 0 << "0000";
+        QTest::newRow("at start") << 3 << 0 << "0011";
+        QTest::newRow("middle") << 3 << 1 << "1111";
+        QTest::newRow("at end") << 3 << 2 << "1100";
+    }
+    void historikHandlinger() {
+        QFETCH(int, antal);
+        QFETCH(int, indeks);
+        QFETCH(QString, aktive);
+        for (int i = 0; i < antal; ++i)
+            url().tilfoej(QStringLiteral("Info.txt"), QString::number(i));
+        m().urlIndex = indeks;
+        const QString s = QString::number(m().AfirstUpdate()) + QString::number(m().AbackUpdate()) +
+                          QString::number(m().AforwardUpdate()) +
+                          QString::number(m().AlastUpdate());
+        QCOMPARE(s, aktive);
+    }
+
+    void historikStopperIkke() {
+        // An entry whose topic has gone, and an entry of the page shown: the
+        // navigation flag must not swallow the next visit.
+        m().Information(QStringLiteral("Statistik"));
+        url().tilfoej(QStringLiteral("Info.txt"), QStringLiteral("Slettet emne"));
+        m().goToStruktur(1);
+        QVERIFY(!m().naviKlikket);
+        m().goToStruktur(0); // the page already shown
+        QVERIFY(!m().naviKlikket);
+        m().Information(QStringLiteral("Ligninger"));
+        QCOMPARE(historik().last(), QStringLiteral("Info.txt:Ligninger"));
+    }
+
+    void webSiderOptagesIkke() {
+        m().Information(QStringLiteral("Statistik"));
+        m().UrlLister(QStringLiteral("Søgeresultater"));
+        QCOMPARE(historik(), QStringList{"Info.txt:Statistik"});
+        QCOMPARE(m().Edit, QStringLiteral("Søgeresultater"));
+    }
+
+    void sletListe() {
+        m().Information(QStringLiteral("Statistik"));
+        m().Information(QStringLiteral("Ligninger"));
+        QVERIFY(url().AsletAlleUpdate());
+        url().AsletAlleExecute();
+        QCOMPARE(m().urlIndex, -1);
+        QVERIFY(!url().AsletAlleUpdate());
+        QVERIFY(!m().AbackUpdate() && !m().AforwardUpdate() && !m().AfirstUpdate() &&
+                !m().AlastUpdate());
+        m().Information(QStringLiteral("Tavlix"));
+        QCOMPARE(historik(), QStringList{"Info.txt:Tavlix"});
+    }
+
+    void urllisteDobbeltklik() {
+        m().Information(QStringLiteral("Statistik"));
+        m().Information(QStringLiteral("Ligninger"));
+        url().strukturlisteClick(0);
+        QCOMPARE(url().valgt, 0);
+        url().urlListeDblClick(0);
+        QCOMPARE(vist(), QStringLiteral("Statistik.html"));
+        QCOMPARE(m().urlIndex, 0);
+    }
+
+    void soeg_data() {
+        QTest::addColumn<QString>("ord");
+        QTest::addColumn<QStringList>("fundet");
+        QTest::newRow("whole word, any case")
+            << "formel" << QStringList{"Andengrad", "Information", "Statistik"};
+        QTest::newRow("word ends at hyphen") << "formel-sprog" << QStringList{"Andengrad"};
+        QTest::newRow("part of a word is no hit") << "ligning" << QStringList{};
+        QTest::newRow("markup is text too") << "aelig" << QStringList{"Statistik"};
+        QTest::newRow("special characters") << "Hjælp til" << QStringList{"Information"};
+    }
+    void soeg() {
+        QFETCH(QString, ord);
+        QFETCH(QStringList, fundet);
+        skriv(m().Mappe + "/Undermappe/ikke.html", "formel"); // subfolders are not searched
+        m().EditFind = ord;
+        QVERIFY(m().aSearchUpdate());
+        m().aSearchExecute();
+        QCOMPARE(m().Findis, fundet);
+        QVERIFY(m_beskeder->boxe.isEmpty());
+        if (!fundet.isEmpty()) {
+            m().FindisClick(fundet[0]);
+            QCOMPARE(m_navigeret.last().fileName(), fundet[0] + ".html");
+        }
+    }
+
+    void soegFejl() {
+        m().FindTekst(QString());
+        QCOMPARE(m_beskeder->tekster(), QStringList{"Der mangler en søgetekst."});
+        m().Mappe = m_dir->path() + "/findes-ikke";
+        m().FindTekst(QStringLiteral("x"));
+        QCOMPARE(m_beskeder->tekster().last(), QStringLiteral("Filerne blev ikke fundet."));
+    }
+
+    void adressefelt_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("adresse");
+        QTest::newRow("document") << "Statistik.html"
+                                  << "Statistik.html";
+        QTest::newRow("search") << "sin & cos"
+                                << "https://duckduckgo.com/?q=sin%20%26%20cos";
+        QTest::newRow("outside the folder") << "../data.txt"
+                                            << "https://duckduckgo.com/?q=..%2Fdata.txt";
+    }
+    void adressefelt() {
+        QFETCH(QString, tekst);
+        QFETCH(QString, adresse);
+        m().Edit = tekst;
+        QVERIFY(m().AgoUpdate());
+        m().AgoExecute();
+        const QUrl u = m_navigeret.last();
+        QCOMPARE(u.isLocalFile() ? u.fileName() : u.toString(QUrl::FullyEncoded), adresse);
+    }
+
+    void strukturMenu() {
+        m().createStrukturPU();
+        QCOMPARE(m().strukturMenu, (QStringList{"Enhedsinformation", "Info"}));
+        m().createStrukturPU(QStringList{}); // an empty list keeps the items
+        QCOMPARE(m().strukturMenu.size(), 2);
+        m().PUonclick(QStringLiteral("Enhedsinformation"));
+        QCOMPARE(vist(), QStringLiteral("SI.html"));
+        m().ProgramInformationClick();
+        QCOMPARE(vist(), QStringLiteral("Tavlix.html"));
+        m().EnhedsinformationClick();
+        QCOMPARE(vist(), QStringLiteral("SI.html"));
+    }
+
+    void linkUnderMusen() {
+        m().linkOver(QStringLiteral("https://example.org/side.html"));
+        QCOMPARE(m().infobar, QStringLiteral("https://example.org/side.html"));
+        QCOMPARE(m().globalUrl, m().infobar);
+        m().linkOver(QStringLiteral("http://[ugyldig"));
+        QVERIFY(m().infobar.isEmpty() && m().globalUrl.isEmpty());
+    }
+
+    void eksternRedigering() {
+        m().redigeringsProgrammer = {m_dir->path() + "/ingen", m_dir->path() + "/Egenskaber"};
+        QCOMPARE(m().checkProgram(), QString()); // a folder is no program
+        m().htmlProgram = m_dir->path() + "/ingen";
+        m().Information(QStringLiteral("Statistik"));
+        m().redigerKnapClick();
+        QCOMPARE(m_beskeder->tekster(), QStringList{"Den specificerede fil blev ikke fundet."});
+        skriv(m_dir->path() + "/ikke-koerbar", "x");
+        m().htmlProgram = m_dir->path() + "/ikke-koerbar";
+        m().redigerKnapClick();
+        QCOMPARE(m_beskeder->tekster().last(),
+                 QStringLiteral("Operationssystemet forbød adgang til filen."));
+        m().ErrorInfo(99);
+        QCOMPARE(m_beskeder->tekster().last(),
+                 QStringLiteral("Meningsløs operation eller ukendt fejl."));
+    }
+
+    void indstillinger() {
+        m().FormClose(10, 20, 900, 700, 260);
+        lavModel();
+        QCOMPARE(m().formTop, 10);
+        QCOMPARE(m().formLeft, 20);
+        QCOMPARE(m().formWidth, 900);
+        QCOMPARE(m().formHeight, 700);
+        QCOMPARE(m().venstreBredde, 260);
+    }
+
+    void urlboksIndstillinger() {
+        url().FormClose(400, 300);
+        TUrlListe ny(m_dir->path() + "/Egenskaber/");
+        ny.FormCreate();
+        QCOMPARE(ny.formWidth, 400);
+        QCOMPARE(ny.formHeight, 300);
+        skriv(ny.optFilnavn, "350\r\n");
+        TUrlListe kort(m_dir->path() + "/Egenskaber/");
+        kort.FormCreate(); // one line: the width only, no message
+        QCOMPARE(kort.formWidth, 350);
+        QCOMPARE(kort.formHeight, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstInfoformen)
+#include "tst_infoformen.moc"
