@@ -4,9 +4,12 @@
 #include "app/mainform.h"
 #include "app/omform.h"
 #include "app/temaer.h"
+#include "common/graense.h"
 #include "info/infform.h"
 #include "primes/primtalform.h"
 #include "info/infoformen.h"
+#include "info/spmform.h"
+#include "info/strukturform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -63,6 +66,49 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     connect(&m_model, &TMainformModel::lukVinduerForTema, this, [this] {
         if (m_omform) m_omform->close();
     });
+
+    // The structure editor; with the program's own dialogs it asks its
+    // questions in its question window.
+    m_spmBeskeder = std::make_unique<TSpmBeskeder>(m_beskeder, [this]() -> QWidget* {
+        return m_strukturform ? static_cast<QWidget*>(m_strukturform) : m_mainform.get();
+    });
+    m_strukturModel = std::make_unique<TStrukturformModel>(
+        m_model.strukturDir(), m_model.programdir(), beskeder ? m_beskeder : *m_spmBeskeder);
+    m_strukturModel->FormCreate();
+    connect(m_strukturModel.get(), &TStrukturformModel::strukturerAendret, this,
+            [this](const QStringList& l) { m_infoModel.createStrukturPU(l); });
+    connect(m_strukturModel.get(), &TStrukturformModel::informationOenskes, &m_model,
+            &TMainformModel::HelpInfo);
+    auto indlaes = [this](const QString& navn) {
+        m_infoModel.strukturnavn = navn;
+        m_infoModel.newNavn = navn;
+        m_infoModel.LoadStruktur();
+    };
+    connect(m_strukturModel.get(), &TStrukturformModel::visIBrowser, this,
+            [this, indlaes](const QString& navn, const QString& emne) {
+                vedGraensen(m_strukturform, [&] {
+                    indlaes(navn);
+                    m_infoModel.goToInfo(emne);
+                });
+            });
+    connect(m_strukturModel.get(), &TStrukturformModel::genindlaesIBrowser, this,
+            [this, indlaes](const QString& navn) {
+                vedGraensen(m_strukturform, [&] {
+                    indlaes(navn);
+                    infoformen().visVindue();
+                });
+            });
+    connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
+        if (vindue == QLatin1String("strukturform")) strukturform().vis();
+    });
+    connect(&m_app, &QCoreApplication::aboutToQuit, this, [this] {
+        if (m_strukturform && m_strukturform->isVisible()) m_strukturform->close();
+    });
+}
+
+Tstrukturform& Tavlix::strukturform() {
+    if (!m_strukturform) m_strukturform = new Tstrukturform(*m_strukturModel, m_mainform.get());
+    return *m_strukturform;
 }
 
 Tegenskabsform& Tavlix::egenskabsform() {

@@ -12,6 +12,7 @@
 #include "primes/primtal.h"
 #include "info/infoformenmodel.h"
 #include "info/urlliste.h"
+#include "info/strukturmaker.h"
 
 #include <memory>
 #include <QObject>
@@ -22,6 +23,8 @@ class Tinfform;
 class TprimtalForm;
 class Tegenskabsform;
 class TomForm;
+class Tstrukturform;
+class TSpmBeskeder;
 class Tinfoformen;
 
 class Tavlix : public QObject {
@@ -47,6 +50,8 @@ public:
     TEgenskabsModel& egenskaber() { return m_egenskaber; }
     Tegenskabsform& egenskabsform(); // built the first time it is asked for
     TomForm& omform();               // built the first time it is asked for
+    TStrukturformModel& strukturModel() { return *m_strukturModel; }
+    Tstrukturform& strukturform(); // built the first time it is asked for
     TInfoformenModel& infoModel() { return m_infoModel; }
     TUrlListe& urlliste() { return m_urlliste; }
     // The information browser; its window is made the first time it is needed.
@@ -71,4 +76,7 @@ private:
     TUrlListe m_urlliste;
     TInfoformenModel m_infoModel;
     Tinfoformen* m_infoformen = nullptr; // owned by the main window
+    std::unique_ptr<TSpmBeskeder> m_spmBeskeder; // the structure editor asks with its own window
+    std::unique_ptr<TStrukturformModel> m_strukturModel;
+    Tstrukturform* m_strukturform = nullptr; // owned by the main window
 };
