@@ -152,14 +152,13 @@ bool TStrukturformModel::AredigerAktiv() const {
 
 void TStrukturformModel::FormCreate() {
     infostruktur.DataOn = true;
-    LoadStrukturBoks();
+    LoadStrukturBoks(false);
     setIkon(0);
-    ikonboksCaption = QStringLiteral("Element ikon: ") + ikonCaption(2);
     side = 0;
     Q_EMIT aendret();
 }
 
-void TStrukturformModel::LoadStrukturBoks() {
+void TStrukturformModel::LoadStrukturBoks(bool meld) {
     const QString valgt = strukturboksValgt >= 0 && strukturboksValgt < strukturboks.size()
                               ? strukturboks.at(strukturboksValgt)
                               : QString();
@@ -167,7 +166,7 @@ void TStrukturformModel::LoadStrukturBoks() {
     strukturboksValgt = -1;
     const QDir rod(strukturDir);
     if (!rod.exists()) {
-        m_beskeder.information(uventetListe);
+        if (meld) m_beskeder.information(uventetListe);
         Q_EMIT aendret();
         return;
     }

@@ -73,7 +73,9 @@ public:
 
     // Operations.
     void FormCreate();
-    void LoadStrukturBoks();
+    // `meld`: a folder that cannot be listed is reported (not at start-up,
+    // where the program goes on without structures).
+    void LoadStrukturBoks(bool meld = true);
     void opretStruktur();
     bool RedigerStruktur();
     void DeleteStruktur();

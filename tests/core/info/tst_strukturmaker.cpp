@@ -86,7 +86,9 @@ private Q_SLOTS:
         BeskedOptager b;
         QTemporaryDir dir;
         TStrukturformModel m(dir.path() + QStringLiteral("/mangler"), dir.path(), b);
-        m.FormCreate();
+        m.FormCreate(); // start-up goes on quietly
+        QVERIFY(b.boxe.isEmpty());
+        m.OpdaterInfoButtonClick();
         QCOMPARE(b.tekster(),
                  QStringList{"Der opstod en uventet fejl.\rKontroller mappestrukturene for fejl."});
     }
