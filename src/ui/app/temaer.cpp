@@ -247,6 +247,21 @@ public:
             return;
         }
         QProxyStyle::drawPrimitive(pe, opt, p, w);
+        if (farver && farver->moerk &&
+            (pe == PE_IndicatorCheckBox || pe == PE_IndicatorRadioButton)) {
+            // Fusion outlines these a shade darker than the window, which
+            // vanishes on a dark window: a light ring keeps them visible.
+            p->save();
+            p->setRenderHint(QPainter::Antialiasing);
+            p->setPen(QPen(QColor(255, 255, 255, 90), 1));
+            p->setBrush(Qt::NoBrush);
+            const QRectF r = QRectF(opt->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+            if (pe == PE_IndicatorRadioButton)
+                p->drawEllipse(r);
+            else
+                p->drawRoundedRect(r, 1.5, 1.5);
+            p->restore();
+        }
     }
 
 private:
