@@ -384,50 +384,40 @@ bool TStrukturformModel::tjekElementnavn(const QString& navn) {
     return false;
 }
 
-void TStrukturformModel::skrivSide(const QString& sti, const QString& T) {
-    tekst::skrivFil(sti, standardHTML(T)); // throws when it cannot be written
-}
-
 void TStrukturformModel::efterIndsaetOgRediger() {
     // The tree sorts when "Sorter" is ticked and saves only otherwise; with
     // both ticked the sorted tree is saved as well.
     if (sorterCheck && gemCheck) infostruktur.GemStruktur();
 }
 
-void TStrukturformModel::InsertNode() {
-    if (!strukturAaben()) return;
+bool TStrukturformModel::skrivNySide() {
+    // The first steps of "Indsæt" and "Opret fil": the file name, its checks,
+    // and the new element's page.
+    if (!strukturAaben()) return false;
     if (EnsNavn) dataEdit = tekstEdit;
     if (dataEdit.isEmpty()) {
         m_beskeder.information(QStringLiteral("Der mangler et filnavn!"));
-        return;
+        return false;
     }
-    if (!tjekElementnavn(dataEdit)) return;
+    if (!tjekElementnavn(dataEdit)) return false;
     const QString P = dokumentSti(dataEdit);
     if (QFileInfo::exists(P) || QFileInfo(P).isSymLink()) {
         m_beskeder.information(eksistererAllerede(P));
-        return;
+        return false;
     }
-    skrivSide(P, tekstEdit);
+    tekst::skrivFil(P, standardHTML(tekstEdit)); // throws when it cannot be written
+    return true;
+}
+
+void TStrukturformModel::InsertNode() {
+    if (!skrivNySide()) return;
     infostruktur.NyNode(tekstEdit, dataEdit, ikonIndex, sorterCheck, gemCheck);
     efterIndsaetOgRediger();
     ClearToNew(true);
 }
 
 void TStrukturformModel::opretFil() {
-    if (!strukturAaben()) return;
-    if (EnsNavn) dataEdit = tekstEdit;
-    if (dataEdit.isEmpty()) {
-        m_beskeder.information(QStringLiteral("Der mangler et filnavn!"));
-        return;
-    }
-    if (!tjekElementnavn(dataEdit)) return;
-    const QString P = dokumentSti(dataEdit);
-    if (QFileInfo::exists(P) || QFileInfo(P).isSymLink()) {
-        m_beskeder.information(eksistererAllerede(P));
-        return;
-    }
-    skrivSide(P, tekstEdit);
-    ClearToNew(true);
+    if (skrivNySide()) ClearToNew(true);
 }
 
 void TStrukturformModel::RedigerNode() {

@@ -136,7 +136,7 @@ Q_SIGNALS:
 private:
     QString dokumentSti(const QString& filnavn) const;
     bool tjekElementnavn(const QString& navn);
-    void skrivSide(const QString& sti, const QString& T);
+    bool skrivNySide();
     void efterIndsaetOgRediger();
     bool tilbydGem();
     void createStrukturPU();

@@ -1,6 +1,7 @@
 #include "app/egenskabsform.h"
 
 #include "app/egenskaber.h"
+#include "common/fedtekst.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
 
@@ -18,15 +19,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* overskrift(const QString& tekst, QWidget* ejer) {
-    auto* l = new QLabel(tekst, ejer);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-} // namespace
+namespace {} // namespace
 
 Tegenskabsform::Tegenskabsform(TEgenskabsModel& model, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -40,7 +33,7 @@ Tegenskabsform::Tegenskabsform(TEgenskabsModel& model, QWidget* parent)
     lodret->setContentsMargins(12, 12, 12, 12);
     lodret->setSpacing(6);
 
-    lodret->addWidget(overskrift(QStringLiteral("Hukommelse"), this));
+    lodret->addWidget(fedTekst(QStringLiteral("Hukommelse"), this));
     auto* gruppe = new QGroupBox(QStringLiteral("Elementantal"), this);
     gruppe->setObjectName(QStringLiteral("eleGroup"));
     navngiv(gruppe, QStringLiteral("Elementantal"), QString());
@@ -70,7 +63,7 @@ Tegenskabsform::Tegenskabsform(TEgenskabsModel& model, QWidget* parent)
     lodret->addLayout(antalRaekke);
 
     lodret->addSpacing(6);
-    lodret->addWidget(overskrift(QStringLiteral("Information"), this));
+    lodret->addWidget(fedTekst(QStringLiteral("Information"), this));
     m_showHintCheck = new QCheckBox(QStringLiteral("Vis knapinformation"), this);
     m_showHintCheck->setObjectName(QStringLiteral("showHintCheck"));
     navngiv(m_showHintCheck, QStringLiteral("Vis knapinformation"),
@@ -78,7 +71,7 @@ Tegenskabsform::Tegenskabsform(TEgenskabsModel& model, QWidget* parent)
     lodret->addWidget(m_showHintCheck);
 
     lodret->addSpacing(6);
-    lodret->addWidget(overskrift(QStringLiteral("Programdesign"), this));
+    lodret->addWidget(fedTekst(QStringLiteral("Programdesign"), this));
     auto* designRaekke = new QHBoxLayout;
     m_designBox = new QComboBox(this);
     m_designBox->setObjectName(QStringLiteral("designBox"));

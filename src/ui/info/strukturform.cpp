@@ -1,5 +1,6 @@
 #include "info/strukturform.h"
 
+#include "common/fedtekst.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
 #include "common/visning.h"
@@ -35,14 +36,6 @@ QPushButton* knap(const QString& tekst, const QString& hint, QWidget* ejer, cons
     k->setAutoDefault(false);
     navngiv(k, tekst, hint);
     return k;
-}
-
-QLabel* overskrift(const QString& tekst, QWidget* ejer) {
-    auto* l = new QLabel(tekst, ejer);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
 }
 
 QCheckBox* afkrydsning(const QString& tekst, const QString& hint, QWidget* ejer, const char* navn) {
@@ -93,7 +86,7 @@ QWidget* Tstrukturform::lavSide1() {
     vandret->setSpacing(16);
 
     auto* venstre = new QVBoxLayout;
-    venstre->addWidget(overskrift(QStringLiteral("Informationsstrukturer"), side));
+    venstre->addWidget(fedTekst(QStringLiteral("Informationsstrukturer"), side));
     m_strukturboks = new QListWidget(side);
     m_strukturboks->setObjectName(QStringLiteral("strukturboks"));
     navngiv(m_strukturboks, QStringLiteral("Informationsstrukturer"), QString());
@@ -114,7 +107,7 @@ QWidget* Tstrukturform::lavSide1() {
     vandret->addLayout(venstre, 3);
 
     auto* hoejre = new QVBoxLayout;
-    hoejre->addWidget(overskrift(QStringLiteral("Ny struktur"), side));
+    hoejre->addWidget(fedTekst(QStringLiteral("Ny struktur"), side));
     auto* navnLabel = new QLabel(QStringLiteral("Strukturnavn"), side);
     m_navnEdit = new QLineEdit(side);
     m_navnEdit->setObjectName(QStringLiteral("navnEdit"));
