@@ -78,7 +78,11 @@ TprimtalForm::TprimtalForm(TPrimtalModel& model, QWidget* parent)
     m_primtalListe->setWrapping(true);
     m_primtalListe->setResizeMode(QListView::Adjust);
     m_primtalListe->setUniformItemSizes(true);
+    // The view lays out as if its scroll bar were there; with it always
+    // there, three columns of a third of the width always fit.
+    m_primtalListe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_primtalListe->setMinimumHeight(160);
+    m_primtalListe->viewport()->installEventFilter(this);
     navngiv(m_primtalListe, QStringLiteral("Divisorer"),
             QStringLiteral("Tal der går op i det undersøgte tal"));
     lodret->addWidget(m_primtalListe, 1);
@@ -162,9 +166,10 @@ void TprimtalForm::tilpasKolonner() {
     m_primtalListe->setGridSize(QSize(qMax(bredde, 20), hoejde));
 }
 
-void TprimtalForm::resizeEvent(QResizeEvent* ev) {
-    QDialog::resizeEvent(ev);
-    tilpasKolonner();
+bool TprimtalForm::eventFilter(QObject* obj, QEvent* ev) {
+    // The columns follow the list's own width, which settles after the window shows.
+    if (obj == m_primtalListe->viewport() && ev->type() == QEvent::Resize) tilpasKolonner();
+    return QDialog::eventFilter(obj, ev);
 }
 
 void TprimtalForm::keyPressEvent(QKeyEvent* ev) {

@@ -32,7 +32,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* ev) override;
     void keyPressEvent(QKeyEvent* ev) override;
-    void resizeEvent(QResizeEvent* ev) override;
+    bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
     void opdater();
