@@ -2,6 +2,7 @@
 // All the work is in TFormelVaerktoej; this only moves text in and out (UTF-8).
 #include "equations/ligningvaerktoej.h"
 #include "formula/formelvaerktoej.h"
+#include "primes/primtalvaerktoej.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     const QStringList argumenter = app.arguments().mid(1);
     const auto resultat = TLigningVaerktoej::erTilstand(argumenter)
                               ? TLigningVaerktoej::koer(argumenter)
+                          : TPrimtalVaerktoej::erValgt(argumenter)
+                              ? TPrimtalVaerktoej::koer(argumenter)
                               : TFormelVaerktoej::koer(argumenter, [] {
                                     QFile ind;
                                     if (!ind.open(stdin, QIODevice::ReadOnly)) return QString();

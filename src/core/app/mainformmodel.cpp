@@ -118,6 +118,7 @@ void TMainformModel::HentOpt() {
     m_regner.metaAktivClick(m_regner.disOn());
     m_regner.metaIndUdClick(m_regner.UdskrivInOut());
     if (hukFilantal < 8) hukFilantal = 8;
+    if (hukFilantal > 1000) hukFilantal = 1000; // the memory list is a menu; a huge size is no use
     m_hukommelse.setFilantal(hukFilantal);
     Q_EMIT aendret();
 }

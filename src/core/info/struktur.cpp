@@ -483,6 +483,10 @@ bool TStruktur::flyt(TStrukturNode* node, TStrukturNode* maal, int mode) {
     return true;
 }
 
+void TStruktur::sorter() {
+    efterAendring(true, false);
+}
+
 bool TStruktur::FileDeleteRB(const QString& AFileName) {
     const QFileInfo fi(AFileName);
     if (!fi.isFile()) return false;

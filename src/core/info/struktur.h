@@ -92,6 +92,9 @@ public:
     // onto itself or into its own subtree stays where it is (false).
     bool flyt(TStrukturNode* node, TStrukturNode* maal, int mode);
 
+    // Sorts the whole tree by node text at every level and marks it modified.
+    void sorter();
+
     bool FileDeleteRB(const QString& AFileName);
 
     // The tree file's text: reading (false with the 1-based line of an

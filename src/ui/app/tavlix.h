@@ -2,6 +2,7 @@
 // The application object: creates the models in start-up order, gives each
 // the references it needs, and then creates the windows in the same order.
 // There are no global windows; everything is reached through this object.
+#include "app/egenskaber.h"
 #include "app/mainformmodel.h"
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
@@ -12,6 +13,7 @@
 #include "equations/ligninger.h"
 #include "equations/statistik.h"
 #include "formula/udtryk.h"
+#include "primes/primtal.h"
 #include "info/infoformenmodel.h"
 #include "info/urlliste.h"
 #include "graph/grafformmodel.h"
@@ -20,6 +22,7 @@
 #include "graph/optformmodel.h"
 #include "graph/printformmodel.h"
 #include "graph/zoomformmodel.h"
+#include "info/strukturmaker.h"
 
 #include <memory>
 #include <QObject>
@@ -27,6 +30,11 @@
 class QApplication;
 class Tmainform;
 class Tinfform;
+class TprimtalForm;
+class Tegenskabsform;
+class TomForm;
+class Tstrukturform;
+class TSpmBeskeder;
 class Tinfoformen;
 class Tgrafform;
 class Tform3;
@@ -57,6 +65,13 @@ public:
     TStatistik& statistik() { return m_statistik; }
     Tmainform& mainform() { return *m_mainform; }
     Tinfform& infform() { return *m_infform; }
+    TPrimtalModel& primtal() { return m_primtal; }
+    TprimtalForm& primtalform(); // built the first time it is asked for
+    TEgenskabsModel& egenskaber() { return m_egenskaber; }
+    Tegenskabsform& egenskabsform(); // built the first time it is asked for
+    TomForm& omform();               // built the first time it is asked for
+    TStrukturformModel& strukturModel() { return *m_strukturModel; }
+    Tstrukturform& strukturform(); // built the first time it is asked for
     TInfoformenModel& infoModel() { return m_infoModel; }
     TUrlListe& urlliste() { return m_urlliste; }
     // The information browser; its window is made the first time it is needed.
@@ -95,8 +110,13 @@ private:
     TLigninger m_ligninger;
     TStatistik m_statistik;
     std::unique_ptr<TAndetModel> m_andet; // outlives the windows that show it
+    TPrimtalModel m_primtal;
+    TEgenskabsModel m_egenskaber;
     std::unique_ptr<Tmainform> m_mainform;
     Tinfform* m_infform = nullptr; // owned by the main window
+    TprimtalForm* m_primtalform = nullptr; // owned by the main window
+    Tegenskabsform* m_egenskabsform = nullptr; // owned by the main window
+    TomForm* m_omform = nullptr;               // owned by the main window
     TUrlListe m_urlliste;
     TInfoformenModel m_infoModel;
     Tinfoformen* m_infoformen = nullptr; // owned by the main window
@@ -113,4 +133,7 @@ private:
     Toptform* m_optform = nullptr;
     Tprintform* m_printform = nullptr;
     void grafvaerktoejer(); // creates and wires the graph window's tools
+    std::unique_ptr<TSpmBeskeder> m_spmBeskeder; // the structure editor asks with its own window
+    std::unique_ptr<TStrukturformModel> m_strukturModel;
+    Tstrukturform* m_strukturform = nullptr; // owned by the main window
 };

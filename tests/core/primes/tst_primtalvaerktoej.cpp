@@ -1,0 +1,43 @@
+#include "primes/primtalvaerktoej.h"
+
+#include <QtTest>
+
+class TstPrimtalVaerktoej : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void koer_data() {
+        QTest::addColumn<QStringList>("argumenter");
+        QTest::addColumn<int>("kode");
+        QTest::addColumn<QString>("ud");
+        QTest::newRow("divisorer") << QStringList{"--prime", "15"} << 0
+                                   << "Der blev fundet 2 tal, der går op i tallet.\n3\n5\n";
+        QTest::newRow("primtal") << QStringList{"--prime=2147483647"} << 0
+                                 << "Tallet er et primtal\n";
+        QTest::newRow("lige") << QStringList{"--prime", "10"} << 1
+                              << "Et lige tal kan ikke være et primtal!\n";
+        QTest::newRow("json") << QStringList{"--json", "--prime", "9"} << 0
+                              << "{\"divisors\":[3],\"messages\":[],\"text\":\"Der blev fundet 1 "
+                                 "tal, der går op i tallet.\"}\n";
+        QTest::newRow("for stort json")
+            << QStringList{"--prime", "99999999999", "--json"} << 0
+            << "{\"divisors\":[],\"messages\":[\"Indførte tal overstiger integer-værdien "
+               "2147483647.\"],\"text\":\"Tallet er et primtal\"}\n";
+        QTest::newRow("ikke et tal json")
+            << QStringList{"--prime", "x", "--json"} << 1
+            << "{\"divisors\":[],\"messages\":[\"Der opstod en uventet fejl.\\rLuk boksen og prøv "
+               "igen.\"],\"text\":\"\"}\n";
+        QTest::newRow("mangler tal") << QStringList{"--prime"} << 2 << "";
+        QTest::newRow("ukendt valg") << QStringList{"--prime", "9", "--keys"} << 2 << "";
+    }
+    void koer() {
+        QFETCH(QStringList, argumenter);
+        QVERIFY(TPrimtalVaerktoej::erValgt(argumenter));
+        const auto r = TPrimtalVaerktoej::koer(argumenter);
+        QTEST(r.exitKode, "kode");
+        QTEST(r.ud, "ud");
+    }
+    void ikkeValgt() { QVERIFY(!TPrimtalVaerktoej::erValgt({"--json", "2+3="})); }
+};
+
+QTEST_GUILESS_MAIN(TstPrimtalVaerktoej)
+#include "tst_primtalvaerktoej.moc"

@@ -1,0 +1,118 @@
+#include "app/egenskabsform.h"
+#include "app/mainform.h"
+#include "app/omform.h"
+#include "app/tavlix.h"
+#include "beskedoptager.h"
+#include "common/graense.h"
+
+#include <functional>
+#include <memory>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+struct Program {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    std::unique_ptr<Tavlix> t;
+    Program() {
+        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
+        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
+        t->vis();
+    }
+};
+
+// Runs `handling` on the modal dialog once it shows; a dialog that a failed
+// check leaves open is closed, so a failure never hangs.
+static void naarModal(std::function<void(QWidget*)> handling) {
+    QTimer::singleShot(0, [handling] {
+        QPointer<QWidget> m = QApplication::activeModalWidget();
+        QVERIFY(m);
+        QTimer::singleShot(5000, [m] {
+            if (m && m->isVisible()) m->close();
+        });
+        handling(m);
+    });
+}
+
+static void alleNavngivet(QWidget* vindue) {
+    for (QWidget* w : vindue->findChildren<QWidget*>())
+        if (!qobject_cast<QLabel*>(w) && w->focusPolicy() != Qt::NoFocus)
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+}
+
+class TstEgenskabsform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+    }
+
+    void flereOgGem() {
+        Program p;
+        naarModal([](QWidget* m) {
+            auto* d = qobject_cast<Tegenskabsform*>(m);
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Egenskaber"));
+            QVERIFY(d->eleGroup()->button(1)->isChecked());
+            QVERIFY(!d->antalEdit()->isEnabled());
+            QCOMPARE(d->designBox()->currentText(), QStringLiteral("Iceberg Classico"));
+            alleNavngivet(d);
+            d->eleGroup()->button(4)->click();
+            QVERIFY(d->antalEdit()->isEnabled());
+            d->antalEdit()->clear();
+            QTest::keyClicks(d->antalEdit(), QStringLiteral("28"));
+            d->showHintCheck()->click();
+            d->designBox()->setCurrentText(QStringLiteral("Carbon"));
+            d->gemKnap()->click();
+        });
+        p.t->model().EgenskaberClick();
+        QCOMPARE(p.t->model().hukFilantal, 32);
+        QVERIFY(!p.t->model().doShowHint);
+        QCOMPARE(p.t->model().designName, QStringLiteral("Carbon"));
+        QVERIFY(QFile::exists(p.t->egenskaber().optFilnavn));
+    }
+
+    void testOgAnnuller() {
+        Program p;
+        naarModal([](QWidget* m) {
+            auto* d = qobject_cast<Tegenskabsform*>(m);
+            d->designBox()->setCurrentText(QStringLiteral("Sky"));
+            d->testKnap()->click();
+            QVERIFY(d->isVisible()); // the dialog stays open
+            d->eleGroup()->button(3)->click();
+            d->lukKnap()->click();
+        });
+        p.t->model().EgenskaberClick();
+        QCOMPARE(p.t->model().designName, QStringLiteral("Sky"));
+        QCOMPARE(p.t->model().hukFilantal, 16);
+    }
+
+    void omTavlix() {
+        Program p;
+        naarModal([](QWidget* m) {
+            QCOMPARE(m->windowTitle(), QStringLiteral("Om Tavlix"));
+            QVERIFY(qobject_cast<TomForm*>(m));
+            alleNavngivet(m);
+            QStringList tekster;
+            for (QLabel* l : m->findChildren<QLabel*>())
+                tekster << l->text();
+            QVERIFY(tekster.contains(QStringLiteral("2024: version 3.0")));
+            QVERIFY(tekster.contains(QStringLiteral("64 bit")));
+            QVERIFY(tekster.contains(QStringLiteral("Forbredninger i version 3.0")));
+            m->findChild<QPushButton*>(QStringLiteral("okKnap"))->click();
+        });
+        p.t->model().OmTavlix1Click();
+    }
+};
+
+QTEST_MAIN(TstEgenskabsform)
+#include "tst_egenskabsform.moc"

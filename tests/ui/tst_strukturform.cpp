@@ -1,0 +1,160 @@
+#include "app/mainform.h"
+#include "app/tavlix.h"
+#include "beskedoptager.h"
+#include "common/graense.h"
+#include "info/spmform.h"
+#include "info/strukturform.h"
+#include "info/strukturvisning.h"
+
+#include <memory>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+struct Program {
+    QTemporaryDir dir;
+    BeskedOptager beskeder;
+    std::unique_ptr<Tavlix> t;
+    Program() {
+        QDir d(dir.path());
+        d.mkpath(QStringLiteral("Egenskaber"));
+        d.mkpath(QStringLiteral("Struktur/Info"));
+        d.mkpath(QStringLiteral("HTML"));
+        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
+        t->vis();
+        t->strukturModel().infostruktur.papirkurv = [](const QString& sti) {
+            return QFile::remove(sti);
+        };
+    }
+    Tstrukturform& f() { return t->strukturform(); }
+    QPushButton* knap(const char* navn) {
+        return f().findChild<QPushButton*>(QString::fromLatin1(navn));
+    }
+    void skrivTekst(const QString& tekst) {
+        f().tekstEdit()->clear();
+        QTest::keyClicks(f().tekstEdit(), tekst);
+        QTest::keyClick(f().tekstEdit(), Qt::Key_Return);
+    }
+    QTreeWidgetItem* item(const QString& tekst) {
+        const auto fundet =
+            f().infostruktur()->findItems(tekst, Qt::MatchExactly | Qt::MatchRecursive);
+        return fundet.isEmpty() ? nullptr : fundet.first();
+    }
+};
+
+class TstStrukturform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+    }
+
+    void heleVejen() {
+        Program p;
+        p.t->model().Strukturprogram1Click();
+        Tstrukturform& f = p.f();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.windowTitle(), QStringLiteral("Strukturkonstruktøren"));
+        QCOMPARE(f.strukturboks()->count(), 1);
+        for (QWidget* w : f.findChildren<QWidget*>())
+            if (w->isVisibleTo(&f) && !qobject_cast<QLabel*>(w) &&
+                w->focusPolicy() != Qt::NoFocus &&
+                !w->objectName().startsWith(QLatin1String("qt_")))
+                QVERIFY2(!w->accessibleName().isEmpty(),
+                         qPrintable(w->objectName() + " " + w->metaObject()->className()));
+
+        // Create a structure.
+        QTest::keyClicks(f.navnEdit(), QStringLiteral("Geometri"));
+        QTest::keyClick(f.navnEdit(), Qt::Key_Return);
+        QCOMPARE(f.sider()->currentIndex(), 1);
+        QCOMPARE(f.infoLabel()->text(), QStringLiteral("Strukturnavn: Geometri"));
+        QVERIFY(p.t->infoModel().strukturMenu.contains(QStringLiteral("Geometri")));
+
+        // Elements with icons: "Objekt" then "Eksempel".
+        f.findChild<QToolButton*>(QStringLiteral("ikon0"))->click();
+        QCOMPARE(f.ikonboks()->title(), QStringLiteral("Element ikon: Objekt"));
+        p.skrivTekst(QStringLiteral("Cirkel"));
+        f.findChild<QToolButton*>(QStringLiteral("ikon5"))->click();
+        p.skrivTekst(QStringLiteral("Trekant"));
+        const QString tekstfiler = p.dir.path() + QStringLiteral("/Struktur/Geometri/tekstfiler/");
+        QVERIFY(QFileInfo(tekstfiler + QStringLiteral("Cirkel.html")).isFile());
+        QVERIFY(QFileInfo(tekstfiler + QStringLiteral("Trekant.html")).isFile());
+        QCOMPARE(f.infostruktur()->topLevelItemCount(), 2);
+        QCOMPARE(p.item(QStringLiteral("Trekant"))->icon(0).cacheKey() != 0, true);
+
+        // Drag "Trekant" onto "Cirkel" as its last child, then save.
+        f.findChild<QRadioButton*>(QStringLiteral("flyt3"))->click();
+        QCOMPARE(p.t->strukturModel().infostruktur.Flytmode, int(TStruktur::SidsteBarn));
+        auto* vp = f.infostruktur()->viewport();
+        QTest::mousePress(vp, Qt::LeftButton, {},
+                          f.infostruktur()->visualItemRect(p.item("Trekant")).center());
+        QTest::mouseRelease(vp, Qt::LeftButton, {},
+                            f.infostruktur()->visualItemRect(p.item("Cirkel")).center());
+        QCOMPARE(f.infostruktur()->topLevelItemCount(), 1);
+        QCOMPARE(p.item(QStringLiteral("Trekant"))->parent(), p.item(QStringLiteral("Cirkel")));
+        QVERIFY(f.handling(QStringLiteral("Agem"))->isEnabled());
+        f.handling(QStringLiteral("Agem"))->trigger();
+        QVERIFY(!f.handling(QStringLiteral("Agem"))->isEnabled());
+        QFile trae(p.dir.path() + QStringLiteral("/Struktur/Geometri/struktur.txt"));
+        QVERIFY(trae.open(QIODevice::ReadOnly));
+        QCOMPARE(trae.readAll(), QByteArray("Cirkel\r\n\tTrekant\r\n"));
+        QFile data(p.dir.path() + QStringLiteral("/Struktur/Geometri/data.txt"));
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        QCOMPARE(data.readAll(), QByteArray("4Cirkel\r\n2Trekant\r\n"));
+
+        // Shown in the browser at the chosen element.
+        p.t->strukturModel().infostrukturClick(
+            &*p.t->strukturModel().infostruktur.forsteNode()->boern.front());
+        QCOMPARE(f.tekstEdit()->text(), QStringLiteral("Trekant"));
+        QCOMPARE(f.ikonboks()->title(), QStringLiteral("Element ikon: Eksempel"));
+        f.handling(QStringLiteral("tbVisStruktur"))->trigger();
+        QCOMPARE(p.t->infoModel().strukturnavn, QStringLiteral("Geometri"));
+        QCOMPARE(p.t->infoModel().Struktur.Selected()->tekst, QStringLiteral("Trekant"));
+
+        // Deleted from the list.
+        f.sider()->setCurrentIndex(0);
+        f.strukturboks()->setCurrentRow(
+            static_cast<int>(p.t->strukturModel().strukturboks.indexOf("Geometri")));
+        p.beskeder.svar.enqueue(true);
+        p.knap("sletStrukturButton")->click();
+        QVERIFY(!QFileInfo::exists(p.dir.path() + QStringLiteral("/Struktur/Geometri")));
+        QCOMPARE(f.strukturboks()->count(), 1);
+    }
+
+    void spoergevindue() {
+        BeskedOptager b;
+        QWidget ejer;
+        TSpmBeskeder s(b, [&] { return &ejer; });
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<Tspmform*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            QCOMPARE(d->windowTitle(), QStringLiteral("Spørgemål"));
+            QCOMPARE(d->tekst()->toPlainText(), QStringLiteral("Skal elementet A slettes?"));
+            d->findChild<QPushButton*>(QStringLiteral("ja"))->click();
+        });
+        QVERIFY(s.spoerg(QStringLiteral("Skal elementet A slettes?")));
+        QTimer::singleShot(0, [] {
+            QApplication::activeModalWidget()
+                ->findChild<QPushButton*>(QStringLiteral("nej"))
+                ->click();
+        });
+        QVERIFY(!s.spoerg(QStringLiteral("Skal elementet B slettes?")));
+        s.information(QStringLiteral("videre"));
+        QCOMPARE(b.tekster(), QStringList{"videre"});
+    }
+};
+
+QTEST_MAIN(TstStrukturform)
+#include "tst_strukturform.moc"
