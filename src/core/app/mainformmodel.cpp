@@ -38,24 +38,27 @@ void TMainformModel::FormCreate() {
 }
 
 void TMainformModel::HentOpt() {
-    // Each line takes effect as it is read, so that a bad line further down
-    // leaves the lines before it applied.
+    // Every line is read: a missing or bad line keeps its default and is
+    // named in one error box at the end, so the settings after it still
+    // apply (and closing writes them back rather than defaults).
+    QString fejl;
     if (TOptionsFil::findes(optFilnavn())) {
-        const TOptionsFil fil = TOptionsFil::laes(optFilnavn());
-        anvendDesign(fil.tekst(1));
-        anvendVinkel(fil.heltal(7));
-        m_regner.disDecimalerChange(fil.heltal(8));
-        m_regner.metaAktivClick(fil.flag(9));
-        m_regner.metaIndUdClick(fil.flag(10));
-        doShowHint = fil.flag(11);
-        hukFilantal = fil.heltal(12);
-        m_udtryk.setUPanelSynlig(fil.flag(13));
-        centrer = false;
-        vinduesPos.setY(fil.heltal(2));
-        vinduesPos.setX(fil.heltal(3));
-        rmSide = fil.heltal(4);
-        formWidth = fil.heltal(5);
-        metaPanelSynlig = fil.flag(6);
+        TOptionsFil fil = TOptionsFil::laes(optFilnavn());
+        fil.anvend(1, [&] { anvendDesign(fil.tekst(1)); });
+        anvendVinkel(fil.heltal(7, 0));
+        m_regner.disDecimalerChange(fil.heltal(8, 0));
+        m_regner.metaAktivClick(fil.flag(9, m_regner.disOn()));
+        m_regner.metaIndUdClick(fil.flag(10, m_regner.UdskrivInOut()));
+        doShowHint = fil.flag(11, true);
+        hukFilantal = fil.heltal(12, 16);
+        m_udtryk.setUPanelSynlig(fil.flag(13, m_udtryk.uPanelSynlig()));
+        vinduesPos.setY(fil.heltal(2, vinduesPos.y()));
+        vinduesPos.setX(fil.heltal(3, vinduesPos.x()));
+        centrer = fil.fejlILinje(2) || fil.fejlILinje(3);
+        rmSide = fil.heltal(4, RmSide);
+        formWidth = fil.heltal(5, 489);
+        metaPanelSynlig = fil.flag(6, false);
+        fejl = fil.fejlTekst();
     } else {
         rmSide = RmSide;
         centrer = true;
@@ -98,6 +101,7 @@ void TMainformModel::HentOpt() {
     if (hukFilantal < 8) hukFilantal = 8;
     m_hukommelse.setFilantal(hukFilantal);
     Q_EMIT aendret();
+    if (!fejl.isEmpty()) m_beskeder.fejl(fejl);
 }
 
 void TMainformModel::anvendVinkel(int gradIndex) {
@@ -373,7 +377,7 @@ void TMainformModel::anvendDesign(const QString& navn) {
         }
     }
     // An unknown name keeps the theme in effect, so the file is mended at closing.
-    throw TFejl(QStringLiteral("Temaet '%1' findes ikke").arg(navn));
+    throw TFejl(QStringLiteral("Temaet '%1' findes ikke").arg(citat(navn)));
 }
 
 void TMainformModel::newDesign(const QString& valgtNavn) {

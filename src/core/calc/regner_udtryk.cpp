@@ -124,6 +124,9 @@ QString TRegner::makeTekst(const QString& S, bool& fejl) {
         m_beskeder.information(S + u'\n' + QStringLiteral("Der er fejl i formuleringen."));
         Ny(false);
         m_udtrykNulstillet = true;
+        // The reset ends the key: a domain error it found is gone with the task
+        // and must not go off at the next reduction.
+        m_valueError = false;
         fejl = true;
         return QString();
     }
@@ -177,15 +180,19 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
     Haandtering h(*this);
     // The text may be the recording itself, which the new task empties.
     const QString tekst = tekstInd;
-    // Whatever happens (also an error thrown by a key), the replay ends.
+    // Whatever happens (also an error thrown by a key), the replay ends. A
+    // replay inside another one (a Backspace in a replayed text runs
+    // "Tilbage") gives the outer one back its running state, so the outer
+    // evaluation goes on after it.
     struct Afslut {
         TRegner& r;
         bool foer;
+        bool udtrykGoFoer;
         ~Afslut() {
-            r.m_UdtrykGo = false;
+            r.m_UdtrykGo = udtrykGoFoer;
             r.m_fortryder = foer;
         }
-    } afslut{*this, m_fortryder};
+    } afslut{*this, m_fortryder, m_UdtrykGo};
 
     if (fortryd) {
         m_hentetFoer = m_hentet;
