@@ -29,6 +29,8 @@ public:
     // stays empty: the expression window only follows while it holds text).
     void memoFoelger();
 
+    bool operator==(const TOptagelse&) const = default;
+
 private:
     QString m_tekst;
     mutable QString m_memo;

@@ -93,6 +93,7 @@ void TRegner::binaerOperator(QChar op, int nummer) {
     // Inside a formula program Ny does nothing, so the result may still be shown.
     if (op != u'+' && m_ResOn) {
         m_udText = ValS(m_Dval);
+        m_gruppeLaengde = -1;
         m_ResOn = false;
     }
     NewRecord(m_Dval, op);
