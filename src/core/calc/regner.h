@@ -284,6 +284,9 @@ public:
     void beregnFormeltekst(const QString& tekst);
     // Replaces the recording (used by the expression window and formula programs).
     void setFormelString(const QString& tekst);
+    // "Tilbage" keeps copies of the state part way through its replays (see
+    // Oejeblik); this drops them, so the next undo replays from the first key.
+    void glemOejeblikke() { m_oejeblikke.clear(); }
 
 Q_SIGNALS:
     void aendret();

@@ -291,6 +291,9 @@ bool TRegner::sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b) {
     x.m_gruppeStart = b.m_gruppeStart;
     x.m_dstrStabil = b.m_dstrStabil;
     x.m_dstrKomma = b.m_dstrKomma;
+    // The memo's text does not steer a replay; only whether it follows does.
+    if (a.m_formel.memoTom() != b.m_formel.memoTom()) return false;
+    x.m_formel.overtagMemo(b.m_formel);
     return x == b;
 }
 
@@ -327,7 +330,11 @@ qsizetype TRegner::gendanOejeblik(const QString& tekst) {
             m_oejeblikke.removeAt(bedst);
             continue;
         }
+        const TOptagelse memoNu = m_formel;
         static_cast<TRegnerTilstand&>(*this) = o.tilstand;
+        // Until the memo followed the recording in that replay, it is the
+        // memo this replay began with.
+        if (o.tilstand.m_formel.fulgt() == o.start->m_formel.fulgt()) m_formel.overtagMemo(memoNu);
         m_meta.gendan(o.listeLinjer, o.listeValgt);
         m_fokusFjernes = true; // as every key replayed up to there did
         return o.position;
