@@ -9,8 +9,8 @@
 #include <QElapsedTimer>
 
 #include <cstdio>
-#include <ctime>
 #include <cstring>
+#include <ctime>
 
 namespace {
 

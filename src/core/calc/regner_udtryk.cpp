@@ -236,7 +236,8 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
     const int beskederFoer = m_beskedTal;
     const qsizetype fra = medOejeblikke ? gendanOejeblik(tekst) : 0;
     for (qsizetype i = fra; i < tekst.size(); ++i) {
-        if (medOejeblikke && m_beskedTal == beskederFoer) gemOejeblik(i, tekst.size(), tekst, start);
+        if (medOejeblikke && m_beskedTal == beskederFoer)
+            gemOejeblik(i, tekst.size(), tekst, start);
         const QChar c = tekst[i];
         if (c == u' ') continue;
         if (fortryd) {

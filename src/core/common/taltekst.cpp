@@ -155,7 +155,8 @@ qint32 laesHeltal(const QString& tekst) {
     for (QChar c : t)
         if (!(c.isDigit() && c.unicode() < 128) && c != u'-' && c != u'+') gyldig = false;
     if (!gyldig || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
-        throw TKonverteringsFejl(QStringLiteral("'%1' er ikke en gyldig heltalsværdi").arg(citat(tekst)));
+        throw TKonverteringsFejl(
+            QStringLiteral("'%1' er ikke en gyldig heltalsværdi").arg(citat(tekst)));
     return static_cast<qint32>(v);
 }
 

@@ -39,8 +39,8 @@ const QByteArray bomUtf16Be("\xFE\xFF");
 QString afkod(QStringDecoder::Encoding kodning, const QByteArray& bytes, qsizetype bomLaengde) {
     // The mark has been skipped; a U+FEFF after it is the text's own character
     // (the decoder would otherwise drop it as a second mark).
-    QStringDecoder d(kodning, QStringDecoder::Flag::Stateless |
-                                  QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder d(kodning,
+                     QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return d.decode(QByteArrayView(bytes).sliced(bomLaengde));
 }
 

@@ -106,17 +106,19 @@ private Q_SLOTS:
     // lines are named in one error box, and the good lines apply and are
     // written back unchanged at closing.
     void fejlILinje_data() {
-        QTest::addColumn<QList<int>>("linjer");     // bad lines (1-based)
-        QTest::addColumn<QStringList>("tekster");   // their texts; null: the file ends before
+        QTest::addColumn<QList<int>>("linjer");      // bad lines (1-based)
+        QTest::addColumn<QStringList>("tekster");    // their texts; null: the file ends before
         QTest::addColumn<QStringList>("skrevetSom"); // what closing writes for them
-        QTest::newRow("ukendt tema") << QList<int>{1} << QStringList{"Pink"}
-                                     << QStringList{"Iceberg Classico"};
-        QTest::newRow("side ikke et tal") << QList<int>{4} << QStringList{"abc"} << QStringList{"0"};
-        QTest::newRow("vinkel ikke et tal") << QList<int>{7} << QStringList{"x"} << QStringList{"0"};
+        QTest::newRow("ukendt tema")
+            << QList<int>{1} << QStringList{"Pink"} << QStringList{"Iceberg Classico"};
+        QTest::newRow("side ikke et tal")
+            << QList<int>{4} << QStringList{"abc"} << QStringList{"0"};
+        QTest::newRow("vinkel ikke et tal")
+            << QList<int>{7} << QStringList{"x"} << QStringList{"0"};
         QTest::newRow("decimaler og hukommelse")
             << QList<int>{8, 12} << QStringList{"x", "1,5"} << QStringList{"0", "16"};
-        QTest::newRow("manglende linje 13") << QList<int>{13} << QStringList{QString()}
-                                            << QStringList{"1"};
+        QTest::newRow("manglende linje 13")
+            << QList<int>{13} << QStringList{QString()} << QStringList{"1"};
     }
     void fejlILinje() {
         QFETCH(QList<int>, linjer);

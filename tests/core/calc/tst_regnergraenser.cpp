@@ -14,18 +14,29 @@ private Q_SLOTS:
     void modulo_data() {
         QTest::addColumn<QString>("taster");
         QTest::addColumn<QString>("display");
-        QTest::newRow("1 Mod 0,1") << "1m0,1=" << "0";
-        QTest::newRow("5,5 Mod 1,1") << "5,5m1,1=" << "0";
-        QTest::newRow("46656 Mod 0,8") << "46656m0,8=" << "0";
-        QTest::newRow("73 Mod 2,89") << "73m2,89=" << "0,75";
-        QTest::newRow("0,7 Mod 0,2") << "0,7m0,2=" << "0,1";
-        QTest::newRow("negativ dividend") << "7fm3=" << "2";
-        QTest::newRow("negativ divisor") << "7m3f=" << "-2";
-        QTest::newRow("begge negative") << "7fm3f=" << "-1";
-        QTest::newRow("negativ decimal") << "1fm0,3=" << "0,2";
-        QTest::newRow("stor dividend") << "78300000000000000m443=" << "98";
+        QTest::newRow("1 Mod 0,1") << "1m0,1="
+                                   << "0";
+        QTest::newRow("5,5 Mod 1,1") << "5,5m1,1="
+                                     << "0";
+        QTest::newRow("46656 Mod 0,8") << "46656m0,8="
+                                       << "0";
+        QTest::newRow("73 Mod 2,89") << "73m2,89="
+                                     << "0,75";
+        QTest::newRow("0,7 Mod 0,2") << "0,7m0,2="
+                                     << "0,1";
+        QTest::newRow("negativ dividend") << "7fm3="
+                                          << "2";
+        QTest::newRow("negativ divisor") << "7m3f="
+                                         << "-2";
+        QTest::newRow("begge negative") << "7fm3f="
+                                        << "-1";
+        QTest::newRow("negativ decimal") << "1fm0,3="
+                                         << "0,2";
+        QTest::newRow("stor dividend") << "78300000000000000m443="
+                                       << "98";
         // 10^300 as the user sees it: 3^300 = 1 (mod 7).
-        QTest::newRow("dividend langt over divisor") << "10y300=m7=" << "1";
+        QTest::newRow("dividend langt over divisor") << "10y300=m7="
+                                                     << "1";
         QTest::newRow("divisor langt over dividend") << "0,123456789012345m10y30="
                                                      << "0,123456789012345";
     }
@@ -42,10 +53,14 @@ private Q_SLOTS:
     void tilbageIUdtryk_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("display");
-        QTest::newRow("midt i et tal") << "12\b3+1=" << "14";
-        QTest::newRow("sidste tast") << "1\b2" << "2";
-        QTest::newRow("intet at fortryde") << "\b5+1=" << "6";
-        QTest::newRow("operator fortrydes") << "2+\b*3=" << "6";
+        QTest::newRow("midt i et tal") << "12\b3+1="
+                                       << "14";
+        QTest::newRow("sidste tast") << "1\b2"
+                                     << "2";
+        QTest::newRow("intet at fortryde") << "\b5+1="
+                                           << "6";
+        QTest::newRow("operator fortrydes") << "2+\b*3="
+                                            << "6";
     }
     void tilbageIUdtryk() {
         QFETCH(QString, tekst);
@@ -62,8 +77,10 @@ private Q_SLOTS:
     void domaenefejlNulstilles_data() {
         QTest::addColumn<QString>("taster");
         QTest::addColumn<QString>("display");
-        QTest::newRow("lig med") << "1+9f(0f)t=" << "0";
-        QTest::newRow("ny opgave") << "1+9f(0f)t5+3=" << "8";
+        QTest::newRow("lig med") << "1+9f(0f)t="
+                                 << "0";
+        QTest::newRow("ny opgave") << "1+9f(0f)t5+3="
+                                   << "8";
     }
     void domaenefejlNulstilles() {
         QFETCH(QString, taster);
@@ -83,14 +100,22 @@ private Q_SLOTS:
             QStringLiteral("0123456789012345,,+-*/()=scotnelrfiihxzqw^%!pajg\b");
         const auto tilstand = [](const RegnerFixtur& x) {
             const TRegner& r = x.regner;
-            QStringList l{r.displayTekst(), r.udText(), r.formelString(), r.uMemoTekst(),
-                          r.operatorTekst(), r.Dstr(), tal::generel(r.Dval()), r.parentesTekst(),
+            QStringList l{r.displayTekst(),
+                          r.udText(),
+                          r.formelString(),
+                          r.uMemoTekst(),
+                          r.operatorTekst(),
+                          r.Dstr(),
+                          tal::generel(r.Dval()),
+                          r.parentesTekst(),
                           QString::number(r.Waitcount()),
                           QString::number(r.ResOn()) + QString::number(r.talKey()) +
                               QString::number(r.invChecked()) + QString::number(r.hypChecked()) +
                               QString::number(r.valueError()),
-                          r.caption(QStringLiteral("beSin")), x.meta.linjer.join(u'|'),
-                          QString::number(x.meta.valgt), tal::generel(r.Hval())};
+                          r.caption(QStringLiteral("beSin")),
+                          x.meta.linjer.join(u'|'),
+                          QString::number(x.meta.valgt),
+                          tal::generel(r.Hval())};
             for (const RmRec& rec : r.Rm())
                 l << tal::generel(rec.Tal) + rec.Operatoren + rec.Parentes +
                          QString::number(rec.Pantal) + QString::number(rec.InversFunktion);

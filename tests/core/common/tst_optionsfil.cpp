@@ -211,11 +211,10 @@ private Q_SLOTS:
         fil.anvend(4, [] { throw TFejl(QStringLiteral("Temaet 'x' findes ikke")); });
         QVERIFY(fil.fejlILinje(1) && fil.fejlILinje(4) && fil.fejlILinje(6));
         QVERIFY(!fil.fejlILinje(2));
-        QCOMPARE(fil.fejlTekst(),
-                 QStringLiteral("Fejl i filen:\n"
-                                "Linje 1: 'abc' er ikke en gyldig heltalsværdi\n"
-                                "Linje 6 mangler i filen\n"
-                                "Linje 4: Temaet 'x' findes ikke"));
+        QCOMPARE(fil.fejlTekst(), QStringLiteral("Fejl i filen:\n"
+                                                 "Linje 1: 'abc' er ikke en gyldig heltalsværdi\n"
+                                                 "Linje 6 mangler i filen\n"
+                                                 "Linje 4: Temaet 'x' findes ikke"));
     }
 
     void laesFejl() {

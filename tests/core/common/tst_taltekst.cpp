@@ -76,8 +76,7 @@ private Q_SLOTS:
             << QString(1000, u'9') << std::numeric_limits<double>::infinity();
         QTest::newRow("300 cifre") << QString(300, u'1') << 1.1111111111111111e299;
         // Too small for a double is zero (or the nearest subnormal), never infinity.
-        QTest::newRow("lille decimal")
-            << QStringLiteral("0,") + QString(323, u'0') + u'1' << 0.0;
+        QTest::newRow("lille decimal") << QStringLiteral("0,") + QString(323, u'0') + u'1' << 0.0;
         QTest::newRow("lille negativ decimal")
             << QStringLiteral("-0,") + QString(400, u'0') + u'5' << -0.0;
         QTest::newRow("subnormal decimal")
@@ -122,8 +121,8 @@ private Q_SLOTS:
             tal::laesHeltal(lang + u'x');
             QFAIL("no error");
         } catch (const TKonverteringsFejl& f) {
-            QCOMPARE(f.tekst(), QStringLiteral("'%1…' er ikke en gyldig heltalsværdi")
-                                    .arg(QString(60, u'7')));
+            QCOMPARE(f.tekst(),
+                     QStringLiteral("'%1…' er ikke en gyldig heltalsværdi").arg(QString(60, u'7')));
         }
     }
 

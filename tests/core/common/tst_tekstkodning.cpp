@@ -51,8 +51,9 @@ private Q_SLOTS:
             << QString::fromUtf8("ï»¿") << QByteArray("\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF");
         QTest::newRow("tom") << QString() << QByteArray();
         // The mark is written once; the text's own U+FEFF follows it and stays.
-        QTest::newRow("begynder med U+FEFF")
-            << QChar(0xFEFF) + QStringLiteral("abc") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "abc");
+        QTest::newRow("begynder med U+FEFF") << QChar(0xFEFF) + QStringLiteral("abc")
+                                             << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                           "abc");
     }
     void tilBytes() {
         QFETCH(QString, tekst);
