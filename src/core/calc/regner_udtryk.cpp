@@ -7,6 +7,8 @@
 #include "common/fejl.h"
 #include "common/taltekst.h"
 
+#include <algorithm>
+
 namespace {
 
 bool erCiffer(QChar c) {
@@ -270,6 +272,12 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
 
 namespace {
 
+// Element by element: QList's own comparison of doubles hands memcmp a null
+// pointer for an empty list that never held data, which is undefined.
+bool sammeVaerdier(const QList<double>& a, const QList<double>& b) {
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend());
+}
+
 // Near the end of the text replayed a copy every few keys (the next undo goes
 // on from the one just before its end), before that one every few hundred
 // (an undo that reaches back past the close copies goes on from there and
@@ -292,6 +300,8 @@ bool TRegner::sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b) {
     x.m_gruppeStart = b.m_gruppeStart;
     x.m_dstrStabil = b.m_dstrStabil;
     x.m_dstrKomma = b.m_dstrKomma;
+    if (!sammeVaerdier(a.m_hentet, b.m_hentet)) return false;
+    x.m_hentet = b.m_hentet;
     // The memo's text does not steer a replay; only whether it follows does.
     if (a.m_formel.memoTom() != b.m_formel.memoTom()) return false;
     x.m_formel.overtagMemo(b.m_formel);
@@ -315,8 +325,8 @@ qsizetype TRegner::gendanOejeblik(const QString& tekst) {
     };
     for (qsizetype k = m_oejeblikke.size() - 1; k >= 0; --k) {
         const Oejeblik& o = m_oejeblikke[k];
-        if (o.position > tekst.size() || o.Hval != m_huk.Hval || o.hentetFoer != m_hentetFoer ||
-            !startetSom(o.start.get()))
+        if (o.position > tekst.size() || o.Hval != m_huk.Hval ||
+            !sammeVaerdier(o.hentetFoer, m_hentetFoer) || !startetSom(o.start.get()))
             m_oejeblikke.removeAt(k);
     }
     // The latest copy whose text begins as this one does; the text is
