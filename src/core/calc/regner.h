@@ -337,6 +337,8 @@ private:
     // Messages shown by keys; a replay that showed one keeps no copies, so
     // that going on from a copy never leaves out a message.
     int m_beskedTal = 0;
+    // Replays begun so far; one that sees the count change ran another inside it.
+    int m_afspilninger = 0;
 
     // "Tilbage" replays the task without its last key. So that a long task
     // is not replayed whole for every undone key, such replays keep copies

@@ -232,13 +232,19 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
     // Copies of the state are used and kept only where the replay is the
     // engine's own business: not in a formula program, whose "=" hands over
     // to the program and whose task the replay does not begin anew.
+    // Nor does a replay keep copies once a message was shown in it (a copy
+    // would skip it) or once a replay ran inside it (a Backspace in the text),
+    // which changes what the memory recalls after it fetch.
     const bool medOejeblikke = fortryd && !m_FormelOn && !m_PformelOn;
     const auto start =
-        std::make_shared<const TRegnerTilstand>(static_cast<const TRegnerTilstand&>(*this));
+        medOejeblikke
+            ? std::make_shared<const TRegnerTilstand>(static_cast<const TRegnerTilstand&>(*this))
+            : nullptr;
     const int beskederFoer = m_beskedTal;
+    const int afspilningerFoer = ++m_afspilninger;
     const qsizetype fra = medOejeblikke ? gendanOejeblik(tekst) : 0;
     for (qsizetype i = fra; i < tekst.size(); ++i) {
-        if (medOejeblikke && m_beskedTal == beskederFoer)
+        if (medOejeblikke && m_beskedTal == beskederFoer && m_afspilninger == afspilningerFoer)
             gemOejeblik(i, tekst.size(), tekst, start);
         const QChar c = tekst[i];
         if (c == u' ') continue;
