@@ -43,41 +43,36 @@ void TMainformModel::FormCreate() {
 }
 
 void TMainformModel::HentOpt() {
-    // Each line takes effect as it is read, so that a bad line further down
-    // leaves the lines before it applied.
+    // Every line is read: a missing or bad line keeps its default and is
+    // named in one error box at the end, so the settings after it still
+    // apply (and closing writes them back rather than defaults).
+    QString fejl;
     if (TOptionsFil::findes(optFilnavn())) {
-        const TOptionsFil fil = TOptionsFil::laes(optFilnavn());
-        int linje = 0;
-        auto l = [&linje](int n) { return linje = n; };
-        try {
-            anvendDesign(fil.tekst(l(1)));
-            anvendVinkel(fil.heltal(l(7)));
-            m_regner.disDecimalerChange(fil.heltal(l(8)));
-            m_regner.metaAktivClick(fil.flag(l(9)));
-            m_regner.metaIndUdClick(fil.flag(l(10)));
-            doShowHint = fil.flag(l(11));
-            hukFilantal = fil.heltal(l(12));
-            m_udtryk.setUPanelSynlig(fil.flag(l(13)));
-            // A position far beyond any screen is no position: centre instead,
-            // and never compute with it.
-            auto iOmraade = [](qint32 v) { return std::abs(qint64(v)) <= maksKoordinat; };
-            const qint32 top = fil.heltal(l(2));
-            vinduesPos.setY(iOmraade(top) ? top : 0);
-            const qint32 venstre = fil.heltal(l(3));
-            vinduesPos.setX(iOmraade(venstre) ? venstre : 0);
-            centrer = !iOmraade(top) || !iOmraade(venstre);
-            rmSide = fil.heltal(l(4));
-            // The width with the list leaves the list room and stays a size.
-            formWidth = std::clamp(fil.heltal(l(5)), mindsteFormWidth(),
-                                   std::max(maksKlientBredde, mindsteFormWidth()));
-            metaPanelSynlig = fil.flag(l(6));
-        } catch (const TFejl& f) {
-            // Say which file and which line, so the user can mend it.
-            throw TFejl(QStringLiteral("Fejl i %1, linje %2:\r%3")
-                            .arg(QDir::toNativeSeparators(optFilnavn()))
-                            .arg(linje)
-                            .arg(f.tekst()));
-        }
+        TOptionsFil fil = TOptionsFil::laes(optFilnavn());
+        fil.anvend(1, [&] { anvendDesign(fil.tekst(1)); });
+        anvendVinkel(fil.heltal(7, 0));
+        m_regner.disDecimalerChange(fil.heltal(8, 0));
+        m_regner.metaAktivClick(fil.flag(9, m_regner.disOn()));
+        m_regner.metaIndUdClick(fil.flag(10, m_regner.UdskrivInOut()));
+        doShowHint = fil.flag(11, true);
+        hukFilantal = fil.heltal(12, 16);
+        m_udtryk.setUPanelSynlig(fil.flag(13, m_udtryk.uPanelSynlig()));
+        // A position far beyond any screen is no position: centre instead,
+        // and never compute with it.
+        auto iOmraade = [](qint32 v) { return std::abs(qint64(v)) <= maksKoordinat; };
+        const qint32 top = fil.heltal(2, 0);
+        vinduesPos.setY(iOmraade(top) ? top : 0);
+        const qint32 venstre = fil.heltal(3, 0);
+        vinduesPos.setX(iOmraade(venstre) ? venstre : 0);
+        rmSide = fil.heltal(4, RmSide);
+        // The width with the list leaves the list room and stays a size.
+        formWidth = std::clamp(fil.heltal(5, 489), mindsteFormWidth(),
+                               std::max(maksKlientBredde, mindsteFormWidth()));
+        metaPanelSynlig = fil.flag(6, false);
+        fejl = fil.fejlTekst();
+        // After a bad line the window opens centred, as at a first start,
+        // rather than at a half-read position.
+        centrer = !iOmraade(top) || !iOmraade(venstre) || !fejl.isEmpty();
     } else {
         rmSide = RmSide;
         centrer = true;
@@ -121,6 +116,7 @@ void TMainformModel::HentOpt() {
     if (hukFilantal > 1000) hukFilantal = 1000; // the memory list is a menu; a huge size is no use
     m_hukommelse.setFilantal(hukFilantal);
     Q_EMIT aendret();
+    if (!fejl.isEmpty()) m_beskeder.fejl(fejl);
 }
 
 void TMainformModel::anvendVinkel(int gradIndex) {
@@ -463,7 +459,7 @@ void TMainformModel::anvendDesign(const QString& navn) {
         }
     }
     // An unknown name keeps the theme in effect, so the file is mended at closing.
-    throw TFejl(QStringLiteral("Temaet '%1' findes ikke").arg(navn));
+    throw TFejl(QStringLiteral("Temaet '%1' findes ikke").arg(citat(navn)));
 }
 
 void TMainformModel::newDesign(const QString& valgtNavn) {

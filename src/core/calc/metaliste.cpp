@@ -21,6 +21,12 @@ void TMetaListe::vaelgSidste() {
     meld();
 }
 
+void TMetaListe::gendan(const QStringList& nyeLinjer, int nyValgt) {
+    linjer = nyeLinjer;
+    valgt = nyValgt;
+    meld();
+}
+
 void TMetaListe::hold() {
     ++m_holdt;
 }

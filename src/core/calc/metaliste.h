@@ -20,6 +20,8 @@ public:
     int antal() const { return static_cast<int>(linjer.size()); }
     QString sidsteLinje() const { return linjer.isEmpty() ? QString() : linjer.constLast(); }
     void vaelgSidste();
+    // Puts back lines and selection kept from before.
+    void gendan(const QStringList& nyeLinjer, int nyValgt);
 
     // While held, changes are collected and `aendret` is emitted once when the
     // last holder lets go (a replay of many keys writes many lines).

@@ -30,8 +30,18 @@ void TOptagelse::setMemo(const QString& s) {
     m_memoTom = s.isEmpty();
 }
 
+void TOptagelse::overtagMemo(const TOptagelse& andet) {
+    m_memo = andet.m_memo;
+    m_venter = andet.m_venter;
+    m_p = andet.m_p;
+    m_hale = andet.m_hale;
+    m_memoTom = andet.m_memoTom;
+    m_fulgt = andet.m_fulgt;
+}
+
 void TOptagelse::memoFoelger() {
     if (m_memoTom) return;
+    ++m_fulgt;
     m_venter = true;
     m_p = m_tekst.size();
     m_hale.clear();

@@ -29,6 +29,15 @@ public:
     // stays empty: the expression window only follows while it holds text).
     void memoFoelger();
 
+    bool operator==(const TOptagelse&) const = default;
+
+    // For copies of the engine's state: whether the memo was empty (then it
+    // does not follow), how often it has followed the recording, and taking
+    // over another recording's memo while keeping this recording.
+    bool memoTom() const { return m_memoTom; }
+    int fulgt() const { return m_fulgt; }
+    void overtagMemo(const TOptagelse& andet);
+
 private:
     QString m_tekst;
     mutable QString m_memo;
@@ -38,4 +47,5 @@ private:
     qsizetype m_p = 0;
     mutable QString m_hale;
     bool m_memoTom = true;
+    int m_fulgt = 0;
 };

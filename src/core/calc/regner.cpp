@@ -205,12 +205,14 @@ void TRegner::Ny(bool bevarValue) {
         // keeps the keys that made it (a number text would lose digits), and
         // a result reached by Enter gets its "=" now.
         m_udText = m_Dstr;
+        m_gruppeLaengde = -1;
         gemHentEnter();
         return;
     }
     m_Dval = 0;
     saetDstr(QStringLiteral("0"));
     m_udText.clear();
+    m_gruppeLaengde = -1;
     m_formel.ryd();
     m_hentet.clear();
     m_enterResultat = false;
@@ -251,6 +253,7 @@ void TRegner::Udskriv(QChar S) {
     } else if (S == u',') {
         if (m_Dstr.contains(u',')) return;
         if (m_udText.isEmpty()) m_udText = m_Dstr;
+        m_gruppeLaengde = -1;
         m_Dstr.append(u',');
         m_dstrKomma = true;
         visDstr();

@@ -35,11 +35,85 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class Beskeder;
 class TMetaListe;
 class THukommelse;
 
-class TRegner : public QObject {
+// The whole state of the calculator that keys change: what a replay of a
+// recording rebuilds. Kept apart so that "Tilbage" can keep copies of it part
+// way through a replay (TRegner::Oejeblik) and go on from there.
+struct TRegnerTilstand {
+    QList<RmRec> m_Rm;
+    double m_Dval = 0;
+    QString m_Dstr = QStringLiteral("0");
+    double m_Tval = 0;
+    QChar m_Opr = u'x';
+    int m_Waitcount = 0;
+    bool m_Para = false;
+    int m_ParaCount = 0;
+    int m_Decimaler = -1;
+    double m_Grader = 360;
+    int m_GradIndex = 0;
+    bool m_ResOn = false;
+    bool m_talKey = false;
+    bool m_inversFunk = false;
+    bool m_piOn = false;
+    int m_knapNo = -1;
+    int m_PknapNo = -1;
+    TOptagelse m_formel;
+    QString m_udText;
+    bool m_valueError = false;
+    bool m_FormelOn = false;
+    bool m_PformelOn = false;
+    bool m_disOn = true;
+    bool m_UdskrivInOut = false;
+    double m_pDval = 0;
+    // pDstr is the first m_pDstrLaengde characters of Dstr while Dstr has only
+    // grown since; saetDstr keeps a copy when it replaces the text.
+    QString m_pDstr;
+    qsizetype m_pDstrLaengde = -1; // -1: m_pDstr holds the text
+
+    // View state.
+    QString m_display;
+    // The display shows Dstr itself (typing a long number does not copy it per digit).
+    bool m_displayErDstr = true;
+    QString m_operator;
+    bool m_inv = false;
+    bool m_hyp = false;
+    QHash<QString, QString> m_captions;
+    bool m_tastaturSynligt = true;
+    bool m_uMemoFokus = false;
+
+    // Where the number being typed begins in the recording, so "Slet" removes
+    // exactly its codes.
+    qsizetype m_talStart = 0;
+    // A result reached by Enter, which records nothing; its "=" is written to
+    // the recording when the task goes on from that result.
+    bool m_enterResultat = false;
+    // Values fetched by memory recalls in this task, in order: "Tilbage"
+    // replays them instead of the memory's present value.
+    QList<double> m_hentet;
+    qsizetype m_hentIndex = 0;
+    bool m_ukendtTegn = false;       // the character handler met an unknown character
+    bool m_udtrykNulstillet = false; // the expression line's error reset the task
+    // The trailing group of the expression line begins at m_gruppeStart while
+    // the line still has the length m_gruppeLaengde it had when that was found
+    // (-1: not known; every other change of the line forgets it).
+    qsizetype m_gruppeStart = -1;
+    qsizetype m_gruppeLaengde = -1;
+    // Long numbers: once the typed text fixes the value for good (its integer
+    // part overflows, or later digits can no longer change the rounding),
+    // further digits need not be read again.
+    bool m_dstrLangKendt = false;
+    bool m_dstrStabil = false;
+    bool m_dstrKomma = false;
+
+    bool operator==(const TRegnerTilstand&) const = default;
+};
+
+class TRegner : public QObject, private TRegnerTilstand {
     Q_OBJECT
 public:
     TRegner(Beskeder& beskeder, TMetaListe& meta, THukommelse& huk, QObject* parent = nullptr);
@@ -218,6 +292,9 @@ public:
     void beregnFormeltekst(const QString& tekst);
     // Replaces the recording (used by the expression window and formula programs).
     void setFormelString(const QString& tekst);
+    // "Tilbage" keeps copies of the state part way through its replays (see
+    // Oejeblik); this drops them, so the next undo replays from the first key.
+    void glemOejeblikke() { m_oejeblikke.clear(); }
 
 Q_SIGNALS:
     void aendret();
@@ -248,6 +325,8 @@ private:
     void laesDstrEfterCiffer(QChar ciffer);
     void Beregning(bool UdskrivDis, bool rod);
     QString stakTekst() const;
+    // Where the trailing group of the expression line begins (see makeTekst).
+    qsizetype gruppeStart(const QString& S, bool& fejl);
     void udfoerAfspilning(const QString& tekst, bool fortryd);
     QChar sidsteKode() const;
     void gemHentEnter();
@@ -257,70 +336,39 @@ private:
     TMetaListe& m_meta;
     THukommelse& m_huk;
 
-    QList<RmRec> m_Rm;
-    double m_Dval = 0;
-    QString m_Dstr = QStringLiteral("0");
-    double m_Tval = 0;
-    QChar m_Opr = u'x';
-    int m_Waitcount = 0;
-    bool m_Para = false;
-    int m_ParaCount = 0;
-    int m_Decimaler = -1;
-    double m_Grader = 360;
-    int m_GradIndex = 0;
-    bool m_ResOn = false;
-    bool m_talKey = false;
-    bool m_inversFunk = false;
-    bool m_piOn = false;
-    int m_knapNo = -1;
-    int m_PknapNo = -1;
-    TOptagelse m_formel;
-    QString m_udText;
-    bool m_valueError = false;
+    // Replay control, outside the state a replay rebuilds.
     bool m_UdtrykGo = false;
-    bool m_FormelOn = false;
-    bool m_PformelOn = false;
-    bool m_disOn = true;
-    bool m_UdskrivInOut = false;
-    double m_pDval = 0;
-    // pDstr is the first m_pDstrLaengde characters of Dstr while Dstr has only
-    // grown since; saetDstr keeps a copy when it replaces the text.
-    QString m_pDstr;
-    qsizetype m_pDstrLaengde = -1; // -1: m_pDstr holds the text
-
-    // View state.
-    QString m_display;
-    // The display shows Dstr itself (typing a long number does not copy it per digit).
-    bool m_displayErDstr = true;
-    QString m_operator;
-    bool m_inv = false;
-    bool m_hyp = false;
-    QHash<QString, QString> m_captions;
-    bool m_tastaturSynligt = true;
-    bool m_uMemoFokus = false;
-
+    bool m_fortryder = false; // a "Tilbage" replay runs
+    QList<double> m_hentetFoer;
     // Handling of one key: nesting depth and what to tell the views at the end.
     int m_dybde = 0;
     bool m_fokusFjernes = false;
+    // Messages shown by keys; a replay that showed one keeps no copies, so
+    // that going on from a copy never leaves out a message.
+    int m_beskedTal = 0;
+    // Replays begun so far; one that sees the count change ran another inside it.
+    int m_afspilninger = 0;
 
-    // Where the number being typed begins in the recording, so "Slet" removes
-    // exactly its codes.
-    qsizetype m_talStart = 0;
-    // A result reached by Enter, which records nothing; its "=" is written to
-    // the recording when the task goes on from that result.
-    bool m_enterResultat = false;
-    // Values fetched by memory recalls in this task, in order: "Tilbage"
-    // replays them instead of the memory's present value.
-    QList<double> m_hentet;
-    QList<double> m_hentetFoer;
-    qsizetype m_hentIndex = 0;
-    bool m_fortryder = false;        // a "Tilbage" replay runs
-    bool m_ukendtTegn = false;       // the character handler met an unknown character
-    bool m_udtrykNulstillet = false; // the expression line's error reset the task
-    // Long numbers: once the typed text fixes the value for good (its integer
-    // part overflows, or later digits can no longer change the rounding),
-    // further digits need not be read again.
-    bool m_dstrLangKendt = false;
-    bool m_dstrStabil = false;
-    bool m_dstrKomma = false;
+    // "Tilbage" replays the task without its last key. So that a long task
+    // is not replayed whole for every undone key, such replays keep copies
+    // of the state part way through (every few keys near the end of the
+    // text, every few hundred before that); the next replay of a text with
+    // the same beginning, from the same starting state, goes on from the
+    // nearest copy instead of from the first key.
+    struct Oejeblik {
+        qsizetype position = 0; // characters of the text replayed
+        QString tekst;          // the text replayed, at least `position` long
+        // The state the replay began from, shared by the copies of one replay.
+        std::shared_ptr<const TRegnerTilstand> start;
+        TRegnerTilstand tilstand;
+        QStringList listeLinjer;
+        int listeValgt = -1;
+        double Hval = 0;
+        QList<double> hentetFoer;
+    };
+    QList<Oejeblik> m_oejeblikke;
+    qsizetype gendanOejeblik(const QString& tekst);
+    void gemOejeblik(qsizetype position, qsizetype laengde, const QString& tekst,
+                     const std::shared_ptr<const TRegnerTilstand>& start);
+    static bool sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b);
 };

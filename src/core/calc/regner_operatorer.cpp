@@ -4,13 +4,73 @@
 #include "calc/metaliste.h"
 #include "calc/regner_haandtering.h"
 #include "common/fejl.h"
+#include "common/taltekst.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 bool erHel(double v) {
     return std::isfinite(v) && v == std::floor(v);
+}
+
+// A finite non-zero double as the user sees it: its 15 significant digits as
+// a whole number times a power of ten (0,1 is 1 × 10^-1, not the binary
+// neighbour of 0,1). Trailing zeros are dropped from the mantissa.
+struct Decimal {
+    quint64 mantisse;
+    int eksponent;
+};
+
+Decimal somDecimal(double v) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
+    // d.dddddddddddddde±XX
+    quint64 m = static_cast<quint64>(buf[0] - '0');
+    for (int k = 2; k < 16; ++k)
+        m = m * 10 + static_cast<quint64>(buf[k] - '0');
+    int e = std::atoi(buf + 17) - 14;
+    while (m != 0 && m % 10 == 0) {
+        m /= 10;
+        ++e;
+    }
+    return {m, e};
+}
+
+// Floored modulo (the remainder has the divisor's sign, -7 Mod 3 = 2) of the
+// two values as the user sees them, computed exactly in decimal, so 1 Mod 0,1
+// is 0 and 73 Mod 2,89 is 0,75. Where the divisor at the dividend's decimal
+// resolution no longer fits 64 bits, the exact binary remainder is used.
+double decimalModulo(double T, double D) {
+    const auto binaer = [&] {
+        double r = std::fmod(T, D);
+        if (r != 0 && ((r < 0) != (D < 0))) r += D;
+        return r;
+    };
+    if (T == 0) return binaer();
+    const Decimal t = somDecimal(T);
+    const Decimal d = somDecimal(D);
+    const int e = std::min(t.eksponent, d.eksponent);
+    // The divisor as a whole number of units 10^e; at most 10^18, so that
+    // r * 10 below stays inside 64 bits.
+    constexpr quint64 loft = 1'000'000'000'000'000'000ULL;
+    quint64 b = d.mantisse;
+    for (int k = e; k < d.eksponent; ++k) {
+        if (b > loft / 10) return binaer();
+        b *= 10;
+    }
+    // The dividend's remainder, digit shift by digit shift.
+    quint64 r = t.mantisse % b;
+    for (int k = e; k < t.eksponent; ++k)
+        r = (r * 10) % b;
+    if (r != 0 && ((T < 0) != (D < 0))) r = b - r;
+    if (r == 0) return 0;
+    const QString tekst = QString::number(r) + u'E' + QString::number(e);
+    const double v = tal::laes(tekst);
+    return D < 0 ? -v : v;
 }
 
 // Precedence: one reduction pass per operator, in this order.
@@ -33,6 +93,7 @@ void TRegner::binaerOperator(QChar op, int nummer) {
     // Inside a formula program Ny does nothing, so the result may still be shown.
     if (op != u'+' && m_ResOn) {
         m_udText = ValS(m_Dval);
+        m_gruppeLaengde = -1;
         m_ResOn = false;
     }
     NewRecord(m_Dval, op);
@@ -306,10 +367,7 @@ void TRegner::Beregning(bool UdskrivDis, bool rod) {
         if (D == 0) {
             m_Dval = T;
         } else if (std::isfinite(T) && std::isfinite(D)) {
-            // Floored modulo, exact: the remainder gets the divisor's sign.
-            double r = std::fmod(T, D);
-            if (r != 0 && ((r < 0) != (D < 0))) r += D;
-            m_Dval = r;
+            m_Dval = decimalModulo(T, D);
         } else {
             m_Dval = T - D * std::floor(T / D);
         }

@@ -7,6 +7,8 @@
 #include "common/fejl.h"
 #include "common/taltekst.h"
 
+#include <algorithm>
+
 namespace {
 
 bool erCiffer(QChar c) {
@@ -76,18 +78,30 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
             erstatTal = true;
         } else if (sidste == u')') {
             bool fejl = false;
-            const QString LastS = makeTekst(S, fejl);
+            const qsizetype start = gruppeStart(S, fejl);
             // The line no longer matched the keys and the task was reset:
             // there is nothing left to write the name around.
             if (fejl) return;
-            S = LastS.startsWith(u'(') ? S + LastS : S + u'(' + LastS + u')';
-            m_udText.chop(LastS.size());
+            // The name goes in front of the group in place (a chain of
+            // functions does not copy the growing group per key); a group
+            // that is not in parentheses gets them.
+            if (m_udText[start] == u'(') {
+                m_udText.insert(start, S);
+            } else {
+                m_udText.insert(start, S + u'(');
+                m_udText += u')';
+            }
+            S.clear();
+            // The group now begins where it began: the next function finds it at once.
+            m_gruppeStart = start;
+            m_gruppeLaengde = m_udText.size();
         } else if (erCiffer(sidste)) {
             if (m_knapNo == 11) {
                 if (m_Dval > 0) {
                     S = u'-' + m_Dstr;
                     erstatTal = true;
                 } else {
+                    m_gruppeLaengde = -1;
                     m_udText.chop(m_Dstr.size());
                     S = m_Dstr.startsWith(u'-') ? m_Dstr.mid(1) : m_Dstr;
                     erstatTal = false;
@@ -101,14 +115,26 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
     m_pDval = m_Dval;
     m_pDstrLaengde = m_Dstr.size(); // pDstr := Dstr, without sharing the text
     m_PknapNo = m_knapNo;
-    if (erstatTal && !visning().isEmpty() && m_udText.endsWith(visning()))
+    if (erstatTal && !visning().isEmpty() && m_udText.endsWith(visning())) {
         m_udText.chop(visning().size());
-    m_udText += S;
+        m_gruppeLaengde = -1;
+    }
+    if (!S.isEmpty()) {
+        m_udText += S;
+        m_gruppeLaengde = -1;
+    }
     if (S == QLatin1String(" = ")) m_udText += getSeperatorS(m_Dstr);
     m_formel.memoFoelger();
 }
 
 QString TRegner::makeTekst(const QString& S, bool& fejl) {
+    const qsizetype start = gruppeStart(S, fejl);
+    return fejl ? QString() : m_udText.mid(start);
+}
+
+qsizetype TRegner::gruppeStart(const QString& S, bool& fejl) {
+    fejl = false;
+    if (m_gruppeLaengde == m_udText.size() && m_gruppeStart >= 0) return m_gruppeStart;
     int dybde = 0;
     qsizetype i = m_udText.size();
     while (i > 0) {
@@ -121,14 +147,17 @@ QString TRegner::makeTekst(const QString& S, bool& fejl) {
         --i;
     }
     if (dybde != 0) {
+        ++m_beskedTal;
         m_beskeder.information(S + u'\n' + QStringLiteral("Der er fejl i formuleringen."));
         Ny(false);
         m_udtrykNulstillet = true;
+        // The reset ends the key: a domain error it found is gone with the task
+        // and must not go off at the next reduction.
+        m_valueError = false;
         fejl = true;
-        return QString();
+        return 0;
     }
-    fejl = false;
-    return m_udText.mid(i);
+    return i;
 }
 
 // Thousands grouping of a number text: "1234567,5" gives "1.234.567,5". Only
@@ -177,15 +206,19 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
     Haandtering h(*this);
     // The text may be the recording itself, which the new task empties.
     const QString tekst = tekstInd;
-    // Whatever happens (also an error thrown by a key), the replay ends.
+    // Whatever happens (also an error thrown by a key), the replay ends. A
+    // replay inside another one (a Backspace in a replayed text runs
+    // "Tilbage") gives the outer one back its running state, so the outer
+    // evaluation goes on after it.
     struct Afslut {
         TRegner& r;
         bool foer;
+        bool udtrykGoFoer;
         ~Afslut() {
-            r.m_UdtrykGo = false;
+            r.m_UdtrykGo = udtrykGoFoer;
             r.m_fortryder = foer;
         }
-    } afslut{*this, m_fortryder};
+    } afslut{*this, m_fortryder, m_UdtrykGo};
 
     if (fortryd) {
         m_hentetFoer = m_hentet;
@@ -196,7 +229,24 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
     if (tekst.isEmpty()) return;
     m_UdtrykGo = true;
     if (m_disOn && m_meta.antal() > 0 && !m_meta.sidsteLinje().isEmpty()) m_meta.tilfoej(QString());
-    for (const QChar c : tekst) {
+    // Copies of the state are used and kept only where the replay is the
+    // engine's own business: not in a formula program, whose "=" hands over
+    // to the program and whose task the replay does not begin anew.
+    // Nor does a replay keep copies once a message was shown in it (a copy
+    // would skip it) or once a replay ran inside it (a Backspace in the text),
+    // which changes what the memory recalls after it fetch.
+    const bool medOejeblikke = fortryd && !m_FormelOn && !m_PformelOn;
+    const auto start =
+        medOejeblikke
+            ? std::make_shared<const TRegnerTilstand>(static_cast<const TRegnerTilstand&>(*this))
+            : nullptr;
+    const int beskederFoer = m_beskedTal;
+    const int afspilningerFoer = ++m_afspilninger;
+    const qsizetype fra = medOejeblikke ? gendanOejeblik(tekst) : 0;
+    for (qsizetype i = fra; i < tekst.size(); ++i) {
+        if (medOejeblikke && m_beskedTal == beskederFoer && m_afspilninger == afspilningerFoer)
+            gemOejeblik(i, tekst.size(), tekst, start);
+        const QChar c = tekst[i];
         if (c == u' ') continue;
         if (fortryd) {
             // The keys went on after an error they reported; so does the undo.
@@ -213,6 +263,7 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
             continue;
         }
         m_beskeder.statusHint(QStringLiteral("Afbrudt"));
+        ++m_beskedTal;
         m_beskeder.information(QStringLiteral("Beregning afbrudt!\nDer er opstået en fejl.\n"
                                               "Det kan skyldes ugyldige funktionsdata.\n"
                                               "Eller det kan have sin årsag i ukendt tegn: ") +
@@ -221,6 +272,114 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
     }
     m_UdtrykGo = false;
     if (m_disOn) m_meta.vaelgSidste();
+}
+
+// ---- Copies of the state for "Tilbage" ----------------------------------------
+
+namespace {
+
+// Element by element: QList's own comparison of doubles hands memcmp a null
+// pointer for an empty list that never held data, which is undefined.
+bool sammeVaerdier(const QList<double>& a, const QList<double>& b) {
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend());
+}
+
+// Near the end of the text replayed a copy every few keys (the next undo goes
+// on from the one just before its end), before that one every few hundred
+// (an undo that reaches back past the close copies goes on from there and
+// makes new close ones).
+constexpr qsizetype naerAfstand = 8;
+constexpr qsizetype naerOmraade = 256;
+constexpr qsizetype fjernAfstand = 256;
+
+} // namespace
+
+// Two replays from these states do the same: they differ at most in fields
+// that a replay writes before it reads them.
+bool TRegner::sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b) {
+    TRegnerTilstand x = a;
+    x.m_pDval = b.m_pDval;
+    x.m_pDstr = b.m_pDstr;
+    x.m_pDstrLaengde = b.m_pDstrLaengde;
+    x.m_ukendtTegn = b.m_ukendtTegn;
+    x.m_udtrykNulstillet = b.m_udtrykNulstillet;
+    x.m_gruppeStart = b.m_gruppeStart;
+    x.m_dstrStabil = b.m_dstrStabil;
+    x.m_dstrKomma = b.m_dstrKomma;
+    if (!sammeVaerdier(a.m_hentet, b.m_hentet)) return false;
+    x.m_hentet = b.m_hentet;
+    // The memo's text does not steer a replay; only whether it follows does.
+    if (a.m_formel.memoTom() != b.m_formel.memoTom()) return false;
+    x.m_formel.overtagMemo(b.m_formel);
+    return x == b;
+}
+
+// Puts back the latest copy that a replay of `tekst` from the present state
+// passes through, and returns its position (0: none, replay from the start).
+// Copies that this text does not pass through are dropped.
+qsizetype TRegner::gendanOejeblik(const QString& tekst) {
+    const TRegnerTilstand& nu = *this;
+    // The copies of one replay share their starting state: compared once.
+    const TRegnerTilstand* sammeSom = nullptr;
+    const TRegnerTilstand* andenEnd = nullptr;
+    const auto startetSom = [&](const TRegnerTilstand* s) {
+        if (s == sammeSom) return true;
+        if (s == andenEnd) return false;
+        const bool lig = sammeStart(*s, nu);
+        (lig ? sammeSom : andenEnd) = s;
+        return lig;
+    };
+    for (qsizetype k = m_oejeblikke.size() - 1; k >= 0; --k) {
+        const Oejeblik& o = m_oejeblikke[k];
+        if (o.position > tekst.size() || o.Hval != m_huk.Hval ||
+            !sammeVaerdier(o.hentetFoer, m_hentetFoer) || !startetSom(o.start.get()))
+            m_oejeblikke.removeAt(k);
+    }
+    // The latest copy whose text begins as this one does; the text is
+    // compared for that copy only, the one used.
+    for (;;) {
+        qsizetype bedst = -1;
+        for (qsizetype k = 0; k < m_oejeblikke.size(); ++k)
+            if (bedst < 0 || m_oejeblikke[k].position > m_oejeblikke[bedst].position) bedst = k;
+        if (bedst < 0) return 0;
+        const Oejeblik& o = m_oejeblikke[bedst];
+        if (QStringView(tekst).left(o.position) != QStringView(o.tekst).left(o.position)) {
+            m_oejeblikke.removeAt(bedst);
+            continue;
+        }
+        const TOptagelse memoNu = m_formel;
+        static_cast<TRegnerTilstand&>(*this) = o.tilstand;
+        // Until the memo followed the recording in that replay, it is the
+        // memo this replay began with.
+        if (o.tilstand.m_formel.fulgt() == o.start->m_formel.fulgt()) m_formel.overtagMemo(memoNu);
+        m_meta.gendan(o.listeLinjer, o.listeValgt);
+        m_fokusFjernes = true; // as every key replayed up to there did
+        return o.position;
+    }
+}
+
+void TRegner::gemOejeblik(qsizetype position, qsizetype laengde, const QString& tekst,
+                          const std::shared_ptr<const TRegnerTilstand>& start) {
+    if (position == 0) return;
+    const bool naer = laengde - position <= naerOmraade && position % naerAfstand == 0;
+    if (!naer && position % fjernAfstand != 0) return;
+    // One copy per position; the close ones of an earlier, longer replay that
+    // lie far back now make way.
+    for (qsizetype k = m_oejeblikke.size() - 1; k >= 0; --k) {
+        const qsizetype p = m_oejeblikke[k].position;
+        if (p == position || (p % fjernAfstand != 0 && laengde - p > naerOmraade))
+            m_oejeblikke.removeAt(k);
+    }
+    Oejeblik o;
+    o.position = position;
+    o.tekst = tekst;
+    o.start = start;
+    o.tilstand = *this;
+    o.listeLinjer = m_meta.linjer;
+    o.listeValgt = m_meta.valgt;
+    o.Hval = m_huk.Hval;
+    o.hentetFoer = m_hentetFoer;
+    m_oejeblikke.append(o);
 }
 
 void TRegner::beregnFormeltekst(const QString& tekst) {

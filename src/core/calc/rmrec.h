@@ -14,4 +14,6 @@ struct RmRec {
     int Pantal = 0;
     // The state of Inv when the record was made; turns '^' into a root.
     bool InversFunktion = false;
+
+    bool operator==(const RmRec&) const = default;
 };

@@ -4,6 +4,17 @@
 #include <QString>
 #include <stdexcept>
 
+// A value quoted in a message: at most 60 characters, with "…" where it was cut,
+// so a long bad value (a whole file without line breaks) gives a short message
+// that lays out at once.
+inline QString citat(const QString& v) {
+    constexpr qsizetype maks = 60;
+    if (v.size() <= maks) return v;
+    qsizetype n = maks;
+    if (v[n - 1].isHighSurrogate()) --n; // never split a character in two
+    return v.left(n) + QChar(0x2026);
+}
+
 class TFejl : public std::runtime_error {
 public:
     explicit TFejl(const QString& tekst)

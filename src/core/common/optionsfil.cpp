@@ -4,6 +4,7 @@
 #include "taltekst.h"
 #include "tekstkodning.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 TOptionsFil::TOptionsFil(QStringList linjer) : m_linjer(std::move(linjer)) {}
@@ -13,7 +14,12 @@ bool TOptionsFil::findes(const QString& sti) {
 }
 
 TOptionsFil TOptionsFil::laes(const QString& sti) {
-    const QString t = tekst::laesFil(sti);
+    TOptionsFil fil = fraTekst(tekst::laesFil(sti));
+    fil.m_sti = sti;
+    return fil;
+}
+
+TOptionsFil TOptionsFil::fraTekst(const QString& t) {
     QStringList linjer;
     qsizetype start = 0;
     for (qsizetype i = 0; i < t.size(); ++i) {
@@ -52,6 +58,50 @@ bool TOptionsFil::flag(int linje) const {
     return tekst(linje) == u"1";
 }
 
+void TOptionsFil::anvend(int linje, const std::function<void()>& anvend) {
+    auto noter = [&](const QString& tekst) {
+        if (fejlILinje(linje)) return;
+        m_fejlLinjer.append(linje);
+        m_fejl.append(tekst);
+    };
+    try {
+        anvend();
+    } catch (const TIndeksFejl& f) {
+        noter(f.tekst()); // "Linje n mangler i filen" names its line already
+    } catch (const TFejl& f) {
+        noter(QStringLiteral("Linje %1: %2").arg(linje).arg(f.tekst()));
+    }
+}
+
+QString TOptionsFil::tekst(int linje, const QString& standard) {
+    QString v = standard;
+    anvend(linje, [&] { v = tekst(linje); });
+    return v;
+}
+
+qint32 TOptionsFil::heltal(int linje, qint32 standard) {
+    qint32 v = standard;
+    anvend(linje, [&] { v = heltal(linje); });
+    return v;
+}
+
+bool TOptionsFil::flag(int linje, bool standard) {
+    bool v = standard;
+    anvend(linje, [&] { v = flag(linje); });
+    return v;
+}
+
+bool TOptionsFil::fejlILinje(int linje) const {
+    return m_fejlLinjer.contains(linje);
+}
+
+QString TOptionsFil::fejlTekst() const {
+    if (m_fejl.isEmpty()) return QString();
+    const QString fil = m_sti.isEmpty() ? QStringLiteral("Fejl i filen:\n")
+                                        : QStringLiteral("Fejl i filen %1:\n").arg(QDir::toNativeSeparators(m_sti));
+    return fil + m_fejl.join(u'\n');
+}
+
 void TOptionsSkriver::tekst(const QString& v) {
     QString linje = v;
     linje.replace(u'\r', u' ').replace(u'\n', u' ');
@@ -74,9 +124,13 @@ const QStringList& TOptionsSkriver::linjer() const {
     return m_linjer;
 }
 
-void TOptionsSkriver::gem(const QString& sti) const {
+QString TOptionsSkriver::indhold() const {
     QString t;
     for (const QString& l : m_linjer)
         t += l + QStringLiteral("\r\n");
-    tekst::skrivFil(sti, t);
+    return t;
+}
+
+void TOptionsSkriver::gem(const QString& sti) const {
+    tekst::skrivFil(sti, indhold());
 }

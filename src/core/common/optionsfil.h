@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
+
 // Reads an options file: one value per line, read by line position (1-based).
 class TOptionsFil {
 public:
@@ -18,6 +20,8 @@ public:
     // at the end does not make an extra empty line. Throws TFilFejl when the
     // file cannot be read.
     static TOptionsFil laes(const QString& sti);
+    // The same from a file's text (the parsing alone, without the file).
+    static TOptionsFil fraTekst(const QString& t);
 
     int antal() const;
     const QStringList& linjer() const;
@@ -29,8 +33,25 @@ public:
     double tal(int linje) const;    // strict number, decimal comma (TKonverteringsFejl)
     bool flag(int linje) const;     // true exactly when the line is "1"
 
+    // Reading a whole file to apply it: a missing or bad line gives `standard`
+    // and is noted, and reading goes on, so one bad line never costs the
+    // settings after it. fejlTekst() then names every bad line in one message.
+    QString tekst(int linje, const QString& standard);
+    qint32 heltal(int linje, qint32 standard);
+    bool flag(int linje, bool standard);
+    // Runs `anvend` (which reads line `linje` and applies it); an error it
+    // throws is noted against that line instead of ending the reading.
+    void anvend(int linje, const std::function<void()>& anvend);
+    bool fejlILinje(int linje) const;
+    // Empty when every line read so far was good; else the file's name and
+    // one line per bad line ("Linje 4: 'abc' er ikke ...").
+    QString fejlTekst() const;
+
 private:
     QStringList m_linjer;
+    QString m_sti;
+    QList<int> m_fejlLinjer;
+    QStringList m_fejl;
 };
 
 // Builds an options file line by line and writes it whole and atomically.
@@ -43,10 +64,13 @@ public:
     void tal(double v); // general number format
     void flag(bool v);  // "1" / "0"
     const QStringList& linjer() const;
+    // The file's text: every line ending in CRLF.
+    QString indhold() const;
 
-    // Writes every line ending in CRLF. Throws TFilFejl naming the file when
-    // it cannot be written (for example when the folder is missing); an
-    // existing file is then left as it was.
+    // Writes indhold() whole (tekst::skrivFil). Throws TFilFejl naming the
+    // file when it cannot be written (the folder is missing, the disk is
+    // full, the name is a pipe or a device); an existing file is then left
+    // as it was.
     void gem(const QString& sti) const;
 
 private:

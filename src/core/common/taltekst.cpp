@@ -2,11 +2,13 @@
 
 #include "fejl.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace tal {
 
@@ -59,7 +61,40 @@ QString fast(double v, int decimaler) {
 }
 
 static TKonverteringsFejl talFejl(const QString& tekst) {
-    return TKonverteringsFejl(QStringLiteral("'%1' er ikke et gyldigt tal").arg(tekst));
+    return TKonverteringsFejl(QStringLiteral("'%1' er ikke et gyldigt tal").arg(citat(tekst)));
+}
+
+// The decimal exponent of the first significant digit of a checked number
+// text ("123.4e2" gives 4, "0.0012" gives -3), saturated far beyond the double
+// range; it tells a text too large for a double from one too small, whatever
+// the number of digits or the exponent written.
+static long long decimalEksponent(const std::string& s) {
+    constexpr long long loft = 1'000'000'000;
+    const auto ePos = s.find('e');
+    const std::string_view tal = std::string_view(s).substr(0, ePos);
+    long long eksponent = 0;
+    if (ePos != std::string::npos) {
+        size_t k = ePos + 1;
+        const bool minus = s[k] == '-';
+        if (s[k] == '-' || s[k] == '+') ++k;
+        for (; k < s.size(); ++k)
+            eksponent = std::min(loft, eksponent * 10 + (s[k] - '0'));
+        if (minus) eksponent = -eksponent;
+    }
+    const auto punkt = tal.find('.');
+    const std::string_view hel = tal.substr(0, punkt);
+    const std::string_view broek =
+        punkt == std::string_view::npos ? std::string_view() : tal.substr(punkt + 1);
+    const auto foerste = hel.find_first_not_of('0');
+    long long position = 0;
+    if (foerste != std::string_view::npos) {
+        position = static_cast<long long>(hel.size() - foerste) - 1;
+    } else {
+        const auto iBroek = broek.find_first_not_of('0');
+        if (iBroek == std::string_view::npos) return -loft; // all zeros
+        position = -static_cast<long long>(iBroek) - 1;
+    }
+    return std::clamp(position + eksponent, -2 * loft, 2 * loft);
 }
 
 double laes(const QString& tekst) {
@@ -105,9 +140,7 @@ double laes(const QString& tekst) {
     const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
         // Too large gives infinity, too small gives zero, as the arithmetic would.
-        const auto ePos = s.find('e');
-        const bool stor = ePos == std::string::npos || s[ePos + 1] != '-';
-        v = stor ? HUGE_VAL : 0.0;
+        v = decimalEksponent(s) >= 0 ? HUGE_VAL : 0.0;
     } else if (res.ec != std::errc() || res.ptr != s.data() + s.size()) {
         throw talFejl(tekst);
     }
@@ -122,7 +155,8 @@ qint32 laesHeltal(const QString& tekst) {
     for (QChar c : t)
         if (!(c.isDigit() && c.unicode() < 128) && c != u'-' && c != u'+') gyldig = false;
     if (!gyldig || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
-        throw TKonverteringsFejl(QStringLiteral("'%1' er ikke en gyldig heltalsværdi").arg(tekst));
+        throw TKonverteringsFejl(
+            QStringLiteral("'%1' er ikke en gyldig heltalsværdi").arg(citat(tekst)));
     return static_cast<qint32>(v);
 }
 

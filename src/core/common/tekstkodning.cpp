@@ -4,9 +4,15 @@
 
 #include <array>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
 
 namespace tekst {
 
@@ -31,7 +37,10 @@ const QByteArray bomUtf16Le("\xFF\xFE");
 const QByteArray bomUtf16Be("\xFE\xFF");
 
 QString afkod(QStringDecoder::Encoding kodning, const QByteArray& bytes, qsizetype bomLaengde) {
-    QStringDecoder d(kodning, QStringDecoder::Flag::Stateless);
+    // The mark has been skipped; a U+FEFF after it is the text's own character
+    // (the decoder would otherwise drop it as a second mark).
+    QStringDecoder d(kodning,
+                     QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return d.decode(QByteArrayView(bytes).sliced(bomLaengde));
 }
 
@@ -84,10 +93,36 @@ QString laesFil(const QString& sti) {
 }
 
 void skrivFil(const QString& sti, const QString& tekst) {
+    const auto fejl = [&] { return TFilFejl(QStringLiteral("Kan ikke skrive filen %1").arg(sti)); };
+    // A name that leads to a pipe, a device or a folder (also through a link)
+    // is not ours to replace by a regular file.
+    const QFileInfo info(sti);
+    if (info.exists() && !info.isFile()) throw fejl();
+
+    // Unbuffered, so every write reports its own failure (a full disk): a
+    // buffered save file whose last flush fails would still be committed and
+    // replace the old file with a short one.
     QSaveFile f(sti);
     const QByteArray bytes = tilBytes(tekst);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw TFilFejl(QStringLiteral("Kan ikke skrive filen %1").arg(sti));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) throw fejl();
+    qint64 skrevet = 0;
+    while (skrevet < bytes.size()) {
+        const qint64 n = f.write(bytes.constData() + skrevet, bytes.size() - skrevet);
+        if (n <= 0) {
+            f.cancelWriting();
+            throw fejl();
+        }
+        skrevet += n;
+    }
+#ifdef Q_OS_UNIX
+    // The data must be on the disk before the new file replaces the old one;
+    // a file system that cannot sync at all is no error.
+    if (::fsync(f.handle()) != 0 && errno != EINVAL && errno != ENOTSUP) {
+        f.cancelWriting();
+        throw fejl();
+    }
+#endif
+    if (!f.commit()) throw fejl();
 }
 
 } // namespace tekst

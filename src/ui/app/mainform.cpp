@@ -140,6 +140,9 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
 
 Tmainform::~Tmainform() {
     qApp->removeEventFilter(this);
+    // Deleting the child widgets moves the focus; the handler must not run on
+    // a window that is half destroyed.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
 }
 
 TListePanel* Tmainform::metaPanel() {

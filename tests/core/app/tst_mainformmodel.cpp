@@ -102,44 +102,67 @@ private Q_SLOTS:
         QCOMPARE(skrevet, gyldigeLinjer());
     }
 
-    // A bad line stops reading there; what came before stays applied.
+    // Every line is read: a bad or missing line keeps its default, all bad
+    // lines are named in one error box, and the good lines apply and are
+    // written back unchanged at closing.
     void fejlILinje_data() {
-        QTest::addColumn<int>("linje");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<bool>("temaAnvendt");
-        QTest::addColumn<int>("vinkel"); // GradIndex after start-up
-        QTest::addColumn<int>("top");    // window top
-        QTest::newRow("ukendt tema") << 1 << "Pink" << false << 0 << 0;
-        QTest::newRow("venstre ikke et tal") << 3 << "x" << true << 1 << 120;
-        QTest::newRow("side ikke et tal") << 4 << "en" << true << 1 << 120;
-        QTest::newRow("vinkel ikke et tal") << 7 << "x" << true << 0 << 0;
-        QTest::newRow("decimaler ikke et tal") << 8 << "x" << true << 1 << 0;
-        QTest::newRow("manglende linje 13") << 13 << QString() << true << 1 << 0;
+        QTest::addColumn<QList<int>>("linjer");      // bad lines (1-based)
+        QTest::addColumn<QStringList>("tekster");    // their texts; null: the file ends before
+        QTest::addColumn<QStringList>("skrevetSom"); // what closing writes for them
+        QTest::newRow("ukendt tema")
+            << QList<int>{1} << QStringList{"Pink"} << QStringList{"Iceberg Classico"};
+        QTest::newRow("side ikke et tal")
+            << QList<int>{4} << QStringList{"abc"} << QStringList{"0"};
+        QTest::newRow("vinkel ikke et tal")
+            << QList<int>{7} << QStringList{"x"} << QStringList{"0"};
+        QTest::newRow("decimaler og hukommelse")
+            << QList<int>{8, 12} << QStringList{"x", "1,5"} << QStringList{"0", "16"};
+        QTest::newRow("manglende linje 13")
+            << QList<int>{13} << QStringList{QString()} << QStringList{"1"};
     }
     void fejlILinje() {
-        QFETCH(int, linje);
-        QFETCH(QString, tekst);
-        QFETCH(bool, temaAnvendt);
-        QFETCH(int, vinkel);
-        QFETCH(int, top);
+        QFETCH(QList<int>, linjer);
+        QFETCH(QStringList, tekster);
+        QFETCH(QStringList, skrevetSom);
         Ramme r;
         QStringList l = gyldigeLinjer();
-        if (tekst.isNull())
-            l = l.mid(0, linje - 1);
-        else
-            l[linje - 1] = tekst;
+        QStringList forventet = l;
+        for (int k = 0; k < linjer.size(); ++k) {
+            forventet[linjer[k] - 1] = skrevetSom[k];
+            if (tekster[k].isNull())
+                l = l.mid(0, linjer[k] - 1);
+            else
+                l[linjer[k] - 1] = tekster[k];
+        }
         r.skrivOptioner(l);
         r.m->FormCreate();
         QCOMPARE(r.beskeder.boxe.size(), 1);
         QCOMPARE(r.beskeder.boxe.first().art, QStringLiteral("fejl"));
-        QCOMPARE(r.m->designName,
-                 temaAnvendt ? QStringLiteral("Carbon") : QStringLiteral("Iceberg Classico"));
-        QCOMPARE(r.regner.GradIndex(), vinkel);
-        QCOMPARE(r.regner.Grader(), vinkel == 1 ? 6.283185307179586 : 360.0);
-        QCOMPARE(r.m->vinduesPos.y(), top);
-        // The page operations were skipped: the designed calculator page stays.
-        QCOMPARE(r.m->synligSide, int(TMainformModel::RmSide));
-        QVERIFY(!r.m->metaPanelSynlig);
+        for (int n : linjer)
+            QVERIFY2(r.beskeder.boxe.first().tekst.contains(QStringLiteral("Linje %1").arg(n)),
+                     qPrintable(r.beskeder.boxe.first().tekst));
+        // The lines after the bad one took effect (the list panel of lines 5 and 6).
+        QVERIFY(r.m->metaPanelSynlig);
+        QCOMPARE(r.m->formWidth, 500);
+
+        r.m->GemOpt();
+        QFile f(r.m->optFilnavn());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts),
+                 forventet);
+    }
+
+    // A huge bad value is quoted short, so the error box lays out at once.
+    void langLinjeCiteresKort() {
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[3] = QString(100000, u'x');
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        QCOMPARE(r.beskeder.boxe.size(), 1);
+        const QString tekst = r.beskeder.boxe.first().tekst;
+        QVERIFY2(tekst.size() < 200, qPrintable(tekst.left(300)));
+        QVERIFY(tekst.contains(QString(60, u'x') + QChar(0x2026)));
     }
 
     void ukendtSideViserIngenOperation() {
@@ -251,10 +274,10 @@ private Q_SLOTS:
         r.m->FormCreate();
         QCOMPARE(r.beskeder.boxe.size(), 1);
         const QString t = r.beskeder.boxe.first().tekst;
-        QVERIFY2(t.startsWith(QStringLiteral("Fejl i ") +
-                              QDir::toNativeSeparators(r.m->optFilnavn()) +
-                              QStringLiteral(", linje 7:\r")),
+        QVERIFY2(t.startsWith(QStringLiteral("Fejl i filen ") +
+                              QDir::toNativeSeparators(r.m->optFilnavn()) + QStringLiteral(":\n")),
                  qPrintable(t));
+        QVERIFY2(t.contains(QLatin1String("Linje 7:")), qPrintable(t));
         QVERIFY2(t.contains(QLatin1String("'x'")), qPrintable(t));
         QVERIFY(r.m->centrer);
     }

@@ -3,6 +3,12 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
 namespace {
 QByteArray indhold(const QString& sti) {
     QFile f(sti);
@@ -140,6 +146,75 @@ private Q_SLOTS:
         s.heltal(9);
         s.gem(sti);
         QCOMPARE(indhold(sti), QByteArray("9\r\n"));
+    }
+
+    // A write that fails (here: the file size limit, as a full disk would)
+    // is reported, and the old file stays as it was.
+    void fuldDiskBevarerDenGamleFil() {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("mainform.txt");
+        skrivBytes(sti, "gammel\r\n");
+        TOptionsSkriver s;
+        for (int i = 0; i < 13; ++i)
+            s.heltal(1000000 + i);
+        struct rlimit foer {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &foer), 0);
+        const auto signalFoer = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit graense = foer;
+        graense.rlim_cur = 20;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &graense), 0);
+        bool fejl = false;
+        try {
+            s.gem(sti);
+        } catch (const TFilFejl& e) {
+            fejl = e.tekst() == QStringLiteral("Kan ikke skrive filen %1").arg(sti);
+        }
+        setrlimit(RLIMIT_FSIZE, &foer);
+        std::signal(SIGXFSZ, signalFoer);
+        QVERIFY(fejl);
+        QCOMPARE(indhold(sti), QByteArray("gammel\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mainform.txt"});
+#else
+        QSKIP("needs a file size limit");
+#endif
+    }
+
+    // A name that leads to a pipe is reported and left as it is.
+    void linkTilFifoErstattesIkke() {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString sti = dir.filePath("mainform.txt");
+        QVERIFY(QFile::link(fifo, sti));
+        TOptionsSkriver s;
+        s.heltal(1);
+        QVERIFY_THROWS_EXCEPTION(TFilFejl, s.gem(sti));
+        QVERIFY(QFileInfo(sti).isSymLink());
+        QCOMPARE(QFileInfo(sti).symLinkTarget(), fifo);
+        QVERIFY(!QFileInfo(fifo).isFile());
+        QVERIFY(!TOptionsFil::findes(sti)); // and reading treats it as no options file
+#else
+        QSKIP("needs a named pipe");
+#endif
+    }
+
+    // Every line is read; bad ones keep their defaults and are all named.
+    void lempeligLaesning() {
+        TOptionsFil fil = TOptionsFil::fraTekst(QStringLiteral("abc\r\n7\r\n1\r\nx\r\n"));
+        QCOMPARE(fil.heltal(1, 5), 5);
+        QCOMPARE(fil.heltal(2, 5), 7);
+        QCOMPARE(fil.flag(3, false), true);
+        QCOMPARE(fil.tekst(4, QStringLiteral("d")), QStringLiteral("x"));
+        QCOMPARE(fil.flag(6, true), true);
+        fil.anvend(4, [] { throw TFejl(QStringLiteral("Temaet 'x' findes ikke")); });
+        QVERIFY(fil.fejlILinje(1) && fil.fejlILinje(4) && fil.fejlILinje(6));
+        QVERIFY(!fil.fejlILinje(2));
+        QCOMPARE(fil.fejlTekst(), QStringLiteral("Fejl i filen:\n"
+                                                 "Linje 1: 'abc' er ikke en gyldig heltalsværdi\n"
+                                                 "Linje 6 mangler i filen\n"
+                                                 "Linje 4: Temaet 'x' findes ikke"));
     }
 
     void laesFejl() {

@@ -1,3 +1,4 @@
+#include "common/almenx.h"
 #include "common/fejl.h"
 #include "common/taltekst.h"
 
@@ -74,6 +75,19 @@ private Q_SLOTS:
         QTest::newRow("1000 cifre")
             << QString(1000, u'9') << std::numeric_limits<double>::infinity();
         QTest::newRow("300 cifre") << QString(300, u'1') << 1.1111111111111111e299;
+        // Too small for a double is zero (or the nearest subnormal), never infinity.
+        QTest::newRow("lille decimal") << QStringLiteral("0,") + QString(323, u'0') + u'1' << 0.0;
+        QTest::newRow("lille negativ decimal")
+            << QStringLiteral("-0,") + QString(400, u'0') + u'5' << -0.0;
+        QTest::newRow("subnormal decimal")
+            << QStringLiteral("0,") + QString(322, u'0') + u'5' << 4.9406564584124654e-324;
+        QTest::newRow("lille med eksponent") << "0,001E-400" << 0.0;
+        QTest::newRow("stor decimal med eksponent")
+            << QStringLiteral("0,") + QString(500, u'0') + QStringLiteral("1E900")
+            << std::numeric_limits<double>::infinity();
+        QTest::newRow("mange nuller foran stort tal")
+            << QString(500, u'0') + QStringLiteral("1E400")
+            << std::numeric_limits<double>::infinity();
     }
     void laes() {
         QFETCH(QString, tekst);
@@ -93,6 +107,22 @@ private Q_SLOTS:
             QFAIL("no error");
         } catch (const TKonverteringsFejl& f) {
             QCOMPARE(f.tekst(), QStringLiteral("'%1' er ikke et gyldigt tal").arg(tekst));
+        }
+    }
+
+    void lilleDecimalLempeligt() {
+        QCOMPARE(TAlmenX::EditFloat(QStringLiteral("0,") + QString(400, u'0') + u'1'), 0.0);
+    }
+
+    // A bad value is quoted with at most 60 characters in the message.
+    void langFejltekstAfkortes() {
+        const QString lang(100000, u'7');
+        try {
+            tal::laesHeltal(lang + u'x');
+            QFAIL("no error");
+        } catch (const TKonverteringsFejl& f) {
+            QCOMPARE(f.tekst(),
+                     QStringLiteral("'%1…' er ikke en gyldig heltalsværdi").arg(QString(60, u'7')));
         }
     }
 

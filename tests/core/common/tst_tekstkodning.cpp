@@ -50,6 +50,10 @@ private Q_SLOTS:
         QTest::newRow("begynder som UTF-8 BOM")
             << QString::fromUtf8("ï»¿") << QByteArray("\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF");
         QTest::newRow("tom") << QString() << QByteArray();
+        // The mark is written once; the text's own U+FEFF follows it and stays.
+        QTest::newRow("begynder med U+FEFF") << QChar(0xFEFF) + QStringLiteral("abc")
+                                             << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                           "abc");
     }
     void tilBytes() {
         QFETCH(QString, tekst);
@@ -74,6 +78,21 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("\xE6\xF8\xE5\x80\r\n"));
         QCOMPARE(tekst::laesFil(sti), QString::fromUtf8("æøå€\r\n"));
+    }
+
+    void uFeffOverleverFilRundtur_data() {
+        QTest::addColumn<QByteArray>("bom");
+        QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE\xFF\xFEx\x00", 6);
+        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\xFE\xFF\x00x", 6);
+    }
+    void uFeffOverleverFilRundtur() {
+        QFETCH(QByteArray, bom);
+        QCOMPARE(tekst::fraBytes(bom), QString(QChar(0xFEFF)) + u'x');
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("f.txt");
+        tekst::skrivFil(sti, QString(QChar(0xFEFF)) + u'x');
+        QCOMPARE(tekst::laesFil(sti), QString(QChar(0xFEFF)) + u'x');
     }
 
     void manglendeMappeVedSkrivning() {
