@@ -5,7 +5,6 @@
 #include "graph/form3.h"
 #include "graph/grafform.h"
 #include "graph/grafwidget.h"
-#include "graph/zoomform.h"
 
 #include <memory>
 #include <QAccessible>
