@@ -43,7 +43,8 @@ void TUdtryksHandlinger::opdater() {
     // F9 evaluates the memo only while a calculator page is shown; on the other
     // pages the key belongs to the page (solve, run), so the action lets it go.
     const QList<QKeySequence> f9{QKeySequence(Qt::Key_F9)};
-    const QList<QKeySequence> beregnGenvej = m_regner.tastaturSynligt() ? f9 : QList<QKeySequence>{};
+    const QList<QKeySequence> beregnGenvej =
+        m_regner.tastaturSynligt() ? f9 : QList<QKeySequence>{};
     if (aBeregn->shortcuts() != beregnGenvej) aBeregn->setShortcuts(beregnGenvej);
     aVis->setEnabled(m_udtryk.aVisEnabled());
     aRydAlt->setEnabled(m_udtryk.aRydAltEnabled());
