@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -150,6 +151,54 @@ private Q_SLOTS:
         }
         QCOMPARE(p.find<QToolButton>(QStringLiteral("InsertKnap"))->accessibleDescription(),
                  QStringLiteral("Indfør ligningen i listen: Ctrl+i"));
+    }
+
+    // The window's Ctrl keys win over a focused box's own (Ctrl+Z is the box's
+    // undo), through the whole key delivery with its shortcut override; the box
+    // keeps its text.
+    void ctrlTasterFoerBoksen_data() {
+        QTest::addColumn<int>("tast");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("Ctrl+Z zoomcentrum") << int(Qt::Key_Z) << QStringLiteral("zoomform");
+        QTest::newRow("Ctrl+E farver") << int(Qt::Key_E) << QStringLiteral("optform");
+    }
+    void ctrlTasterFoerBoksen() {
+        QFETCH(int, tast);
+        QFETCH(QString, dialog);
+        Program p;
+        p.t->visGrafform();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        QApplication::setActiveWindow(&p.g());
+        auto* a = p.find<QLineEdit>(QStringLiteral("aEdit"));
+        p.skriv(QStringLiteral("aEdit"), QStringLiteral("12"));
+        QCOMPARE(QApplication::focusWidget(), a);
+        QSignalSpy spy(&p.t->grafModel(), &TGrafformModel::dialogOenskes);
+        QTest::keyClick(p.g().windowHandle(), Qt::Key(tast), Qt::ControlModifier);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toString(), dialog);
+        QCOMPARE(a->text(), QStringLiteral("12"));
+    }
+
+    // A key that reaches the box while another window is the active one (the
+    // activation lags behind) is still the graph window's first; typing and
+    // the box's other Ctrl keys are left to the box.
+    void ctrlTasterUdenAktivtVindue() {
+        Program p;
+        p.t->visGrafform();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        QApplication::setActiveWindow(&p.t->mainform());
+        auto* a = p.find<QLineEdit>(QStringLiteral("aEdit"));
+        a->setFocus();
+        QTest::keyClicks(a, QStringLiteral("12"));
+        QCOMPARE(a->text(), QStringLiteral("12"));
+        QSignalSpy spy(&p.t->grafModel(), &TGrafformModel::dialogOenskes);
+        QTest::keyClick(a, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(a->text(), QStringLiteral("12"));
+        QTest::keyClick(a, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(a->selectedText(), QStringLiteral("12"));
+        QTest::keyClick(a, Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(a->text().isEmpty());
     }
 
     void tredjegradsdialogen() {

@@ -1,6 +1,8 @@
 #include "app/mainform.h"
 #include "app/tavlix.h"
 #include "beskedoptager.h"
+#include "calc/displaypanel.h"
+#include "calc/listepanel.h"
 #include "calc/tastatur.h"
 #include "common/graense.h"
 #include "common/visning.h"
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -102,6 +105,30 @@ private Q_SLOTS:
         QCOMPARE(v.vis("andengradsX1"), "");
         QCOMPARE(v.fokus(), "andengradsA");
         QCOMPARE(v.find<QLabel>("andengradsStatus")->text(), "Ugyldige data");
+    }
+
+    // F9 belongs to the shown page: with text in the expression memo it still
+    // solves the quadratic, and on the calculator page it evaluates the memo.
+    void f9TilDenVisteSide() {
+        Vindue v(Qt::Key_F2);
+        v.w().metaPanel()->uMemo()->setPlainText(QStringLiteral("2+3*4="));
+        v.skriv("andengradsA", "1");
+        v.skriv("andengradsB", "-3");
+        v.skriv("andengradsC", "2");
+        QCOMPARE(v.vis("andengradsX1"), "");
+        QTest::keyClick(v.boks("andengradsC"), Qt::Key_F9);
+        QCOMPARE(v.vis("andengradsX1"), "2");
+        QCOMPARE(v.vis("andengradsX2"), "1");
+
+        QTest::keyClick(&v.w(), Qt::Key_F7);
+        QTest::keyClick(&v.w(), Qt::Key_F9);
+        QCOMPARE(v.w().displayPanel()->rmDisplay()->text(), "14");
+        // Back on the quadratic page after the calculator, F9 is the page's again.
+        QTest::keyClick(&v.w(), Qt::Key_F2);
+        v.boks("andengradsC")->clear();
+        v.skriv("andengradsC", "-4");
+        QTest::keyClick(v.boks("andengradsC"), Qt::Key_F9);
+        QCOMPARE(v.vis("andengradsX1"), "4");
     }
 
     void ligningerGennemVinduet() {

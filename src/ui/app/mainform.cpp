@@ -92,6 +92,7 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     m_sideskift = lavSideskift();
     m_krop = krop;
     m_handlinger = new TUdtryksHandlinger(udtryk, regner, this);
+    connect(&model, &TMainformModel::aendret, m_handlinger, &TUdtryksHandlinger::opdater);
 
     // Ctrl+C copies the shown value; the expression memo and other edit boxes
     // keep their own Ctrl+C while they have the focus.

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 TUdtryksHandlinger::TUdtryksHandlinger(TUdtryk& udtryk, TRegner& regner, QWidget* vindue)
-    : QObject(vindue), m_udtryk(udtryk) {
+    : QObject(vindue), m_udtryk(udtryk), m_regner(regner) {
     auto lav = [&](const QString& tekst, const QString& hint, const QList<QKeySequence>& genveje,
                    auto&& udfoer) {
         auto* a = new QAction(tekst, this);
@@ -40,6 +40,12 @@ TUdtryksHandlinger::TUdtryksHandlinger(TUdtryk& udtryk, TRegner& regner, QWidget
 
 void TUdtryksHandlinger::opdater() {
     aBeregn->setEnabled(m_udtryk.aBeregnEnabled());
+    // F9 evaluates the memo only while a calculator page is shown; on the other
+    // pages the key belongs to the page (solve, run), so the action lets it go.
+    const QList<QKeySequence> f9{QKeySequence(Qt::Key_F9)};
+    const QList<QKeySequence> beregnGenvej =
+        m_regner.tastaturSynligt() ? f9 : QList<QKeySequence>{};
+    if (aBeregn->shortcuts() != beregnGenvej) aBeregn->setShortcuts(beregnGenvej);
     aVis->setEnabled(m_udtryk.aVisEnabled());
     aRydAlt->setEnabled(m_udtryk.aRydAltEnabled());
     newFormel->setEnabled(m_udtryk.newFormelEnabled());

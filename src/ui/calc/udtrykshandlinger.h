@@ -2,7 +2,8 @@
 // The expression window's actions with their shortcuts (F9, Ctrl+F and Ins,
 // Ctrl+Delete, Ctrl+Home). They belong to the main window from the start, so
 // their keys work while the list panel is hidden; an action that is disabled
-// lets its key through to the window's key handler (F9 is then "=").
+// lets its key through to the window's key handler (F9 is then "="). Beregn
+// keeps F9 only while a calculator page is shown: elsewhere F9 is the page's.
 #include <QObject>
 
 class QAction;
@@ -21,7 +22,8 @@ public:
     QAction* newFormel = nullptr;
     QAction* AinsertFromDis = nullptr;
 
-    // Enabled states follow the expression window's model.
+    // Enabled states follow the expression window's model; Beregn's F9 follows
+    // the shown page (call again when the page changes).
     void opdater();
 
 Q_SIGNALS:
@@ -30,4 +32,5 @@ Q_SIGNALS:
 
 private:
     TUdtryk& m_udtryk;
+    TRegner& m_regner;
 };

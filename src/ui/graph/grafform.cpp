@@ -508,7 +508,11 @@ bool Tgrafform::event(QEvent* ev) {
 bool Tgrafform::eventFilter(QObject* obj, QEvent* ev) {
     auto* w = qobject_cast<QWidget*>(obj);
     if (!w || w->window() != this) return QMainWindow::eventFilter(obj, ev);
-    QWidget* fokus = QApplication::focusWidget();
+    // The window sees a key before its controls: at the first receiver, which is
+    // this window's own focus widget. The application's focus widget may still be
+    // in another window while this one's activation lags behind; a box would
+    // then keep Ctrl+Z (its undo) and the other Ctrl keys for itself.
+    QWidget* fokus = focusWidget();
     if (ev->type() == QEvent::KeyPress && (obj == fokus || (!fokus && obj == this))) {
         auto* k = static_cast<QKeyEvent*>(ev);
         bool brugt = false;
