@@ -172,7 +172,7 @@ void Tmainform::erstatSide(int nr, QWidget* ny) {
     }
     ny->setParent(centralWidget());
     ny->setVisible(false);
-    m_krop->replaceWidget(gammel, ny);
+    delete m_krop->replaceWidget(gammel, ny); // the layout hands back the old item
     m_sider[i] = ny;
     m_sideskiftHolder[i] = static_cast<QVBoxLayout*>(ny->layout());
     delete gammel;
