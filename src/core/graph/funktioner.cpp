@@ -542,7 +542,7 @@ void TFunktioner::TegnGrafen(TLaerred& l, int index) const {
         const auto f = [&](double x) {
             return g.opr == u'a' ? a * x * x + b * x + c : a * x * x * x + b * x * x + c * x + d;
         };
-        const double x0 = -FCenterX / p;
+        const double x0 = -double(FCenterX) / p; // -INT_MIN does not fit an int
         punkt(x0, f(x0), true);
         for (qint64 i = 1; i < m_width; ++i) {
             const double x = double(i - FCenterX) / p;
