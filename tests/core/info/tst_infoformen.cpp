@@ -354,6 +354,10 @@ private Q_SLOTS:
         m().ErrorInfo(99);
         QCOMPARE(m_beskeder->tekster().last(),
                  QStringLiteral("Meningsløs operation eller ukendt fejl."));
+        // The browser's own wording of code 31 differs from the date page's.
+        m().ErrorInfo(31);
+        QCOMPARE(m_beskeder->tekster().last(),
+                 QStringLiteral("Der er ikke associeret noget program til givne filefternavn."));
     }
 
     void indstillinger() {
