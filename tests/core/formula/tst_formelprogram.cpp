@@ -69,7 +69,7 @@ private Q_SLOTS:
     void daarligeFiler();
 };
 
-// Protocol lines of whole runs (the spec's worked examples and edge cases).
+// Protocol lines of whole runs: the documented examples and the edge cases that matter.
 void TestFormelprogram::koersel_data() {
     QTest::addColumn<QStringList>("linjer");
     QTest::addColumn<QStringList>("svar");
