@@ -37,11 +37,12 @@ public:
     void statusHint(const QString&) override {}
 };
 
-// Writes down the texts of the message boxes a run would have shown and
-// answers no: for the command-line tool.
+// Writes down the texts of the message boxes a run would have shown, and the
+// last status-bar hint, and answers no: for the command-line tools.
 class OpsamledeBeskeder : public Beskeder {
 public:
     QStringList tekster;
+    QString status;
     void information(const QString& t) override { tekster << t; }
     void fejl(const QString& t) override { tekster << t; }
     bool spoerg(const QString& t) override {
@@ -50,5 +51,5 @@ public:
     }
     QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
     QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    void statusHint(const QString&) override {}
+    void statusHint(const QString& t) override { status = t; }
 };

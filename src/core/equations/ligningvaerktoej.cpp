@@ -15,23 +15,10 @@
 
 namespace {
 
-// Collects message boxes and status-bar texts as the run would have shown them.
-class Opsamler : public TavseBeskeder {
-public:
-    QStringList tekster;
-    QString status;
-    void information(const QString& t) override { tekster << t; }
-    void fejl(const QString& t) override { tekster << t; }
-    bool spoerg(const QString& t) override {
-        tekster << t;
-        return false;
-    }
-    void statusHint(const QString& t) override { status = t; }
-};
 
 // The calculator around a page: its list, memory and messages.
 struct Omgivelser {
-    Opsamler beskeder;
+    OpsamledeBeskeder beskeder;
     TMetaListe meta;
     THukommelse huk;
     TRegner regner{beskeder, meta, huk};
@@ -81,7 +68,7 @@ QString json(const QJsonObject& o) {
 
 // Runs a handler as the window's event boundary does: an error ends it with
 // its message.
-template <typename F> void vedGraensen(Opsamler& beskeder, F&& handling) {
+template <typename F> void vedGraensen(OpsamledeBeskeder& beskeder, F&& handling) {
     try {
         handling();
     } catch (const TFejl& f) {

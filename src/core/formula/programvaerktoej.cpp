@@ -17,21 +17,6 @@
 
 namespace {
 
-// Collects the message boxes and the status-bar hints of the run.
-class Opsamler : public Beskeder {
-public:
-    QStringList tekster;
-    QString status;
-    void information(const QString& t) override { tekster << t; }
-    void fejl(const QString& t) override { tekster << t; }
-    bool spoerg(const QString& t) override {
-        tekster << t;
-        return false;
-    }
-    QString aabenFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    QString gemFilnavn(const QString&, const QString&, const QString&) override { return {}; }
-    void statusHint(const QString& t) override { status = t; }
-};
 
 TFormelVaerktoej::Resultat forkert(const QString& besked) {
     TFormelVaerktoej::Resultat r;
@@ -142,7 +127,7 @@ TFormelVaerktoej::Resultat TProgramVaerktoej::koer(const QStringList& argumenter
         return r;
     }
 
-    Opsamler beskeder;
+    OpsamledeBeskeder beskeder;
     TMetaListe meta;
     THukommelse huk;
     TRegner regner(beskeder, meta, huk);
