@@ -3,6 +3,7 @@
 #include "fejl.h"
 #include "taltekst.h"
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -31,7 +32,11 @@ std::optional<double> strengtTal(const QString& EditS) {
             return std::nullopt; // also keeps "INF" and "NAN" out
     if (!t.contains(u',')) t.replace(u'.', u',');
     try {
-        return tal::laes(t);
+        // A text beyond the double range ("1e400") is no number the program
+        // writes; it goes through the filter as any other text.
+        const double v = tal::laes(t);
+        if (!std::isfinite(v)) return std::nullopt;
+        return v;
     } catch (const TKonverteringsFejl&) {
         return std::nullopt;
     }

@@ -4,6 +4,7 @@
 #include "calc/metaliste.h"
 #include "calc/regner.h"
 #include "common/almenx.h"
+#include "common/andengradsroedder.h"
 #include "common/beskeder.h"
 #include "common/taltekst.h"
 #include "graph/grafmodtager.h"
@@ -38,7 +39,7 @@ bool TAndengrads::UdskrivStatus() {
     Dval_a = TAlmenX::EditFloat(m_a);
     Dval_b = TAlmenX::EditFloat(m_b);
     Dval_c = TAlmenX::EditFloat(m_c);
-    if (Dval_a == 0) {
+    if (Dval_a == 0 || !std::isfinite(Dval_a) || !std::isfinite(Dval_b) || !std::isfinite(Dval_c)) {
         m_status = QStringLiteral("  Ugyldige data");
         return false;
     }
@@ -55,6 +56,15 @@ bool TAndengrads::UdskrivStatus() {
 
 void TAndengrads::BeregnRes() {
     Aendring aendring(*this);
+    // A coefficient that is not a finite number (a box of 400 digits) stops
+    // here, as a = 0 does, before its "INF" could be written back and read as 0.
+    if (!std::isfinite(Dval_a) || !std::isfinite(Dval_b) || !std::isfinite(Dval_c)) {
+        m_status = QStringLiteral("Ugyldige data");
+        Lstr1.clear();
+        Lstr2.clear();
+        Lon = false;
+        return;
+    }
     // Writing the values back normalises what was typed ("2.5" becomes "2,5").
     setAndengradsA(tal::generel(Dval_a));
     setAndengradsB(tal::generel(Dval_b));
@@ -69,10 +79,10 @@ void TAndengrads::BeregnRes() {
         Lon = false;
     } else if (gyldig) {
         dTekst = tal::generel(D);
-        const double s = D != 0 ? std::sqrt(D) : 0;
         // A zero divisor (a = 0) gives an infinite or undefined root.
-        Lval1 = (-b + s) / (2 * a);
-        Lval2 = (-b - s) / (2 * a);
+        const TAndengradsRoedder r = andengradsRoedder(a, b, c, D);
+        Lval1 = r.x1;
+        Lval2 = r.x2;
         gyldig = std::isfinite(Lval1) && std::isfinite(Lval2);
         Lstr1 = tal::generel(Lval1);
         Lstr2 = tal::generel(Lval2);

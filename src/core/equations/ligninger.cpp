@@ -3,6 +3,7 @@
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
 #include "common/almenx.h"
+#include "common/andengradsroedder.h"
 #include "common/beskeder.h"
 #include "common/taltekst.h"
 #include "equations/andengrads.h"
@@ -130,9 +131,10 @@ bool TLigninger::BeregnResu(double AA, double BB, double CC, double& x1, double&
     try {
         D = F(F(BB * BB) - F(F(4 * AA) * CC));
         if (D >= 0) {
-            const double s = D != 0 ? std::sqrt(D) : 0;
-            r1 = F(F(-BB + s) / F(2 * AA));
-            r2 = F(F(-BB - s) / F(2 * AA));
+            if (AA == 0) throw Regnefejl{};
+            const TAndengradsRoedder r = andengradsRoedder(AA, BB, CC, D);
+            r1 = F(r.x1);
+            r2 = F(r.x2);
         }
     } catch (const Regnefejl&) {
         m_status = QStringLiteral("Ugyldige data");
@@ -311,6 +313,14 @@ void TLigninger::ligningerBeregnClick() {
     for (int b = L1a; b <= L2c; ++b)
         if (m_boks[b].isEmpty()) setBoks(static_cast<Boks>(b), QStringLiteral("0"));
     if (!UdskrivStatus()) return;
+    // A coefficient that is not a finite number stops here, as a zero a or b
+    // does, before its "INF" could be written back and read as 0.
+    const Koefficienter r = laesKoefficienter();
+    for (double v : {r.a1, r.b1, r.c1, r.a2, r.b2, r.c2})
+        if (!std::isfinite(v)) {
+            m_status = QStringLiteral("Ugyldige data");
+            return;
+        }
     const Koefficienter k = laesOgSkrivTilbage();
     try {
         loes(k);

@@ -85,6 +85,8 @@ bool TStatistik::MakeData() {
 
 void TStatistik::visResultat(double v) {
     m_display = tal::generel(v);
+    // A success clears an earlier "Ingen beregning!".
+    m_beskeder.statusHint(QString());
 }
 
 double TStatistik::sum(bool kvadrater) const {

@@ -1,5 +1,6 @@
 #include "graph/ligningsres.h"
 
+#include "common/andengradsroedder.h"
 #include "common/taltekst.h"
 
 #include <cmath>
@@ -30,14 +31,15 @@ double dele(double a, double b) {
     return tjek(tjek(a) / b);
 }
 
-// The root step: D = B·B - A·4·C; a negative D has no real roots.
+// The root step: D = B·B - A·4·C; a negative D has no real roots. x1
+// belongs to +√D and x2 to −√D, both computed without cancellation.
 void rodTrin(double A, double B, double C, double& x1, double& x2) {
     double D = sub(mul(B, B), mul(mul(A, 4), C));
     if (D < 0) throw IngenLoesning{};
-    if (D > 0) D = std::sqrt(D);
-    const double nB = mul(B, -1);
-    x1 = dele(add(nB, D), mul(A, 2));
-    x2 = dele(sub(nB, D), mul(A, 2));
+    if (tjek(A) == 0) throw Regnefejl{};
+    const TAndengradsRoedder r = andengradsRoedder(A, B, C, D);
+    x1 = tjek(r.x1);
+    x2 = tjek(r.x2);
 }
 
 double parabel(double a, double b, double c, double x) {

@@ -13,8 +13,16 @@ namespace {
 const QString uventetFejl = QStringLiteral("Der opstod en uventet fejl.\rLuk boksen og prøv igen.");
 }
 
-TPrimtalModel::TPrimtalModel(Beskeder& beskeder, std::function<qint32()> hentTal, QObject* parent)
-    : QObject(parent), m_beskeder(beskeder), m_hentTal(std::move(hentTal)) {}
+TPrimtalModel::TPrimtalModel(Beskeder& beskeder, std::function<double()> hentVaerdi,
+                             QObject* parent)
+    : QObject(parent), m_beskeder(beskeder), m_hentVaerdi(std::move(hentVaerdi)) {}
+
+qint32 TPrimtalModel::hentTal(double v) {
+    if (!(v <= stoerste)) return stoerste; // larger, or not a number
+    const double r = tal::rundHalvLige(v);
+    if (r < 1) return 0;
+    return static_cast<qint32>(r);
+}
 
 TPrimtalModel::~TPrimtalModel() {
     // The task touches MyData until it releases the semaphore; after that it
@@ -174,7 +182,7 @@ void TPrimtalModel::primtalEditChange(const QString& tekst) {
 
 void TPrimtalModel::hentButtonClick() {
     if (!hentButtonAktiv) return;
-    primtalEdit = QString::number(m_hentTal ? m_hentTal() : stoerste);
+    primtalEdit = QString::number(m_hentVaerdi ? hentTal(m_hentVaerdi()) : stoerste);
     primtalListe.clear();
     startInfoLabel.clear();
     slutInfoLabel.clear();

@@ -35,9 +35,14 @@ class TPrimtalModel : public QObject {
 public:
     static constexpr qint32 stoerste = 2147483647;
 
-    // `hentTal` gives the number that "Hent" takes from the calculator
-    // (the main window's rule for its "Primtal" button).
-    TPrimtalModel(Beskeder& beskeder, std::function<qint32()> hentTal, QObject* parent = nullptr);
+    // `hentVaerdi` gives the calculator's value, which "Hent" takes by
+    // hentTal() below.
+    TPrimtalModel(Beskeder& beskeder, std::function<double()> hentVaerdi,
+                  QObject* parent = nullptr);
+
+    // "Hent"'s number for a calculator value: rounded (halves to even) and
+    // capped at stoerste; a value below 1 gives 0, as the box holds digits only.
+    static qint32 hentTal(double v);
     ~TPrimtalModel() override;
 
     // What the window shows.
@@ -84,7 +89,7 @@ private:
     void tilKlar(); // back to idle: indicator off, buttons on, may close
 
     Beskeder& m_beskeder;
-    std::function<qint32()> m_hentTal;
+    std::function<double()> m_hentVaerdi;
     bool m_kanLukkes = true;
     bool m_koerer = false; // a task has been started and not completed
     QSemaphore m_beregnet; // released by the task when its work on MyData is done

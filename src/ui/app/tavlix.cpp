@@ -4,23 +4,23 @@
 #include "app/mainform.h"
 #include "app/omform.h"
 #include "app/temaer.h"
-#include "formula/formelpanel.h"
-#include "equations/ligningssider.h"
 #include "common/fejl.h"
+#include "common/graense.h"
+#include "equations/ligningssider.h"
+#include "formula/formelpanel.h"
 #include "graph/form3.h"
 #include "graph/grafform.h"
-#include "common/graense.h"
 #include "info/infform.h"
-#include "primes/primtalform.h"
 #include "info/infoformen.h"
-#include "other/andetform.h"
 #include "info/spmform.h"
 #include "info/strukturform.h"
+#include "other/andetform.h"
+#include "primes/primtalform.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QToolButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QUrl>
 
 Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
@@ -32,7 +32,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_andengrads(m_beskeder, m_regner, m_meta, m_hukommelse),
       m_ligninger(m_beskeder, m_regner, m_meta, m_hukommelse, &m_andengrads),
       m_statistik(m_beskeder, m_regner, m_meta, m_hukommelse),
-      m_primtal(m_beskeder, [this] { return TMainformModel::primtalFraVaerdi(m_regner.Dval()); }),
+      m_primtal(m_beskeder, [this] { return m_regner.Dval(); }),
       m_egenskaber(m_model, m_hukommelse, m_beskeder), m_urlliste(m_model.optDir()),
       m_infoModel(m_model.mapper(), m_beskeder, m_urlliste) {
     connect(&m_model, &TMainformModel::designAendret, this,
@@ -109,8 +109,10 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     });
     connect(&m_primtal, &TPrimtalModel::informationOenskes, &m_model, &TMainformModel::HelpInfo);
     connect(&m_model, &TMainformModel::vinduesOenske, this, [this](const QString& vindue) {
-        if (vindue == QLatin1String("egenskabsform")) egenskabsform().vis();
-        else if (vindue == QLatin1String("omform")) omform().vis();
+        if (vindue == QLatin1String("egenskabsform"))
+            egenskabsform().vis();
+        else if (vindue == QLatin1String("omform"))
+            omform().vis();
     });
     connect(&m_model, &TMainformModel::lukVinduerForTema, this, [this] {
         if (m_omform) m_omform->close();

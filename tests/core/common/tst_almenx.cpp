@@ -17,6 +17,9 @@ private Q_SLOTS:
         QTest::newRow("bogstaver før minus") << "abc-7" << -7.0;
         QTest::newRow("eksponent læses helt") << "1E5" << 100000.0;
         QTest::newRow("lille tal som programmet skriver det") << "1E-5" << 1e-5;
+        // Beyond the double range it is no number the program writes: filtered.
+        QTest::newRow("eksponent uden for området filtreres") << "1e400" << 1400.0;
+        QTest::newRow("negativ eksponent uden for området") << "-1E400" << -1400.0;
         QTest::newRow("eksponent med komma og fortegn") << "-2,5E3" << -2500.0;
         QTest::newRow("eksponent med punktum og blanke") << " 1.5e2 " << 150.0;
         QTest::newRow("eksponent uden cifre filtreres") << "1E" << 1.0;

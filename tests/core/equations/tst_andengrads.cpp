@@ -76,6 +76,44 @@ private Q_SLOTS:
                                               << "Ugyldige data"
                                               << "0|2|5||"
                                               << "" << false;
+        // (-b ± √D)/2a cancels for the small root; exact roots from decimal
+        // arithmetic: 1E-8 (1,0000000000000001E-8) and -1,108260206547585E-9.
+        QTest::newRow("lille rod med negativt b")
+            << QStringList{"1", "-100000000", "1"} << "  2 løsninger"
+            << "1E16"
+            << "  2 løsninger"
+            << "1|-100000000|1|100000000|1E-8"
+            << "1x^2 - 100000000x + 1 = 0|D = 1E16|x = 100000000|x = 1E-8|" << true;
+        QTest::newRow("lille rod med positivt b")
+            << QStringList{"10", "902315173", "1"} << "  2 løsninger"
+            << "8,1417267142602E17"
+            << "  2 løsninger"
+            << "10|902315173|1|-1,10826020654759E-9|-90231517,3"
+            << "10x^2 + 902315173x + 1 = 0|D = 8,1417267142602E17|x = -1,10826020654759E-9|"
+               "x = -90231517,3|"
+            << true;
+        QTest::newRow("c = 0 giver roden 0") << QStringList{"1", "3", "0"} << "  2 løsninger"
+                                             << "9"
+                                             << "  2 løsninger"
+                                             << "1|3|0|0|-3"
+                                             << "1x^2 + 3x = 0|D = 9|x = 0|x = -3|" << true;
+        // An exponent beyond the double range is no number of the program's
+        // own; the filter keeps its digits, as for any other text.
+        QTest::newRow("eksponent uden for området")
+            << QStringList{"1", "1e400", "1"} << "  2 løsninger"
+            << "1959996"
+            << "  2 løsninger"
+            << "1|1400|1|-0,000714286078717573|-1399,99928571392"
+            << "1x^2 + 1400x + 1 = 0|D = 1959996|x = -0,000714286078717573|"
+               "x = -1399,99928571392|"
+            << true;
+        // 400 digits are beyond any double: no "INF" is written back.
+        QTest::newRow("koefficient uden for double-området")
+            << QStringList{"1", QString(400, u'9'), "1"} << "  Ugyldige data"
+            << "0"
+            << "Ugyldige data"
+            << "1|" + QString(400, u'9') + "|1||"
+            << "" << false;
         QTest::newRow("diskriminant løber over")
             << QStringList{"1", "1E200", "0"} << "  2 løsninger"
             << "INF"

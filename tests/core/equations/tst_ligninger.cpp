@@ -113,6 +113,19 @@ private Q_SLOTS:
                                               << "Ingen løsning"
                                               << "1x / 1y = 2|2x / 1y = 4|4 (=) 4|Ingen løsning"
                                               << "|||" << 0 << false;
+        // The quadratic's small root keeps its digits (exactly 1,0000000000000001E-8).
+        QTest::newRow("sum og produkt lille rod")
+            << "+ 1 1 100000000"
+            << "* 1 1 1"
+            << "2 løsninger"
+            << "1x + 1y = 100000000|1x * 1y = 1|-1x^2 + 100000000x - 1 = 0|D = 1E16|x1 = 1E-8|"
+               "y1 = 100000000|x2 = 100000000|y2 = 0|"
+            << "1E-8|100000000|100000000|0" << 2 << true;
+        QTest::newRow("koefficient uden for double-området") << "+ 1 " + QString(400, u'9') + " 1"
+                                                             << "+ 1 -1 2"
+                                                             << "Ugyldige data"
+                                                             << ""
+                                                             << "|||" << 0 << false;
         QTest::newRow("overløb i formlen") << "+ 1E300 1 1"
                                            << "+ 1 1E300 1"
                                            << "Funktionsfejl"

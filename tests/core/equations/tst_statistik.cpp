@@ -63,7 +63,7 @@ private Q_SLOTS:
         QCOMPARE(s.st.statistikDisplay(), middel);
         s.st.statistikAfvigelseClick();
         QCOMPARE(s.st.statistikDisplay(), afvigelse);
-        QVERIFY(s.beskeder.hints.isEmpty());
+        QCOMPARE(s.beskeder.hints.join(QString()), QString()); // only clearing hints
         QCOMPARE(s.liste(), ""); // nothing of the page goes to the calculation list
     }
 
@@ -96,8 +96,30 @@ private Q_SLOTS:
         s.st.statistikSumClick();
         s.st.statistikGennemsnitClick();
         s.st.statistikAfvigelseClick();
-        QCOMPARE(s.beskeder.hints, QStringList(3, "Ingen beregning!"));
+        // The first sum succeeded and cleared the status bar.
+        QCOMPARE(s.beskeder.hints,
+                 (QStringList{"", "Ingen beregning!", "Ingen beregning!", "Ingen beregning!"}));
         QCOMPARE(s.st.statistikDisplay(), "3"); // unchanged
+    }
+
+    // A success after a failure clears "Ingen beregning!" from the status bar.
+    void succesRyderStatus_data() {
+        QTest::addColumn<int>("knap");
+        QTest::newRow("Sum") << 0;
+        QTest::newRow("Gennemsnit") << 1;
+        QTest::newRow("Standardafvigelse") << 2;
+    }
+    void succesRyderStatus() {
+        QFETCH(int, knap);
+        Side s;
+        s.indfoer({"1"});
+        s.st.statistikSumClick();
+        QCOMPARE(s.beskeder.hints.last(), "Ingen beregning!");
+        s.indfoer({"3"});
+        if (knap == 0) s.st.statistikSumClick();
+        if (knap == 1) s.st.statistikGennemsnitClick();
+        if (knap == 2) s.st.statistikAfvigelseClick();
+        QCOMPARE(s.beskeder.hints.last(), QString());
     }
 
     void hent_data() {

@@ -123,6 +123,15 @@ private Q_SLOTS:
                                    << "* 2 1 1"
                                    << "|||"
                                    << "Ingen løsning";
+        // Two parabolas, one twice the other: they meet where x^2 - 1E8x + 1 = 0,
+        // at 1,0000000000000001E-8 and 99999999,99999999, both with y = 0 (the
+        // root step must not cancel; it gave y1 = 0,25). y1 is 0 within one
+        // rounding of the terms; y2 is the parabola at x2 rounded to a double,
+        // where the slope is 1E8, so one step of x2 moves y by about 1.
+        QTest::newRow("parabler_lille_rod") << "a 1 -100000000 1"
+                                            << "a 2 -200000000 2"
+                                            << "1E-8|1,11022302462516E-16|100000000|1"
+                                            << "";
         QTest::newRow("overloeb") << "+ 1e200 1 1e200"
                                   << "a 1e200 0 0"
                                   << "|||"

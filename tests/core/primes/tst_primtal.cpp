@@ -1,6 +1,7 @@
 #include "beskedoptager.h"
 #include "primes/primtal.h"
 
+#include <cmath>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -129,6 +130,29 @@ private Q_SLOTS:
         QVERIFY(m.primtalListe.isEmpty());
         QCOMPARE(m.startInfoLabel, QString());
         QCOMPARE(m.slutInfoLabel, QString());
+    }
+
+    // "Hent" takes the calculator's value by the window's own rule, not by
+    // the "Primtal" button's (which turns values below 3 into 2147483647).
+    void hentRegel_data() {
+        QTest::addColumn<double>("vaerdi");
+        QTest::addColumn<QString>("boks");
+        QTest::newRow("2") << 2.0 << "2";
+        QTest::newRow("2,4 afrundes") << 2.4 << "2";
+        QTest::newRow("2,5 halv til lige") << 2.5 << "2";
+        QTest::newRow("0,4 under 1") << 0.4 << "0";
+        QTest::newRow("negativ") << -7.0 << "0";
+        QTest::newRow("største") << 2147483647.0 << "2147483647";
+        QTest::newRow("over største") << 1e12 << "2147483647";
+        QTest::newRow("ikke et tal") << std::nan("") << "2147483647";
+    }
+    void hentRegel() {
+        QFETCH(double, vaerdi);
+        QFETCH(QString, boks);
+        BeskedOptager b;
+        TPrimtalModel m(b, [vaerdi] { return vaerdi; });
+        m.hentButtonClick();
+        QCOMPARE(m.primtalEdit, boks);
     }
 
     void hjaelp() {
