@@ -36,8 +36,7 @@ void indtast(int n) {
     const double cpu = cpuSek() - cpu0;
     std::printf("statistics: %6d values entered  wall %6.3f s  cpu %6.3f s  (%s)  %s\n", n, vaeg,
                 cpu, qPrintable(st.statistikNantal()),
-                n == 100000 ? (cpu < 0.3 ? "target < 0,3 s: met" : "target < 0,3 s: NOT met")
-                            : "");
+                n == 100000 ? (cpu < 0.3 ? "target < 0,3 s: met" : "target < 0,3 s: NOT met") : "");
 }
 
 } // namespace

@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     while (ur.elapsed() < 20000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         const QString vist = p.t->infoModel().Edit;
-        if (sideKlar < 0 && !vist.isEmpty()) sideKlar = static_cast<double>(ur.nsecsElapsed()) / 1e6;
+        if (sideKlar < 0 && !vist.isEmpty())
+            sideKlar = static_cast<double>(ur.nsecsElapsed()) / 1e6;
         if (sideKlar >= 0 && maler.sidste >= sideKlar) {
             laest = maler.sidste;
             break;

@@ -64,12 +64,14 @@ void maal(int n, const QString& moenster) {
         }
     std::sort(vaeg.begin(), vaeg.end());
     std::sort(cpu.begin(), cpu.end());
-    std::printf("window, task of %6d keys \"%s\" (memo %lld chars): one key median %7.2f ms  max %7.2f "
-                "ms  (cpu median %7.2f, max %7.2f, key '%s'; keys other than Tilbage max %.2f)  target max 16 ms: %s\n",
-                n, qPrintable(moenster), static_cast<long long>(p.t->regner().uMemoTekst().size()), vaeg[vaeg.size() / 2],
-                vaeg.back(), cpu[cpu.size() / 2], cpu.back(),
-                vaerstTast == u'\b' ? "Tilbage" : qPrintable(QString(vaerstTast)), vaerstAndre,
-                cpu.back() <= 16 ? "met" : "NOT met");
+    std::printf(
+        "window, task of %6d keys \"%s\" (memo %lld chars): one key median %7.2f ms  max %7.2f "
+        "ms  (cpu median %7.2f, max %7.2f, key '%s'; keys other than Tilbage max %.2f)  target max "
+        "16 ms: %s\n",
+        n, qPrintable(moenster), static_cast<long long>(p.t->regner().uMemoTekst().size()),
+        vaeg[vaeg.size() / 2], vaeg.back(), cpu[cpu.size() / 2], cpu.back(),
+        vaerstTast == u'\b' ? "Tilbage" : qPrintable(QString(vaerstTast)), vaerstAndre,
+        cpu.back() <= 16 ? "met" : "NOT met");
 }
 
 } // namespace
@@ -78,7 +80,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc > 1) {
-        maal(std::atoi(argv[1]), argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("12+"));
+        maal(std::atoi(argv[1]),
+             argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("12+"));
         return 0;
     }
     for (const QString m : {QStringLiteral("12+"), QStringLiteral("7")})

@@ -35,8 +35,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("navn"); // relative to the page shown
         QTest::addColumn<bool>("laeses");
         QTest::newRow("picture beside the page") << "billede.png" << true;
-        QTest::newRow("stylesheet in the design folder") << "Design%20og%20funktioner/design.css"
-                                                         << true;
+        QTest::newRow("stylesheet in the design folder")
+            << "Design%20og%20funktioner/design.css" << true;
         QTest::newRow("picture of the structure") << "../Billeder/b.png" << true;
         QTest::newRow("up and out of the structure") << "../../hemmelig.txt" << false;
         QTest::newRow("absolute path elsewhere") << "file:///etc/passwd" << false;
@@ -92,11 +92,12 @@ private Q_SLOTS:
             << QByteArray("<script src=\"Design%20og%20funktioner/funktioner.js\"></script>")
             << false;
         QTest::newRow("shared script, other case and quotes")
-            << QByteArray("<SCRIPT type='text/javascript' src='Design og funktioner/funktioner.js'>")
+            << QByteArray(
+                   "<SCRIPT type='text/javascript' src='Design og funktioner/funktioner.js'>")
             << false;
         QTest::newRow("inline script") << QByteArray("<script>alert(1)</script>") << true;
-        QTest::newRow("other local script") << QByteArray("<script src=\"mine.js\"></script>")
-                                            << true;
+        QTest::newRow("other local script")
+            << QByteArray("<script src=\"mine.js\"></script>") << true;
         QTest::newRow("shared name in another folder")
             << QByteArray("<script src=\"../Design%20og%20funktioner/funktioner.js\"></script>")
             << true;
@@ -110,8 +111,8 @@ private Q_SLOTS:
     void kraeverMotor() {
         QFETCH(QByteArray, html);
         QFETCH(bool, motor);
-        QCOMPARE(websider::kraeverMotor(html, QUrl::fromLocalFile(QStringLiteral(
-                                                  "/s/Info/tekstfiler/side.html"))),
+        QCOMPARE(websider::kraeverMotor(
+                     html, QUrl::fromLocalFile(QStringLiteral("/s/Info/tekstfiler/side.html"))),
                  motor);
     }
 

@@ -120,8 +120,9 @@ void forbered() {
 bool kraeverMotor(const QByteArray& html, const QUrl& side) {
     // The shared script of a structure's design only folds examples in and
     // out; a page reads as well without it.
-    const QString faelles = QFileInfo(side.toLocalFile()).dir().filePath(
-        QStringLiteral("Design og funktioner/funktioner.js"));
+    const QString faelles = QFileInfo(side.toLocalFile())
+                                .dir()
+                                .filePath(QStringLiteral("Design og funktioner/funktioner.js"));
     static const QRegularExpression script(QStringLiteral("<script\\b([^>]*)>"),
                                            QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression src(
