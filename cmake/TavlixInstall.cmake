@@ -12,6 +12,14 @@ include(GNUInstallDirs)
 set(TAVLIX_APP_ID dk.tavlix.Tavlix)
 set(TAVLIX_DIST ${PROJECT_SOURCE_DIR}/dist/linux)
 
+# Programs and modules are installed stripped (a third smaller), as
+# `cmake --install --strip` does, unless the build carries debug information
+# on purpose; -DCMAKE_INSTALL_DO_STRIP=0 on the install keeps the symbols.
+install(CODE [[
+  if(NOT DEFINED CMAKE_INSTALL_DO_STRIP AND NOT CMAKE_INSTALL_CONFIG_NAME MATCHES "^(Debug|RelWithDebInfo)$")
+    set(CMAKE_INSTALL_DO_STRIP 1)
+  endif()
+]])
 foreach(t tavlix tavlix-formel tavlix-graf)
   if(TARGET ${t})
     install(TARGETS ${t} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -41,7 +41,9 @@ tavlix_title=${TAVLIX_TITLE:-Tavlix}
 tavlix_label=Tavlix
 timeout_s=${BENCH_TIMEOUT:-10}
 settle_ms=${BENCH_SETTLE_MS:-500}
-build_dir=${MINIMAL_BUILD_DIR:-${TMPDIR:-/tmp}/tavlix-bench-startup-build-$(id -u)}
+# One build folder per source tree: a folder configured from another checkout
+# makes cmake refuse this one.
+build_dir=${MINIMAL_BUILD_DIR:-${TMPDIR:-/tmp}/tavlix-bench-startup-build-$(id -u)-$(printf '%s' "$here" | cksum | cut -d' ' -f1)}
 noise_floor=0
 
 positional=()
@@ -151,6 +153,8 @@ done
 }
 DISPLAY=:$(<"$work/display")
 export DISPLAY
+# The caller's X authority file belongs to the caller's display, not to ours.
+unset XAUTHORITY WAYLAND_DISPLAY
 
 # The event listener. Its output comes in through a coprocess; line buffering makes each
 # line arrive as soon as xev writes it.

@@ -35,6 +35,7 @@ void TStatistik::vaelg(int index) {
 void TStatistik::statistikBoksClickCheck(int index, bool markeret) {
     if (index < 0 || index >= m_boks.size()) return;
     Aendring a(*this);
+    if (m_boks[index].markeret != markeret) m_markerede += markeret ? 1 : -1;
     m_boks[index].markeret = markeret;
 }
 
@@ -56,9 +57,9 @@ void TStatistik::setStatistikN(bool on) {
 
 void TStatistik::DisN() {
     Aendring a(*this);
-    Nant = 0;
-    for (const TStatistikPost& p : m_boks)
-        if (p.markeret) ++Nant;
+    // Kept as entries come and go: counting the list on every new value
+    // would make entering n values take n² steps.
+    Nant = static_cast<int>(m_markerede);
     m_nantal = QStringLiteral("n=") + QString::number(Nant);
     Q_EMIT nantalAendret(m_nantal);
 }
@@ -121,6 +122,7 @@ void TStatistik::statistikAfvigelseClick() {
 
 void TStatistik::tilfoej(const QString& tekst) {
     m_boks.append({tekst, true});
+    ++m_markerede;
 }
 
 void TStatistik::statistikInsertValue() {
@@ -162,6 +164,7 @@ void TStatistik::statistikImporterClick() {
 void TStatistik::statistikSletClick() {
     Aendring a(*this);
     if (m_valgt >= 0 && m_valgt < m_boks.size()) {
+        if (m_boks.at(m_valgt).markeret) --m_markerede;
         m_boks.removeAt(m_valgt);
         m_valgt = -1;
     }
@@ -171,6 +174,7 @@ void TStatistik::statistikSletClick() {
 void TStatistik::statistikNyClick() {
     Aendring a(*this);
     m_boks.clear();
+    m_markerede = 0;
     m_valgt = -1;
     DisN();
 }

@@ -73,6 +73,7 @@ private:
     double sum(bool kvadrater) const;
 
     QList<TStatistikPost> m_boks;
+    qsizetype m_markerede = 0; // checked entries of m_boks
     int m_valgt = -1;
     QString m_nantal = QStringLiteral("n=0");
     QString m_display;

@@ -10,6 +10,8 @@
 #include "common/navngiv.h"
 #include "formula/udtryk.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -17,7 +19,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -157,7 +161,8 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
     connect(m_uMemo, &QPlainTextEdit::customContextMenuRequested, this, &TListePanel::visMemoMenu);
     connect(m_uMemo, &QPlainTextEdit::textChanged, this, [this] {
         if (m_saetterMemo) return;
-        m_udtryk.setUMemo(m_uMemo->toPlainText());
+        m_vistMemo = m_uMemo->toPlainText();
+        m_udtryk.setUMemo(m_vistMemo);
     });
     ul->addWidget(m_uMemo);
     l->addWidget(m_uPanel);
@@ -203,19 +208,57 @@ void TListePanel::visMemoMenu(const QPoint& p) {
     m.exec(m_uMemo->mapToGlobal(p));
 }
 
+void TListePanel::showEvent(QShowEvent* ev) {
+    QWidget::showEvent(ev);
+    if (m_forsinket) opdater();
+}
+
 void TListePanel::opdater() {
     m_vis->setChecked(m_regner.disOn());
     m_indUd->setChecked(m_regner.UdskrivInOut());
     m_uPanel->setVisible(m_udtryk.uPanelSynlig());
-    if (m_uMemo->toPlainText() != m_udtryk.uMemo()) {
-        m_saetterMemo = true;
-        m_uMemo->setPlainText(m_udtryk.uMemo());
-        m_uMemo->moveCursor(QTextCursor::End);
-        m_saetterMemo = false;
+    // Hidden, the panel catches up when it is shown again (showEvent).
+    if (!isVisible()) {
+        m_forsinket = true;
+        return;
     }
+    m_forsinket = false;
+    if (m_uMemo->isVisible()) opdaterMemo();
     if (m_meta.valgt >= 0 && m_meta.valgt < m_meta.antal()) {
         const QModelIndex i = m_listeModel->index(m_meta.valgt);
-        m_metaBox->setCurrentIndex(i);
+        if (m_metaBox->currentIndex() != i) m_metaBox->setCurrentIndex(i);
         m_metaBox->scrollTo(i);
     }
+}
+
+void TListePanel::opdaterMemo() {
+    const QString ny = m_udtryk.uMemo();
+    if (ny == m_vistMemo) return;
+    // Only the part that changed is replaced: a key mostly appends a code or
+    // takes the last one away, and laying out the whole text again for it
+    // costs far more than the key on a long task.
+    const qsizetype gl = m_vistMemo.size(), nl = ny.size();
+    const qsizetype kortest = std::min(gl, nl);
+    qsizetype foran = 0;
+    while (foran < kortest && m_vistMemo.at(foran) == ny.at(foran))
+        ++foran;
+    qsizetype bagved = 0;
+    while (bagved < kortest - foran && m_vistMemo.at(gl - 1 - bagved) == ny.at(nl - 1 - bagved))
+        ++bagved;
+    m_saetterMemo = true;
+    // The program's own changes are not the user's to undo in the memo.
+    m_uMemo->document()->setUndoRedoEnabled(false);
+    // Line breaks other than "\n" count differently in the document: then whole.
+    if (ny.contains(u'\r') || m_vistMemo.contains(u'\r')) {
+        m_uMemo->setPlainText(ny);
+    } else {
+        QTextCursor c(m_uMemo->document());
+        c.setPosition(static_cast<int>(foran));
+        c.setPosition(static_cast<int>(gl - bagved), QTextCursor::KeepAnchor);
+        c.insertText(ny.mid(foran, nl - bagved - foran));
+    }
+    m_uMemo->document()->setUndoRedoEnabled(true);
+    m_vistMemo = ny;
+    m_uMemo->moveCursor(QTextCursor::End);
+    m_saetterMemo = false;
 }

@@ -27,8 +27,12 @@ public:
     QListView* metaBox() const { return m_metaBox; }
     QWidget* uPanel() const { return m_uPanel; }
 
+protected:
+    void showEvent(QShowEvent* ev) override;
+
 private:
     void opdater();
+    void opdaterMemo();
     void visMemoMenu(const QPoint& p);
 
     TRegner& m_regner;
@@ -44,4 +48,6 @@ private:
     QPlainTextEdit* m_uMemo = nullptr;
     TUdtryksHandlinger& m_handlinger;
     bool m_saetterMemo = false;
+    QString m_vistMemo;       // the memo's text as last set or edited
+    bool m_forsinket = false; // a change came while the panel was hidden
 };

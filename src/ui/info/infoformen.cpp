@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -112,7 +113,11 @@ Tinfoformen::Tinfoformen(TInfoformenModel& model, TUrlListe& urlliste, QWidget* 
     connect(&m_model.Struktur, &TStruktur::aendret, this, &Tinfoformen::opdater);
     connect(&m_model, &TInfoformenModel::strukturMenuAendret, this, &Tinfoformen::byggStrukturMenu);
     connect(&m_model, &TInfoformenModel::naviger, this, [this](const QUrl& url) {
-        if (m_web) m_web->naviger(url);
+        if (!m_web) return;
+        // A page may read the files of its own structure, the folder above
+        // its documents' folder.
+        m_web->setMappe(QFileInfo(m_model.Mappe).path());
+        m_web->naviger(url);
     });
     connect(&m_model, &TInfoformenModel::fokusTilWeb, this, [this] {
         if (m_web) m_web->widget()->setFocus();
@@ -296,7 +301,7 @@ QWidget* Tinfoformen::lavHoejre() {
             w->setAccessibleName(a->text());
     l->addWidget(bar);
 
-    // The page view: the web engine, loaded now that the window is first made.
+    // The page view: the rich-text view; the web engine only once a page needs it.
     m_web = websider::lav(hoejre);
     m_web->widget()->setAccessibleName(QStringLiteral("Side"));
     m_web->widget()->setMinimumWidth(300);

@@ -3,7 +3,8 @@
 // the left, the page view on the right with the history buttons and the
 // address box above it, and the link under the mouse in the status bar. It
 // shows TInfoformenModel's state and forwards every event to it. The window
-// is made the first time it is shown; the page view loads the web engine then.
+// is made the first time it is shown. Pages show in the rich-text view; the
+// web engine is loaded only for a page that needs scripts.
 #include <functional>
 #include <QMainWindow>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The page view of the information browser, behind an interface of our own.
-// The real view is the web engine, which lives in a separate module opened
-// the first time a page is shown, so the engine costs nothing at start-up;
-// without the module a plain text browser stands in (websider.h).
+// The browser's own rich-text view shows the help pages; the web engine, a
+// separate module, is opened only for a page that needs scripts, so it costs
+// nothing at start-up nor on the first F1 (websider.h).
 #include <functional>
 #include <QString>
 #include <QUrl>
@@ -24,6 +24,8 @@ public:
     virtual void naviger(const QUrl& url) = 0;
     virtual QUrl url() const = 0;
     virtual void setHaendelser(Haendelser h) = 0;
+    // The folder of the structure shown: a page may read files inside it only.
+    virtual void setMappe(const QString& mappe) { (void)mappe; }
 };
 
 // The module's one entry point: makes a view inside `ejer`.

@@ -1,10 +1,15 @@
 #include "info/websider.h"
 
+#include "info/tekstside.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
-#include <QTextBrowser>
+#include <QRegularExpression>
+#include <QStackedWidget>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -13,44 +18,7 @@ namespace {
 
 bool s_webMotor = false;
 
-// The stand-in: local pages with their links; other addresses go to the
-// system's web browser.
-class TTekstSide : public QTextBrowser, public TWebSideFlade {
-public:
-    explicit TTekstSide(QWidget* ejer) : QTextBrowser(ejer) {
-        setObjectName(QStringLiteral("Web"));
-        setOpenLinks(false);
-        connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& u) {
-            const QUrl fuld = source().resolved(u);
-            if (fuld.isLocalFile())
-                naviger(fuld);
-            else
-                QDesktopServices::openUrl(fuld);
-        });
-        connect(this, &QTextBrowser::highlighted, this, [this](const QUrl& u) {
-            if (m_h.linkOver)
-                m_h.linkOver(u.isEmpty() ? QString() : source().resolved(u).toString());
-        });
-    }
-
-    QWidget* widget() override { return this; }
-    void naviger(const QUrl& url) override {
-        if (!url.isLocalFile()) {
-            QDesktopServices::openUrl(url);
-            return;
-        }
-        setSource(url);
-        if (m_h.sideVist) m_h.sideVist(url, documentTitle());
-    }
-    QUrl url() const override { return source(); }
-    void setHaendelser(Haendelser h) override { m_h = std::move(h); }
-
-private:
-    Haendelser m_h;
-};
-
 TLavWebSide findModul() {
-    if (qEnvironmentVariable("TAVLIX_WEBSIDE") == QLatin1String("tekst")) return nullptr;
     // Beside the program in a build folder; in lib/tavlix in an installed copy.
     const QString programmappe = QCoreApplication::applicationDirPath();
     QStringList stier = {programmappe + QStringLiteral("/tavlix_webside"),
@@ -66,6 +34,76 @@ TLavWebSide findModul() {
     return nullptr;
 }
 
+bool kunTekst() {
+    return qEnvironmentVariable("TAVLIX_WEBSIDE") == QLatin1String("tekst");
+}
+
+// The page view the browser holds: the rich-text view, and the web engine's
+// view made the first time a page needs it. Both stay; each page is shown by
+// the one that suits it.
+class TSideVaelger : public QStackedWidget, public TWebSideFlade {
+public:
+    explicit TSideVaelger(QWidget* ejer) : QStackedWidget(ejer), m_tekst(new TTekstSide(this)) {
+        setObjectName(QStringLiteral("Sidevisning"));
+        setFocusProxy(m_tekst);
+        addWidget(m_tekst);
+    }
+
+    QWidget* widget() override { return this; }
+    void naviger(const QUrl& url) override {
+        TWebSideFlade* v = m_tekst;
+        if (url.isLocalFile() && sideMaaLaese(url.toLocalFile(), m_mappe, TTekstSide::maksFil)) {
+            QFile f(url.toLocalFile());
+            if (f.open(QIODevice::ReadOnly) &&
+                websider::kraeverMotor(f.read(TTekstSide::maksFil), url))
+                if (TWebSideFlade* m = motor()) v = m;
+        }
+        vis(v);
+        v->naviger(url);
+    }
+    QUrl url() const override { return m_vist->url(); }
+    void setHaendelser(Haendelser h) override {
+        m_h = std::move(h);
+        m_tekst->setHaendelser(m_h);
+        if (m_motor) m_motor->setHaendelser(m_h);
+    }
+    void setMappe(const QString& mappe) override {
+        m_mappe = mappe;
+        m_tekst->setMappe(mappe);
+        if (m_motor) m_motor->setMappe(mappe);
+    }
+
+private:
+    TWebSideFlade* motor() {
+        if (!m_motor && !m_motorForsoegt) {
+            m_motorForsoegt = true;
+            if (TLavWebSide lav = kunTekst() ? nullptr : findModul()) {
+                m_motor = lav(this);
+                m_motor->setHaendelser(m_h);
+                m_motor->setMappe(m_mappe);
+                m_motor->widget()->setAccessibleName(m_tekst->accessibleName());
+                addWidget(m_motor->widget());
+            }
+        }
+        return m_motor;
+    }
+    void vis(TWebSideFlade* v) {
+        const bool fokus = m_vist->widget()->hasFocus();
+        m_vist = v;
+        s_webMotor = v != m_tekst;
+        setCurrentWidget(v->widget());
+        setFocusProxy(v->widget());
+        if (fokus) v->widget()->setFocus();
+    }
+
+    TTekstSide* m_tekst;
+    TWebSideFlade* m_motor = nullptr;
+    bool m_motorForsoegt = false;
+    TWebSideFlade* m_vist = m_tekst;
+    Haendelser m_h;
+    QString m_mappe;
+};
+
 } // namespace
 
 namespace websider {
@@ -79,13 +117,32 @@ void forbered() {
     // context at start-up, which triples the program's start-up memory.
 }
 
-TWebSideFlade* lav(QWidget* ejer) {
-    if (TLavWebSide f = findModul()) {
-        s_webMotor = true;
-        return f(ejer);
+bool kraeverMotor(const QByteArray& html, const QUrl& side) {
+    // The shared script of a structure's design only folds examples in and
+    // out; a page reads as well without it.
+    const QString faelles = QFileInfo(side.toLocalFile())
+                                .dir()
+                                .filePath(QStringLiteral("Design og funktioner/funktioner.js"));
+    static const QRegularExpression script(QStringLiteral("<script\\b([^>]*)>"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression src(
+        QStringLiteral("\\bsrc\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString tekst = QString::fromLatin1(html);
+    for (auto it = script.globalMatch(tekst); it.hasNext();) {
+        const auto m = src.match(it.next().captured(1));
+        if (!m.hasMatch()) return true; // a script in the page itself
+        const QString adresse = m.captured(1) + m.captured(2) + m.captured(3);
+        const QUrl fuld = side.resolved(QUrl(adresse.trimmed()));
+        if (!fuld.isLocalFile() || QDir::cleanPath(fuld.toLocalFile()) != QDir::cleanPath(faelles))
+            return true;
     }
+    return false;
+}
+
+TWebSideFlade* lav(QWidget* ejer) {
     s_webMotor = false;
-    return new TTekstSide(ejer);
+    return new TSideVaelger(ejer);
 }
 
 bool erWebMotor() {

@@ -1,8 +1,11 @@
 #pragma once
-// Makes the information browser's page view: the web engine module when it
-// can be loaded, otherwise a plain text browser that shows the same local
-// pages without scripts.
+// Makes the information browser's page view. Pages are shown by the rich-text
+// view (tekstside.h); a page that needs scripts of its own is shown by the web
+// engine, a module loaded the first time such a page is opened. Without the
+// module such a page, too, is shown by the rich-text view, without scripts.
 #include "info/websideflade.h"
+
+#include <QByteArray>
 
 namespace websider {
 
@@ -11,10 +14,15 @@ namespace websider {
 void forbered();
 
 // A page view inside `ejer`. Set TAVLIX_WEBSIDE=tekst in the environment to
-// get the plain text browser (the tests do, so they need no web engine).
+// keep the web engine out even for pages with scripts (the tests do, so they
+// need no web engine).
 TWebSideFlade* lav(QWidget* ejer);
 
-// True when the last view made is the web engine.
+// True when the page at `side` with the text `html` needs the web engine: it
+// runs a script other than the shared one of its structure's design.
+bool kraeverMotor(const QByteArray& html, const QUrl& side);
+
+// True when the page shown last is shown by the web engine.
 bool erWebMotor();
 
 } // namespace websider
