@@ -19,7 +19,7 @@ TEgenskabsModel::TEgenskabsModel(TMainformModel& hoved, THukommelse& hukommelse,
 int TEgenskabsModel::hukommelsesStoerrelse(qint64 antal) {
     const double ottendedele = tal::rundHalvLige(static_cast<double>(antal) / 8.0);
     const qint64 stoerrelse = static_cast<qint64>(ottendedele) * 8;
-    return static_cast<int>(std::clamp<qint64>(stoerrelse, 0, stoersteHukommelse));
+    return static_cast<int>(std::clamp<qint64>(stoerrelse, mindsteHukommelse, stoersteHukommelse));
 }
 
 void TEgenskabsModel::FormCreate() {
@@ -101,11 +101,20 @@ void TEgenskabsModel::testKnapClick() {
 
 void TEgenskabsModel::gemKnapClick() {
     // EditInteger gives 32 bits; the rounding works in 64, so a size near
-    // the limit cannot overflow, and a negative size keeps the memory empty.
-    m_hoved.hukFilantal = hukommelsesStoerrelse(TAlmenX::EditInteger(antalEdit));
+    // the limit cannot overflow. A count of more digits than that is simply
+    // too large (or too small) and is clamped as any other, so that a slip
+    // of the keyboard never drops the other two settings.
+    qint64 antal = 0;
+    try {
+        antal = TAlmenX::EditInteger(antalEdit);
+    } catch (const TKonverteringsFejl&) {
+        antal = antalEdit.startsWith(u'-') ? 0 : stoersteHukommelse;
+    }
+    m_hoved.hukFilantal = hukommelsesStoerrelse(antal);
     m_hoved.doShowHint = showHintCheck;
     m_hukommelse.setFilantal(m_hoved.hukFilantal);
     testKnapClick();
+    FormShow(); // the dialog shows the size that was applied
 }
 
 void TEgenskabsModel::FormClose() {

@@ -18,6 +18,9 @@ class TEgenskabsModel : public QObject {
 public:
     // The largest memory size the dialog hands on; the memory list is a menu.
     static constexpr int stoersteHukommelse = 1000;
+    // The smallest: one column of the memory menu; a smaller size would leave
+    // the memory list without entries and no choice shown in the dialog.
+    static constexpr int mindsteHukommelse = 8;
     // The "Flere" item of the size group.
     static constexpr int flereIndeks = 4;
 
@@ -56,7 +59,7 @@ public:
     void flyttet(QPoint venstreTop);
 
     // The memory size a count typed under "Flere" gives: the nearest multiple
-    // of 8 (halves to the even neighbour), kept within 0..stoersteHukommelse.
+    // of 8 (halves to the even neighbour), kept within mindsteHukommelse..stoersteHukommelse.
     static int hukommelsesStoerrelse(qint64 antal);
 
 Q_SIGNALS:

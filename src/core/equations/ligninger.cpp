@@ -218,6 +218,14 @@ void TLigninger::loes(const Koefficienter& k) {
         skriv(QStringLiteral("Ingen løsning"));
     };
 
+    // y of a root x of a sum with a product: from the product, y = c/(a·b·x),
+    // which has no subtraction; the line's (c - a·x)/b cancels to nothing
+    // where a·x is nearly c. With x = 0 or c = 0 the line decides.
+    const auto yAfProdukt = [&](double x, double a, double b, double c, auto linje) {
+        if (x == 0 || c == 0) return linje(x);
+        return F(c / F(F(a * b) * x));
+    };
+
     switch (i * 3 + j) {
     case Plus * 3 + Plus: {
         const double Divi = F(F(a2 * b1) - F(a1 * b2));
@@ -235,8 +243,9 @@ void TLigninger::loes(const Koefficienter& k) {
     }
     case Plus * 3 + Gange:
         if (!kvadratisk(-F(F(a1 * a2) * b2), F(F(a2 * b2) * c1), -F(b1 * c2))) return;
-        y1 = F(F(c1 - F(a1 * x1)) / b1);
-        if (res2) y2 = F(F(c1 - F(a1 * x2)) / b1);
+        y1 = yAfProdukt(x1, a2, b2, c2, [&](double x) { return F(F(c1 - F(a1 * x)) / b1); });
+        if (res2)
+            y2 = yAfProdukt(x2, a2, b2, c2, [&](double x) { return F(F(c1 - F(a1 * x)) / b1); });
         Kon = true;
         break;
     case Plus * 3 + Division:
@@ -246,8 +255,9 @@ void TLigninger::loes(const Koefficienter& k) {
         break;
     case Gange * 3 + Plus:
         if (!kvadratisk(-F(F(a1 * a2) * b1), F(F(a1 * b1) * c2), -F(b2 * c1))) return;
-        y1 = F(F(c2 - F(a2 * x1)) / b2);
-        if (res2) y2 = F(F(c2 - F(a2 * x2)) / b2);
+        y1 = yAfProdukt(x1, a1, b1, c1, [&](double x) { return F(F(c2 - F(a2 * x)) / b2); });
+        if (res2)
+            y2 = yAfProdukt(x2, a1, b1, c1, [&](double x) { return F(F(c2 - F(a2 * x)) / b2); });
         Kon = true;
         break;
     case Gange * 3 + Gange:

@@ -22,20 +22,49 @@ QChar cifferTegn(int d) {
 
 constexpr double to64 = 18446744073709551616.0; // 2^64
 
-// A text of an optional '-' and decimal digits whose magnitude fits in 64 bits.
-bool eksaktHeltal(const QString& tekst, bool& negativ, quint64& v) {
-    qsizetype i = 0;
-    negativ = tekst.startsWith(u'-');
-    if (negativ) ++i;
-    if (i >= tekst.size()) return false;
-    v = 0;
-    for (; i < tekst.size(); ++i) {
-        const QChar c = tekst.at(i);
-        if (c < u'0' || c > u'9') return false;
-        const quint64 d = c.unicode() - '0';
-        if (v > (std::numeric_limits<quint64>::max() - d) / 10) return false;
-        v = v * 10 + d;
+// A whole number held in 32-bit words, least significant first, written in
+// base b by dividing it by b word by word; the words are used up.
+QString ordTilBase(std::vector<quint32> ord, int b) {
+    while (!ord.empty() && ord.back() == 0)
+        ord.pop_back();
+    if (ord.empty()) return QStringLiteral("0");
+    QString ud;
+    while (!ord.empty()) {
+        quint64 rest = 0;
+        for (auto i = ord.size(); i-- > 0;) {
+            const quint64 v = (rest << 32) | ord[i];
+            ord[i] = quint32(v / quint64(b));
+            rest = v % quint64(b);
+        }
+        ud.prepend(cifferTegn(int(rest)));
+        while (!ord.empty() && ord.back() == 0)
+            ord.pop_back();
     }
+    return ud;
+}
+
+// A digit string of any length in base `fra` written in base `til`, exactly
+// (a double would round every digit past the 16th or so).
+QString omregnCifre(QStringView cifre, int fra, int til) {
+    std::vector<quint32> ord;
+    for (const QChar c : cifre) {
+        quint64 mente = quint64(qMax(0, cifferVaerdi(c)));
+        for (quint32& o : ord) {
+            const quint64 v = quint64(o) * quint64(fra) + mente;
+            o = quint32(v);
+            mente = v >> 32;
+        }
+        if (mente) ord.push_back(quint32(mente));
+    }
+    return ordTilBase(std::move(ord), til);
+}
+
+// An optional '-' and at least one decimal digit, of any length.
+bool decimaltHeltal(const QString& tekst) {
+    const qsizetype start = tekst.startsWith(u'-') ? 1 : 0;
+    if (start >= tekst.size()) return false;
+    for (qsizetype i = start; i < tekst.size(); ++i)
+        if (tekst.at(i) < u'0' || tekst.at(i) > u'9') return false;
     return true;
 }
 
@@ -115,11 +144,11 @@ void TTalsystemside::outputBoxClick() {
         return;
     }
     const QString tekst = inputBase() == 10 ? inputEdit : AndetToDecimal();
-    bool negativ = false;
-    quint64 v = 0;
-    if (eksaktHeltal(tekst, negativ, v)) {
-        outputEdit =
-            (negativ && v != 0 ? QStringLiteral("-") : QString()) + heltalTilBase(v, outputBase());
+    if (decimaltHeltal(tekst)) {
+        const bool negativ = tekst.startsWith(u'-');
+        const QString ud =
+            omregnCifre(QStringView(tekst).sliced(negativ ? 1 : 0), 10, outputBase());
+        outputEdit = (negativ && ud != QStringLiteral("0") ? QStringLiteral("-") : QString()) + ud;
     } else {
         const double d = tal::laes(tekst);
         if (!std::isfinite(d)) {
@@ -148,26 +177,7 @@ void TTalsystemside::hentKnapClick() {
 }
 
 QString TTalsystemside::AndetToDecimal() const {
-    const int b = inputBase();
-    // Exact while the value fits in 64 bits.
-    quint64 v = 0;
-    bool passer = true;
-    for (const QChar c : inputEdit) {
-        const int d = qMax(0, cifferVaerdi(c));
-        if (v > (std::numeric_limits<quint64>::max() - quint64(d)) / quint64(b)) {
-            passer = false;
-            break;
-        }
-        v = v * quint64(b) + quint64(d);
-    }
-    if (passer) return QString::number(v);
-    double sum = 0;
-    const qsizetype n = inputEdit.size();
-    for (qsizetype k = 0; k < n; ++k) {
-        const int d = qMax(0, cifferVaerdi(inputEdit.at(n - 1 - k)));
-        sum += d * GetPotens(b, double(k));
-    }
-    return tal::generel(sum);
+    return omregnCifre(inputEdit, inputBase(), 10);
 }
 
 QString TTalsystemside::DecimalToAndet(double aTal) const {
@@ -201,19 +211,7 @@ QString TTalsystemside::DecimalToAndet(double aTal, int b) {
         mente = quint32(v >> 32);
     }
     if (mente) ord.push_back(mente);
-    QString ud;
-    while (!ord.empty()) {
-        quint64 rest = 0;
-        for (auto i = ord.size(); i-- > 0;) {
-            const quint64 v = (rest << 32) | ord[i];
-            ord[i] = quint32(v / quint64(b));
-            rest = v % quint64(b);
-        }
-        ud.prepend(cifferTegn(int(rest)));
-        while (!ord.empty() && ord.back() == 0)
-            ord.pop_back();
-    }
-    return ud;
+    return ordTilBase(std::move(ord), b);
 }
 
 QString TTalsystemside::heltalTilBase(quint64 v, int b) {

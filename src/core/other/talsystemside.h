@@ -46,8 +46,8 @@ public:
     void hentKnapClick();
     void spmTalsystemerKnapClick() { Q_EMIT informationOenskes(QStringLiteral("Funktioner")); }
 
-    // The input read in the input base, as decimal text: every digit when the
-    // magnitude fits in 64 bits, else the general number format.
+    // The input read in the input base, as decimal text: every digit, exactly,
+    // whatever the length.
     QString AndetToDecimal() const;
     // aTal in the output base. INF and NAN give an empty text (the page
     // refuses them with a message).

@@ -113,14 +113,23 @@ private Q_SLOTS:
                                               << "Ingen løsning"
                                               << "1x / 1y = 2|2x / 1y = 4|4 (=) 4|Ingen løsning"
                                               << "|||" << 0 << false;
-        // The quadratic's small root keeps its digits (exactly 1,0000000000000001E-8).
+        // The quadratic's small root keeps its digits (exactly 1,0000000000000001E-8),
+        // and so does y2, the same small value (the line's 100000000 - x2 gives 0).
         QTest::newRow("sum og produkt lille rod")
             << "+ 1 1 100000000"
             << "* 1 1 1"
             << "2 løsninger"
             << "1x + 1y = 100000000|1x * 1y = 1|-1x^2 + 100000000x - 1 = 0|D = 1E16|x1 = 1E-8|"
-               "y1 = 100000000|x2 = 100000000|y2 = 0|"
-            << "1E-8|100000000|100000000|0" << 2 << true;
+               "y1 = 100000000|x2 = 100000000|y2 = 1E-8|"
+            << "1E-8|100000000|100000000|1E-8" << 2 << true;
+        // The product first: y comes from it too.
+        QTest::newRow("produkt og sum lille rod")
+            << "* 1 1 1"
+            << "+ 1 1 100000000"
+            << "2 løsninger"
+            << "1x * 1y = 1|1x + 1y = 100000000|-1x^2 + 100000000x - 1 = 0|D = 1E16|x1 = 1E-8|"
+               "y1 = 100000000|x2 = 100000000|y2 = 1E-8|"
+            << "1E-8|100000000|100000000|1E-8" << 2 << true;
         QTest::newRow("koefficient uden for double-området") << "+ 1 " + QString(400, u'9') + " 1"
                                                              << "+ 1 -1 2"
                                                              << "Ugyldige data"

@@ -23,6 +23,21 @@ private Q_SLOTS:
             << QStringList{"--quadratic", "--", "-1", "-0", "-4"} << 0
             << "-1x^2 - 4 = 0\nD < 0 : Ingen løsninger\n\n"
             << "";
+        // The small roots keep their digits (before: 7,45058059692383E-9 and 0).
+        QTest::newRow("lille rod ved stor negativ b")
+            << QStringList{"--quadratic", "1", "-100000000", "1"} << 0
+            << "1x^2 - 100000000x + 1 = 0\nD = 1E16\nx = 100000000\nx = 1E-8\n\n"
+            << "";
+        QTest::newRow("lille rod ved stor positiv b")
+            << QStringList{"--quadratic", "10", "902315173", "1"} << 0
+            << "10x^2 + 902315173x + 1 = 0\nD = 8,1417267142602E17\nx = -1,10826020654759E-9\n"
+               "x = -90231517,3\n\n"
+            << "";
+        QTest::newRow("sum og produkt lille rod")
+            << QStringList{"--equations", "+", "1", "1", "100000000", "*", "1", "1", "1"} << 0
+            << "1x + 1y = 100000000\n1x * 1y = 1\n-1x^2 + 100000000x - 1 = 0\nD = 1E16\n"
+               "x1 = 1E-8\ny1 = 100000000\nx2 = 100000000\ny2 = 1E-8\n\n"
+            << "";
         QTest::newRow("ugyldig andengrads") << QStringList{"--quadratic", "0", "1", "1"} << 0 << ""
                                             << "Ugyldige data\n";
         QTest::newRow("ligninger")

@@ -21,6 +21,16 @@ private Q_SLOTS:
         QTest::newRow("hyperbel_origolinje")
             << QStringList{"--curve", "* 1 1 1", "--curve", "/ 1 1 1", "--intersect", "1", "2"} << 0
             << "x1 = 1\ny1 = 1\nx2 = -1\ny2 = -1\n";
+        // The small root of the difference keeps its digits (before: y1 = 0,25).
+        QTest::newRow("parabler_lille_rod")
+            << QStringList{"--curve",
+                           "a 1 -100000000 1",
+                           "--curve",
+                           "a 2 -200000000 2",
+                           "--intersect",
+                           "1",
+                           "2"}
+            << 0 << "x1 = 1E-8\ny1 = 1,11022302462516E-16\nx2 = 100000000\ny2 = 1\n";
         QTest::newRow("besked") << QStringList{"--curve", "/ 1 1 1", "--intersect", "1", "1"} << 1
                                 << "Ingen løsning\n";
         QTest::newRow("besked_json")

@@ -32,12 +32,16 @@ private Q_SLOTS:
         QTest::newRow("vinkel med til") << QStringList{"--convert", "180", "grad", "radian"} << 0
                                         << "Radian: 3,14159265358979\n";
         QTest::newRow("ukendt enhed") << QStringList{"--convert", "1", "Furlong"} << 2 << "";
-        QTest::newRow("lone komma") << QStringList{"--convert", ",", "Acre"} << 0
-                                    << "Kvadratmeter: 0\n";
+        QTest::newRow("lone komma")
+            << QStringList{"--convert", ",", "Acre"} << 0 << "Kvadratmeter: 0\n";
         QTest::newRow("base") << QStringList{"--base", "ff", "Hex", "dec"} << 0 << "255\n";
         QTest::newRow("base tal") << QStringList{"--base", "255", "10", "2"} << 0 << "11111111\n";
         QTest::newRow("samme base") << QStringList{"--base", "17", "Dec", "Dec"} << 0 << "17\n";
         QTest::newRow("negativ") << QStringList{"--base", "-255", "Dec", "Hex"} << 0 << "-FF\n";
+        QTest::newRow("2^64 til dec") << QStringList{"--base", "10000000000000000", "Hex", "10"}
+                                      << 0 << "18446744073709551616\n";
+        QTest::newRow("17 F til dec") << QStringList{"--base", "FFFFFFFFFFFFFFFFF", "Hex", "Dec"}
+                                      << 0 << "295147905179352825855\n";
         QTest::newRow("ugyldigt ciffer") << QStringList{"--base", "12", "Bin", "Dec"} << 2 << "";
         QTest::newRow("base 17") << QStringList{"--base", "1", "17", "Dec"} << 2 << "";
         QTest::newRow("to tilstande") << QStringList{"--base", "1", "2", "--convert"} << 2 << "";

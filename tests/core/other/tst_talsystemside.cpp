@@ -66,16 +66,28 @@ private Q_SLOTS:
                                         << "18446744073709551615"
                                         << "Hex"
                                         << "FFFFFFFFFFFFFFFF";
-        // Past 64 bits the value goes through its 15 significant digits as a
-        // double, whose exact value is written.
+        // Past 64 bits every digit still counts (checked with Python's int).
         QTest::newRow("2^64 fra hex") << "Hex"
                                       << "10000000000000000"
                                       << "Hex"
-                                      << "1000000000000C000";
-        QTest::newRow("2^64 til dec afrundet") << "Hex"
-                                               << "10000000000000000"
-                                               << "Dec"
-                                               << "18446744073709600768";
+                                      << "10000000000000000";
+        QTest::newRow("2^64 fra hex til dec") << "Hex"
+                                              << "10000000000000000"
+                                              << "Dec"
+                                              << "18446744073709551616";
+        QTest::newRow("17 F til dec") << "Hex"
+                                      << "FFFFFFFFFFFFFFFFF"
+                                      << "Dec"
+                                      << "295147905179352825855";
+        QTest::newRow("2^64 fra dec") << "Dec"
+                                      << "18446744073709551616"
+                                      << "Hex"
+                                      << "10000000000000000";
+        QTest::newRow("60 nitaller til base 7")
+            << "Dec"
+            << "999999999999999999999999999999999999999999999999999999999999"
+            << "7"
+            << "66531200401055223342053156061056162605530033102223501242003642315453630";
     }
     void omregning() {
         QFETCH(QString, ind);
