@@ -1,5 +1,7 @@
 #include "info/websider.h"
 
+#include "common/installation.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -49,21 +51,23 @@ private:
     Haendelser m_h;
 };
 
+TLavWebSide hentModul(QString* grund) {
+#ifdef TAVLIX_WEBSIDE_STI
+    const QString bygget = QStringLiteral(TAVLIX_WEBSIDE_STI);
+#else
+    const QString bygget;
+#endif
+    return reinterpret_cast<TLavWebSide>(installation::hentModulSymbol(
+        QStringLiteral("tavlix_webside"), TAVLIX_LAV_WEBSIDE, bygget, grund));
+}
+
 TLavWebSide findModul() {
     if (qEnvironmentVariable("TAVLIX_WEBSIDE") == QLatin1String("tekst")) return nullptr;
-    // Beside the program in a build folder; in lib/tavlix in an installed copy.
-    const QString programmappe = QCoreApplication::applicationDirPath();
-    QStringList stier = {programmappe + QStringLiteral("/tavlix_webside"),
-                         programmappe + QStringLiteral("/../lib/tavlix/tavlix_webside"),
-                         programmappe + QStringLiteral("/../lib64/tavlix/tavlix_webside")};
-#ifdef TAVLIX_WEBSIDE_STI
-    stier << QStringLiteral(TAVLIX_WEBSIDE_STI);
-#endif
-    for (const QString& sti : stier) {
-        QLibrary bib(sti);
-        if (auto f = reinterpret_cast<TLavWebSide>(bib.resolve(TAVLIX_LAV_WEBSIDE))) return f;
-    }
-    return nullptr;
+    QString grund;
+    const TLavWebSide f = hentModul(&grund);
+    // The plain view stands in; say why, so a broken install shows.
+    if (!f) qWarning("tavlix: %s; siderne vises uden webmotor", qUtf8Printable(grund));
+    return f;
 }
 
 } // namespace
@@ -86,6 +90,11 @@ TWebSideFlade* lav(QWidget* ejer) {
     }
     s_webMotor = false;
     return new TTekstSide(ejer);
+}
+
+TWebSideFlade* lavWebMotor(QWidget* ejer, QString* grund) {
+    const TLavWebSide f = hentModul(grund);
+    return f ? f(ejer) : nullptr;
 }
 
 bool erWebMotor() {

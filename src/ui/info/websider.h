@@ -14,6 +14,10 @@ void forbered();
 // get the plain text browser (the tests do, so they need no web engine).
 TWebSideFlade* lav(QWidget* ejer);
 
+// The web engine view alone, whatever TAVLIX_WEBSIDE says; null when the
+// module cannot be opened, with the reason in `grund`.
+TWebSideFlade* lavWebMotor(QWidget* ejer, QString* grund);
+
 // True when the last view made is the web engine.
 bool erWebMotor();
 
