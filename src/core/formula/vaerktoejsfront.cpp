@@ -458,8 +458,11 @@ int batch(QIODevice& ind, const QStringList& faelles,
             ud = vaerktoej::json(QJsonObject{{QStringLiteral("exitCode"), r.exitKode},
                                              {QStringLiteral("messages"), b}});
         } else {
-            const QStringList linjer = (r.exitKode == Resultat ? r.ud : r.fejlUd)
-                                           .split(u'\n', Qt::SkipEmptyParts);
+            // A stop says why on standard error, or (the prime test) in its
+            // output.
+            const QString& tekst =
+                r.exitKode == Resultat || r.fejlUd.trimmed().isEmpty() ? r.ud : r.fejlUd;
+            const QStringList linjer = tekst.split(u'\n', Qt::SkipEmptyParts);
             if (r.exitKode == Resultat)
                 ud = linjer.join(QStringLiteral(" | "));
             else

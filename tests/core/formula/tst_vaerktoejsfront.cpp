@@ -296,6 +296,7 @@ void TestVaerktoejsfront::batchBlandet() {
     // Options given with --batch hold for every task.
     QCOMPARE(batch("ps\n1/3=\n", {"--angle", "rad", "--decimals", "2"}),
              (QStringList{"0,00", "0,33"}));
+    QCOMPARE(batch("--prime 10\n", {}), QStringList{"fejl 1: Et lige tal kan ikke være et primtal!"});
     QCOMPARE(batch("", {}, &kode), QStringList{});
     QCOMPARE(kode, 0);
 }
