@@ -28,6 +28,13 @@ foreach(t tavlix_webside tavlix_tryk tavlix_grafmodul)
     install(TARGETS ${t} LIBRARY DESTINATION ${TAVLIX_MODULMAPPE})
   endif()
 endforeach()
+# Debian wants every shared object to name the C library it runs with; a
+# module that calls only Qt would not (lintian: library-not-linked-against-libc).
+foreach(t tavlix_webside tavlix_tryk tavlix_grafmodul)
+  if(TARGET ${t})
+    target_link_options(${t} PRIVATE "LINKER:--no-as-needed,-lc")
+  endif()
+endforeach()
 install(FILES ${TAVLIX_DIST}/completion/tavlix-formel ${TAVLIX_DIST}/completion/tavlix-graf
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
@@ -106,9 +113,10 @@ set(CPACK_PACKAGE_VENDOR "Tavlix")
 set(CPACK_PACKAGE_CONTACT "Tavlix <kritik@tavlix.dk>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Videnskabelig lommeregner med dansk brugerflade")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tavlix er en lommeregner til skrivebordet med operatorprioritet, parenteser,\
- trigonometriske og hyperbolske funktioner, hukommelse, en liste over beregningerne\
- og et formelsprog. Værktøjet tavlix-formel regner i formelsproget uden skærm.")
+    "Tavlix er en lommeregner til skrivebordet med operatorprioritet,
+parenteser, trigonometriske og hyperbolske funktioner, hukommelse, en liste
+over beregningerne og et formelsprog. Værktøjet tavlix-formel regner i
+formelsproget uden skærm.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tavlix.dk/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
