@@ -48,6 +48,10 @@ QString TDatoside::findProgram(const QString& programdir) {
 }
 
 QString TDatoside::resultatMappe() const {
+    // Without a data folder (a tool run before the program ever started) the
+    // system's temporary folder serves: the program does not make the data
+    // folder, only its "datediff" folder when that alone is missing.
+    if (!QFileInfo(m_programdir).isDir()) return QDir::tempPath();
     return m_programdir + QStringLiteral("/datediff");
 }
 

@@ -39,8 +39,9 @@ public:
     // The helper program: found at construction, may be set (tests).
     QString programSti;
     QString programFil() const { return programSti; }
-    // The folder of the result files, and the result file of the run under
-    // way (empty when none is).
+    // The folder of the result files (the data folder's "datediff", or the
+    // temporary folder when there is no data folder), and the result file of
+    // the run under way (empty when none is).
     QString resultatMappe() const;
     QString resultatFil() const { return m_resultatFil; }
 

@@ -1,6 +1,7 @@
 #include "formula/formelvaerktoej.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -68,9 +69,14 @@ private Q_SLOTS:
     }
 
     void datoforskel() {
-        // The helper comes from the build; the data folder holds only data.
+        // The helper comes from the build; the data folder holds only data,
+        // and a missing one is not made.
         QTemporaryDir dir;
-        auto r = koer({"--programdir", dir.path(), "--datediff", "01-01-2019", "02-02-2020"});
+        const QString ingen = dir.path() + QStringLiteral("/ingen");
+        auto r = koer({"--programdir", ingen, "--datediff", "01-01-2019", "02-02-2020"});
+        QCOMPARE(r.exitKode, 0);
+        QVERIFY(!QFileInfo::exists(ingen));
+        r = koer({"--programdir", dir.path(), "--datediff", "01-01-2019", "02-02-2020"});
         QCOMPARE(r.exitKode, 0);
         QCOMPARE(r.ud, QStringLiteral("1 år, 1 måned samt 1 dag.\n397 dage ialt.\n"));
 
