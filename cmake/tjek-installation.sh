@@ -8,6 +8,8 @@
 # helper (also 20 at once), both run-time modules load (a print to PDF; a help
 # page in the web view where the machine has a display server to run it on),
 # every tavlix-formel mode runs once, and tavlix-graf draws and intersects.
+# (No "find | head" or "| grep -q": with pipefail the early reader's
+# SIGPIPE to find would fail the pipeline at random.)
 set -euo pipefail
 fejl=0
 fail() { echo "FEJL: $*"; fejl=1; }
@@ -25,7 +27,7 @@ case "${1:-}" in
   *) echo "brug: $0 --install CMAKE BUILD | --tree ROD" >&2; exit 2 ;;
 esac
 
-bin=$(dirname "$(find "$rod" -path '*/bin/tavlix-formel' -type f | head -1)")
+bin=$(dirname "$(find "$rod" -path '*/bin/tavlix-formel' -type f -print -quit)")
 [ -d "$bin" ] || { echo "FEJL: ingen bin/tavlix-formel under $rod"; exit 1; }
 prefix=$(dirname "$bin")
 echo "installation: $prefix"
@@ -43,10 +45,10 @@ for f in bin/tavlix bin/tavlix-formel bin/tavlix-graf libexec/tavlix/datediff \
   [ -e "$prefix/$f" ] || fail "mangler: $f"
 done
 ls "$prefix"/share/man/man1/tavlix-formel.1* >/dev/null 2>&1 || fail "mangler: manualsiden tavlix-formel.1"
-tryk=$(find "$prefix" -name 'libtavlix_tryk.so' | head -1)
+tryk=$(find "$prefix" -name 'libtavlix_tryk.so' -print -quit)
 [ -n "$tryk" ] || fail "mangler: udskriftsmodulet libtavlix_tryk.so"
-if find "$prefix/share/tavlix" -name .gitkeep | grep -q .; then fail "pladsholdere installeret"; fi
-if find "$prefix/share/tavlix/Tavlixmappe" -type f -perm -u+x | grep -q .; then
+if [ -n "$(find "$prefix/share/tavlix" -name .gitkeep -print -quit)" ]; then fail "pladsholdere installeret"; fi
+if [ -n "$(find "$prefix/share/tavlix/Tavlixmappe" -type f -perm -u+x -print -quit)" ]; then
   fail "et program i datamappens skabelon"
 fi
 # The bash completion loads and completes.
@@ -64,7 +66,7 @@ selvtest=(env QT_QPA_PLATFORM=offscreen "$bin/tavlix")
 # sets ASAN_OPTIONS) the huge uninstrumented engine is left to the plain run.
 if [ -z "${ASAN_OPTIONS:-}" ] && command -v xvfb-run >/dev/null 2>&1; then
   selvtest=(xvfb-run -a -s "-screen 0 1024x768x24" "$bin/tavlix")
-  side=$(find "$prefix/share/tavlix/Tavlixmappe/Struktur" -name '*.html' | head -1)
+  side=$(find "$prefix/share/tavlix/Tavlixmappe/Struktur" -name '*.html' -print -quit)
   side="$HOME/Tavlixmappe/Struktur/${side#*/Tavlixmappe/Struktur/}"
 fi
 if ! "${selvtest[@]}" --self-test "$arbejde/udskrift.pdf" ${side:+"$side"} >"$arbejde/selvtest.txt" 2>&1; then
@@ -107,7 +109,7 @@ for i in $(seq 1 20); do
   dage=$((365 + 1 + i - 1))
   grep -q "^$dage dage ialt.$" "$arbejde/dato$i.txt" || fail "samtidig datoberegning $i: $(cat "$arbejde/dato$i.txt")"
 done
-if find "$HOME/Tavlixmappe/datediff" -type f | grep -q .; then fail "resultatfiler blev liggende"; fi
+if [ -n "$(find "$HOME/Tavlixmappe/datediff" -type f -print -quit)" ]; then fail "resultatfiler blev liggende"; fi
 
 # tavlix-graf: an intersection and a picture.
 [ "$("$bin/tavlix-graf" --curve "+ 1 1 2" --curve "+ 1 -1 0" --intersect 1 2)" = "x1 = 1
