@@ -23,8 +23,7 @@ bool iByggemappen() {
 #ifdef TAVLIX_BYGGEMAPPE
     const QString bygge = QDir::cleanPath(QStringLiteral(TAVLIX_BYGGEMAPPE));
     const QString her = QDir::cleanPath(programMappe());
-    return !programMappe().isEmpty() &&
-           (her == bygge || her.startsWith(bygge + QLatin1Char('/')));
+    return !programMappe().isEmpty() && (her == bygge || her.startsWith(bygge + QLatin1Char('/')));
 #else
     return false;
 #endif

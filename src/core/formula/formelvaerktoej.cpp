@@ -116,6 +116,7 @@ TFormelVaerktoej::Resultat TFormelVaerktoej::koerTekst(const vaerktoej::Kald& k)
     o.insert(QStringLiteral("list"), somArray(meta.linjer));
     o.insert(QStringLiteral("memory"), tal::generel(huk.Hval));
     o.insert(QStringLiteral("memoryList"), somArray(huk.captions()));
-    return vaerktoej::afslut(k, beskeder.tekster.isEmpty() ? vaerktoej::Resultat : vaerktoej::Besked,
+    return vaerktoej::afslut(k,
+                             beskeder.tekster.isEmpty() ? vaerktoej::Resultat : vaerktoej::Besked,
                              o, {regner.displayTekst()}, beskeder.tekster);
 }

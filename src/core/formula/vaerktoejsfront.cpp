@@ -39,10 +39,10 @@ struct Valg {
 };
 
 struct Tilstand {
-    QString navn;      // "--quadratic"; empty for formula text
-    QString vaerdier;  // "A B C", for the usage line
+    QString navn;     // "--quadratic"; empty for formula text
+    QString vaerdier; // "A B C", for the usage line
     QString beskrivelse;
-    QList<Art> arter;  // the kind of each value; the last repeats up to `maks`
+    QList<Art> arter; // the kind of each value; the last repeats up to `maks`
     int min = 0, maks = 0;
     QList<Valg> valg;
     std::function<TVaerktoejsResultat(const Kald&)> koer;
@@ -56,59 +56,98 @@ const Valg decimaler{QStringLiteral("--decimals"), QStringLiteral("N"),
 
 const QList<Tilstand>& tabel() {
     static const QList<Tilstand> t = {
-        {QString(), QStringLiteral("[TEKST]"),
+        {QString(),
+         QStringLiteral("[TEKST]"),
          QStringLiteral("beregner TEKST i formelsproget som udtryksvinduets \"Beregn\" og skriver "
                         "displayet (uden TEKST: standard input)"),
-         {Art::Tekst}, 0, 1,
+         {Art::Tekst},
+         0,
+         1,
          {{QStringLiteral("--keys"), QStringLiteral("TEKST"),
            QStringLiteral("tryk hvert tegn som en tast, ét ad gangen (\"=\" er =-tasten)"), true},
           {QStringLiteral("--formula"), QStringLiteral("TEKST"),
            QStringLiteral("TEKST som værdi (også når den begynder med \"-\")")},
-          vinkel, decimaler,
+          vinkel,
+          decimaler,
           {QStringLiteral("--io"), QString(),
            QStringLiteral("beregningslisten i input/output-form")},
           {QStringLiteral("--no-list"), QString(), QStringLiteral("ingen beregningsliste")}},
          TFormelVaerktoej::koerTekst},
-        {QStringLiteral("--program"), QStringLiteral("FIL"),
+        {QStringLiteral("--program"),
+         QStringLiteral("FIL"),
          QStringLiteral("kører formelprogrammet FIL som formelsidens \"Udfør\"; hver forespørgsel "
                         "får den næste --input-værdi"),
-         {Art::Tekst}, 1, 1,
+         {Art::Tekst},
+         1,
+         1,
          {{QStringLiteral("--input"), QStringLiteral("V"),
            QStringLiteral("en værdi til programmet (gentages; \"\" trykker kun Enter)"), false,
            Art::Tal},
-          vinkel, decimaler},
+          vinkel,
+          decimaler},
          TProgramVaerktoej::koer},
-        {QStringLiteral("--quadratic"), QStringLiteral("A B C"),
+        {QStringLiteral("--quadratic"),
+         QStringLiteral("A B C"),
          QStringLiteral("løser Ax^2 + Bx + C = 0 som siden \"Andengradsligning\""),
-         {Art::Tal}, 3, 3, {}, TLigningVaerktoej::andengrads},
-        {QStringLiteral("--equations"), QStringLiteral("F1 A1 B1 C1 F2 A2 B2 C2"),
+         {Art::Tal},
+         3,
+         3,
+         {},
+         TLigningVaerktoej::andengrads},
+        {QStringLiteral("--equations"),
+         QStringLiteral("F1 A1 B1 C1 F2 A2 B2 C2"),
          QStringLiteral("løser to ligninger som siden \"To ligninger med to ubekendte\" "
                         "(F: + * /)"),
-         {Art::Form, Art::Tal, Art::Tal, Art::Tal, Art::Form, Art::Tal, Art::Tal, Art::Tal}, 8, 8,
-         {}, TLigningVaerktoej::ligninger},
-        {QStringLiteral("--statistics"), QStringLiteral("V..."),
+         {Art::Form, Art::Tal, Art::Tal, Art::Tal, Art::Form, Art::Tal, Art::Tal, Art::Tal},
+         8,
+         8,
+         {},
+         TLigningVaerktoej::ligninger},
+        {QStringLiteral("--statistics"),
+         QStringLiteral("V..."),
          QStringLiteral("sum, gennemsnit og standardafvigelse som siden \"Statistik\""),
-         {Art::Tal}, 0, 1 << 30,
+         {Art::Tal},
+         0,
+         1 << 30,
          {{QStringLiteral("--squares"), QString(),
            QStringLiteral("\"Kvadrater\": sum og gennemsnit af kvadraterne")},
           {QStringLiteral("--population"), QString(),
            QStringLiteral("\"n modsat n-1\": standardafvigelse med n")}},
          TLigningVaerktoej::statistik},
-        {QStringLiteral("--convert"), QStringLiteral("VÆRDI FRA [TIL]"),
-         QStringLiteral("enhedskonvertering"), {Art::Tal, Art::Tekst}, 2, 3, {},
+        {QStringLiteral("--convert"),
+         QStringLiteral("VÆRDI FRA [TIL]"),
+         QStringLiteral("enhedskonvertering"),
+         {Art::Tal, Art::Tekst},
+         2,
+         3,
+         {},
          TAndetVaerktoej::konverter},
-        {QStringLiteral("--base"), QStringLiteral("VÆRDI FRA TIL"),
-         QStringLiteral("talsystemer (2..16, Bin, Okt, Dec, Hex)"), {Art::Tekst}, 3, 3, {},
+        {QStringLiteral("--base"),
+         QStringLiteral("VÆRDI FRA TIL"),
+         QStringLiteral("talsystemer (2..16, Bin, Okt, Dec, Hex)"),
+         {Art::Tekst},
+         3,
+         3,
+         {},
          TAndetVaerktoej::base},
-        {QStringLiteral("--datediff"), QStringLiteral("DATO1 DATO2"),
-         QStringLiteral("forskel mellem to datoer (d-m-åååå eller d.m.åååå)"), {Art::Dato}, 2, 2,
+        {QStringLiteral("--datediff"),
+         QStringLiteral("DATO1 DATO2"),
+         QStringLiteral("forskel mellem to datoer (d-m-åååå eller d.m.åååå)"),
+         {Art::Dato},
+         2,
+         2,
          {{QStringLiteral("--programdir"), QStringLiteral("MAPPE"),
            QStringLiteral("datamappen (standard ~/Tavlixmappe)")}},
          TAndetVaerktoej::datoforskel},
-        {QStringLiteral("--prime"), QStringLiteral("N"),
+        {QStringLiteral("--prime"),
+         QStringLiteral("N"),
          QStringLiteral("primtalstest som vinduet \"Primtal\": divisorerne eller \"Tallet er et "
                         "primtal\""),
-         {Art::Heltal}, 1, 1, {}, TPrimtalVaerktoej::koer},
+         {Art::Heltal},
+         1,
+         1,
+         {},
+         TPrimtalVaerktoej::koer},
     };
     return t;
 }
@@ -127,15 +166,16 @@ QString brugslinje(const Tilstand& t) {
 
 QString valgLinje(const Valg& v) {
     QString n = v.navn;
-    if (!v.vaerdiNavn.isEmpty()) n += (v.valgfriVaerdi ? QStringLiteral("[=") : QStringLiteral(" ")) +
-                                      v.vaerdiNavn + (v.valgfriVaerdi ? QStringLiteral("]") : QString());
+    if (!v.vaerdiNavn.isEmpty())
+        n += (v.valgfriVaerdi ? QStringLiteral("[=") : QStringLiteral(" ")) + v.vaerdiNavn +
+             (v.valgfriVaerdi ? QStringLiteral("]") : QString());
     return QStringLiteral("  %1  %2\n").arg(n, -22).arg(v.hjaelp);
 }
 
-const QString faellesValg = QStringLiteral(
-    "  --json                  resultatet som ét JSON-objekt på én linje\n"
-    "  -h, --help              brugsteksten (for en tilstand: tilstand --help)\n"
-    "  --                      resten er værdier, også når de begynder med \"-\"\n");
+const QString faellesValg =
+    QStringLiteral("  --json                  resultatet som ét JSON-objekt på én linje\n"
+                   "  -h, --help              brugsteksten (for en tilstand: tilstand --help)\n"
+                   "  --                      resten er værdier, også når de begynder med \"-\"\n");
 
 const QString afslutningskoder = QStringLiteral(
     "Tal skrives med komma eller punktum (\"2,5\" eller \"2.5\"); negative tal kræver ikke --.\n"
@@ -158,7 +198,8 @@ bool erNegativtTal(const QString& a) {
 }
 
 bool erDato(const QString& a) {
-    static const QRegularExpression form(QStringLiteral("^[0-9]{1,4}([-.])[0-9]{1,4}\\1[0-9]{1,4}$"));
+    static const QRegularExpression form(
+        QStringLiteral("^[0-9]{1,4}([-.])[0-9]{1,4}\\1[0-9]{1,4}$"));
     return form.match(a).hasMatch();
 }
 
@@ -254,7 +295,8 @@ QString brug(const QString& tilstand) {
     s += QStringLiteral("      tavlix-formel [valg] --batch < OPGAVER\n");
     s += u'\n';
     for (const Tilstand& t : tabel())
-        s += QStringLiteral("%1  %2\n").arg(t.navn.isEmpty() ? QStringLiteral("TEKST") : t.navn, -13)
+        s += QStringLiteral("%1  %2\n")
+                 .arg(t.navn.isEmpty() ? QStringLiteral("TEKST") : t.navn, -13)
                  .arg(t.beskrivelse);
     s += QStringLiteral("%1  %2\n")
              .arg(QStringLiteral("--batch"), -13)
@@ -281,9 +323,9 @@ TVaerktoejsResultat koer(const QStringList& argumenter, const std::function<QStr
         const QString navn = a.startsWith(QStringLiteral("--")) && lig > 0 ? a.left(lig) : a;
         if (const Tilstand* m = findTilstand(navn)) {
             if (!t->navn.isEmpty() && t != m)
-                return brugsfejl(QStringLiteral("kun én tilstand ad gangen: %1 og %2")
-                                     .arg(t->navn, m->navn),
-                                 nullptr);
+                return brugsfejl(
+                    QStringLiteral("kun én tilstand ad gangen: %1 og %2").arg(t->navn, m->navn),
+                    nullptr);
             t = m;
             if (lig > 0) {
                 tilstandsVaerdi = a.mid(lig + 1);
@@ -324,11 +366,10 @@ TVaerktoejsResultat koer(const QStringList& argumenter, const std::function<QStr
         const auto v = std::find_if(t->valg.begin(), t->valg.end(),
                                     [&](const Valg& x) { return x.navn == navn; });
         if (v == t->valg.end())
-            return brugsfejl(QStringLiteral("ukendt valg%1: %2")
-                                 .arg(t->navn.isEmpty() ? QString()
-                                                        : QStringLiteral(" til ") + t->navn,
-                                      a),
-                             t);
+            return brugsfejl(
+                QStringLiteral("ukendt valg%1: %2")
+                    .arg(t->navn.isEmpty() ? QString() : QStringLiteral(" til ") + t->navn, a),
+                t);
         QString vaerdi;
         if (v->vaerdiNavn.isEmpty() || (v->valgfriVaerdi && !medLig)) {
             if (medLig && !v->valgfriVaerdi)
@@ -348,7 +389,8 @@ TVaerktoejsResultat koer(const QStringList& argumenter, const std::function<QStr
             k.valg[navn] << QString();
             continue;
         }
-        if (!v->vaerdiNavn.isEmpty() && v->art != Art::Tekst && !(v->art == Art::Tal && vaerdi.isEmpty())) {
+        if (!v->vaerdiNavn.isEmpty() && v->art != Art::Tekst &&
+            !(v->art == Art::Tal && vaerdi.isEmpty())) {
             QString ud, fejl;
             if (!tjek(v->art, vaerdi, ud, fejl, navn)) return brugsfejl(fejl, t);
             vaerdi = ud;
@@ -367,19 +409,19 @@ TVaerktoejsResultat koer(const QStringList& argumenter, const std::function<QStr
     const QString hvem = t->navn.isEmpty() ? QStringLiteral("TEKST") : t->navn;
     if (raa.size() < t->min || raa.size() > t->maks) {
         const QString antal = t->min == t->maks ? QString::number(t->min)
-                              : t->maks > 100    ? QStringLiteral("mindst %1").arg(t->min)
-                                                 : QStringLiteral("%1 til %2").arg(t->min).arg(t->maks);
-        return brugsfejl(QStringLiteral("%1 kræver %2 værdi%3 (%4), fik %5")
-                             .arg(hvem, antal, t->maks == 1 ? QString() : QStringLiteral("er"),
-                                  t->vaerdier)
-                             .arg(raa.size()),
-                         t);
+                              : t->maks > 100
+                                  ? QStringLiteral("mindst %1").arg(t->min)
+                                  : QStringLiteral("%1 til %2").arg(t->min).arg(t->maks);
+        return brugsfejl(
+            QStringLiteral("%1 kræver %2 værdi%3 (%4), fik %5")
+                .arg(hvem, antal, t->maks == 1 ? QString() : QStringLiteral("er"), t->vaerdier)
+                .arg(raa.size()),
+            t);
     }
     for (qsizetype i = 0; i < raa.size(); ++i) {
         const Art art = t->arter.at(std::min<qsizetype>(i, t->arter.size() - 1));
         QString ud, fejl;
-        if (!tjek(art, raa[i], ud, fejl,
-                  QStringLiteral("%1: værdi %2").arg(hvem).arg(i + 1)))
+        if (!tjek(art, raa[i], ud, fejl, QStringLiteral("%1: værdi %2").arg(hvem).arg(i + 1)))
             return brugsfejl(fejl, t);
         k.vaerdier << ud;
     }
@@ -467,7 +509,8 @@ int batch(QIODevice& ind, const QStringList& faelles,
                 ud = linjer.join(QStringLiteral(" | "));
             else
                 ud = QStringLiteral("fejl %1: ").arg(r.exitKode) +
-                     (r.exitKode == Brugsfejl ? linjer.value(0) : linjer.join(QStringLiteral(" | ")));
+                     (r.exitKode == Brugsfejl ? linjer.value(0)
+                                              : linjer.join(QStringLiteral(" | ")));
             ud += u'\n';
         }
         if (!skriv(ud)) return Besked;

@@ -72,7 +72,8 @@ TVaerktoejsResultat koer(const QStringList& argumenter, const std::function<QStr
 // line per task through `skriv` (false from it stops the run). `faelles` are
 // the options given with --batch, put before every task. Returns the exit
 // code: the largest of the tasks'.
-int batch(QIODevice& ind, const QStringList& faelles, const std::function<bool(const QString&)>& skriv);
+int batch(QIODevice& ind, const QStringList& faelles,
+          const std::function<bool(const QString&)>& skriv);
 
 // Splits a batch line into arguments: blanks separate them, '...' and "..."
 // quote, a backslash outside single quotes takes the next character.

@@ -147,7 +147,9 @@ Resultat TAndetVaerktoej::base(const vaerktoej::Kald& k) {
 
 Resultat TAndetVaerktoej::datoforskel(const vaerktoej::Kald& k) {
     const QStringList& v = k.vaerdier;
-    const auto forkert = [](const QString& b) { return ::forkert(b, QStringLiteral("--datediff")); };
+    const auto forkert = [](const QString& b) {
+        return ::forkert(b, QStringLiteral("--datediff"));
+    };
     const QString programdir = k.har(QStringLiteral("--programdir"))
                                    ? k.vaerdi(QStringLiteral("--programdir"))
                                    : TProgramMapper::standardProgramdir();

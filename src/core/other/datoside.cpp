@@ -3,8 +3,8 @@
 #include "common/almenx.h"
 #include "common/beskeder.h"
 #include "common/fejl.h"
-#include "common/optionsfil.h"
 #include "common/installation.h"
+#include "common/optionsfil.h"
 #include "other/shellaabn.h"
 
 #include <QDir>
@@ -156,8 +156,8 @@ void TDatoside::beregnKnapClick() {
     }
     m_resultatFil = QFileInfo(fil.fileName()).absoluteFilePath();
     fil.close();
-    const int kode = shellaabn::aabn(m_proces, programFil(), argumenter << m_resultatFil,
-                                     resultatMappe());
+    const int kode =
+        shellaabn::aabn(m_proces, programFil(), argumenter << m_resultatFil, resultatMappe());
     if (kode > 32) {
         m_ventet = 0;
         scriptTimer.start();

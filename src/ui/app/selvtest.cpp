@@ -39,9 +39,9 @@ bool datoer(const QString& programdir) {
         b.fejl(e.tekst());
     }
     const bool ok = side.Edit2 == QLatin1String("397 dage ialt.");
-    linje(QStringLiteral("datoer: ") + (ok ? side.Edit1 + u' ' + side.Edit2
-                                            : b.tekster.join(u' ')) +
-          QStringLiteral(" (") + side.programFil() + u')');
+    linje(QStringLiteral("datoer: ") +
+          (ok ? side.Edit1 + u' ' + side.Edit2 : b.tekster.join(u' ')) + QStringLiteral(" (") +
+          side.programFil() + u')');
     return ok;
 }
 

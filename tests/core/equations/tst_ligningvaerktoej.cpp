@@ -77,7 +77,6 @@ private Q_SLOTS:
         QCOMPARE(so.value("deviation").toString(), "2");
         QCOMPARE(so.value("status").toString(), "");
     }
-
 };
 
 QTEST_GUILESS_MAIN(TstLigningVaerktoej)

@@ -70,24 +70,25 @@ void TestVaerktoejsfront::stregerIAlleTilstande_data() {
     QTest::addColumn<QStringList>("medStreger");
     QTest::addColumn<QStringList>("uden");
     QTest::newRow("formel") << QStringList{"--", "5-3="} << QStringList{"5-3="};
-    QTest::newRow("formel med minus") << QStringList{"--", "-5+3="} << QStringList{"--formula=-5+3="};
-    QTest::newRow("program") << QStringList{"--program", "--input", "2", "--input", "3", "--",
-                                            m_program}
+    QTest::newRow("formel med minus")
+        << QStringList{"--", "-5+3="} << QStringList{"--formula=-5+3="};
+    QTest::newRow("program") << QStringList{"--program", "--input", "2",      "--input",
+                                            "3",         "--",      m_program}
                              << QStringList{"--program", m_program, "--input", "2", "--input", "3"};
     QTest::newRow("andengrads") << QStringList{"--quadratic", "--", "-1", "-0", "4"}
                                 << QStringList{"--quadratic", "-1", "-0", "4"};
-    QTest::newRow("ligninger") << QStringList{"--equations", "--", "+", "1", "1", "2", "+", "1",
-                                              "-1", "0"}
-                               << QStringList{"--equations", "+", "1", "1", "2", "+", "1", "-1",
-                                              "0"};
+    QTest::newRow("ligninger") << QStringList{"--equations", "--", "+", "1",  "1",
+                                              "2",           "+",  "1", "-1", "0"}
+                               << QStringList{"--equations", "+", "1",  "1", "2",
+                                              "+",           "1", "-1", "0"};
     QTest::newRow("statistik") << QStringList{"--statistics", "--population", "--", "-1", "3"}
                                << QStringList{"--statistics", "-1", "3", "--population"};
     QTest::newRow("enheder") << QStringList{"--convert", "--", "-40", "celsius"}
                              << QStringList{"--convert", "-40", "celsius"};
     QTest::newRow("talsystemer") << QStringList{"--base", "--", "-255", "Dec", "Hex"}
                                  << QStringList{"--base", "-255", "Dec", "Hex"};
-    QTest::newRow("datoer") << QStringList{"--datediff", "--programdir", m_dir.path(), "--",
-                                           "1-1-2019", "2-2-2020"}
+    QTest::newRow("datoer") << QStringList{"--datediff", "--programdir", m_dir.path(),
+                                           "--",         "1-1-2019",     "2-2-2020"}
                             << QStringList{"--datediff", "1-1-2019", "2-2-2020", "--programdir",
                                            m_dir.path()};
     QTest::newRow("primtal") << QStringList{"--prime", "--", "7"} << QStringList{"--prime", "7"};
@@ -123,8 +124,8 @@ void TestVaerktoejsfront::ikkeEtTal_data() {
     QTest::newRow("enheder") << QStringList{"--convert", "abc", "acre"} << "værdi 1";
     QTest::newRow("primtal") << QStringList{"--prime", "abc"} << "værdi 1";
     QTest::newRow("primtal som valg") << QStringList{"--prime=abc"} << "værdi 1";
-    QTest::newRow("program input") << QStringList{"--program", m_program, "--input", "abc"}
-                                   << "--input";
+    QTest::newRow("program input")
+        << QStringList{"--program", m_program, "--input", "abc"} << "--input";
     QTest::newRow("decimaler") << QStringList{"--decimals", "abc", "1+1="} << "--decimals";
     QTest::newRow("dato") << QStringList{"--datediff", "abc", "1-1-2020"} << "værdi 1";
     QTest::newRow("form") << QStringList{"--equations", "-", "1", "1", "2", "*", "1", "1", "2"}
@@ -149,7 +150,8 @@ void TestVaerktoejsfront::kommaOgPunktum_data() {
     QTest::newRow("formel") << QStringList{"@*2="};
     QTest::newRow("program") << QStringList{"--program", m_program, "--input", "@", "--input", "4"};
     QTest::newRow("andengrads") << QStringList{"--quadratic", "@", "-5", "@"};
-    QTest::newRow("ligninger") << QStringList{"--equations", "+", "@", "1", "2", "*", "1", "@", "2"};
+    QTest::newRow("ligninger") << QStringList{"--equations", "+", "@", "1", "2",
+                                              "*",           "1", "@", "2"};
     QTest::newRow("statistik") << QStringList{"--statistics", "1", "@"};
     QTest::newRow("enheder") << QStringList{"--convert", "@", "Acre"};
     QTest::newRow("primtal") << QStringList{"--prime", "@"};
@@ -194,8 +196,8 @@ void TestVaerktoejsfront::hjaelp_data() {
                             << "Brug: tavlix-formel [valg] --datediff DATO1 DATO2";
     QTest::newRow("primtal") << QStringList{"--prime", "--help"}
                              << "Brug: tavlix-formel [valg] --prime N";
-    QTest::newRow("primtal med tal") << QStringList{"--prime=7", "--help"}
-                                     << "Brug: tavlix-formel [valg] --prime N";
+    QTest::newRow("primtal med tal")
+        << QStringList{"--prime=7", "--help"} << "Brug: tavlix-formel [valg] --prime N";
 }
 
 void TestVaerktoejsfront::hjaelp() {
@@ -234,8 +236,8 @@ void TestVaerktoejsfront::afslutningskoder_data() {
     QTest::newRow("program mangler") << QStringList{"--program", m_dir.path() + "/ingen.txt"} << 1;
     QTest::newRow("andengrads") << QStringList{"--quadratic", "1", "-3", "2"} << 0;
     QTest::newRow("andengrads ugyldig") << QStringList{"--quadratic", "0", "1", "1"} << 1;
-    QTest::newRow("ligninger") << QStringList{"--equations", "+", "2", "3", "7", "+", "1", "-1",
-                                              "1"}
+    QTest::newRow("ligninger") << QStringList{"--equations", "+", "2",  "3", "7",
+                                              "+",           "1", "-1", "1"}
                                << 0;
     QTest::newRow("ligninger ugyldig")
         << QStringList{"--equations", "+", "0", "0", "1", "+", "0", "0", "1"} << 1;
@@ -248,9 +250,8 @@ void TestVaerktoejsfront::afslutningskoder_data() {
     QTest::newRow("datoer") << QStringList{"--datediff", "1.1.2019", "2.2.2020", "--programdir",
                                            m_dir.path()}
                             << 0;
-    QTest::newRow("datoer ugyldig") << QStringList{"--datediff", "30-2-2013", "1-1-2013",
-                                                   "--programdir", m_dir.path()}
-                                    << 1;
+    QTest::newRow("datoer ugyldig")
+        << QStringList{"--datediff", "30-2-2013", "1-1-2013", "--programdir", m_dir.path()} << 1;
     QTest::newRow("primtal") << QStringList{"--prime", "15"} << 0;
     QTest::newRow("primtal lige") << QStringList{"--prime", "10"} << 1;
     QTest::newRow("primtal for lille") << QStringList{"--prime", "1"} << 1;
@@ -270,33 +271,34 @@ void TestVaerktoejsfront::afslutningskoder() {
 
 void TestVaerktoejsfront::batchBlandet() {
     int kode = -1;
-    const QStringList ud =
-        batch("2+3=\n"
-              "# a comment and a blank line are no tasks\n"
-              "\n"
-              "  2 + 3 * 4 =\r\n"
-              "--quadratic 1 -3 2\n"
-              "--prime abc\n"
-              "2+3X\n"
-              "--convert 2.5 Acre\n"
-              "--statistics '1' \"2\" 3\n"
-              "--batch\n"
-              "-5+3=",
-              {}, &kode);
-    QCOMPARE(ud, (QStringList{"5", "14", "1x^2 - 3x + 2 = 0 | D = 1 | x = 2 | x = 1",
-                              "fejl 2: tavlix-formel: --prime: værdi 1 er ikke et helt tal: \"abc\"",
-                              "fejl 1: Beregning afbrudt! | Der er opstået en fejl. | Det kan "
-                              "skyldes ugyldige funktionsdata. | Eller det kan have sin årsag i "
-                              "ukendt tegn: X",
-                              "Kvadratmeter: 10117,141056",
-                              "n=3 | Sum: 6 | Gennemsnit: 2 | Standardafvigelse: 1",
-                              "fejl 2: tavlix-formel: --batch i en opgave",
-                              "fejl 2: tavlix-formel: ukendt valg: -5+3="}));
+    const QStringList ud = batch("2+3=\n"
+                                 "# a comment and a blank line are no tasks\n"
+                                 "\n"
+                                 "  2 + 3 * 4 =\r\n"
+                                 "--quadratic 1 -3 2\n"
+                                 "--prime abc\n"
+                                 "2+3X\n"
+                                 "--convert 2.5 Acre\n"
+                                 "--statistics '1' \"2\" 3\n"
+                                 "--batch\n"
+                                 "-5+3=",
+                                 {}, &kode);
+    QCOMPARE(ud,
+             (QStringList{"5", "14", "1x^2 - 3x + 2 = 0 | D = 1 | x = 2 | x = 1",
+                          "fejl 2: tavlix-formel: --prime: værdi 1 er ikke et helt tal: \"abc\"",
+                          "fejl 1: Beregning afbrudt! | Der er opstået en fejl. | Det kan "
+                          "skyldes ugyldige funktionsdata. | Eller det kan have sin årsag i "
+                          "ukendt tegn: X",
+                          "Kvadratmeter: 10117,141056",
+                          "n=3 | Sum: 6 | Gennemsnit: 2 | Standardafvigelse: 1",
+                          "fejl 2: tavlix-formel: --batch i en opgave",
+                          "fejl 2: tavlix-formel: ukendt valg: -5+3="}));
     QCOMPARE(kode, 2);
     // Options given with --batch hold for every task.
     QCOMPARE(batch("ps\n1/3=\n", {"--angle", "rad", "--decimals", "2"}),
              (QStringList{"0,00", "0,33"}));
-    QCOMPARE(batch("--prime 10\n", {}), QStringList{"fejl 1: Et lige tal kan ikke være et primtal!"});
+    QCOMPARE(batch("--prime 10\n", {}),
+             QStringList{"fejl 1: Et lige tal kan ikke være et primtal!"});
     QCOMPARE(batch("", {}, &kode), QStringList{});
     QCOMPARE(kode, 0);
 }
@@ -320,7 +322,8 @@ void TestVaerktoejsfront::batchJson() {
 void TestVaerktoejsfront::delLinje_data() {
     QTest::addColumn<QString>("linje");
     QTest::addColumn<QStringList>("dele");
-    QTest::newRow("blanke") << "  --base  ff \tHex Dec " << QStringList{"--base", "ff", "Hex", "Dec"};
+    QTest::newRow("blanke") << "  --base  ff \tHex Dec "
+                            << QStringList{"--base", "ff", "Hex", "Dec"};
     QTest::newRow("citater") << "--convert 2 'Tønde land' \"meter pr. sekund\""
                              << QStringList{"--convert", "2", "Tønde land", "meter pr. sekund"};
     QTest::newRow("tomt citat") << "--program p.txt --input ''"
