@@ -1,6 +1,9 @@
 # Installing Tavlix as a desktop program, and packaging it (cpack -G DEB).
 #
 #   bin/                                   tavlix and its command-line tools
+#   libexec/tavlix/                        the date helper (datediff)
+#   lib/<arch>/tavlix/                     the modules opened at run time
+#   share/bash-completion/completions/     completion for the two tools
 #   share/applications/                    the desktop entry
 #   share/icons/hicolor/scalable/apps/     the program's icon (SVG)
 #   share/metainfo/                        the AppStream description
@@ -25,13 +28,23 @@ foreach(t tavlix tavlix-formel tavlix-graf)
     install(TARGETS ${t} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
-# Modules the program opens on first use (the web engine page view) live in
-# lib/tavlix, where the program looks for them beside its own bin folder.
-foreach(t tavlix_webside tavlix_tryk)
+# The helper and the modules go where src/core/CMakeLists.txt told the
+# program to look (TAVLIX_HJAELPEMAPPE, TAVLIX_MODULMAPPE, relative to bin).
+install(TARGETS datediff RUNTIME DESTINATION ${TAVLIX_HJAELPEMAPPE})
+foreach(t tavlix_webside tavlix_tryk tavlix_grafmodul)
   if(TARGET ${t})
-    install(TARGETS ${t} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/tavlix)
+    install(TARGETS ${t} LIBRARY DESTINATION ${TAVLIX_MODULMAPPE})
   endif()
 endforeach()
+# Debian wants every shared object to name the C library it runs with; a
+# module that calls only Qt would not (lintian: library-not-linked-against-libc).
+foreach(t tavlix_webside tavlix_tryk tavlix_grafmodul)
+  if(TARGET ${t})
+    target_link_options(${t} PRIVATE "LINKER:--no-as-needed,-lc")
+  endif()
+endforeach()
+install(FILES ${TAVLIX_DIST}/completion/tavlix-formel ${TAVLIX_DIST}/completion/tavlix-graf
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 install(FILES ${TAVLIX_DIST}/${TAVLIX_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -39,14 +52,38 @@ install(FILES ${TAVLIX_DIST}/${TAVLIX_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${TAVLIX_DIST}/${TAVLIX_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# A manual page for each tool that is built.
+# A manual page for each tool that is built, compressed as Debian wants them
+# (gzip -n: no name or time inside, so the package is reproducible).
+find_program(TAVLIX_GZIP gzip)
 file(GLOB TAVLIX_MAN_PAGES ${TAVLIX_DIST}/man/*.1)
+set(TAVLIX_GZ_FILER)
 foreach(m ${TAVLIX_MAN_PAGES})
   get_filename_component(n ${m} NAME_WE)
   if(TARGET ${n})
-    install(FILES ${m} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    if(TAVLIX_GZIP)
+      add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/man/${n}.1.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+        COMMAND sh -c "${TAVLIX_GZIP} -9nc '${m}' > '${PROJECT_BINARY_DIR}/man/${n}.1.gz'"
+        DEPENDS ${m} VERBATIM)
+      list(APPEND TAVLIX_GZ_FILER ${PROJECT_BINARY_DIR}/man/${n}.1.gz)
+      install(FILES ${PROJECT_BINARY_DIR}/man/${n}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    else()
+      install(FILES ${m} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    endif()
   endif()
 endforeach()
+# What Debian asks of every package: the copyright and a compressed changelog
+# (gzip -n: no name or time inside, so the package is reproducible).
+set(TAVLIX_DOKMAPPE ${CMAKE_INSTALL_DATADIR}/doc/tavlix)
+install(FILES ${TAVLIX_DIST}/copyright DESTINATION ${TAVLIX_DOKMAPPE})
+if(TAVLIX_GZIP)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+    COMMAND sh -c "${TAVLIX_GZIP} -9nc '${TAVLIX_DIST}/changelog' > '${PROJECT_BINARY_DIR}/changelog.gz'"
+    DEPENDS ${TAVLIX_DIST}/changelog VERBATIM)
+  list(APPEND TAVLIX_GZ_FILER ${PROJECT_BINARY_DIR}/changelog.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${TAVLIX_DOKMAPPE})
+endif()
+add_custom_target(tavlix_komprimeret ALL DEPENDS ${TAVLIX_GZ_FILER})
 # The data-folder template, with its empty folders; the placeholders that keep
 # the empty folders in git stay behind.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/Tavlixmappe
@@ -69,12 +106,12 @@ if(BUILD_TESTING)
                      ${TAVLIX_DIST}/${TAVLIX_APP_ID}.metainfo.xml)
   endif()
   if(TAVLIX_BUILD_UI)
-    # Installs into a folder of the build and checks what lies where, and
-    # that the installed install-data lays down the data folder from there.
+    # Stages an install (DESTDIR) with the configured prefix and uses every
+    # feature from there with an empty home (cmake/tjek-installation.sh).
     add_test(NAME installation
-             COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tjek-installation.sh
-                     ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/installationstest)
-    set_tests_properties(installation PROPERTIES TIMEOUT 120)
+             COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tjek-installation.sh --install
+                     ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
+    set_tests_properties(installation PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
   endif()
 endif()
 
@@ -84,9 +121,10 @@ set(CPACK_PACKAGE_VENDOR "Tavlix")
 set(CPACK_PACKAGE_CONTACT "Tavlix <kritik@tavlix.dk>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Videnskabelig lommeregner med dansk brugerflade")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tavlix er en lommeregner til skrivebordet med operatorprioritet, parenteser,\
- trigonometriske og hyperbolske funktioner, hukommelse, en liste over beregningerne\
- og et formelsprog. Værktøjet tavlix-formel regner i formelsproget uden skærm.")
+    "Tavlix er en lommeregner til skrivebordet med operatorprioritet,
+parenteser, trigonometriske og hyperbolske funktioner, hukommelse, en liste
+over beregningerne og et formelsprog. Værktøjet tavlix-formel regner i
+formelsproget uden skærm.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tavlix.dk/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -1,5 +1,6 @@
 #include "app/datamappe.h"
 #include "app/programmapper.h"
+#include "app/selvtest.h"
 #include "app/tavlix.h"
 #include "info/websider.h"
 
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
     // An installed program lays down a missing data folder from its template.
     datamappe::foersteStart(QCoreApplication::applicationDirPath(),
                             TProgramMapper::standardProgramdir());
+    const QStringList argumenter = QCoreApplication::arguments().mid(1);
+    if (!argumenter.isEmpty() && argumenter.first() == QLatin1String("--self-test"))
+        return selvtest::koer(app, TProgramMapper::standardProgramdir(), argumenter.mid(1));
     Tavlix tavlix(app, TProgramMapper::standardProgramdir());
     tavlix.vis();
     return QApplication::exec();

@@ -1,8 +1,8 @@
-// tavlix-formel: evaluates formula-language text with the calculator engine.
-// All the work is in TFormelVaerktoej; this only moves text in and out (UTF-8).
-#include "equations/ligningvaerktoej.h"
-#include "formula/formelvaerktoej.h"
-#include "primes/primtalvaerktoej.h"
+// tavlix-formel: the calculator's formula language and every other
+// computation of the windows, without a display. All the work is in the
+// front end (vaerktoejsfront.h) and the models; this only moves text in and
+// out (UTF-8).
+#include "formula/vaerktoejsfront.h"
 #include "formula/vaerktoejsio.h"
 
 #include <QCoreApplication>
@@ -15,35 +15,57 @@ namespace {
 // Standard input was longer than the tool reads.
 struct ForLangtInput {};
 
+bool skriv(std::FILE* f, const QString& tekst) {
+    return vaerktoejsio::skrivHelt(f, tekst.toUtf8());
+}
+
+int kanIkkeSkrive() {
+    std::fputs("tavlix-formel: kan ikke skrive til standard output\n", stderr);
+    return vaerktoej::Besked;
+}
+
+// --batch (before any "--") and no --help: the tasks come from standard input.
+bool erBatch(const QStringList& a) {
+    bool batch = false;
+    for (const QString& x : a) {
+        if (x == u"--") break;
+        if (x == u"-h" || x == u"--help") return false;
+        if (x == u"--batch") batch = true;
+    }
+    return batch;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList argumenter = app.arguments().mid(1);
-    TFormelVaerktoej::Resultat resultat;
+    QFile ind;
+    if (erBatch(argumenter)) {
+        if (!ind.open(stdin, QIODevice::ReadOnly)) return vaerktoej::Besked;
+        QStringList faelles = argumenter;
+        faelles.removeAll(QStringLiteral("--batch"));
+        bool skrevet = true;
+        const int kode = vaerktoej::batch(ind, faelles, [&skrevet](const QString& linje) {
+            return skrevet = skriv(stdout, linje);
+        });
+        return skrevet ? kode : kanIkkeSkrive();
+    }
+    TVaerktoejsResultat resultat;
     try {
-        auto laesInput = [] {
-            QFile ind;
+        auto laesInput = [&ind] {
             if (!ind.open(stdin, QIODevice::ReadOnly)) return QString();
             const auto bytes = vaerktoejsio::laesHelt(ind);
             if (!bytes) throw ForLangtInput{};
             return QString::fromUtf8(*bytes);
         };
-        resultat = TLigningVaerktoej::erTilstand(argumenter)  ? TLigningVaerktoej::koer(argumenter)
-                   : TPrimtalVaerktoej::erValgt(argumenter) ? TPrimtalVaerktoej::koer(argumenter)
-                                                            : TFormelVaerktoej::koer(argumenter, laesInput);
+        resultat = vaerktoej::koer(argumenter, laesInput);
     } catch (const ForLangtInput&) {
         std::fprintf(stderr, "tavlix-formel: standard input er længere end %lld byte (64 MiB)\n",
                      static_cast<long long>(vaerktoejsio::maksInput));
-        return 2;
+        return vaerktoej::Brugsfejl;
     }
-    const QByteArray ud = resultat.ud.toUtf8();
-    const QByteArray fejlUd = resultat.fejlUd.toUtf8();
-    const bool skrevet = vaerktoejsio::skrivHelt(stdout, ud);
-    vaerktoejsio::skrivHelt(stderr, fejlUd);
-    if (!skrevet) {
-        std::fputs("tavlix-formel: kan ikke skrive til standard output\n", stderr);
-        return 1;
-    }
-    return resultat.exitKode;
+    const bool skrevet = skriv(stdout, resultat.ud);
+    skriv(stderr, resultat.fejlUd);
+    return skrevet ? resultat.exitKode : kanIkkeSkrive();
 }

@@ -3,13 +3,13 @@
 // Exit status 0 when the file was written (and the curves intersect), 1 when
 // it could not be written or the intersection gives a message, 2 for bad
 // arguments.
-#include "grafeksport.h"
+#include "common/installation.h"
+#include "grafmodul.h"
 #include "graph/funktioner.h"
 #include "graph/grafvaerktoej.h"
 #include "graph/skaeringvaerktoej.h"
 
 #include <QCoreApplication>
-#include <QSvgGenerator>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -34,14 +34,19 @@ int main(int argc, char* argv[]) {
         err << "tavlix-graf: " << t << '\n';
     int status = 0;
     if (!a.ud.isEmpty()) {
-        const auto svg = [](const QString& fil, QSize s) -> std::unique_ptr<QPaintDevice> {
-            auto gen = std::make_unique<QSvgGenerator>();
-            gen->setFileName(fil);
-            gen->setSize(s);
-            gen->setViewBox(QRect(QPoint(0, 0), s));
-            return gen;
-        };
-        if (!grafeksport::gem(g, a.ud, svg, fejl)) {
+        // Only a picture needs the painting module (Qt Gui, SVG).
+#ifdef TAVLIX_GRAFMODUL_STI
+        const QString bygget = QStringLiteral(TAVLIX_GRAFMODUL_STI);
+#else
+        const QString bygget;
+#endif
+        auto gem = reinterpret_cast<TGemGraf>(installation::hentModulSymbol(
+            QStringLiteral("tavlix_grafmodul"), TAVLIX_GEM_GRAF, bygget, &fejl));
+        if (!gem) {
+            err << "tavlix-graf: " << fejl << '\n';
+            return 1;
+        }
+        if (!gem(g, a.ud, fejl)) {
             err << "tavlix-graf: " << fejl << '\n';
             return 1;
         }

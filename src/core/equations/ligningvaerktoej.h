@@ -5,18 +5,17 @@
 //   --quadratic A B C                    "Løs" on the quadratic page
 //   --equations F1 A1 B1 C1 F2 A2 B2 C2  "Løs" on the two-equations page (F: + * /)
 //   --statistics [--squares] [--population] V...
-// With --json the output is one JSON object.
+// The front end (vaerktoejsfront.h) has read and checked the values.
 #include "formula/formelvaerktoej.h"
-
-#include <QStringList>
 
 class TLigningVaerktoej {
 public:
     using Resultat = TFormelVaerktoej::Resultat;
 
-    // Whether the arguments ask for one of these modes (the mode option
-    // stands before any "--").
-    static bool erTilstand(const QStringList& argumenter);
-    static Resultat koer(const QStringList& argumenter);
-    static QString brug();
+    // Exit code 0 with a solution list, 1 when the page gave a message or
+    // no list (its status says why).
+    static Resultat andengrads(const vaerktoej::Kald& k);
+    static Resultat ligninger(const vaerktoej::Kald& k);
+    // Exit code 1 when a calculation gave "Ingen beregning!".
+    static Resultat statistik(const vaerktoej::Kald& k);
 };

@@ -18,24 +18,6 @@
 
 namespace {
 
-struct Valg {
-    bool json = false;
-    bool taster = false;
-    bool io = false;
-    bool udenListe = false;
-    QString vinkel;
-    std::optional<int> decimaler;
-    std::optional<QString> tekst;
-    bool hjaelp = false;
-};
-
-TFormelVaerktoej::Resultat fejl(const QString& besked) {
-    TFormelVaerktoej::Resultat r;
-    r.exitKode = 2;
-    r.fejlUd = QStringLiteral("tavlix-formel: ") + besked + u'\n' + TFormelVaerktoej::brug();
-    return r;
-}
-
 QJsonArray somArray(const QStringList& l) {
     QJsonArray a;
     for (const QString& s : l)
@@ -43,107 +25,55 @@ QJsonArray somArray(const QStringList& l) {
     return a;
 }
 
+TFormelVaerktoej::Resultat forkert(const QString& besked) {
+    TFormelVaerktoej::Resultat r;
+    r.exitKode = vaerktoej::Brugsfejl;
+    r.fejlUd = QStringLiteral("tavlix-formel: ") + besked + u'\n' + vaerktoej::brug();
+    return r;
+}
+
 } // namespace
 
 QString TFormelVaerktoej::brug() {
-    return QStringLiteral(
-        "Brug: tavlix-formel [valg] TEKST\n"
-        "      tavlix-formel [valg] --formula=TEKST\n"
-        "      tavlix-formel [valg] -- TEKST     (TEKST der begynder med \"-\")\n"
-        "      tavlix-formel [valg] < fil        (TEKST fra standard input)\n"
-        "Beregner TEKST i formelsproget som udtryksvinduets \"Beregn\" og skriver displayet.\n"
-        "Valg:\n"
-        "  --keys               tryk hvert tegn som en tast, ét ad gangen (\"=\" er =-tasten)\n"
-        "  --keys=TEKST         det samme med TEKST\n"
-        "  --angle deg|rad|grad vinkelenhed (standard deg)\n"
-        "  --decimals N         decimaler: -1 (automatisk, standard) eller 0..4\n"
-        "  --io                 beregningslisten i input/output-form\n"
-        "  --no-list            ingen beregningsliste\n"
-        "  --json               ét JSON-objekt: display, operator, expression, formula,\n"
-        "                       list, messages, memory, memoryList\n"
-        "  -h, --help           denne tekst\n"
-        "  --quadratic | --equations | --statistics ...\n"
-        "                       ligningssiderne og statistik (--quadratic --help)\n"
-        "Formelprogrammer: tavlix-formel --program FIL [--input V]... (--program FIL --help)\n"
-        "Afslutningskode: 0 når beregningen kørte, 2 ved forkerte valg.\n") +
-           TAndetVaerktoej::brug();
+    return vaerktoej::brug();
 }
 
 TFormelVaerktoej::Resultat TFormelVaerktoej::koer(const QStringList& argumenter,
                                                   const std::function<QString()>& laesInput) {
-    if (TProgramVaerktoej::gaelder(argumenter)) return TProgramVaerktoej::koer(argumenter);
-    if (auto andet = TAndetVaerktoej::koer(argumenter)) return *andet;
-    Valg v;
-    bool efterStreger = false;
-    auto saetTekst = [&v](const QString& t) {
-        if (v.tekst) return false;
-        v.tekst = t;
-        return true;
-    };
-    for (qsizetype i = 0; i < argumenter.size(); ++i) {
-        const QString& a = argumenter[i];
-        auto vaerdi = [&](const QString& navn, QString& ud) {
-            if (a.startsWith(navn + u'=')) {
-                ud = a.mid(navn.size() + 1);
-                return true;
-            }
-            if (a == navn && i + 1 < argumenter.size()) {
-                ud = argumenter[++i];
-                return true;
-            }
+    return vaerktoej::koer(argumenter, laesInput);
+}
+
+bool TFormelVaerktoej::indstil(TRegner& regner, const vaerktoej::Kald& k, QString& fejl) {
+    if (k.har(QStringLiteral("--angle"))) {
+        const QString v = k.vaerdi(QStringLiteral("--angle"));
+        if (v == u"rad")
+            regner.gradRadianerClick();
+        else if (v == u"grad")
+            regner.gradNygraderClick();
+        else if (v != u"deg") {
+            fejl = QStringLiteral("--angle kræver deg, rad eller grad");
             return false;
-        };
-        QString x;
-        if (efterStreger) {
-            if (!saetTekst(a)) return fejl(QStringLiteral("kun én TEKST"));
-        } else if (a == QLatin1String("--")) {
-            efterStreger = true;
-        } else if (a == QLatin1String("--json")) {
-            v.json = true;
-        } else if (a == QLatin1String("--io")) {
-            v.io = true;
-        } else if (a == QLatin1String("--no-list")) {
-            v.udenListe = true;
-        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-            v.hjaelp = true;
-        } else if (a == QLatin1String("--keys")) {
-            v.taster = true;
-        } else if (a.startsWith(QLatin1String("--keys="))) {
-            v.taster = true;
-            if (!saetTekst(a.mid(7))) return fejl(QStringLiteral("kun én TEKST"));
-        } else if (a.startsWith(QLatin1String("--formula"))) {
-            if (!vaerdi(QStringLiteral("--formula"), x))
-                return fejl(QStringLiteral("--formula kræver en TEKST"));
-            if (!saetTekst(x)) return fejl(QStringLiteral("kun én TEKST"));
-        } else if (a.startsWith(QLatin1String("--angle"))) {
-            if (!vaerdi(QStringLiteral("--angle"), x) ||
-                !(x == QLatin1String("deg") || x == QLatin1String("rad") ||
-                  x == QLatin1String("grad")))
-                return fejl(QStringLiteral("--angle kræver deg, rad eller grad"));
-            v.vinkel = x;
-        } else if (a.startsWith(QLatin1String("--decimals"))) {
-            bool ok = false;
-            const int d = vaerdi(QStringLiteral("--decimals"), x) ? x.toInt(&ok) : 0;
-            if (!ok || d < -1 || d > 4)
-                return fejl(QStringLiteral("--decimals kræver et tal fra -1 til 4"));
-            v.decimaler = d;
-        } else if (a.startsWith(u'-') && a.size() > 1) {
-            return fejl(QStringLiteral("ukendt valg: ") + a);
-        } else if (!saetTekst(a)) {
-            return fejl(QStringLiteral("kun én TEKST"));
         }
     }
-    Resultat r;
-    if (v.hjaelp) {
-        r.ud = brug();
-        return r;
+    if (k.har(QStringLiteral("--decimals"))) {
+        const int d = k.vaerdi(QStringLiteral("--decimals")).toInt();
+        if (d < -1 || d > 4) {
+            fejl = QStringLiteral("--decimals kræver et tal fra -1 til 4");
+            return false;
+        }
+        regner.disDecimalerChange(d + 1);
     }
+    return true;
+}
+
+TFormelVaerktoej::Resultat TFormelVaerktoej::koerTekst(const vaerktoej::Kald& k) {
+    const bool taster = k.har(QStringLiteral("--keys"));
     QString tekst;
-    if (v.tekst) {
-        tekst = *v.tekst;
+    if (!k.vaerdier.isEmpty()) {
+        tekst = k.vaerdier.first();
     } else {
-        tekst = laesInput ? laesInput() : QString();
-        if (v.taster) {
+        tekst = k.laesInput ? k.laesInput() : QString();
+        if (taster) {
             // The line break that ends the input is not a key.
             if (tekst.endsWith(u'\n')) tekst.chop(1);
             if (tekst.endsWith(u'\r')) tekst.chop(1);
@@ -155,15 +85,12 @@ TFormelVaerktoej::Resultat TFormelVaerktoej::koer(const QStringList& argumenter,
     THukommelse huk;
     TRegner regner(beskeder, meta, huk);
     TUdtryk udtryk(regner, meta);
-    if (v.vinkel == QLatin1String("rad"))
-        regner.gradRadianerClick();
-    else if (v.vinkel == QLatin1String("grad"))
-        regner.gradNygraderClick();
-    if (v.decimaler) regner.disDecimalerChange(*v.decimaler + 1);
-    if (v.io) regner.metaIndUdClick(true);
-    if (v.udenListe) regner.metaAktivClick(false);
+    QString fejl;
+    if (!indstil(regner, k, fejl)) return forkert(fejl);
+    if (k.har(QStringLiteral("--io"))) regner.metaIndUdClick(true);
+    if (k.har(QStringLiteral("--no-list"))) regner.metaAktivClick(false);
 
-    if (v.taster) {
+    if (taster) {
         // As typing: an error ends that key only, and the next key goes on.
         for (const QChar c : tekst) {
             try {
@@ -181,21 +108,15 @@ TFormelVaerktoej::Resultat TFormelVaerktoej::koer(const QStringList& argumenter,
         }
     }
 
-    if (v.json) {
-        QJsonObject o;
-        o.insert(QStringLiteral("display"), regner.displayTekst());
-        o.insert(QStringLiteral("operator"), regner.operatorTekst());
-        o.insert(QStringLiteral("expression"), regner.udText());
-        o.insert(QStringLiteral("formula"), regner.formelString());
-        o.insert(QStringLiteral("list"), somArray(meta.linjer));
-        o.insert(QStringLiteral("messages"), somArray(beskeder.tekster));
-        o.insert(QStringLiteral("memory"), tal::generel(huk.Hval));
-        o.insert(QStringLiteral("memoryList"), somArray(huk.captions()));
-        r.ud = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
-    } else {
-        r.ud = regner.displayTekst() + u'\n';
-        for (const QString& b : beskeder.tekster)
-            r.fejlUd += b + u'\n';
-    }
-    return r;
+    QJsonObject o;
+    o.insert(QStringLiteral("display"), regner.displayTekst());
+    o.insert(QStringLiteral("operator"), regner.operatorTekst());
+    o.insert(QStringLiteral("expression"), regner.udText());
+    o.insert(QStringLiteral("formula"), regner.formelString());
+    o.insert(QStringLiteral("list"), somArray(meta.linjer));
+    o.insert(QStringLiteral("memory"), tal::generel(huk.Hval));
+    o.insert(QStringLiteral("memoryList"), somArray(huk.captions()));
+    return vaerktoej::afslut(k,
+                             beskeder.tekster.isEmpty() ? vaerktoej::Resultat : vaerktoej::Besked,
+                             o, {regner.displayTekst()}, beskeder.tekster);
 }

@@ -1,24 +1,32 @@
 #pragma once
 // The command-line tool `tavlix-formel`: evaluates formula-language text with
 // the calculator engine, as the expression window's "Beregn" does or key by
-// key as typing does, and prints the display (or everything as JSON). The
-// program's main() only passes arguments and standard input in and writes
-// the result out.
+// key as typing does, and prints the display (or everything as JSON). Its
+// other modes and the one front end that reads the arguments for all of them
+// are in vaerktoejsfront.h; the program's main() only passes arguments and
+// standard input in and writes the result out.
+#include "formula/vaerktoejsfront.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
+class TRegner;
+
 class TFormelVaerktoej {
 public:
-    struct Resultat {
-        int exitKode = 0; // 0 when it ran, 2 for bad options
-        QString ud;       // standard output
-        QString fejlUd;   // standard error
-    };
+    using Resultat = TVaerktoejsResultat;
 
-    // `argumenter` without the program name; `laesInput` gives standard
-    // input, asked only when no TEXT is given.
+    // The whole tool: `argumenter` without the program name; `laesInput`
+    // gives standard input, asked only when no TEXT is given.
     static Resultat koer(const QStringList& argumenter, const std::function<QString()>& laesInput);
     static QString brug();
+
+    // The formula mode, its values read by the front end. Exit code 1 when
+    // a message stopped the evaluation.
+    static Resultat koerTekst(const vaerktoej::Kald& k);
+
+    // --angle and --decimals, shared with --program: false with the reason.
+    static bool indstil(TRegner& regner, const vaerktoej::Kald& k, QString& fejl);
 };

@@ -17,14 +17,6 @@
 
 namespace {
 
-
-TFormelVaerktoej::Resultat forkert(const QString& besked) {
-    TFormelVaerktoej::Resultat r;
-    r.exitKode = 2;
-    r.fejlUd = QStringLiteral("tavlix-formel: ") + besked + u'\n' + TProgramVaerktoej::brug();
-    return r;
-}
-
 QJsonArray somArray(const QStringList& l) {
     QJsonArray a;
     for (const QString& s : l)
@@ -32,8 +24,8 @@ QJsonArray somArray(const QStringList& l) {
     return a;
 }
 
-// Types a value as number text: digits, one comma or point, a leading "-"
-// as the sign key after the digits.
+// Types a value as number text: digits, one comma, a leading "-" as the sign
+// key after the digits.
 void tastVaerdi(TRegner& regner, const QString& v) {
     const bool negativ = v.startsWith(u'-');
     for (QChar c : QStringView(v).mid(negativ ? 1 : 0))
@@ -43,88 +35,14 @@ void tastVaerdi(TRegner& regner, const QString& v) {
 
 } // namespace
 
-bool TProgramVaerktoej::gaelder(const QStringList& argumenter) {
-    for (const QString& a : argumenter) {
-        if (a == QLatin1String("--")) return false;
-        if (a == QLatin1String("--program") || a.startsWith(QLatin1String("--program=")))
-            return true;
-    }
-    return false;
-}
-
-QString TProgramVaerktoej::brug() {
-    return QStringLiteral(
-        "Brug: tavlix-formel --program FIL [--input V]... [--decimals N] [--angle U] [--json]\n"
-        "Kører formelprogrammet FIL som formelsidens \"Udfør\" og svarer på hver forespørgsel\n"
-        "med den næste --input-værdi (tastet som tal, derefter Enter; \"\" trykker kun Enter).\n"
-        "Skriver beregningslistens linjer, én pr. linje, eller med --json ét JSON-objekt.\n"
-        "Afslutningskode: 0 når programmet sluttede, 3 når det ventede på en værdi uden\n"
-        "--input, 1 når filen ikke kan læses, 2 ved forkerte valg.\n");
-}
-
-TFormelVaerktoej::Resultat TProgramVaerktoej::koer(const QStringList& argumenter) {
-    QString fil;
-    QStringList input;
-    bool json = false;
-    QString vinkel;
-    std::optional<int> decimaler;
-    static const QRegularExpression talform(QStringLiteral("^-?[0-9]*([.,][0-9]*)?$"));
-    for (qsizetype i = 0; i < argumenter.size(); ++i) {
-        const QString& a = argumenter[i];
-        auto vaerdi = [&](const QString& navn, QString& ud) {
-            if (a.startsWith(navn + u'=')) {
-                ud = a.mid(navn.size() + 1);
-                return true;
-            }
-            if (a == navn && i + 1 < argumenter.size()) {
-                ud = argumenter[++i];
-                return true;
-            }
-            return false;
-        };
-        QString x;
-        if (a == QLatin1String("--json")) {
-            json = true;
-        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
-            TFormelVaerktoej::Resultat r;
-            r.ud = brug();
-            return r;
-        } else if (a == QLatin1String("--program") || a.startsWith(QLatin1String("--program="))) {
-            if (!vaerdi(QStringLiteral("--program"), x) || x.isEmpty())
-                return forkert(QStringLiteral("--program kræver en FIL"));
-            if (!fil.isEmpty()) return forkert(QStringLiteral("kun én --program"));
-            fil = x;
-        } else if (a == QLatin1String("--input") || a.startsWith(QLatin1String("--input="))) {
-            if (!vaerdi(QStringLiteral("--input"), x))
-                return forkert(QStringLiteral("--input kræver en værdi"));
-            if (!talform.match(x).hasMatch() || x == QLatin1String("-"))
-                return forkert(QStringLiteral("--input skal være et tal: ") + x);
-            input << x;
-        } else if (a == QLatin1String("--angle") || a.startsWith(QLatin1String("--angle="))) {
-            if (!vaerdi(QStringLiteral("--angle"), x) ||
-                !(x == QLatin1String("deg") || x == QLatin1String("rad") ||
-                  x == QLatin1String("grad")))
-                return forkert(QStringLiteral("--angle kræver deg, rad eller grad"));
-            vinkel = x;
-        } else if (a == QLatin1String("--decimals") || a.startsWith(QLatin1String("--decimals="))) {
-            bool ok = false;
-            const int d = vaerdi(QStringLiteral("--decimals"), x) ? x.toInt(&ok) : 0;
-            if (!ok || d < -1 || d > 4)
-                return forkert(QStringLiteral("--decimals kræver et tal fra -1 til 4"));
-            decimaler = d;
-        } else {
-            return forkert(QStringLiteral("ukendt valg sammen med --program: ") + a);
-        }
-    }
-
-    TFormelVaerktoej::Resultat r;
+TFormelVaerktoej::Resultat TProgramVaerktoej::koer(const vaerktoej::Kald& k) {
+    const QString fil = k.vaerdier.value(0);
+    const QStringList input = k.alle(QStringLiteral("--input"));
     QStringList linjer;
     try {
         linjer = formelfil::laesFil(fil);
     } catch (const TFejl& e) {
-        r.exitKode = 1;
-        r.fejlUd = e.tekst() + u'\n';
-        return r;
+        return vaerktoej::afslut(k, vaerktoej::Besked, {}, {}, {e.tekst()});
     }
 
     OpsamledeBeskeder beskeder;
@@ -132,11 +50,14 @@ TFormelVaerktoej::Resultat TProgramVaerktoej::koer(const QStringList& argumenter
     THukommelse huk;
     TRegner regner(beskeder, meta, huk);
     TFormelProgram program(regner, meta, beskeder, QString());
-    if (vinkel == QLatin1String("rad"))
-        regner.gradRadianerClick();
-    else if (vinkel == QLatin1String("grad"))
-        regner.gradNygraderClick();
-    if (decimaler) regner.disDecimalerChange(*decimaler + 1);
+    QString fejl;
+    if (!TFormelVaerktoej::indstil(regner, k, fejl)) {
+        TFormelVaerktoej::Resultat r;
+        r.exitKode = vaerktoej::Brugsfejl;
+        r.fejlUd = QStringLiteral("tavlix-formel: ") + fejl + u'\n' +
+                   vaerktoej::brug(QStringLiteral("--program"));
+        return r;
+    }
 
     program.setFormelMemoTekst(linjer.join(u'\n'));
     qsizetype naeste = 0;
@@ -151,26 +72,21 @@ TFormelVaerktoej::Resultat TProgramVaerktoej::koer(const QStringList& argumenter
         beskeder.fejl(e.tekst());
     }
     const bool venter = regner.PformelOn();
-    r.exitKode = venter ? 3 : 0;
-
-    if (json) {
-        QJsonObject o;
-        o.insert(QStringLiteral("display"), regner.displayTekst());
-        o.insert(QStringLiteral("operator"), regner.operatorTekst());
-        o.insert(QStringLiteral("list"), somArray(meta.linjer));
-        o.insert(QStringLiteral("messages"), somArray(beskeder.tekster));
-        o.insert(QStringLiteral("status"), beskeder.status);
-        o.insert(QStringLiteral("waiting"), venter);
-        o.insert(QStringLiteral("inputsUsed"), static_cast<int>(naeste));
-        o.insert(QStringLiteral("memory"), tal::generel(huk.Hval));
-        r.ud = QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Indented));
-    } else {
-        for (const QString& l : meta.linjer)
-            r.ud += l + u'\n';
-        for (const QString& b : beskeder.tekster)
-            r.fejlUd += b + u'\n';
-        if (!beskeder.status.isEmpty()) r.fejlUd += beskeder.status + u'\n';
-        if (venter) r.fejlUd += QStringLiteral("Programmet venter på en værdi.\n");
+    // A program that stopped ("Afbrudt") said why in a message or its list.
+    const bool stoppet = !beskeder.tekster.isEmpty() || beskeder.status == u"Afbrudt";
+    const int kode = venter ? vaerktoej::Venter : stoppet ? vaerktoej::Besked : vaerktoej::Resultat;
+    QJsonObject o;
+    o.insert(QStringLiteral("display"), regner.displayTekst());
+    o.insert(QStringLiteral("operator"), regner.operatorTekst());
+    o.insert(QStringLiteral("list"), somArray(meta.linjer));
+    o.insert(QStringLiteral("status"), beskeder.status);
+    o.insert(QStringLiteral("waiting"), venter);
+    o.insert(QStringLiteral("inputsUsed"), static_cast<int>(naeste));
+    o.insert(QStringLiteral("memory"), tal::generel(huk.Hval));
+    QStringList tekster = beskeder.tekster;
+    if (!k.json) {
+        if (!beskeder.status.isEmpty()) tekster << beskeder.status;
+        if (venter) tekster << QStringLiteral("Programmet venter på en værdi.");
     }
-    return r;
+    return vaerktoej::afslut(k, kode, o, meta.linjer, tekster);
 }

@@ -7,10 +7,7 @@
 
 class TProgramVaerktoej {
 public:
-    // True when the arguments ask for a program run.
-    static bool gaelder(const QStringList& argumenter);
-    // Exit status 0 when the program ended or stopped, 3 when it waited for a
-    // value no `--input` gave, 2 for bad options, 1 when the file is unreadable.
-    static TFormelVaerktoej::Resultat koer(const QStringList& argumenter);
-    static QString brug();
+    // Exit code 0 when the program ended, 1 when a message stopped it or the
+    // file is unreadable, 3 when it waited for a value no `--input` gave.
+    static TFormelVaerktoej::Resultat koer(const vaerktoej::Kald& k);
 };

@@ -16,40 +16,18 @@ namespace {
 
 using Resultat = TFormelVaerktoej::Resultat;
 
-Resultat forkert(const QString& besked) {
+Resultat forkert(const QString& besked, const QString& tilstand) {
     Resultat r;
-    r.exitKode = 2;
-    r.fejlUd = QStringLiteral("tavlix-formel: ") + besked + u'\n' + TAndetVaerktoej::brug();
+    r.exitKode = vaerktoej::Brugsfejl;
+    r.fejlUd = QStringLiteral("tavlix-formel: ") + besked + u'\n' + vaerktoej::brug(tilstand);
     return r;
 }
 
-QJsonArray somArray(const QStringList& l) {
-    QJsonArray a;
-    for (const QString& s : l)
-        a.append(s);
-    return a;
-}
+} // namespace
 
-// Ends a run: exit status 1 when a message stopped it, the messages on
-// standard error (or in the JSON object).
-Resultat afslut(bool json, QJsonObject obj, const QStringList& linjer, const QStringList& beskeder,
-                bool fuldfoert) {
-    Resultat r;
-    r.exitKode = fuldfoert ? 0 : 1;
-    if (json) {
-        obj.insert(QStringLiteral("messages"), somArray(beskeder));
-        r.ud = QString::fromUtf8(QJsonDocument(obj).toJson(QJsonDocument::Indented));
-    } else {
-        for (const QString& l : linjer)
-            r.ud += l + u'\n';
-        for (const QString& b : beskeder)
-            r.fejlUd += QString(b).replace(u'\r', u'\n') + u'\n';
-    }
-    return r;
-}
-
-Resultat konverter(const QStringList& v, bool json) {
-    if (v.size() < 2 || v.size() > 3) return forkert(QStringLiteral("--convert VÆRDI FRA [TIL]"));
+Resultat TAndetVaerktoej::konverter(const vaerktoej::Kald& k) {
+    const QStringList& v = k.vaerdier;
+    const auto forkert = [](const QString& b) { return ::forkert(b, QStringLiteral("--convert")); };
     const QString fra = v.at(1);
     const QString til = v.size() > 2 ? v.at(2) : QString();
     THukommelse huk;
@@ -124,12 +102,14 @@ Resultat konverter(const QStringList& v, bool json) {
                 QJsonObject{{QStringLiteral("unit"), enhed}, {QStringLiteral("text"), tekst}});
         }
     }
-    return afslut(json, QJsonObject{{QStringLiteral("outputs"), outputs}}, linjer, beskeder.tekster,
-                  fuldfoert);
+    return vaerktoej::afslut(k, fuldfoert ? vaerktoej::Resultat : vaerktoej::Besked,
+                             QJsonObject{{QStringLiteral("outputs"), outputs}}, linjer,
+                             beskeder.tekster);
 }
 
-Resultat base(const QStringList& v, bool json) {
-    if (v.size() != 3) return forkert(QStringLiteral("--base VÆRDI FRA TIL"));
+Resultat TAndetVaerktoej::base(const vaerktoej::Kald& k) {
+    const QStringList& v = k.vaerdier;
+    const auto forkert = [](const QString& b) { return ::forkert(b, QStringLiteral("--base")); };
     const int fra = TTalsystemside::baseAfNavn(v.at(1));
     const int til = TTalsystemside::baseAfNavn(v.at(2));
     if (!fra || !til) return forkert(QStringLiteral("talsystemer fra 2 til 16"));
@@ -160,12 +140,19 @@ Resultat base(const QStringList& v, bool json) {
     fuldfoert = beskeder.tekster.isEmpty();
     QStringList linjer;
     if (fuldfoert) linjer << side.outputEdit;
-    return afslut(json, QJsonObject{{QStringLiteral("text"), side.outputEdit}}, linjer,
-                  beskeder.tekster, fuldfoert);
+    return vaerktoej::afslut(k, fuldfoert ? vaerktoej::Resultat : vaerktoej::Besked,
+                             QJsonObject{{QStringLiteral("text"), side.outputEdit}}, linjer,
+                             beskeder.tekster);
 }
 
-Resultat datoforskel(const QStringList& v, bool json, const QString& programdir) {
-    if (v.size() != 2) return forkert(QStringLiteral("--datediff DATO1 DATO2 (dd-MM-åååå)"));
+Resultat TAndetVaerktoej::datoforskel(const vaerktoej::Kald& k) {
+    const QStringList& v = k.vaerdier;
+    const auto forkert = [](const QString& b) {
+        return ::forkert(b, QStringLiteral("--datediff"));
+    };
+    const QString programdir = k.har(QStringLiteral("--programdir"))
+                                   ? k.vaerdi(QStringLiteral("--programdir"))
+                                   : TProgramMapper::standardProgramdir();
     OpsamledeBeskeder beskeder;
     TDatoside side(programdir, beskeder);
     for (int nr = 1; nr <= 2; ++nr) {
@@ -191,56 +178,6 @@ Resultat datoforskel(const QStringList& v, bool json, const QString& programdir)
     }
     QStringList linjer;
     if (fuldfoert) linjer << side.Edit1 << side.Edit2;
-    return afslut(json, obj, linjer, beskeder.tekster, fuldfoert);
-}
-
-} // namespace
-
-QString TAndetVaerktoej::brug() {
-    return QStringLiteral(
-        "Andre funktioner:\n"
-        "  tavlix-formel [--json] --convert VÆRDI FRA [TIL]   enhedskonvertering\n"
-        "  tavlix-formel [--json] --base VÆRDI FRA TIL        talsystemer (2..16, Bin, Okt, "
-        "Dec, Hex)\n"
-        "  tavlix-formel [--json] [--programdir MAPPE] --datediff DATO1 DATO2\n"
-        "                                                     forskel mellem datoer (dd-MM-åååå)\n"
-        "Afslutningskode: 0 med et resultat, 1 når en besked standsede kørslen, 2 ved forkerte "
-        "valg.\n");
-}
-
-std::optional<TFormelVaerktoej::Resultat> TAndetVaerktoej::koer(const QStringList& argumenter) {
-    QString tilstand;
-    QStringList vaerdier;
-    bool json = false;
-    QString programdir;
-    bool harProgramdir = false;
-    for (int i = 0; i < argumenter.size(); ++i) {
-        const QString& a = argumenter.at(i);
-        // After "--" comes formula text, never a mode.
-        if (a == QStringLiteral("--") && tilstand.isEmpty()) return std::nullopt;
-        if (a == QStringLiteral("--convert") || a == QStringLiteral("--base") ||
-            a == QStringLiteral("--datediff")) {
-            if (!tilstand.isEmpty())
-                return forkert(QStringLiteral("kun én af --convert, --base og --datediff"));
-            tilstand = a;
-        } else if (a == QStringLiteral("--json")) {
-            json = true;
-        } else if (a == QStringLiteral("--programdir")) {
-            if (i + 1 >= argumenter.size()) return forkert(QStringLiteral("--programdir MAPPE"));
-            programdir = argumenter.at(++i);
-            harProgramdir = true;
-        } else if (a.startsWith(QStringLiteral("--programdir="))) {
-            programdir = a.mid(13);
-            harProgramdir = true;
-        } else if (!tilstand.isEmpty() && !a.startsWith(QStringLiteral("--"))) {
-            vaerdier << a;
-        } else if (!tilstand.isEmpty()) {
-            return forkert(QStringLiteral("ukendt valg: ") + a);
-        }
-    }
-    if (tilstand.isEmpty()) return std::nullopt;
-    if (tilstand == QStringLiteral("--convert")) return konverter(vaerdier, json);
-    if (tilstand == QStringLiteral("--base")) return base(vaerdier, json);
-    if (!harProgramdir) programdir = TProgramMapper::standardProgramdir();
-    return datoforskel(vaerdier, json, programdir);
+    return vaerktoej::afslut(k, fuldfoert ? vaerktoej::Resultat : vaerktoej::Besked, obj, linjer,
+                             beskeder.tekster);
 }

@@ -3,13 +3,18 @@
 #include "common/almenx.h"
 #include "common/beskeder.h"
 #include "common/fejl.h"
+#include "common/installation.h"
 #include "common/optionsfil.h"
 #include "other/shellaabn.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 TDatoside::TDatoside(const QString& programdir, Beskeder& beskeder, QObject* parent)
-    : QObject(parent), m_programdir(programdir), m_beskeder(beskeder) {
+    : QObject(parent), programSti(findProgram(programdir)), m_programdir(programdir),
+      m_beskeder(beskeder) {
     scriptTimer.setInterval(1000);
     scriptTimer.setSingleShot(false);
     connect(&scriptTimer, &QTimer::timeout, this, &TDatoside::tik);
@@ -20,18 +25,41 @@ TDatoside::~TDatoside() {
         m_proces.kill();
         m_proces.waitForFinished(1000);
     }
+    fjernResultatfil();
 }
 
-QString TDatoside::programFil() const {
+QString TDatoside::findProgram(const QString& programdir) {
 #ifdef Q_OS_WIN
-    return m_programdir + QStringLiteral("/datediff/datediff.exe");
+    const QString navn = QStringLiteral("datediff.exe");
 #else
-    return m_programdir + QStringLiteral("/datediff/datediff");
+    const QString navn = QStringLiteral("datediff");
 #endif
+    QStringList steder{installation::programMappe() + u'/' + navn};
+#ifdef TAVLIX_DATEDIFF_BYG
+    if (installation::iByggemappen()) steder << QStringLiteral(TAVLIX_DATEDIFF_BYG);
+#endif
+    steder << installation::hjaelpeMappe() + u'/' + navn;
+    steder << programdir + QStringLiteral("/datediff/") + navn;
+    for (const QString& s : steder) {
+        const QFileInfo f(s);
+        if (f.isFile() && f.isExecutable()) return f.absoluteFilePath();
+    }
+    return steder.last();
 }
 
-QString TDatoside::resultatFil() const {
-    return m_programdir + QStringLiteral("/datediff/datediff.txt");
+QString TDatoside::resultatMappe() const {
+    // Without a data folder (a tool run before the program ever started) the
+    // system's temporary folder serves: the program does not make the data
+    // folder, only its "datediff" folder when that alone is missing.
+    if (!QFileInfo(m_programdir).isDir()) return QDir::tempPath();
+    return m_programdir + QStringLiteral("/datediff");
+}
+
+void TDatoside::fjernResultatfil() {
+    if (m_resultatFil.isEmpty()) return;
+    QFile::remove(m_resultatFil);
+    QFile::remove(m_resultatFil + QStringLiteral(".ny"));
+    m_resultatFil.clear();
 }
 
 QString TDatoside::kortDato(const QDate& d) {
@@ -104,7 +132,7 @@ QString TDatoside::parameterTekst() const {
 }
 
 void TDatoside::beregnKnapClick() {
-    const QStringList argumenter{datoArgument(0), datoArgument(1)};
+    QStringList argumenter{datoArgument(0), datoArgument(1)};
     if (!QFile::exists(programFil())) {
         m_beskeder.information(QStringLiteral("Der mangler en fil!"));
         return;
@@ -114,14 +142,27 @@ void TDatoside::beregnKnapClick() {
         m_proces.kill();
         m_proces.waitForFinished(1000);
     }
-    // An old result must never pass for the new one.
-    QFile::remove(resultatFil());
-    const int kode = shellaabn::aabn(m_proces, programFil(), argumenter,
-                                     m_programdir + QStringLiteral("/datediff"));
+    fjernResultatfil();
+    // A name of this run's own, made exclusively, so no other run (another
+    // window, a script) writes or reads it, and no old result can pass for
+    // the new one.
+    QDir().mkpath(resultatMappe());
+    QTemporaryFile fil(resultatMappe() + QStringLiteral("/datediff-XXXXXX.txt"));
+    fil.setAutoRemove(false);
+    if (!fil.open()) {
+        m_beskeder.information(QStringLiteral("Resultatfilen kunne ikke oprettes i ") +
+                               QDir::toNativeSeparators(resultatMappe()));
+        return;
+    }
+    m_resultatFil = QFileInfo(fil.fileName()).absoluteFilePath();
+    fil.close();
+    const int kode =
+        shellaabn::aabn(m_proces, programFil(), argumenter << m_resultatFil, resultatMappe());
     if (kode > 32) {
         m_ventet = 0;
         scriptTimer.start();
     } else {
+        fjernResultatfil();
         ErrorInfo(kode);
     }
 }
@@ -141,22 +182,35 @@ void TDatoside::scriptTimerTimer() {
         scriptTimer.stop();
         m_proces.kill();
         m_proces.waitForFinished(1000);
+        fjernResultatfil();
         m_beskeder.information(
             QStringLiteral("Datoberegningen blev ikke færdig i tide og er stoppet."));
         return;
     }
     scriptTimer.stop();
     if (m_proces.exitStatus() != QProcess::NormalExit || m_proces.exitCode() != 0) {
+        fjernResultatfil();
         QString grund = QString::fromLocal8Bit(m_proces.readAllStandardError()).trimmed();
         if (grund.isEmpty()) grund = QStringLiteral("Datoberegningen mislykkedes.");
         m_beskeder.information(grund);
         return;
     }
-    if (!QFile::exists(resultatFil())) {
+    // The file was made empty before the start: a run that wrote nothing
+    // left it so.
+    const QString sti = m_resultatFil;
+    if (sti.isEmpty() || QFileInfo(sti).size() == 0) {
+        fjernResultatfil();
         m_beskeder.information(QStringLiteral("Datoberegningen gav ikke noget resultat."));
         return;
     }
-    const TOptionsFil fil = TOptionsFil::laes(resultatFil());
+    TOptionsFil fil;
+    try {
+        fil = TOptionsFil::laes(sti);
+    } catch (...) {
+        fjernResultatfil();
+        throw;
+    }
+    fjernResultatfil();
     const QString y = fil.tekst(1), m = fil.tekst(2), d = fil.tekst(3), t = fil.tekst(4);
     resultat = QStringList{y, m, d, t};
     Edit1 = resultatTekst1(y, m, d);

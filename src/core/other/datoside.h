@@ -1,10 +1,13 @@
 #pragma once
 // The date page of the other-functions window: two dates, each on a month
 // calendar and in three fields, and their difference, computed by the helper
-// program `datediff` in the data folder's "datediff" folder. "Beregn" removes
-// the old result file, starts the program with the two dates and polls once a
-// second until the program has ended; then it shows the four-line result file
-// (or why there is none). The wait is bounded.
+// program `datediff` that is installed with the program (`findProgram`).
+// "Beregn" gives each run a result file of its own in the data folder's
+// "datediff" folder, starts the program with the two dates and that file and
+// polls once a second until the program has ended; then it shows the
+// four-line result (or why there is none) and removes the file. So two
+// windows, or a window and a script, never read each other's results. The
+// wait is bounded.
 #include "other/kalender.h"
 
 #include <QObject>
@@ -33,8 +36,20 @@ public:
     // Seconds to wait for the program before giving up.
     int ventegraense = 10;
 
-    QString programFil() const;  // the helper program
-    QString resultatFil() const; // its result file
+    // The helper program: found at construction, may be set (tests).
+    QString programSti;
+    QString programFil() const { return programSti; }
+    // The folder of the result files (the data folder's "datediff", or the
+    // temporary folder when there is no data folder), and the result file of
+    // the run under way (empty when none is).
+    QString resultatMappe() const;
+    QString resultatFil() const { return m_resultatFil; }
+
+    // The helper program for a data folder: beside the running program, in
+    // the build when run from there, in the installed helper folder, and
+    // last in the data folder's "datediff" folder (the old layout). The last
+    // place when none has it.
+    static QString findProgram(const QString& programdir);
 
     static QString kortDato(const QDate& d); // "dd-MM-yyyy"
 
@@ -73,9 +88,11 @@ private:
     void flyt(int nr, int maaneder, int aar);
     void tik();
     QString datoArgument(int i) const;
+    void fjernResultatfil();
 
     QString m_programdir;
     Beskeder& m_beskeder;
     QProcess m_proces;
     int m_ventet = 0;
+    QString m_resultatFil;
 };

@@ -21,7 +21,9 @@ namespace {
 
 TTrykFlade& trykModul() {
     TTrykFlade* t = tryk::flade();
-    if (!t) throw TFejl(QStringLiteral("Udskrivning er ikke mulig: udskriftsmodulet mangler"));
+    if (!t)
+        throw TFejl(QStringLiteral("Udskrivning er ikke mulig: udskriftsmodulet mangler.\r") +
+                    tryk::mangler());
     return *t;
 }
 

@@ -1,30 +1,31 @@
 #include "graph/tryk.h"
 
+#include "common/installation.h"
 #include "graph/trykflade.h"
-
-#include <QCoreApplication>
-#include <QLibrary>
-#include <QStringList>
 
 namespace tryk {
 
+namespace {
+QString s_grund;
+}
+
 TTrykFlade* flade() {
     static TTrykFlade* s_flade = []() -> TTrykFlade* {
-        // Beside the program in a build folder; in lib/tavlix when installed.
-        const QString programmappe = QCoreApplication::applicationDirPath();
-        QStringList stier = {programmappe + QStringLiteral("/tavlix_tryk"),
-                             programmappe + QStringLiteral("/../lib/tavlix/tavlix_tryk"),
-                             programmappe + QStringLiteral("/../lib64/tavlix/tavlix_tryk")};
 #ifdef TAVLIX_TRYK_STI
-        stier << QStringLiteral(TAVLIX_TRYK_STI);
+        const QString bygget = QStringLiteral(TAVLIX_TRYK_STI);
+#else
+        const QString bygget;
 #endif
-        for (const QString& sti : stier) {
-            QLibrary bib(sti);
-            if (auto f = reinterpret_cast<THentTryk>(bib.resolve(TAVLIX_HENT_TRYK))) return f();
-        }
-        return nullptr;
+        auto f = reinterpret_cast<THentTryk>(installation::hentModulSymbol(
+            QStringLiteral("tavlix_tryk"), TAVLIX_HENT_TRYK, bygget, &s_grund));
+        if (!f) qWarning("tavlix: %s", qUtf8Printable(s_grund));
+        return f ? f() : nullptr;
     }();
     return s_flade;
+}
+
+QString mangler() {
+    return s_grund;
 }
 
 } // namespace tryk

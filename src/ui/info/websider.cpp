@@ -1,5 +1,6 @@
 #include "info/websider.h"
 
+#include "common/installation.h"
 #include "info/tekstside.h"
 
 #include <QCoreApplication>
@@ -18,20 +19,23 @@ namespace {
 
 bool s_webMotor = false;
 
-TLavWebSide findModul() {
-    // Beside the program in a build folder; in lib/tavlix in an installed copy.
-    const QString programmappe = QCoreApplication::applicationDirPath();
-    QStringList stier = {programmappe + QStringLiteral("/tavlix_webside"),
-                         programmappe + QStringLiteral("/../lib/tavlix/tavlix_webside"),
-                         programmappe + QStringLiteral("/../lib64/tavlix/tavlix_webside")};
+TLavWebSide hentModul(QString* grund) {
 #ifdef TAVLIX_WEBSIDE_STI
-    stier << QStringLiteral(TAVLIX_WEBSIDE_STI);
+    const QString bygget = QStringLiteral(TAVLIX_WEBSIDE_STI);
+#else
+    const QString bygget;
 #endif
-    for (const QString& sti : stier) {
-        QLibrary bib(sti);
-        if (auto f = reinterpret_cast<TLavWebSide>(bib.resolve(TAVLIX_LAV_WEBSIDE))) return f;
-    }
-    return nullptr;
+    return reinterpret_cast<TLavWebSide>(installation::hentModulSymbol(
+        QStringLiteral("tavlix_webside"), TAVLIX_LAV_WEBSIDE, bygget, grund));
+}
+
+TLavWebSide findModul() {
+    if (qEnvironmentVariable("TAVLIX_WEBSIDE") == QLatin1String("tekst")) return nullptr;
+    QString grund;
+    const TLavWebSide f = hentModul(&grund);
+    // The plain view stands in; say why, so a broken install shows.
+    if (!f) qWarning("tavlix: %s; siderne vises uden webmotor", qUtf8Printable(grund));
+    return f;
 }
 
 bool kunTekst() {
@@ -143,6 +147,11 @@ bool kraeverMotor(const QByteArray& html, const QUrl& side) {
 TWebSideFlade* lav(QWidget* ejer) {
     s_webMotor = false;
     return new TSideVaelger(ejer);
+}
+
+TWebSideFlade* lavWebMotor(QWidget* ejer, QString* grund) {
+    const TLavWebSide f = hentModul(grund);
+    return f ? f(ejer) : nullptr;
 }
 
 bool erWebMotor() {

@@ -22,6 +22,10 @@ TWebSideFlade* lav(QWidget* ejer);
 // runs a script other than the shared one of its structure's design.
 bool kraeverMotor(const QByteArray& html, const QUrl& side);
 
+// The web engine view alone, whatever TAVLIX_WEBSIDE says; null when the
+// module cannot be opened, with the reason in `grund`.
+TWebSideFlade* lavWebMotor(QWidget* ejer, QString* grund);
+
 // True when the page shown last is shown by the web engine.
 bool erWebMotor();
 

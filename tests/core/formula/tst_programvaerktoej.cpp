@@ -84,8 +84,8 @@ void TestProgramvaerktoej::udskrift_data() {
                                << 0;
     QTest::newRow("afbrudt") << QStringList{"--program", m_dir.path() + "/fejl.txt", "--input", "1"}
                              << "a\na = 1\n"
-                             << 0;
-    QTest::newRow("ingen formel") << QStringList{"--program", m_dir.path() + "/tom.txt"} << "" << 0;
+                             << 1;
+    QTest::newRow("ingen formel") << QStringList{"--program", m_dir.path() + "/tom.txt"} << "" << 1;
 }
 
 void TestProgramvaerktoej::udskrift() {

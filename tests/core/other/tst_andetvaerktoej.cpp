@@ -1,6 +1,7 @@
 #include "formula/formelvaerktoej.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -32,8 +33,7 @@ private Q_SLOTS:
         QTest::newRow("vinkel med til") << QStringList{"--convert", "180", "grad", "radian"} << 0
                                         << "Radian: 3,14159265358979\n";
         QTest::newRow("ukendt enhed") << QStringList{"--convert", "1", "Furlong"} << 2 << "";
-        QTest::newRow("lone komma")
-            << QStringList{"--convert", ",", "Acre"} << 0 << "Kvadratmeter: 0\n";
+        QTest::newRow("lone komma") << QStringList{"--convert", ",", "Acre"} << 2 << "";
         QTest::newRow("base") << QStringList{"--base", "ff", "Hex", "dec"} << 0 << "255\n";
         QTest::newRow("base tal") << QStringList{"--base", "255", "10", "2"} << 0 << "11111111\n";
         QTest::newRow("samme base") << QStringList{"--base", "17", "Dec", "Dec"} << 0 << "17\n";
@@ -54,7 +54,7 @@ private Q_SLOTS:
         const auto r = koer(argumenter);
         QCOMPARE(r.exitKode, kode);
         if (kode != 2) QCOMPARE(r.ud, ud);
-        if (kode == 2) QVERIFY(r.fejlUd.contains(QStringLiteral("--convert")));
+        if (kode == 2) QVERIFY(r.fejlUd.startsWith(QStringLiteral("tavlix-formel: ")));
     }
 
     void jsonFelter() {
@@ -73,14 +73,13 @@ private Q_SLOTS:
     }
 
     void datoforskel() {
+        // The helper comes from the build; the data folder holds only data,
+        // and a missing one is not made.
         QTemporaryDir dir;
-        QDir(dir.path()).mkpath(QStringLiteral("datediff"));
-        auto r = koer({"--programdir", dir.path(), "--datediff", "1-1-2019", "2-2-2020"});
-        QCOMPARE(r.exitKode, 1);
-        QCOMPARE(r.fejlUd, QStringLiteral("Der mangler en fil!\n"));
-
-        QVERIFY(QFile::copy(QStringLiteral(TAVLIX_DATEDIFF),
-                            dir.path() + QStringLiteral("/datediff/datediff")));
+        const QString ingen = dir.path() + QStringLiteral("/ingen");
+        auto r = koer({"--programdir", ingen, "--datediff", "01-01-2019", "02-02-2020"});
+        QCOMPARE(r.exitKode, 0);
+        QVERIFY(!QFileInfo::exists(ingen));
         r = koer({"--programdir", dir.path(), "--datediff", "01-01-2019", "02-02-2020"});
         QCOMPARE(r.exitKode, 0);
         QCOMPARE(r.ud, QStringLiteral("1 år, 1 måned samt 1 dag.\n397 dage ialt.\n"));

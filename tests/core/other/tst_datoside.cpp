@@ -8,9 +8,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
-// A data folder with the date program in its "datediff" folder.
+// A data folder with the date program in its "datediff" folder, where the
+// page is told to find it.
 struct Mappe {
     QTemporaryDir dir;
     BeskedOptager b;
@@ -18,6 +22,7 @@ struct Mappe {
 
     explicit Mappe(bool medProgram = true) {
         QDir(dir.path()).mkpath(QStringLiteral("datediff"));
+        side.programSti = dir.path() + QStringLiteral("/datediff/datediff");
         if (medProgram) QFile::copy(QStringLiteral(TAVLIX_DATEDIFF), side.programFil());
     }
     void skrivProgram(const QByteArray& indhold, QFile::Permissions rettigheder) {
@@ -217,21 +222,58 @@ private Q_SLOTS:
 
     void beregnMedProgrammet() {
         Mappe m;
-        // A result of an earlier run must not pass for this one.
-        QFile gammel(m.side.resultatFil());
+        // A result file of the old fixed name must not pass for this run.
+        QFile gammel(m.side.resultatMappe() + QStringLiteral("/datediff.txt"));
         QVERIFY(gammel.open(QIODevice::WriteOnly));
         gammel.write("9\r\n9\r\n9\r\n9\r\n");
         gammel.close();
         m.saetDatoer(QStringLiteral("1-1-2019"), QStringLiteral("2-2-2020"));
         m.side.beregnKnapClick();
         QVERIFY(m.side.venter());
-        QVERIFY(!QFile::exists(m.side.resultatFil()) || m.side.venter());
+        const QString fil = m.side.resultatFil();
+        QVERIFY(fil.startsWith(m.side.resultatMappe() + QStringLiteral("/datediff-")));
         m.side.koerTilEnde();
         QVERIFY(!m.side.venter());
         QCOMPARE(m.side.Edit1, QStringLiteral("1 år, 1 måned samt 1 dag."));
         QCOMPARE(m.side.Edit2, QStringLiteral("397 dage ialt."));
         QVERIFY(m.b.boxe.isEmpty());
-        QVERIFY(QFile::exists(m.side.resultatFil())); // left in place
+        // The run's own file is removed once read; nothing else is left.
+        QVERIFY(!QFile::exists(fil));
+        QCOMPARE(QDir(m.side.resultatMappe()).entryList(QDir::Files),
+                 (QStringList{"datediff", "datediff.txt"}));
+    }
+
+    // Twenty pages on one data folder at once (two windows, or a window and
+    // scripts): each reads its own answer.
+    void mangeSamtidigt() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("datediff"));
+        BeskedOptager b;
+        std::vector<std::unique_ptr<TDatoside>> sider;
+        for (int i = 0; i < 20; ++i) {
+            sider.push_back(std::make_unique<TDatoside>(dir.path(), b));
+            TDatoside& s = *sider.back();
+            QCOMPARE(s.programSti, QStringLiteral(TAVLIX_DATEDIFF));
+            // 1-1-2000 to i+1 days, months and years later: no two alike.
+            s.setFelt(1, 0, QStringLiteral("1"));
+            s.setFelt(1, 1, QStringLiteral("1"));
+            s.setFelt(1, 2, QStringLiteral("2000"));
+            s.setFelt(2, 0, QString::number(i % 27 + 2));
+            s.setFelt(2, 1, QString::number(i % 11 + 2));
+            s.setFelt(2, 2, QString::number(2001 + i));
+            s.beregnKnapClick();
+        }
+        for (int i = 0; i < 20; ++i) {
+            TDatoside& s = *sider[i];
+            s.koerTilEnde();
+            const QString forventet = TDatoside::resultatTekst1(
+                QString::number(i + 1), QString::number(i % 11 + 1), QString::number(i % 27 + 1));
+            QCOMPARE(s.Edit1, forventet);
+            const qint64 dage = QDate(2000, 1, 1).daysTo(QDate(2001 + i, i % 11 + 2, i % 27 + 2));
+            QCOMPARE(s.Edit2, QStringLiteral("%1 dage ialt.").arg(dage));
+        }
+        QVERIFY(b.boxe.isEmpty());
+        QVERIFY(QDir(dir.path() + QStringLiteral("/datediff")).entryList(QDir::Files).isEmpty());
     }
 
     void beregnMedTimeren() {
@@ -258,7 +300,8 @@ private Q_SLOTS:
         m.side.koerTilEnde();
         QCOMPARE(m.b.tekster(), QStringList{"Ugyldig dato: 31-2-2013"});
         QCOMPARE(m.side.Edit1, QStringLiteral("gammelt"));
-        QVERIFY(!QFile::exists(m.side.resultatFil()));
+        QVERIFY(m.side.resultatFil().isEmpty());
+        QCOMPARE(QDir(m.side.resultatMappe()).entryList(QDir::Files), QStringList{"datediff"});
     }
 
     void startfejlViserBesked() {
@@ -288,7 +331,7 @@ private Q_SLOTS:
     void kortResultatfilGiverFejl() {
 #ifdef Q_OS_UNIX
         Mappe m(false);
-        m.skrivProgram("#!/bin/sh\nprintf '1\\r\\n2\\r\\n' > datediff.txt\n", kanKoeres);
+        m.skrivProgram("#!/bin/sh\nprintf '1\\r\\n2\\r\\n' > \"$3\"\n", kanKoeres);
         m.side.beregnKnapClick();
         QVERIFY_THROWS_EXCEPTION(TIndeksFejl, m.side.koerTilEnde());
         QVERIFY(!m.side.venter());

@@ -1,4 +1,4 @@
-#include "primes/primtalvaerktoej.h"
+#include "formula/formelvaerktoej.h"
 
 #include <QtTest>
 
@@ -18,25 +18,25 @@ private Q_SLOTS:
         QTest::newRow("json") << QStringList{"--json", "--prime", "9"} << 0
                               << "{\"divisors\":[3],\"messages\":[],\"text\":\"Der blev fundet 1 "
                                  "tal, der går op i tallet.\"}\n";
+        QTest::newRow("for lille") << QStringList{"--prime", "1"} << 1 << "";
         QTest::newRow("for stort json")
             << QStringList{"--prime", "99999999999", "--json"} << 0
             << "{\"divisors\":[],\"messages\":[\"Indførte tal overstiger integer-værdien "
                "2147483647.\"],\"text\":\"Tallet er et primtal\"}\n";
-        QTest::newRow("ikke et tal json")
-            << QStringList{"--prime", "x", "--json"} << 1
-            << "{\"divisors\":[],\"messages\":[\"Der opstod en uventet fejl.\\rLuk boksen og prøv "
-               "igen.\"],\"text\":\"\"}\n";
+        QTest::newRow("ikke et tal") << QStringList{"--prime", "x", "--json"} << 2 << "";
         QTest::newRow("mangler tal") << QStringList{"--prime"} << 2 << "";
         QTest::newRow("ukendt valg") << QStringList{"--prime", "9", "--keys"} << 2 << "";
     }
     void koer() {
         QFETCH(QStringList, argumenter);
-        QVERIFY(TPrimtalVaerktoej::erValgt(argumenter));
-        const auto r = TPrimtalVaerktoej::koer(argumenter);
+        const auto r = TFormelVaerktoej::koer(argumenter, {});
         QTEST(r.exitKode, "kode");
         QTEST(r.ud, "ud");
     }
-    void ikkeValgt() { QVERIFY(!TPrimtalVaerktoej::erValgt({"--json", "2+3="})); }
+    void forLilleSigerHvorfor() {
+        const auto r = TFormelVaerktoej::koer({"--prime", "1"}, {});
+        QCOMPARE(r.fejlUd, QStringLiteral("Tallet skal være mindst 3.\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstPrimtalVaerktoej)

@@ -1,0 +1,20 @@
+// The module tavlix-graf opens to paint a picture (see grafmodul.h).
+#include "grafmodul.h"
+
+#include "grafeksport.h"
+#include "graph/funktioner.h"
+
+#include <QSvgGenerator>
+
+#include <memory>
+
+extern "C" Q_DECL_EXPORT bool tavlix_gem_graf(TFunktioner& g, const QString& fil, QString& fejl) {
+    const auto svg = [](const QString& f, QSize s) -> std::unique_ptr<QPaintDevice> {
+        auto gen = std::make_unique<QSvgGenerator>();
+        gen->setFileName(f);
+        gen->setSize(s);
+        gen->setViewBox(QRect(QPoint(0, 0), s));
+        return gen;
+    };
+    return grafeksport::gem(g, fil, svg, fejl);
+}
