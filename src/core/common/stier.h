@@ -7,8 +7,13 @@ namespace stier {
 
 // True when the cleaned absolute form of `sti` lies inside the cleaned
 // absolute folder `mappe` (strictly below it, not the folder itself). A
-// relative `sti` is taken relative to `mappe`. Links are not followed: the
-// rule is about the names, which is what a name from a file can change.
+// relative `sti` is taken relative to `mappe`. This compares names, which
+// is what a name read from a file can change ("..", an absolute path).
 bool indenfor(const QString& mappe, const QString& sti);
+
+// The same with both sides' links resolved, for reading an existing file:
+// a link inside the folder that points out of it does not get past. False
+// when either does not exist.
+bool aegteIndenfor(const QString& mappe, const QString& sti);
 
 } // namespace stier
