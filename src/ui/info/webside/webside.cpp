@@ -88,7 +88,10 @@ public:
         auto* side = new THjaelpeside(profil, m_mappe, this);
         QWebEngineSettings* s = side->settings();
         s->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
-        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+        // Left on: without it the engine refuses a page even its own script,
+        // style and pictures beside it. Which local files a page may reach
+        // is the request filter's rule (the structure's folder only).
+        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
         s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
         s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
