@@ -6,14 +6,38 @@
 #include "common/tekstkodning.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+// Read from a file, the same bytes give the same lines, or (over the size
+// bound) the usual error and nothing else.
+void somFil(const QByteArray& bytes, const TOptionsFil& fil) {
+    static QTemporaryDir dir;
+    const QString sti = dir.filePath(QStringLiteral("opt.txt"));
+    QFile f(sti);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        std::abort();
+    f.close();
+    try {
+        if (TOptionsFil::laes(sti).linjer() != fil.linjer()) std::abort();
+        if (bytes.size() > TOptionsFil::maksStoerrelse) std::abort();
+    } catch (const TFilFejl&) {
+        if (bytes.size() <= TOptionsFil::maksStoerrelse) std::abort();
+    }
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     TOptionsFil fil = TOptionsFil::fraTekst(tekst::fraBytes(bytes));
+    somFil(bytes, fil);
     for (int n = 1; n <= fil.antal() + 1; ++n) {
         try {
             fil.heltal(n);

@@ -14,7 +14,7 @@ bool TOptionsFil::findes(const QString& sti) {
 }
 
 TOptionsFil TOptionsFil::laes(const QString& sti) {
-    TOptionsFil fil = fraTekst(tekst::laesFil(sti));
+    TOptionsFil fil = fraTekst(tekst::laesFil(sti, maksStoerrelse));
     fil.m_sti = sti;
     return fil;
 }

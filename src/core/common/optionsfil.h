@@ -18,7 +18,9 @@ public:
     static bool findes(const QString& sti);
     // Reads the whole file; lines may end in CR, LF or CRLF, and a line break
     // at the end does not make an extra empty line. Throws TFilFejl when the
-    // file cannot be read.
+    // file cannot be read, is no regular file or is larger than maksStoerrelse
+    // (an options file is small; a larger one counts as damaged).
+    static constexpr qint64 maksStoerrelse = 64 * 1024;
     static TOptionsFil laes(const QString& sti);
     // The same from a file's text (the parsing alone, without the file).
     static TOptionsFil fraTekst(const QString& t);

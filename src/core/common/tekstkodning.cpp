@@ -11,6 +11,8 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -82,14 +84,45 @@ QByteArray tilBytes(const QString& tekst) {
     return bomUtf8 + QByteArray(e.encode(tekst));
 }
 
-QString laesFil(const QString& sti) {
+QByteArray laesBytes(const QString& sti, qint64 maks) {
+    const auto fejl = [&] { return TFilFejl(QStringLiteral("Kan ikke læse filen %1").arg(sti)); };
+#ifdef Q_OS_UNIX
+    // Opened without blocking, so a pipe cannot hold the program in open();
+    // the checks then apply to what was opened, not to a name that may change.
+    const int fd = ::open(QFile::encodeName(sti).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw fejl();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maks) {
+        ::close(fd);
+        throw fejl();
+    }
+    QFile f;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw fejl();
+    }
+#else
+    const QFileInfo info(sti);
+    if (!info.isFile() || info.size() > maks) throw fejl();
     QFile f(sti);
-    if (!f.open(QIODevice::ReadOnly))
-        throw TFilFejl(QStringLiteral("Kan ikke læse filen %1").arg(sti));
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw TFilFejl(QStringLiteral("Kan ikke læse filen %1").arg(sti));
-    return fraBytes(bytes);
+    if (!f.open(QIODevice::ReadOnly)) throw fejl();
+#endif
+    // Read in pieces, so a file that grows while it is read is still held to
+    // the bound and nothing larger is ever allocated.
+    QByteArray bytes;
+    char stykke[65536];
+    for (;;) {
+        const qint64 n = f.read(stykke, sizeof stykke);
+        if (n < 0) throw fejl();
+        if (n == 0) break;
+        if (bytes.size() + n > maks) throw fejl();
+        bytes.append(stykke, qsizetype(n));
+    }
+    return bytes;
+}
+
+QString laesFil(const QString& sti, qint64 maks) {
+    return fraBytes(laesBytes(sti, maks));
 }
 
 void skrivFil(const QString& sti, const QString& tekst) {

@@ -19,9 +19,17 @@ QString fraBytes(const QByteArray& bytes);
 // else UTF-8 with a byte-order mark.
 QByteArray tilBytes(const QString& tekst);
 
+// The largest file the readers take unless they say otherwise.
+inline constexpr qint64 standardMaks = 8 * 1024 * 1024;
+
 // Reads a whole file and decodes it with fraBytes. Throws TFilFejl
-// ("Kan ikke læse filen ...") when it cannot be read.
-QString laesFil(const QString& sti);
+// ("Kan ikke læse filen ...") when it cannot be read, when it is no regular
+// file after its links are followed (a pipe, a device, a folder) or when it
+// is larger than `maks` bytes.
+QString laesFil(const QString& sti, qint64 maks = standardMaks);
+
+// The bytes of a regular file of at most `maks` bytes, under the same rules.
+QByteArray laesBytes(const QString& sti, qint64 maks = standardMaks);
 
 // Writes a whole file encoded with tilBytes, atomically: the old file stays
 // as it was until the new one is complete. Throws TFilFejl

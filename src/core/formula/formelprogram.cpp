@@ -196,9 +196,13 @@ QString TFormelProgram::sideknapTekst() const {
 
 void TFormelProgram::LoadFormelFilboks() {
     QDir mappe(m_formeldir);
-    m_formelFilboks =
-        mappe.entryList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden | QDir::System,
-                        QDir::Name | QDir::IgnoreCase);
+    // Regular files only (also behind a link): a pipe or a device named
+    // "x.txt" is no formula file and would hold the window when opened.
+    m_formelFilboks.clear();
+    const auto filer = mappe.entryInfoList({QStringLiteral("*.txt")}, QDir::Files | QDir::Hidden,
+                                           QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& fi : filer)
+        if (fi.isFile()) m_formelFilboks << fi.fileName();
     m_valgt = -1;
     Q_EMIT aendret();
 }

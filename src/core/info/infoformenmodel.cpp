@@ -1,5 +1,7 @@
 #include "info/infoformenmodel.h"
 
+#include "common/stier.h"
+
 #include "common/beskeder.h"
 #include "common/fejl.h"
 #include "common/optionsfil.h"
@@ -147,6 +149,7 @@ void TInfoformenModel::LoadStruktur() {
     }
     caption = strukturnavn;
     Q_EMIT aendret();
+    if (!Struktur.advarsel().isEmpty()) m_beskeder.information(Struktur.advarsel());
 }
 
 bool TInfoformenModel::goToInfo(const QString& openNodetekst) {
@@ -307,9 +310,8 @@ void TInfoformenModel::AgoExecute() {
     if (Edit.isEmpty()) return;
     // Only documents inside the structure's folder are opened by name; any
     // other text, also a name reaching outside the folder, is searched for.
-    const QString rod = QDir::cleanPath(Struktur.Infomappe);
     const QString fil = QDir::cleanPath(Struktur.Infomappe + Edit);
-    if (!Struktur.Infomappe.isEmpty() && fil.startsWith(rod + u'/') && QFileInfo(fil).isFile()) {
+    if (stier::indenfor(Struktur.Infomappe, fil) && QFileInfo(fil).isFile()) {
         hjemmeside = fil;
         Q_EMIT naviger(QUrl::fromLocalFile(fil));
     } else {
@@ -343,9 +345,15 @@ void TInfoformenModel::FindTekst(const QString& tekst) {
     const auto filer = mappe.entryInfoList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden,
                                            QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& fi : filer) {
-        QFile f(fi.absoluteFilePath());
-        if (!f.open(QIODevice::ReadOnly)) continue;
-        if (indeholderOrd(dokumentTekst(f.readAll()), tekst)) Findis << fi.completeBaseName();
+        // Only regular files of a page's size are searched; a pipe or a link
+        // to a device would hold the search for good.
+        QByteArray bytes;
+        try {
+            bytes = tekst::laesBytes(fi.absoluteFilePath());
+        } catch (const TFilFejl&) {
+            continue;
+        }
+        if (indeholderOrd(dokumentTekst(bytes), tekst)) Findis << fi.completeBaseName();
     }
     Q_EMIT aendret();
 }

@@ -1,6 +1,8 @@
 #include "info/struktur.h"
 
 #include "common/fejl.h"
+#include "common/papirkurv.h"
+#include "common/stier.h"
 #include "common/tekstkodning.h"
 
 #include <algorithm>
@@ -9,6 +11,12 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -31,13 +39,6 @@ QString joinCrLf(const QStringList& linjer) {
         ud += QStringLiteral("\r\n");
     }
     return ud;
-}
-
-bool harBom(const QString& sti) {
-    QFile f(sti);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray start = f.read(3);
-    return start == bomUtf8 || start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF");
 }
 
 // A node text must stay on one line and must not begin with the characters
@@ -82,7 +83,7 @@ void saetUdfoldet(const TNodeListe& noder, bool udfoldet) {
 } // namespace
 
 TStruktur::TStruktur(QObject* parent) : QObject(parent) {
-    papirkurv = [](const QString& sti) { return QFile::moveToTrash(sti); };
+    papirkurv = [](const QString& sti) { return papirkurv::flyt(sti); };
 }
 
 TStruktur::~TStruktur() = default;
@@ -126,7 +127,8 @@ void TStruktur::FullCollapse() {
 
 QString TStruktur::dokument(const TStrukturNode* node) const {
     if (!node || node->data.isEmpty()) return {};
-    return Infomappe + node->dataUrl() + QStringLiteral(".html");
+    const QString fil = Infomappe + node->dataUrl() + QStringLiteral(".html");
+    return stier::indenfor(Infomappe, fil) ? fil : QString();
 }
 
 // ---- files -----------------------------------------------------------------
@@ -182,16 +184,122 @@ QString TStruktur::skrivTrae(const TNodeListe& noder) {
     return joinCrLf(linjer);
 }
 
-void TStruktur::skrivFil(const QString& sti, const QString& tekst, bool bom) const {
-    if (!bom) {
-        tekst::skrivFil(sti, tekst);
-        return;
-    }
+QByteArray TStruktur::filBytes(const QString& tekst, bool bom) {
     // A file read with a byte-order mark keeps one: written as UTF-8.
-    QSaveFile f(sti);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bomUtf8 + tekst.toUtf8()) < 0 || !f.commit())
-        throw TFilFejl(
-            QStringLiteral("Kan ikke skrive filen %1").arg(QDir::toNativeSeparators(sti)));
+    return bom ? bomUtf8 + tekst.toUtf8() : tekst::tilBytes(tekst);
+}
+
+namespace {
+
+// The names a save writes before it puts the new pair in place. A complete
+// new tree file under its own name is the mark that the whole new pair is on
+// the disk: the data file is written and synced before it.
+QString nyNavn(const QString& sti) {
+    return sti + QStringLiteral(".ny");
+}
+QString delNavn(const QString& sti) {
+    return sti + QStringLiteral(".del");
+}
+
+[[noreturn]] void skrivFejl(const QString& sti) {
+    throw TFilFejl(QStringLiteral("Kan ikke skrive filen %1").arg(QDir::toNativeSeparators(sti)));
+}
+
+// Writes `bytes` to `sti` and puts them on the disk before returning.
+void skrivSynket(const QString& sti, const QByteArray& bytes) {
+    QFile::remove(sti);
+    QFile f(sti);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        skrivFejl(sti);
+    qint64 skrevet = 0;
+    while (skrevet < bytes.size()) {
+        const qint64 n = f.write(bytes.constData() + skrevet, bytes.size() - skrevet);
+        if (n <= 0) {
+            f.close();
+            QFile::remove(sti);
+            skrivFejl(sti);
+        }
+        skrevet += n;
+    }
+#ifdef Q_OS_UNIX
+    if (::fsync(f.handle()) != 0 && errno != EINVAL && errno != ENOTSUP) {
+        f.close();
+        QFile::remove(sti);
+        skrivFejl(sti);
+    }
+#endif
+}
+
+// Makes the renames in a folder durable.
+void synkMappe(const QString& mappe) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(mappe).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(mappe);
+#endif
+}
+
+bool omdoeb(const QString& fra, const QString& til) {
+#ifdef Q_OS_UNIX
+    // rename() replaces the old file in one step.
+    return ::rename(QFile::encodeName(fra).constData(), QFile::encodeName(til).constData()) == 0;
+#else
+    QFile::remove(til);
+    return QFile::rename(fra, til);
+#endif
+}
+
+// Removes what an earlier, interrupted save may have left beside `sti`: the
+// part files and the temporary names of a save file ("struktur.txt.XXXXXX").
+void fjernRester(const QString& sti) {
+    const QFileInfo fi(sti);
+    const QDir mappe = fi.dir();
+    const QStringList rester = mappe.entryList({fi.fileName() + QStringLiteral(".*")},
+                                               QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& r : rester) {
+        const QString efter = r.mid(fi.fileName().size() + 1);
+        const bool saveFil = efter.size() == 6 && std::all_of(efter.begin(), efter.end(), [](QChar c) {
+                                 return c.isLetterOrNumber();
+                             });
+        if (efter == QLatin1String("del") || efter == QLatin1String("ny") || saveFil)
+            QFile::remove(mappe.filePath(r));
+    }
+}
+
+} // namespace
+
+void TStruktur::fuldfoerAfbrudtGem() {
+    // A new tree file under its own name: the save had both new files on the
+    // disk and was stopped while putting them in place. It is finished now.
+    // Without it a new data file belongs to a save that never completed.
+    const QString nyTrae = nyNavn(Strukturfile);
+    const QString nyData = nyNavn(Datafile);
+    if (QFileInfo(nyTrae).isFile()) {
+        bool ok = true;
+        if (!Datafile.isEmpty() && QFileInfo(nyData).isFile()) ok = omdoeb(nyData, Datafile);
+        ok = ok && omdoeb(nyTrae, Strukturfile);
+        if (ok) {
+            synkMappe(QFileInfo(Strukturfile).absolutePath());
+            m_advarsel = QStringLiteral("Den seneste gemning af strukturen %1 blev afbrudt; den "
+                                        "er gjort færdig.")
+                             .arg(QFileInfo(Strukturfile).absolutePath());
+        }
+    } else if (!Datafile.isEmpty() && QFileInfo(nyData).isFile()) {
+        QFile::remove(nyData);
+    }
+}
+
+bool TStruktur::gyldigtDokumentnavn(const QString& navn) {
+    if (navn.isEmpty() || navn == QLatin1String(".") || navn.contains(QLatin1String("..")))
+        return false;
+    for (QChar c : navn)
+        if (c == u'/' || c == u'\\' || c == u':' || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    return true;
 }
 
 bool TStruktur::HentStruktur() {
@@ -200,28 +308,80 @@ bool TStruktur::HentStruktur() {
     m_mouseDown = false;
     m_rod.clear();
     m_traeBom = m_dataBom = false;
+    m_advarsel.clear();
+    // Until this load succeeds nothing is saved over the files.
+    m_spaerret = true;
+    if (Strukturfile.isEmpty()) {
+        Q_EMIT aendret();
+        return false;
+    }
+    fuldfoerAfbrudtGem();
     if (!QFileInfo(Strukturfile).isFile()) {
+        // No tree file yet: a new structure, which its first save creates.
+        m_spaerret = false;
         Q_EMIT aendret();
         return false;
     }
-    m_traeBom = harBom(Strukturfile);
+    const auto tom = [this] {
+        m_rod.clear();
+        Q_EMIT aendret();
+    };
+    QByteArray traeBytes;
+    try {
+        traeBytes = tekst::laesBytes(Strukturfile);
+    } catch (...) {
+        tom();
+        throw;
+    }
+    m_traeBom = traeBytes.startsWith(bomUtf8) || traeBytes.startsWith("\xFF\xFE") ||
+                traeBytes.startsWith("\xFE\xFF");
     TNodeListe noder;
-    if (!laesTrae(tekst::laesFil(Strukturfile), noder)) {
-        Q_EMIT aendret();
-        return false;
+    int fejlLinje = 0;
+    if (!laesTrae(tekst::fraBytes(traeBytes), noder, &fejlLinje)) {
+        tom();
+        throw TFilFejl(QStringLiteral("Ugyldigt niveau i linje %1 i %2")
+                           .arg(fejlLinje)
+                           .arg(QDir::toNativeSeparators(Strukturfile)));
     }
-    m_rod = std::move(noder);
-    const auto alle = preorden();
+    const auto alle = [&] {
+        std::vector<TStrukturNode*> v;
+        samlPreorden(noder, v);
+        return v;
+    }();
     if (DataOn) {
-        if (!QFileInfo(Datafile).isFile()) {
-            QStringList linjer;
+        QStringList linjer;
+        if (QFileInfo(Datafile).isFile()) {
+            QByteArray dataBytes;
+            try {
+                dataBytes = tekst::laesBytes(Datafile);
+            } catch (...) {
+                tom();
+                throw;
+            }
+            m_dataBom = dataBytes.startsWith(bomUtf8) || dataBytes.startsWith("\xFF\xFE") ||
+                        dataBytes.startsWith("\xFE\xFF");
+            linjer = linjerAf(tekst::fraBytes(dataBytes));
+        } else {
+            // No data file: one is made that gives every node its own name.
             for (const TStrukturNode* n : alle)
                 linjer << QStringLiteral("0") + n->tekst;
             m_dataBom = m_traeBom;
-            skrivFil(Datafile, joinCrLf(linjer), m_dataBom);
+            QSaveFile f(Datafile);
+            if (!f.open(QIODevice::WriteOnly) ||
+                f.write(filBytes(joinCrLf(linjer), m_dataBom)) < 0 || !f.commit()) {
+                tom();
+                skrivFejl(Datafile);
+            }
         }
-        m_dataBom = harBom(Datafile);
-        const QStringList linjer = linjerAf(tekst::laesFil(Datafile));
+        QStringList afvist;
+        if (linjer.size() != qsizetype(alle.size()))
+            m_advarsel = QStringLiteral("Strukturen %1 har %2 linjer i %3 og %4 i %5; "
+                                        "linjerne passer ikke sammen.")
+                             .arg(QFileInfo(Strukturfile).absolutePath())
+                             .arg(alle.size())
+                             .arg(QFileInfo(Strukturfile).fileName())
+                             .arg(linjer.size())
+                             .arg(QFileInfo(Datafile).fileName());
         for (size_t k = 0; k < alle.size(); ++k) {
             TStrukturNode* n = alle[k];
             // A short data file, or a line without an icon digit, gives the
@@ -232,8 +392,23 @@ bool TStruktur::HentStruktur() {
                 d = QStringLiteral("0") + n->tekst;
             else if (d[0] < u'0' || d[0] > u'9')
                 d.prepend(u'0');
+            if (!gyldigtDokumentnavn(d.mid(1))) {
+                // A name that could reach outside the folder gives no document.
+                if (k < size_t(linjer.size())) afvist << QString::number(k + 1);
+                n->data.clear();
+                n->billede = -1;
+                continue;
+            }
             n->data = d;
             n->billede = d[0].unicode() - '0';
+        }
+        if (!afvist.isEmpty()) {
+            if (!m_advarsel.isEmpty()) m_advarsel += u'\r';
+            m_advarsel += QStringLiteral("Strukturen %1 har ugyldige dokumentnavne i linje %2 i "
+                                         "%3; de er udeladt.")
+                              .arg(QFileInfo(Strukturfile).absolutePath(),
+                                   afvist.join(QStringLiteral(", ")),
+                                   QFileInfo(Datafile).fileName());
         }
     } else {
         for (TStrukturNode* n : alle) {
@@ -241,21 +416,44 @@ bool TStruktur::HentStruktur() {
             n->billede = -1;
         }
     }
+    m_rod = std::move(noder);
+    m_spaerret = false;
     Modified = false;
     Q_EMIT aendret();
     return true;
 }
 
 bool TStruktur::GemStruktur() {
-    if (Strukturfile.isEmpty()) return false;
+    if (Strukturfile.isEmpty() || m_spaerret) return false;
     if (DataOn && Datafile.isEmpty()) return false;
+    // Both files are written under their own names and synced, the tree
+    // file last; its complete new file marks the pair as saved (a load
+    // finishes an interrupted save from there). Only then do they replace
+    // the old pair, data file first.
+    fjernRester(Strukturfile);
+    if (DataOn) fjernRester(Datafile);
+    const QString nyTrae = nyNavn(Strukturfile);
+    const QString nyData = nyNavn(Datafile);
     if (DataOn) {
         QStringList linjer;
         for (const TStrukturNode* n : preorden())
             linjer << (n->data.isEmpty() ? QStringLiteral("0") : n->data);
-        skrivFil(Datafile, joinCrLf(linjer), m_dataBom);
+        skrivSynket(nyData, filBytes(joinCrLf(linjer), m_dataBom));
     }
-    skrivFil(Strukturfile, skrivTrae(m_rod), m_traeBom);
+    const QString delTrae = delNavn(Strukturfile);
+    skrivSynket(delTrae, filBytes(skrivTrae(m_rod), m_traeBom));
+    if (!omdoeb(delTrae, nyTrae)) {
+        QFile::remove(delTrae);
+        if (DataOn) QFile::remove(nyData);
+        skrivFejl(Strukturfile);
+    }
+    const QString mappe = QFileInfo(Strukturfile).absolutePath();
+    synkMappe(mappe);
+    if (gemTrin) gemTrin(1);
+    if (DataOn && !omdoeb(nyData, Datafile)) skrivFejl(Datafile);
+    if (gemTrin) gemTrin(2);
+    if (!omdoeb(nyTrae, Strukturfile)) skrivFejl(Strukturfile);
+    synkMappe(mappe);
     Modified = false;
     Q_EMIT aendret();
     return true;
@@ -488,6 +686,8 @@ void TStruktur::sorter() {
 }
 
 bool TStruktur::FileDeleteRB(const QString& AFileName) {
+    // Only the structure's own documents go to the wastebasket.
+    if (!stier::indenfor(Infomappe, AFileName)) return false;
     const QFileInfo fi(AFileName);
     if (!fi.isFile()) return false;
     const QString fuld = fi.absoluteFilePath();

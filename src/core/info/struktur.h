@@ -56,6 +56,10 @@ public:
 
     // Moves a file to the wastebasket; tests replace it with a recorder.
     std::function<bool(const QString&)> papirkurv;
+    // Called between the steps of a save (1: both new files written, 2: the
+    // new data file in place, before the tree file); tests use it to stop a
+    // save halfway, as a kill would.
+    std::function<void(int trin)> gemTrin;
 
     // The tree.
     const TNodeListe& topNoder() const { return m_rod; }
@@ -70,9 +74,17 @@ public:
     // The document file of a node: Infomappe + DataUrl + ".html" (empty without data).
     QString dokument(const TStrukturNode* node) const;
 
-    // Files.
+    // Files. A tree file that does not load (an invalid level) throws
+    // TFilFejl naming the file and the line; the structure is then empty and
+    // nothing is saved over its files until a load succeeds.
     bool HentStruktur();
     bool GemStruktur();
+    bool gemmeSpaerret() const { return m_spaerret; }
+    // What the last load left out or repaired, for one message (empty: nothing).
+    QString advarsel() const { return m_advarsel; }
+    // True when a document name read from a file may be used: the same rule
+    // as for typed names, so the document stays in the structure's folder.
+    static bool gyldigtDokumentnavn(const QString& navn);
 
     // Node operations.
     void NyNode(const QString& Tekst, const QString& Data, int Index, bool sorter, bool gem);
@@ -115,7 +127,8 @@ private:
     void saetData(TStrukturNode* node, const QString& Data, int Index);
     void efterAendring(bool sorter, bool gem);
     void sletDokument(TStrukturNode* node);
-    void skrivFil(const QString& sti, const QString& tekst, bool bom) const;
+    static QByteArray filBytes(const QString& tekst, bool bom);
+    void fuldfoerAfbrudtGem();
 
     TNodeListe m_rod;
     TStrukturNode* m_valgt = nullptr;
@@ -124,4 +137,6 @@ private:
     TStrukturNode* m_nodeUp = nullptr;
     bool m_traeBom = false; // the files were read with a byte-order mark
     bool m_dataBom = false;
+    bool m_spaerret = false; // the last load failed: no save over the files
+    QString m_advarsel;
 };

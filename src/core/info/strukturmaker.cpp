@@ -1,5 +1,7 @@
 #include "info/strukturmaker.h"
 
+#include "common/stier.h"
+
 #include "common/beskeder.h"
 #include "common/fejl.h"
 #include "common/tekstkodning.h"
@@ -248,6 +250,26 @@ void TStrukturformModel::opretStruktur() {
     Q_EMIT aendret();
 }
 
+bool TStrukturformModel::hentOgMeld() {
+    // A structure that does not load stays closed: its files are left as
+    // they are, and the editor shows no structure.
+    try {
+        infostruktur.HentStruktur();
+    } catch (const TFilFejl& e) {
+        infostruktur.Strukturfile.clear();
+        infostruktur.Datafile.clear();
+        infostruktur.Infomappe.clear();
+        infostruktur.Modified = false;
+        strukturName.clear();
+        InfoLabel = QStringLiteral("Strukturnavn: ");
+        ClearToNew(false);
+        m_beskeder.information(e.tekst());
+        return false;
+    }
+    if (!infostruktur.advarsel().isEmpty()) m_beskeder.information(infostruktur.advarsel());
+    return true;
+}
+
 bool TStrukturformModel::RedigerStruktur() {
     if (strukturboks.isEmpty() || strukturboksValgt < 0 || strukturboksValgt >= strukturboks.size())
         return false;
@@ -260,7 +282,7 @@ bool TStrukturformModel::RedigerStruktur() {
     infostruktur.Infomappe = D + QStringLiteral("/tekstfiler/");
     infostruktur.Htmlmappe = infostruktur.Infomappe + QStringLiteral("Design og funktioner/");
     infostruktur.Billedmappe = D + QStringLiteral("/Billeder/");
-    infostruktur.HentStruktur();
+    if (!hentOgMeld()) return false;
     infostruktur.Modified = false;
     InfoLabel = QStringLiteral("Strukturnavn: ") + N + QStringLiteral(". Antal items: ") +
                 QString::number(infostruktur.antal());
@@ -442,6 +464,12 @@ void TStrukturformModel::RedigerNode() {
     // File names are case-sensitive here, so a new letter case renames too.
     if (F != O && !O.isEmpty() && QFileInfo(dokumentSti(O)).isFile()) {
         const QString fra = dokumentSti(O), til = dokumentSti(F);
+        if (!stier::indenfor(infostruktur.Infomappe, fra) ||
+            !stier::indenfor(infostruktur.Infomappe, til)) {
+            m_beskeder.information(QStringLiteral("Filen ligger ikke i strukturens mappe:\r") +
+                                   fra);
+            return;
+        }
         bool flyttet = QFile::rename(fra, til);
         if (!flyttet && sammeNavn(F, O)) {
             // A file system that ignores case renames through a third name.
@@ -477,7 +505,10 @@ void TStrukturformModel::DeleteNode() {
 }
 
 void TStrukturformModel::ReloadStruktur() {
-    infostruktur.HentStruktur();
+    if (!hentOgMeld()) {
+        Q_EMIT aendret();
+        return;
+    }
     infostruktur.Modified = false;
     if (!strukturName.isEmpty()) Q_EMIT genindlaesIBrowser(strukturName);
     ClearToNew(true);

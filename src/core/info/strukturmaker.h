@@ -63,6 +63,9 @@ public:
     bool flytmodeBox = false;
     int flytBox = 0;
 
+    // Loads the structure whose files are set; false (and a message) when it
+    // does not load, which leaves the editor without a structure.
+    bool hentOgMeld();
     bool strukturAaben() const { return !infostruktur.Strukturfile.isEmpty(); }
     // The actions' Update handlers.
     bool AsletAktiv() const;

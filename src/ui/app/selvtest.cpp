@@ -87,6 +87,8 @@ bool webside(const QString& side) {
     view->setHaendelser(std::move(h));
     vaert.resize(640, 480);
     vaert.show();
+    // The engine shows only pages inside the folder it is given.
+    view->setMappe(QFileInfo(side).absolutePath());
     view->naviger(QUrl::fromLocalFile(QFileInfo(side).absoluteFilePath()));
     QTimer::singleShot(60000, &loekke, &QEventLoop::quit);
     loekke.exec();

@@ -1,5 +1,7 @@
 #include "info/tekstside.h"
 
+#include "common/stier.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -9,18 +11,9 @@ bool sideMaaLaese(const QString& sti, const QString& mappe, qint64 maksBytes) {
     if (sti.isEmpty() || mappe.isEmpty()) return false;
     // Both sides with links resolved, so that neither "..", nor a link inside
     // the folder that points out of it, gets past.
-    const QFileInfo fil(sti);
-    const QString aegte = fil.canonicalFilePath();
-    const QString rod = QFileInfo(mappe).canonicalFilePath();
-    if (aegte.isEmpty() || rod.isEmpty()) return false;
-    const QFileInfo aegteFil(aegte);
-    if (!aegteFil.isFile() || aegteFil.size() > maksBytes) return false;
-    const QString forstavelse = rod.endsWith(u'/') ? rod : rod + u'/';
-#ifdef Q_OS_WIN
-    return aegte.startsWith(forstavelse, Qt::CaseInsensitive);
-#else
-    return aegte.startsWith(forstavelse);
-#endif
+    if (!stier::aegteIndenfor(mappe, sti)) return false;
+    const QFileInfo aegteFil(QFileInfo(sti).canonicalFilePath());
+    return aegteFil.isFile() && aegteFil.size() <= maksBytes;
 }
 
 TTekstSide::TTekstSide(QWidget* ejer) : QTextBrowser(ejer) {

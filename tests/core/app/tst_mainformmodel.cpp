@@ -156,13 +156,26 @@ private Q_SLOTS:
     void langLinjeCiteresKort() {
         Ramme r;
         QStringList l = gyldigeLinjer();
-        l[3] = QString(100000, u'x');
+        l[3] = QString(60000, u'x');
         r.skrivOptioner(l);
         r.m->FormCreate();
         QCOMPARE(r.beskeder.boxe.size(), 1);
         const QString tekst = r.beskeder.boxe.first().tekst;
         QVERIFY2(tekst.size() < 200, qPrintable(tekst.left(300)));
         QVERIFY(tekst.contains(QString(60, u'x') + QChar(0x2026)));
+    }
+
+    // An options file beyond any real size counts as damaged at once: the
+    // box names it and the defaults apply, without reading it all.
+    void forStorOptionsfilErSkadet() {
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[3] = QString(100000, u'x');
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        QCOMPARE(r.beskeder.boxe.size(), 1);
+        QVERIFY2(r.beskeder.boxe.first().tekst.startsWith(QString::fromUtf8("Kan ikke læse filen")),
+                 qPrintable(r.beskeder.boxe.first().tekst));
     }
 
     void ukendtSideViserIngenOperation() {

@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 // A calculator and a formula page over a temporary formula folder.
@@ -401,6 +405,13 @@ void TestFormelprogram::filListenOgIndlaesning() {
     f.skrivFil(QStringLiteral(".skjult.txt"), ":s\r\n");
     f.skrivFil(QStringLiteral("noter.dat"), "x");
     QDir(f.dir.path()).mkpath(QStringLiteral("mappe.txt"));
+#ifdef Q_OS_UNIX
+    // A pipe or a link to a device is no formula file: opening it would hold the window.
+    QCOMPARE(::mkfifo(QFile::encodeName(f.dir.filePath(QStringLiteral("fifo.txt"))).constData(),
+                      0600),
+             0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), f.dir.filePath(QStringLiteral("nul.txt"))));
+#endif
     f.program.LoadFormelFilboks();
     QCOMPARE(f.program.formelFilboks(), QStringList({".skjult.txt", "Areal.txt", "moms.txt"}));
     QCOMPARE(f.program.sideknapTekst(), QStringLiteral("[3]"));

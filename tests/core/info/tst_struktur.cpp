@@ -3,6 +3,9 @@
 // and drop, deleting with documents to the wastebasket, and encodings.
 #include "info/struktur.h"
 
+#include "common/fejl.h"
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -329,8 +332,139 @@ private Q_SLOTS:
         const QString lang = m_dir.path() + u'/' + QString(260 - m_dir.path().size(), u'x');
         skriv(lang, "x");
         if (QFile::exists(lang)) QVERIFY(!s.FileDeleteRB(lang));
-        skriv(m_dir.filePath("kort"), "x");
-        QVERIFY(s.FileDeleteRB(m_dir.filePath("kort")));
+        skriv(m_dir.filePath("tekstfiler/kort"), "x");
+        QVERIFY(s.FileDeleteRB(m_dir.filePath("tekstfiler/kort")));
+        // Outside the structure's document folder nothing is deleted.
+        skriv(m_dir.filePath("udenfor"), "x");
+        QVERIFY(!s.FileDeleteRB(m_dir.filePath("udenfor")));
+        QVERIFY(!s.FileDeleteRB(m_dir.filePath("tekstfiler/../udenfor")));
+        QVERIFY(QFile::exists(m_dir.filePath("udenfor")));
+    }
+
+    // Document names from the data file that could reach outside the folder
+    // give their node no document, with one message naming the lines.
+    void fjendtligeDokumentnavne() {
+        TStruktur s;
+        skriv(m_dir.filePath("offer.html"), "hemmelig");
+        forbered(s, "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n",
+                 "0../offer\r\n1godt navn\r\n2/etc/passwd\r\n0a\\b\r\n0c:d\r\n0x\x01y\r\n0sidste\r\n");
+        QVERIFY(s.HentStruktur());
+        QCOMPARE(s.antal(), 7);
+        QStringList data;
+        for (const TStrukturNode* n : s.preorden())
+            data << n->data;
+        QCOMPARE(data, (QStringList{"", "1godt navn", "", "", "", "", "0sidste"}));
+        QVERIFY(s.advarsel().contains(QStringLiteral("linje 1, 3, 4, 5, 6 i data.txt")));
+        // Neither a document path nor a delete leaves the folder.
+        for (const TStrukturNode* n : s.preorden())
+            QVERIFY(s.dokument(n).isEmpty() || s.dokument(n).startsWith(s.Infomappe));
+        s.vaelg(s.forsteNode());
+        s.SletNode();
+        QVERIFY(QFile::exists(m_dir.filePath("offer.html")));
+        QVERIFY(m_papirkurv.isEmpty());
+    }
+
+    void gyldigtDokumentnavn_data() {
+        QTest::addColumn<QString>("navn");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("plain") << "Side 1" << true;
+        QTest::newRow("dots inside a name") << "v1.2" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("dot") << "." << false;
+        QTest::newRow("parent") << ".." << false;
+        QTest::newRow("parent inside") << "a/../b" << false;
+        QTest::newRow("slash") << "a/b" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("colon") << "C:x" << false;
+        QTest::newRow("tab") << "a\tb" << false;
+        QTest::newRow("delete char") << "a\x7f" << false;
+    }
+    void gyldigtDokumentnavn() {
+        QFETCH(QString, navn);
+        QFETCH(bool, ok);
+        QCOMPARE(TStruktur::gyldigtDokumentnavn(navn), ok);
+    }
+
+    // A tree file with a level jump does not load: the message names the
+    // file and line, and nothing is saved over the files until a load works.
+    void niveauspringOverskrivesIkke() {
+        TStruktur s;
+        const QByteArray trae = "A\r\n\t\tB\r\n";
+        forbered(s, trae, "0a\r\n0b\r\n");
+        try {
+            s.HentStruktur();
+            QFAIL("the load should fail");
+        } catch (const TFilFejl& f) {
+            QCOMPARE(f.tekst(), QStringLiteral("Ugyldigt niveau i linje 2 i ") +
+                                    QDir::toNativeSeparators(s.Strukturfile));
+        }
+        QCOMPARE(s.antal(), 0);
+        QVERIFY(s.gemmeSpaerret());
+        s.NyNode(QStringLiteral("Ny"), QStringLiteral("ny"), 0, false, true);
+        QVERIFY(!s.GemStruktur());
+        QCOMPARE(laes(s.Strukturfile), trae);
+        QCOMPARE(laes(s.Datafile), QByteArray("0a\r\n0b\r\n"));
+        // Mended by hand, it loads and saves again.
+        skriv(s.Strukturfile, "A\r\n\tB\r\n");
+        QVERIFY(s.HentStruktur());
+        QVERIFY(!s.gemmeSpaerret());
+        QVERIFY(s.GemStruktur());
+    }
+
+    // A save stopped at any step leaves the old pair or the new pair, never
+    // a mix; the next load finishes a save that had both new files written.
+    void afbrudtGem_data() {
+        QTest::addColumn<int>("trin");
+        QTest::addColumn<bool>("ny");
+        QTest::newRow("before the renames") << 0 << false;
+        QTest::newRow("both written") << 1 << true;
+        QTest::newRow("between the renames") << 2 << true;
+        QTest::newRow("not stopped") << 3 << true;
+    }
+    void afbrudtGem() {
+        QFETCH(int, trin);
+        QFETCH(bool, ny);
+        struct Stop {};
+        {
+            TStruktur s;
+            forbered(s, "A\r\nB\r\n", "0a\r\n0b\r\n");
+            QVERIFY(s.HentStruktur());
+            s.vaelg(s.forsteNode());
+            s.Flytmode = TStruktur::Foran;
+            s.NyNode(QStringLiteral("Ny"), QStringLiteral("ny"), 3, false, false);
+            if (trin == 0) {
+                // Stopped while the new data file was being written.
+                skriv(s.Datafile + QStringLiteral(".ny"), "3ny\r\n0a");
+            } else {
+                s.gemTrin = [trin](int t) {
+                    if (t == trin) throw Stop{};
+                };
+                try {
+                    s.GemStruktur();
+                } catch (const Stop&) {
+                }
+            }
+        }
+        TStruktur s;
+        s.Strukturfile = m_dir.filePath(QStringLiteral("struktur.txt"));
+        s.Datafile = m_dir.filePath(QStringLiteral("data.txt"));
+        s.Infomappe = m_dir.path() + QStringLiteral("/tekstfiler/");
+        s.DataOn = true;
+        QVERIFY(s.HentStruktur());
+        QStringList par;
+        for (const TStrukturNode* n : s.preorden())
+            par << n->tekst + u'=' + n->data;
+        if (ny)
+            QCOMPARE(par, (QStringList{"Ny=3ny", "A=0a", "B=0b"}));
+        else
+            QCOMPARE(par, (QStringList{"A=0a", "B=0b"}));
+        QCOMPARE(s.advarsel().isEmpty(), trin == 0 || trin == 3);
+        // No part files are left beside the pair after the next save.
+        skriv(s.Strukturfile + QStringLiteral(".Ab12Cd"), "rest");
+        QVERIFY(s.GemStruktur());
+        const QStringList filer =
+            QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QCOMPARE(filer.filter(QStringLiteral(".txt.")), QStringList());
     }
 
     void tegnsaet_data() {

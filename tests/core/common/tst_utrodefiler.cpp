@@ -1,0 +1,138 @@
+// Files the program reads may be anything a user put there: pipes, links to
+// devices, huge files, names that climb out of their folder. The readers and
+// the path rule refuse them, and deleting to the wastebasket either lands in
+// a wastebasket or leaves the file where it was.
+#include "common/fejl.h"
+#include "common/optionsfil.h"
+#include "common/papirkurv.h"
+#include "common/stier.h"
+#include "common/tekstkodning.h"
+
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+class TstUtrodeFiler : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void ikkeAlmindeligeFiler() {
+#ifdef Q_OS_UNIX
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("x.txt");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString nul = dir.filePath("nul.txt");
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), nul));
+        // Neither blocks nor grows: both fail at once with the usual message.
+        for (const QString& sti : {fifo, nul}) {
+            try {
+                tekst::laesFil(sti);
+                QFAIL(qPrintable(sti));
+            } catch (const TFilFejl& f) {
+                QCOMPARE(f.tekst(), QString::fromUtf8("Kan ikke læse filen %1").arg(sti));
+            }
+        }
+        // A link to a regular file is read as that file.
+        const QString fil = dir.filePath("fil.txt");
+        QFile f(fil);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("abc");
+        f.close();
+        QVERIFY(QFile::link(fil, dir.filePath("link.txt")));
+        QCOMPARE(tekst::laesFil(dir.filePath("link.txt")), QStringLiteral("abc"));
+#else
+        QSKIP("pipes and /dev/zero are Unix things");
+#endif
+    }
+
+    void stoerrelsesgraense() {
+        QTemporaryDir dir;
+        const QString sti = dir.filePath("opt.txt");
+        QFile f(sti);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(TOptionsFil::maksStoerrelse, 'x'));
+        f.close();
+        QCOMPARE(TOptionsFil::laes(sti).linjer().first().size(), TOptionsFil::maksStoerrelse);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("\n");
+        f.close();
+        QVERIFY_THROWS_EXCEPTION(TFilFejl, TOptionsFil::laes(sti));
+        // The general bound is larger.
+        QCOMPARE(tekst::laesFil(sti).size(), TOptionsFil::maksStoerrelse + 1);
+        QVERIFY_THROWS_EXCEPTION(TFilFejl, tekst::laesFil(sti, 10));
+    }
+
+    void indenfor_data() {
+        QTest::addColumn<QString>("sti");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("relative name") << "side.html" << true;
+        QTest::newRow("below") << "a/b/side.html" << true;
+        QTest::newRow("absolute inside") << "/data/s/tekstfiler/x.html" << true;
+        QTest::newRow("up and back in") << "a/../x.html" << true;
+        QTest::newRow("the folder itself") << "." << false;
+        QTest::newRow("parent") << "../x.html" << false;
+        QTest::newRow("deep climb") << "a/../../../../etc/passwd" << false;
+        QTest::newRow("absolute outside") << "/etc/passwd" << false;
+        QTest::newRow("sibling with same start") << "/data/s/tekstfiler2/x.html" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void indenfor() {
+        QFETCH(QString, sti);
+        QFETCH(bool, ok);
+        QCOMPARE(stier::indenfor(QStringLiteral("/data/s/tekstfiler/"), sti), ok);
+        QCOMPARE(stier::indenfor(QStringLiteral("/data/s/tekstfiler"), sti), ok);
+    }
+
+    void aegteIndenforFoelgerLinks() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("mappe");
+        QFile f(dir.filePath("hemmelig"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QFile g(dir.filePath("mappe/side.html"));
+        QVERIFY(g.open(QIODevice::WriteOnly));
+        g.close();
+        QVERIFY(QFile::link(dir.filePath("hemmelig"), dir.filePath("mappe/link.html")));
+        const QString mappe = dir.filePath("mappe");
+        QVERIFY(stier::aegteIndenfor(mappe, dir.filePath("mappe/side.html")));
+        QVERIFY(stier::indenfor(mappe, dir.filePath("mappe/link.html")));
+        QVERIFY(!stier::aegteIndenfor(mappe, dir.filePath("mappe/link.html")));
+        QVERIFY(!stier::aegteIndenfor(mappe, dir.filePath("mappe/findes-ikke.html")));
+    }
+
+    // On an account without ~/.local/share the file must not end up in a
+    // "files" folder under the current folder.
+    void papirkurvPaaBartHjem() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+        QTemporaryDir hjem, arbejde, data;
+        const QByteArray gammeltHjem = qgetenv("HOME");
+        const QByteArray gammelXdg = qgetenv("XDG_DATA_HOME");
+        const QString gammelMappe = QDir::currentPath();
+        qputenv("HOME", QFile::encodeName(hjem.path()));
+        qunsetenv("XDG_DATA_HOME");
+        QDir::setCurrent(arbejde.path());
+        const QString fil = data.filePath("dokument.html");
+        QFile f(fil);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        const bool ok = papirkurv::flyt(fil);
+        QDir::setCurrent(gammelMappe);
+        qputenv("HOME", gammeltHjem);
+        if (gammelXdg.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", gammelXdg);
+        QVERIFY(ok);
+        QVERIFY(!QFile::exists(fil));
+        QVERIFY(QFile::exists(hjem.filePath(".local/share/Trash/files/dokument.html")));
+        QVERIFY(QDir(arbejde.path()).isEmpty());
+#else
+        QSKIP("the freedesktop wastebasket only");
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TstUtrodeFiler)
+#include "tst_utrodefiler.moc"
