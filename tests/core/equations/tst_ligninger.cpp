@@ -54,6 +54,13 @@ private Q_SLOTS:
             << "Uendeligt mange løsninger"
             << "0,1x + 0,3y = 0,2|1x + 3y = 2|Uendeligt mange løsninger"
             << "|||" << 0 << false;
+        // Before: x = 1,62129586585338E16 from a determinant of -5,55E-17.
+        QTest::newRow("sum og sum parallelle med decimaler")
+            << "+ 0.1 0.3 0.5"
+            << "+ 1 3 2"
+            << "Funktionsfejl"
+            << "0,1x + 0,3y = 0,5|1x + 3y = 2|Division med 0"
+            << "|||" << 0 << false;
         QTest::newRow("sum og sum parallelle") << "+ 1 1 1"
                                                << "+ 2 2 5"
                                                << "Funktionsfejl"

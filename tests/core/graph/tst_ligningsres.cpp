@@ -98,6 +98,11 @@ private Q_SLOTS:
                                                << "+ 1 3 2"
                                                << "|||"
                                                << "Uendeligt mange løsninger";
+        // Before: a point near x = 1,6E16 from a determinant of -5,55E-17.
+        QTest::newRow("parallelle_linjer_decimaler") << "+ 0.1 0.3 0.5"
+                                                     << "+ 1 3 2"
+                                                     << "|||"
+                                                     << "Ingen løsning";
         QTest::newRow("parallelle_linjer") << "+ 1 1 1"
                                            << "+ 2 2 5"
                                            << "|||"
