@@ -22,6 +22,19 @@ int TEgenskabsModel::hukommelsesStoerrelse(qint64 antal) {
     return static_cast<int>(std::clamp<qint64>(stoerrelse, mindsteHukommelse, stoersteHukommelse));
 }
 
+int TEgenskabsModel::hukommelsesStoerrelse(const QString& heltal) {
+    try {
+        return hukommelsesStoerrelse(tal::laesHeltal(heltal));
+    } catch (const TKonverteringsFejl&) {
+        const QString t = heltal.trimmed();
+        const qsizetype start = t.startsWith(u'-') || t.startsWith(u'+') ? 1 : 0;
+        if (t.size() == start) throw;
+        for (qsizetype i = start; i < t.size(); ++i)
+            if (t[i] < u'0' || t[i] > u'9') throw;
+        return t.startsWith(u'-') ? mindsteHukommelse : stoersteHukommelse;
+    }
+}
+
 void TEgenskabsModel::FormCreate() {
     designBox = m_hoved.loadDesign(&designIndeks);
     try {

@@ -61,6 +61,10 @@ public:
     // The memory size a count typed under "Flere" gives: the nearest multiple
     // of 8 (halves to the even neighbour), kept within mindsteHukommelse..stoersteHukommelse.
     static int hukommelsesStoerrelse(qint64 antal);
+    // The same for a size read from the options file at start-up: a whole
+    // number of any length (one beyond 32 bits is simply too large or too
+    // small); anything else throws TKonverteringsFejl.
+    static int hukommelsesStoerrelse(const QString& heltal);
 
 Q_SIGNALS:
     void aendret();

@@ -1,5 +1,6 @@
 #include "app/mainformmodel.h"
 
+#include "app/egenskaber.h"
 #include "calc/hukommelse.h"
 #include "calc/regner.h"
 #include "common/beskeder.h"
@@ -55,7 +56,10 @@ void TMainformModel::HentOpt() {
         m_regner.metaAktivClick(fil.flag(9, m_regner.disOn()));
         m_regner.metaIndUdClick(fil.flag(10, m_regner.UdskrivInOut()));
         doShowHint = fil.flag(11, true);
-        hukFilantal = fil.heltal(12, 16);
+        // The size is clamped and rounded as the settings dialog does it,
+        // so that the dialog shows the size in effect.
+        fil.anvend(12,
+                   [&] { hukFilantal = TEgenskabsModel::hukommelsesStoerrelse(fil.tekst(12)); });
         m_udtryk.setUPanelSynlig(fil.flag(13, m_udtryk.uPanelSynlig()));
         // A position far beyond any screen is no position: centre instead,
         // and never compute with it.
@@ -112,8 +116,7 @@ void TMainformModel::HentOpt() {
     m_regner.disDecimalerChange(m_regner.decimalIndex());
     m_regner.metaAktivClick(m_regner.disOn());
     m_regner.metaIndUdClick(m_regner.UdskrivInOut());
-    if (hukFilantal < 8) hukFilantal = 8;
-    if (hukFilantal > 1000) hukFilantal = 1000; // the memory list is a menu; a huge size is no use
+    hukFilantal = TEgenskabsModel::hukommelsesStoerrelse(qint64(hukFilantal));
     m_hukommelse.setFilantal(hukFilantal);
     Q_EMIT aendret();
     if (!fejl.isEmpty()) m_beskeder.fejl(fejl);

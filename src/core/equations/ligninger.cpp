@@ -5,6 +5,7 @@
 #include "common/almenx.h"
 #include "common/andengradsroedder.h"
 #include "common/beskeder.h"
+#include "common/eksaktprodukt.h"
 #include "common/taltekst.h"
 #include "equations/andengrads.h"
 #include "graph/grafmodtager.h"
@@ -210,12 +211,69 @@ void TLigninger::loes(const Koefficienter& k) {
         toLoesninger();
         return true;
     };
-    // Product with product, quotient with quotient: never a solution.
-    auto aldrig = [&](double venstre, double hoejre) {
-        const QString linje = T(venstre) + QStringLiteral(" (=) ") + T(hoejre);
-        ingenLoesning();
-        skriv(linje);
+    auto uendeligtMange = [&] {
+        skriv(QStringLiteral("Uendeligt mange løsninger"));
+        m_status = QStringLiteral("Uendeligt mange løsninger");
+        antalL = 0;
+        Kon = false;
+    };
+    auto ingenListet = [&] {
         skriv(QStringLiteral("Ingen løsning"));
+        ingenLoesning();
+    };
+    // Product with product, quotient with quotient: both say the same of x·y
+    // (or x/y), so they are the same curve when the two sides agree and
+    // never meet otherwise. The sides are compared exactly as shown.
+    auto sammeEllerIngen = [&](std::initializer_list<double> venstre,
+                               std::initializer_list<double> hoejre) {
+        double v = 1, h = 1;
+        for (double f : venstre)
+            v = F(v * f);
+        for (double f : hoejre)
+            h = F(h * f);
+        skriv(T(v) + QStringLiteral(" (=) ") + T(h));
+        if (eksakt::produkterLige(venstre, hoejre))
+            uendeligtMange();
+        else
+            ingenListet();
+    };
+    // A sum (la, lb, lc) with a quotient (qa, qb, qc). The quotient is the
+    // line qa·x = qc·qb·y through the origin, without the origin itself (y
+    // is its denominator); with qc = 0 it is the line x = 0. False when
+    // the combination ended with its own message.
+    auto sumMedKvotient = [&](double la, double lb, double lc, double qa, double qb, double qc) {
+        if (qc == 0) {
+            x1 = 0;
+            y1 = F(lc / lb) + 0.0;
+            return true;
+        }
+        // Parallel lines: the same line when the sum passes through the
+        // origin too, else no common point (the division below fails).
+        if (eksakt::produkterLige({lb, qa}, {-qb, qc, la})) {
+            if (lc == 0) {
+                uendeligtMange();
+                return false;
+            }
+            throw Regnefejl{};
+        }
+        x1 = F(F(F(qb * qc) * lc) / F(F(lb * qa) + F(F(qb * qc) * la)));
+        // y from the quotient: the sum's (lc - la·x)/lb cancels where y is
+        // small beside lc.
+        y1 = F(F(qa * x1) / F(qc * qb));
+        return true;
+    };
+    // A product (pc its c) with a quotient: with qc = 0 the quotient is
+    // x = 0, which the product meets everywhere when pc = 0 and nowhere
+    // else.
+    auto produktMedKvotient = [&](double pc, double qc, double AA, double qa, double naevner) {
+        if (qc == 0) {
+            if (pc == 0)
+                uendeligtMange();
+            else
+                ingenListet();
+            return false;
+        }
+        return kvadratrod(AA, qa, naevner);
     };
 
     // y of a root x of a sum with a product: from the product, y = c/(a·b·x),
@@ -228,8 +286,14 @@ void TLigninger::loes(const Koefficienter& k) {
 
     switch (i * 3 + j) {
     case Plus * 3 + Plus: {
+        const bool parallelle = eksakt::produkterLige({a2, b1}, {a1, b2});
         const double Divi = F(F(a2 * b1) - F(a1 * b2));
-        if (Divi == 0) {
+        if (parallelle && eksakt::produkterLige({a1, c2}, {a2, c1}) &&
+            eksakt::produkterLige({b1, c2}, {b2, c1})) {
+            uendeligtMange();
+            return;
+        }
+        if (parallelle || Divi == 0) {
             skriv(QStringLiteral("Division med 0"));
             m_status = QStringLiteral("Funktionsfejl");
             Kon = false;
@@ -249,8 +313,7 @@ void TLigninger::loes(const Koefficienter& k) {
         Kon = true;
         break;
     case Plus * 3 + Division:
-        x1 = F(F(F(b2 * c2) * c1) / F(F(b1 * a2) + F(F(b2 * c2) * a1)));
-        y1 = F(F(c1 - F(a1 * x1)) / b1);
+        if (!sumMedKvotient(a1, b1, c1, a2, b2, c2)) return;
         enLoesning();
         break;
     case Gange * 3 + Plus:
@@ -261,24 +324,40 @@ void TLigninger::loes(const Koefficienter& k) {
         Kon = true;
         break;
     case Gange * 3 + Gange:
-        aldrig(F(F(c1 * a2) * b2), F(F(c2 * a1) * b1));
+        sammeEllerIngen({c1, a2, b2}, {c2, a1, b1});
         return;
     case Gange * 3 + Division:
-        if (!kvadratrod(F(F(F(c1 * c2) * b2) / F(F(a1 * a2) * b1)), a2, F(c2 * b2))) return;
+        if (!produktMedKvotient(c1, c2, F(F(F(c1 * c2) * b2) / F(F(a1 * a2) * b1)), a2, F(c2 * b2)))
+            return;
         break;
     case Division * 3 + Plus:
-        x1 = F(F(F(b1 * c1) * c2) / F(F(F(c1 * b1) * a2) + F(b2 * a1)));
-        y1 = F(F(a1 * x1) / F(c1 * b1));
+        if (!sumMedKvotient(a2, b2, c2, a1, b1, c1)) return;
         enLoesning();
         break;
     case Division * 3 + Gange:
-        if (!kvadratrod(F(F(F(c1 * c2) * b1) / F(F(a1 * a2) * b2)), a1, F(c1 * b1))) return;
+        if (!produktMedKvotient(c2, c1, F(F(F(c1 * c2) * b1) / F(F(a1 * a2) * b2)), a1, F(c1 * b1)))
+            return;
         break;
     case Division * 3 + Division:
-        aldrig(F(F(a1 * b2) * c2), F(F(a2 * b1) * c1));
+        sammeEllerIngen({a1, b2, c2}, {a2, b1, c1});
         return;
     default:
         return;
+    }
+
+    // No point with y = 0 satisfies a quotient: y is its denominator.
+    if (i == Division || j == Division) {
+        if (res2 && y2 == 0) res2 = false;
+        if (y1 == 0) {
+            if (!res2) {
+                ingenListet();
+                return;
+            }
+            x1 = x2;
+            y1 = y2;
+            res2 = false;
+        }
+        if (!res2) enLoesning();
     }
 
     if (res2) {

@@ -45,7 +45,10 @@ void TGrafformModel::LigningsRes() {
     ligningX2 = r.x2;
     ligningY2 = r.y2;
     Q_EMIT aendret();
-    if (!r.besked.isEmpty()) m_beskeder.fejl(r.besked);
+    if (r.uendeligtMange)
+        m_beskeder.information(r.besked);
+    else if (!r.besked.isEmpty())
+        m_beskeder.fejl(r.besked);
 }
 
 void TGrafformModel::valgAendret(int& valg, int index) {

@@ -1,6 +1,7 @@
 #include "graph/ligningsres.h"
 
 #include "common/andengradsroedder.h"
+#include "common/eksaktprodukt.h"
 #include "common/taltekst.h"
 
 #include <cmath>
@@ -12,6 +13,8 @@ namespace {
 struct Regnefejl {};
 // A system without a real solution; shown as "Ingen løsning".
 struct IngenLoesning {};
+// Two equations of the same curve; shown as "Uendeligt mange løsninger".
+struct UendeligtMange {};
 
 double tjek(double v) {
     if (!std::isfinite(v)) throw Regnefejl{};
@@ -79,16 +82,27 @@ TLigningsResultat loes(TLigning l1, TLigning l2) {
             y2 = parabel(a2, b2, c2, x2);
             to = true;
         } else if (er('/', 'a')) {
-            rodTrin(mul(mul(b1, a2), c1), sub(mul(mul(b1, b2), c1), a1), mul(mul(b1, c2), c1), x1,
-                    x2);
-            y1 = parabel(a2, b2, c2, x1);
-            y2 = parabel(a2, b2, c2, x2);
-            to = true;
+            if (c1 == 0) {
+                // The quotient is the line x = 0.
+                y1 = parabel(a2, b2, c2, 0);
+            } else {
+                rodTrin(mul(mul(b1, a2), c1), sub(mul(mul(b1, b2), c1), a1), mul(mul(b1, c2), c1),
+                        x1, x2);
+                y1 = parabel(a2, b2, c2, x1);
+                y2 = parabel(a2, b2, c2, x2);
+                to = true;
+            }
         } else if (er('*', 'a')) {
             r.besked = QStringLiteral("Ingen løsningsfunktion!");
             return r;
         } else if (er('a', 'a')) {
-            const double A = sub(a1, a2), B = sub(b1, b2), C = sub(c1, c2);
+            // Coefficients equal as shown are equal: a difference of a few
+            // units in the last place is no curve.
+            const auto forskel = [](double p, double q) {
+                return eksakt::lige(p, q) ? 0 : sub(p, q);
+            };
+            const double A = forskel(a1, a2), B = forskel(b1, b2), C = forskel(c1, c2);
+            if (A == 0 && B == 0 && C == 0) throw UendeligtMange{};
             if (A == 0) {
                 x1 = dele(mul(C, -1), B);
                 y1 = parabel(a1, b1, c1, x1);
@@ -100,7 +114,11 @@ TLigningsResultat loes(TLigning l1, TLigning l2) {
             }
         } else if (er('+', '+')) {
             const double D = sub(mul(a2, b1), mul(a1, b2));
-            if (D == 0) throw IngenLoesning{};
+            const bool parallelle = eksakt::produkterLige({a2, b1}, {a1, b2});
+            if (parallelle && eksakt::produkterLige({a1, c2}, {a2, c1}) &&
+                eksakt::produkterLige({b1, c2}, {b2, c1}))
+                throw UendeligtMange{};
+            if (parallelle || D == 0) throw IngenLoesning{};
             x1 = dele(sub(mul(b1, c2), mul(b2, c1)), D);
             y1 = dele(sub(c1, mul(a1, x1)), b1);
         } else if (er('+', '*')) {
@@ -110,26 +128,65 @@ TLigningsResultat loes(TLigning l1, TLigning l2) {
             y2 = dele(sub(c1, mul(a1, x2)), b1);
             to = true;
         } else if (er('+', '/')) {
-            x1 = dele(mul(mul(c2, b2), c1), add(mul(b1, a2), mul(mul(c2, b2), a1)));
-            y1 = dele(sub(c1, mul(a1, x1)), b1);
+            if (c2 == 0) {
+                // The quotient is the line x = 0.
+                y1 = dele(c1, b1);
+            } else {
+                // Parallel to the quotient's line: the same line when the
+                // line passes through the origin too, else no common point
+                // (the division fails).
+                if (eksakt::produkterLige({b1, a2}, {-c2, b2, a1})) {
+                    if (c1 == 0) throw UendeligtMange{};
+                    throw Regnefejl{};
+                }
+                x1 = dele(mul(mul(c2, b2), c1), add(mul(b1, a2), mul(mul(c2, b2), a1)));
+                // y from the quotient: the line's (c1 - a1·x)/b1 cancels where
+                // y is small beside c1.
+                y1 = dele(mul(a2, x1), mul(c2, b2));
+            }
         } else if (er('/', '*')) {
+            if (c1 == 0) {
+                // The quotient is the line x = 0, which the product meets
+                // everywhere when its c is 0 and nowhere else.
+                if (c2 == 0) throw UendeligtMange{};
+                throw IngenLoesning{};
+            }
             const double A = dele(mul(mul(c1, c2), b1), mul(mul(a1, a2), b2));
-            if (A < 0) throw IngenLoesning{};
+            // A = 0 gives only the origin, where the quotient is undefined.
+            if (A <= 0) throw IngenLoesning{};
             x1 = std::sqrt(A);
             x2 = -x1;
             y1 = dele(mul(a1, x1), mul(c1, b1));
             y2 = dele(mul(a1, x2), mul(c1, b1));
             to = true;
-        } else if (er('/', '/') || er('*', '*')) {
+        } else if (er('/', '/')) {
+            if (eksakt::produkterLige({a1, b2, c2}, {a2, b1, c1})) throw UendeligtMange{};
+            throw IngenLoesning{};
+        } else if (er('*', '*')) {
+            if (eksakt::produkterLige({c1, a2, b2}, {c2, a1, b1})) throw UendeligtMange{};
             throw IngenLoesning{};
         } else {
             return r; // a pair without a formula: nothing is computed
+        }
+        // No point with y = 0 lies on a quotient: y is its denominator.
+        if (l1.opr == u'/' || l2.opr == u'/') {
+            if (to && y2 == 0) to = false;
+            if (y1 == 0) {
+                if (!to) throw IngenLoesning{};
+                x1 = x2;
+                y1 = y2;
+                to = false;
+            }
         }
     } catch (const Regnefejl&) {
         r.besked = QStringLiteral("Fejl");
         return r;
     } catch (const IngenLoesning&) {
         r.besked = QStringLiteral("Ingen løsning");
+        return r;
+    } catch (const UendeligtMange&) {
+        r.besked = QStringLiteral("Uendeligt mange løsninger");
+        r.uendeligtMange = true;
         return r;
     }
     r.x1 = tal::generel(x1);

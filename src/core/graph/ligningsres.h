@@ -6,6 +6,8 @@
 // parabola "a" second, "/" before "*"), then each ordered pair has its own
 // closed formula. Every operation is checked: a division by zero, a result
 // that is not a finite number or an overflow ends the solving with "Fejl".
+// Two equations of one curve are said to have infinitely many solutions, and
+// a quotient a·x/(b·y) = c never has a point with y = 0.
 #include <QChar>
 #include <QString>
 
@@ -21,6 +23,9 @@ struct TLigningsResultat {
     // The error message to show; empty when points were found (or nothing
     // was computed for a pair without a formula).
     QString besked;
+    // The two equations are one curve: `besked` says so, and it is an
+    // answer rather than an error.
+    bool uendeligtMange = false;
 };
 
 namespace ligningsres {

@@ -1,3 +1,4 @@
+#include "app/egenskaber.h"
 #include "app/mainformmodel.h"
 #include "beskedoptager.h"
 #include "calc/hukommelse.h"
@@ -37,7 +38,7 @@ static QStringList gyldigeLinjer() {
     return {QStringLiteral("Carbon"), QStringLiteral("120"), QStringLiteral("240"),
             QStringLiteral("1"),      QStringLiteral("500"), QStringLiteral("1"),
             QStringLiteral("1"),      QStringLiteral("3"),   QStringLiteral("0"),
-            QStringLiteral("1"),      QStringLiteral("0"),   QStringLiteral("20"),
+            QStringLiteral("1"),      QStringLiteral("0"),   QStringLiteral("24"),
             QStringLiteral("0")};
 }
 
@@ -91,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(!r.regner.disOn());
         QVERIFY(r.regner.UdskrivInOut());
         QVERIFY(!r.m->doShowHint);
-        QCOMPARE(r.m->hukFilantal, 20);
+        QCOMPARE(r.m->hukFilantal, 24);
         QVERIFY(!r.udtryk.uPanelSynlig());
 
         r.m->GemOpt();
@@ -198,6 +199,37 @@ private Q_SLOTS:
         r.m->FormCreate();
         QCOMPARE(r.m->hukFilantal, 8);
         QCOMPARE(r.huk.Huk.Filantal(), 8);
+    }
+
+    // A size edited by hand becomes what the settings dialog would make of
+    // it (a multiple of 8 in 8..1000), so the dialog shows the size in effect.
+    void hukommelseSomIDialogen_data() {
+        QTest::addColumn<QString>("linje");
+        QTest::addColumn<int>("stoerrelse");
+        QTest::addColumn<int>("valg"); // the dialog's item; 4: "Flere"
+        QTest::newRow("20 er halvvejs: lige nabo") << "20" << 16 << 1;
+        QTest::newRow("12 er halvvejs: lige nabo") << "12" << 16 << 1;
+        QTest::newRow("28") << "28" << 32 << 3;
+        QTest::newRow("1004 over det største") << "1004" << 1000 << 4;
+        QTest::newRow("ud over 32 bit") << "99999999999" << 1000 << 4;
+        QTest::newRow("negativ ud over 32 bit") << "-99999999999" << 8 << 0;
+    }
+    void hukommelseSomIDialogen() {
+        QFETCH(QString, linje);
+        QFETCH(int, stoerrelse);
+        QFETCH(int, valg);
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[11] = linje;
+        r.skrivOptioner(l);
+        r.m->FormCreate();
+        QVERIFY2(r.beskeder.boxe.isEmpty(), qPrintable(r.beskeder.tekster().join('|')));
+        QCOMPARE(r.m->hukFilantal, stoerrelse);
+        QCOMPARE(r.huk.Huk.Filantal(), stoerrelse);
+        TEgenskabsModel dialog(*r.m, r.huk, r.beskeder);
+        dialog.FormShow();
+        QCOMPARE(dialog.eleGroup, valg);
+        QCOMPARE(dialog.antalEdit, QString::number(stoerrelse));
     }
 
     void listepanelOgBredde() {

@@ -41,10 +41,30 @@ private Q_SLOTS:
                                     << "1 løsning"
                                     << "2x + 3y = 7|1x - 1y = 1|x = 2|y = 1|"
                                     << "2|1||" << 1 << true;
-        QTest::newRow("sum og sum parallelle") << "+ 1 1 2"
-                                               << "+ 2 2 4"
+        QTest::newRow("sum og sum samme linje")
+            << "+ 1 1 2"
+            << "+ 2 2 4"
+            << "Uendeligt mange løsninger"
+            << "1x + 1y = 2|2x + 2y = 4|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
+        // 0,1·3 is not 0,3 in binary; as shown the lines are one (before: x = 2, y = 0).
+        QTest::newRow("sum og sum samme linje med decimaler")
+            << "+ 0.1 0.3 0.2"
+            << "+ 1 3 2"
+            << "Uendeligt mange løsninger"
+            << "0,1x + 0,3y = 0,2|1x + 3y = 2|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
+        // Before: x = 1,62129586585338E16 from a determinant of -5,55E-17.
+        QTest::newRow("sum og sum parallelle med decimaler")
+            << "+ 0.1 0.3 0.5"
+            << "+ 1 3 2"
+            << "Funktionsfejl"
+            << "0,1x + 0,3y = 0,5|1x + 3y = 2|Division med 0"
+            << "|||" << 0 << false;
+        QTest::newRow("sum og sum parallelle") << "+ 1 1 1"
+                                               << "+ 2 2 5"
                                                << "Funktionsfejl"
-                                               << "1x + 1y = 2|2x + 2y = 4|Division med 0"
+                                               << "1x + 1y = 1|2x + 2y = 5|Division med 0"
                                                << "|||" << 0 << false;
         QTest::newRow("sum og produkt")
             << "+ 1 1 5"
@@ -69,6 +89,34 @@ private Q_SLOTS:
                                          << "1 løsning"
                                          << "1x + 1y = 3|1x / 1y = 2|x = 2|y = 1|"
                                          << "2|1||" << 1 << true;
+        // The quotient's y is its denominator: (0, 0) is no solution.
+        QTest::newRow("sum gennem origo og kvotient") << "+ 1 1 0"
+                                                      << "/ 1 1 1"
+                                                      << "Ingen løsning"
+                                                      << "1x + 1y = 0|1x / 1y = 1|Ingen løsning"
+                                                      << "|||" << 0 << false;
+        QTest::newRow("sum gennem origo og kvotient c = 0")
+            << "+ 1 1 0"
+            << "/ 1 1 0"
+            << "Ingen løsning"
+            << "1x + 1y = 0|1x / 1y = 0|Ingen løsning"
+            << "|||" << 0 << false;
+        // x - y = 0 is the quotient's line x/y = 1 with the origin.
+        QTest::newRow("sum og kvotient samme linje")
+            << "+ 1 -1 0"
+            << "/ 1 1 1"
+            << "Uendeligt mange løsninger"
+            << "1x - 1y = 0|1x / 1y = 1|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
+        // y = 1/10000000001 = 9,99999999900000000009999E-11; the line's 1 - x
+        // gave 1,00000008274037E-10.
+        QTest::newRow("sum og kvotient lille y")
+            << "+ 1 1 1"
+            << "/ 1 1 10000000000"
+            << "1 løsning"
+            << "1x + 1y = 1|1x / 1y = 10000000000|x = 0,9999999999|y = 9,999999999E-11|"
+            << "0,9999999999|9,999999999E-11||" << 1 << true;
+        // Parallel to the quotient's line, which does not pass through (0, 1).
         QTest::newRow("sum og kvotient deler med nul") << "+ 1 1 1"
                                                        << "/ 1 1 -1"
                                                        << "Funktionsfejl"
@@ -80,10 +128,23 @@ private Q_SLOTS:
             << "2 løsninger"
             << "1x * 1y = 6|1x + 1y = 5|-1x^2 + 5x - 6 = 0|D = 1|x1 = 2|y1 = 3|x2 = 3|y2 = 2|"
             << "2|3|3|2" << 2 << true;
+        QTest::newRow("produkt og produkt samme kurve")
+            << "* 1 2 8"
+            << "* 1 1 4"
+            << "Uendeligt mange løsninger"
+            << "1x * 2y = 8|1x * 1y = 4|8 (=) 8|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
+        // 0,1·3 = 0,30000000000000004 in binary; as shown both say x·y = 0,1.
+        QTest::newRow("produkt og produkt samme kurve med decimaler")
+            << "* 1 1 0.1"
+            << "* 3 1 0.3"
+            << "Uendeligt mange løsninger"
+            << "1x * 1y = 0,1|3x * 1y = 0,3|0,3 (=) 0,3|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
         QTest::newRow("produkt og produkt") << "* 1 2 8"
-                                            << "* 1 1 4"
+                                            << "* 1 1 5"
                                             << "Ingen løsning"
-                                            << "1x * 2y = 8|1x * 1y = 4|8 (=) 8|Ingen løsning"
+                                            << "1x * 2y = 8|1x * 1y = 5|8 (=) 10|Ingen løsning"
                                             << "|||" << 0 << false;
         QTest::newRow("produkt og kvotient")
             << "* 1 1 4"
@@ -97,6 +158,18 @@ private Q_SLOTS:
             << "Ingen løsning"
             << "1x * 1y = -4|1x / 1y = 1|Ingen løsning"
             << "|||" << 0 << false;
+        // x/y = 0 is the line x = 0 without the origin: the sum gives y = 3.
+        QTest::newRow("kvotient c = 0 og sum") << "/ 1 1 0"
+                                               << "+ 1 1 3"
+                                               << "1 løsning"
+                                               << "1x / 1y = 0|1x + 1y = 3|x = 0|y = 3|"
+                                               << "0|3||" << 1 << true;
+        QTest::newRow("produkt c = 0 og kvotient c = 0")
+            << "* 1 1 0"
+            << "/ 1 1 0"
+            << "Uendeligt mange løsninger"
+            << "1x * 1y = 0|1x / 1y = 0|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
         QTest::newRow("kvotient og sum") << "/ 1 1 2"
                                          << "+ 1 1 3"
                                          << "1 løsning"
@@ -108,10 +181,22 @@ private Q_SLOTS:
             << "2 løsninger"
             << "1x / 1y = 1|1x * 1y = 4|x1 = 2|y1 = 2|x2 = -2|y2 = -2|"
             << "2|2|-2|-2" << 2 << true;
+        QTest::newRow("kvotient og kvotient samme linje")
+            << "/ 1 1 2"
+            << "/ 2 1 4"
+            << "Uendeligt mange løsninger"
+            << "1x / 1y = 2|2x / 1y = 4|4 (=) 4|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
+        QTest::newRow("kvotient og kvotient c = 0")
+            << "/ 1 1 0"
+            << "/ 2 1 0"
+            << "Uendeligt mange løsninger"
+            << "1x / 1y = 0|2x / 1y = 0|0 (=) 0|Uendeligt mange løsninger"
+            << "|||" << 0 << false;
         QTest::newRow("kvotient og kvotient") << "/ 1 1 2"
-                                              << "/ 2 1 4"
+                                              << "/ 2 1 5"
                                               << "Ingen løsning"
-                                              << "1x / 1y = 2|2x / 1y = 4|4 (=) 4|Ingen løsning"
+                                              << "1x / 1y = 2|2x / 1y = 5|5 (=) 4|Ingen løsning"
                                               << "|||" << 0 << false;
         // The quadratic's small root keeps its digits (exactly 1,0000000000000001E-8),
         // and so does y2, the same small value (the line's 100000000 - x2 gives 0).

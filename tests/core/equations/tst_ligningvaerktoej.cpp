@@ -38,6 +38,23 @@ private Q_SLOTS:
             << "1x + 1y = 100000000\n1x * 1y = 1\n-1x^2 + 100000000x - 1 = 0\nD = 1E16\n"
                "x1 = 1E-8\ny1 = 100000000\nx2 = 100000000\ny2 = 1E-8\n\n"
             << "";
+        QTest::newRow("produkter samme kurve")
+            << QStringList{"--equations", "*", "1", "1", "2", "*", "2", "1", "4"} << 0
+            << "1x * 1y = 2\n2x * 1y = 4\n4 (=) 4\nUendeligt mange løsninger\n"
+            << "";
+        QTest::newRow("summer samme linje")
+            << QStringList{"--equations", "+", "1", "1", "2", "+", "2", "2", "4"} << 0
+            << "1x + 1y = 2\n2x + 2y = 4\nUendeligt mange løsninger\n"
+            << "";
+        // (0, 0) is not on x/y = 1; x/y = 0 is x = 0 without the origin.
+        QTest::newRow("sum gennem origo og kvotient")
+            << QStringList{"--equations", "+", "1", "1", "0", "/", "1", "1", "1"} << 0
+            << "1x + 1y = 0\n1x / 1y = 1\nIngen løsning\n"
+            << "";
+        QTest::newRow("kvotient c = 0 og sum")
+            << QStringList{"--equations", "/", "1", "1", "0", "+", "1", "1", "3"} << 0
+            << "1x / 1y = 0\n1x + 1y = 3\nx = 0\ny = 3\n\n"
+            << "";
         QTest::newRow("ugyldig andengrads") << QStringList{"--quadratic", "0", "1", "1"} << 1 << ""
                                             << "Ugyldige data\n";
         QTest::newRow("ligninger")

@@ -106,6 +106,14 @@ private Q_SLOTS:
         v.graf.LigningsRes();
         QCOMPARE(v.resultater(), QStringLiteral("|||"));
         QCOMPARE(v.boksBeskeder(), QStringLiteral("fejl:Ingen løsning"));
+
+        // One line chosen twice is an answer, not an error.
+        v.beskeder.boxe.clear();
+        v.graf.L1BoxChange(2);
+        v.graf.L2BoxChange(2);
+        v.graf.LigningsRes();
+        QCOMPARE(v.resultater(), QStringLiteral("|||"));
+        QCOMPARE(v.boksBeskeder(), QStringLiteral("information:Uendeligt mange løsninger"));
     }
 
     void tredjegradsIValget() {

@@ -43,18 +43,24 @@ private Q_SLOTS:
                                                   << "a 1 0 0"
                                                   << "0|0|0|0"
                                                   << "";
+        // The root x = 0 is the origin, where x/y is undefined: one point.
         QTest::newRow("origolinje_parabel") << "/ 1 1 1"
                                             << "a 1 0 0"
-                                            << "1|1|0|0"
+                                            << "1|1||"
                                             << "";
         QTest::newRow("parabel_origolinje_byttes") << "a 1 0 0"
                                                    << "/ 1 1 1"
-                                                   << "1|1|0|0"
+                                                   << "1|1||"
                                                    << "";
-        QTest::newRow("origolinje_parabel_c0_fejl") << "/ 1 1 0"
-                                                    << "a 1 0 0"
-                                                    << "|||"
-                                                    << "Fejl";
+        // x/y = 0 is the line x = 0 without the origin.
+        QTest::newRow("parabel_origolinje_c0") << "a 1 0 3"
+                                               << "/ 1 1 0"
+                                               << "0|3||"
+                                               << "";
+        QTest::newRow("origolinje_c0_parabel_gennem_origo") << "/ 1 1 0"
+                                                            << "a 1 0 0"
+                                                            << "|||"
+                                                            << "Ingen løsning";
         QTest::newRow("hyperbel_parabel") << "* 1 1 1"
                                           << "a 1 0 0"
                                           << "|||"
@@ -74,7 +80,7 @@ private Q_SLOTS:
         QTest::newRow("samme_parabel") << "a 1 2 3"
                                        << "a 1 2 3"
                                        << "|||"
-                                       << "Fejl";
+                                       << "Uendeligt mange løsninger";
         QTest::newRow("parabler_to_punkter") << "a 1 0 0"
                                              << "a -1 0 2"
                                              << "1|1|-1|1"
@@ -83,6 +89,20 @@ private Q_SLOTS:
                                    << "+ 1 -1 0"
                                    << "2|2||"
                                    << "";
+        QTest::newRow("samme_linje") << "+ 1 1 2"
+                                     << "+ 2 2 4"
+                                     << "|||"
+                                     << "Uendeligt mange løsninger";
+        // 0,1·3 is not 0,3 in binary (before: x1 = 2, y1 = 0).
+        QTest::newRow("samme_linje_decimaler") << "+ 0.1 0.3 0.2"
+                                               << "+ 1 3 2"
+                                               << "|||"
+                                               << "Uendeligt mange løsninger";
+        // Before: a point near x = 1,6E16 from a determinant of -5,55E-17.
+        QTest::newRow("parallelle_linjer_decimaler") << "+ 0.1 0.3 0.5"
+                                                     << "+ 1 3 2"
+                                                     << "|||"
+                                                     << "Ingen løsning";
         QTest::newRow("parallelle_linjer") << "+ 1 1 1"
                                            << "+ 2 2 5"
                                            << "|||"
@@ -103,6 +123,28 @@ private Q_SLOTS:
                                                  << "+ 1 1 4"
                                                  << "2|2||"
                                                  << "";
+        QTest::newRow("linje_gennem_origo_origolinje") << "+ 1 1 0"
+                                                       << "/ 1 1 1"
+                                                       << "|||"
+                                                       << "Ingen løsning";
+        QTest::newRow("linje_gennem_origo_origolinje_c0") << "+ 1 1 0"
+                                                          << "/ 1 1 0"
+                                                          << "|||"
+                                                          << "Ingen løsning";
+        QTest::newRow("linje_er_origolinjen") << "+ 1 -1 0"
+                                              << "/ 1 1 1"
+                                              << "|||"
+                                              << "Uendeligt mange løsninger";
+        QTest::newRow("linje_parallel_med_origolinjen") << "+ 1 -1 1"
+                                                        << "/ 1 1 1"
+                                                        << "|||"
+                                                        << "Fejl";
+        // y = 1/10000000001 = 9,99999999900000000009999E-11; the line's
+        // 1 - x gave 1,00000008274037E-10.
+        QTest::newRow("linje_origolinje_lille_y") << "+ 1 1 1"
+                                                  << "/ 1 1 10000000000"
+                                                  << "0,9999999999|9,999999999E-11||"
+                                                  << "";
         QTest::newRow("origolinje_hyperbel") << "/ 1 1 1"
                                              << "* 1 1 1"
                                              << "1|1|-1|-1"
@@ -115,10 +157,32 @@ private Q_SLOTS:
                                                        << "* 1 1 -1"
                                                        << "|||"
                                                        << "Ingen løsning";
+        // A = 0: only the origin, where the quotient is undefined (before: (0, 0) twice).
+        QTest::newRow("origolinje_hyperbel_c0") << "/ 1 1 2"
+                                                << "* 1 1 0"
+                                                << "|||"
+                                                << "Ingen løsning";
+        QTest::newRow("origolinje_c0_hyperbel") << "/ 1 1 0"
+                                                << "* 1 1 1"
+                                                << "|||"
+                                                << "Ingen løsning";
+        // x = 0 lies on x·y = 0.
+        QTest::newRow("origolinje_c0_hyperbel_c0") << "/ 1 1 0"
+                                                   << "* 1 1 0"
+                                                   << "|||"
+                                                   << "Uendeligt mange løsninger";
+        QTest::newRow("samme_origolinje") << "/ 1 1 1"
+                                          << "/ 2 1 2"
+                                          << "|||"
+                                          << "Uendeligt mange løsninger";
         QTest::newRow("origolinjer") << "/ 1 1 1"
-                                     << "/ 1 1 1"
+                                     << "/ 1 1 2"
                                      << "|||"
                                      << "Ingen løsning";
+        QTest::newRow("samme_hyperbel") << "* 1 1 1"
+                                        << "* 2 1 2"
+                                        << "|||"
+                                        << "Uendeligt mange løsninger";
         QTest::newRow("hyperbler") << "* 1 1 1"
                                    << "* 2 1 1"
                                    << "|||"
@@ -149,6 +213,7 @@ private Q_SLOTS:
         const TLigningsResultat r = ligningsres::loes(ligning(l1), ligning(l2));
         QCOMPARE(QStringList({r.x1, r.y1, r.x2, r.y2}).join(u'|'), punkter);
         QCOMPARE(r.besked, besked);
+        QCOMPARE(r.uendeligtMange, besked == u"Uendeligt mange løsninger");
     }
 
     // After ordering a line comes first, a parabola second, "/" before "*".

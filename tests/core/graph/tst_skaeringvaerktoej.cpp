@@ -32,7 +32,23 @@ private Q_SLOTS:
                            "2"}
             << 0 << "x1 = 1E-8\ny1 = 1,11022302462516E-16\nx2 = 100000000\ny2 = 1\n";
         QTest::newRow("besked") << QStringList{"--curve", "/ 1 1 1", "--intersect", "1", "1"} << 1
-                                << "Ingen løsning\n";
+                                << "Uendeligt mange løsninger\n";
+        QTest::newRow("samme_linje")
+            << QStringList{"--curve", "+ 1 1 2", "--curve", "+ 2 2 4", "--intersect", "1", "2"} << 1
+            << "Uendeligt mange løsninger\n";
+        QTest::newRow("parallelle_linjer")
+            << QStringList{"--curve", "+ 1 1 2", "--curve", "+ 2 2 5", "--intersect", "1", "2"} << 1
+            << "Ingen løsning\n";
+        // A quotient x/y = c has no point with y = 0, and with c = 0 it is x = 0.
+        QTest::newRow("origolinje_parabel_uden_origo")
+            << QStringList{"--curve", "/ 1 1 1", "--curve", "a 1 0 0", "--intersect", "1", "2"} << 0
+            << "x1 = 1\ny1 = 1\n";
+        QTest::newRow("parabel_origolinje_c0")
+            << QStringList{"--curve", "a 1 0 3", "--curve", "/ 1 1 0", "--intersect", "1", "2"} << 0
+            << "x1 = 0\ny1 = 3\n";
+        QTest::newRow("origolinje_hyperbel_c0")
+            << QStringList{"--curve", "/ 1 1 2", "--curve", "* 1 1 0", "--intersect", "1", "2"} << 1
+            << "Ingen løsning\n";
         QTest::newRow("besked_json")
             << QStringList{"--curve",     "* 1 1 1", "--curve", "a 1 0 0",
                            "--intersect", "1",       "2",       "--json"}
