@@ -355,7 +355,9 @@ void TInfoformenModel::FindTekst(const QString& tekst) {
                                            QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& fi : filer) {
         // Only regular files of a page's size are searched; a pipe or a link
-        // to a device would hold the search for good.
+        // to a device would hold the search for good. A link to a file
+        // outside the folder is not the structure's to search.
+        if (!stier::aegteIndenfor(Mappe, fi.absoluteFilePath())) continue;
         QByteArray bytes;
         try {
             bytes = tekst::laesBytes(fi.absoluteFilePath());

@@ -283,6 +283,9 @@ private Q_SLOTS:
         QFETCH(QString, ord);
         QFETCH(QStringList, fundet);
         skriv(m().Mappe + "/Undermappe/ikke.html", "formel"); // subfolders are not searched
+        // Nor is a file elsewhere that a link in the folder leads to.
+        skriv(m_dir->path() + "/ude.html", "formel meter");
+        QVERIFY(QFile::link(m_dir->path() + "/ude.html", m().Mappe + "/Ude.html"));
         m().EditFind = ord;
         QVERIFY(m().aSearchUpdate());
         m().aSearchExecute();
