@@ -6,6 +6,7 @@
 #include "info/websider.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -73,31 +74,50 @@ private Q_SLOTS:
         Lytter lytter;
         QVERIFY(lytter.port() > 0);
         QTemporaryDir hemmelig, struktur;
-        skriv(hemmelig.filePath("hemmelig.txt"), "HEMMELIGT-INDHOLD");
+        const QString hemmeligFil = hemmelig.filePath("hemmelig.txt");
+        skriv(hemmeligFil, "HEMMELIGT-INDHOLD");
+        QImage prik(1, 1, QImage::Format_RGB32);
+        prik.fill(Qt::red);
+        QVERIFY(prik.save(hemmelig.filePath("hemmelig.png")));
         QDir(struktur.path()).mkpath("tekstfiler");
-        // Its own script beside it loads; everything else is refused.
+        // Its own script and picture beside it load; everything else is refused.
         skriv(struktur.filePath("tekstfiler/egen.js"), "r.push('egen');");
+        QVERIFY(prik.save(struktur.filePath("tekstfiler/egen.png")));
+        // A link inside the folder that points out of it.
+        QVERIFY(QFile::link(hemmeligFil, struktur.filePath("tekstfiler/link.txt")));
         const QString port = QString::number(lytter.port());
         const QString side = struktur.filePath("tekstfiler/ond.html");
         skriv(side, QString::fromUtf8(
             "<html><head><title>start</title>\n"
             "<script>var r = [];</script><script src=\"egen.js\"></script></head><body>\n"
             "<img src=\"http://127.0.0.1:%1/billede.png\"><iframe src=\"data:text/html,<b>x</b>\"></iframe>\n"
+            "<iframe id=\"ramme\" src=\"file://%2\" onload=\"try { r.push('ramme:' + "
+            "document.getElementById('ramme').contentDocument.body.innerText); } catch (e) {}\"></iframe>\n"
             "<script>\n"
             "function laes(adresse) {\n"
             "  try { var x = new XMLHttpRequest(); x.open('GET', adresse, false); x.send();\n"
             "        r.push('laest:' + x.responseText.length + ':' + x.responseText); }\n"
             "  catch (e) { r.push('blokeret'); }\n"
             "}\n"
+            "function billede(adresse, navn) {\n"
+            "  var i = new Image(); i.onload = function () { r.push(navn); }; i.src = adresse;\n"
+            "}\n"
             "laes('file://%2');\n"
+            "laes('file:///etc/hostname');\n"
             "laes('file:///etc/');\n"
+            "laes('link.txt');\n"
+            "billede('egen.png', 'eget-billede');\n"
+            "billede('file://%3', 'billede-ude');\n"
+            "try { fetch('file:///etc/hostname').then(function (s) { return s.text(); })\n"
+            "        .then(function (t) { r.push('hentet:' + t); }).catch(function () {}); } catch (e) {}\n"
             "try { new WebSocket('ws://127.0.0.1:%1/ws'); } catch (e) {}\n"
             "try { fetch('http://127.0.0.1:%1/fetch').catch(function () {}); } catch (e) {}\n"
             "try { navigator.sendBeacon('http://127.0.0.1:%1/beacon', 'x'); } catch (e) {}\n"
             "try { window.open('http://127.0.0.1:%1/vindue'); } catch (e) {}\n"
+            "try { new Worker('file://%2'); } catch (e) {}\n"
             "setTimeout(function () { document.title = 'slut ' + r.join(' '); }, 1500);\n"
             "</script></body></html>")
-                               .arg(port, hemmelig.filePath("hemmelig.txt"))
+                               .arg(port, hemmeligFil, hemmelig.filePath("hemmelig.png"))
                                .toUtf8());
 
         QWidget rod;
@@ -112,8 +132,10 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(motor->property("title").toString().startsWith("slut"), 30000);
         const QString titel = motor->property("title").toString();
         QVERIFY2(titel.contains(QStringLiteral("egen")), qPrintable(titel));
-        QVERIFY2(!titel.contains(QStringLiteral("HEMMELIGT")), qPrintable(titel));
-        QVERIFY2(!titel.contains(QStringLiteral("laest")), qPrintable(titel));
+        QVERIFY2(titel.contains(QStringLiteral("eget-billede")), qPrintable(titel));
+        for (const char* ord : {"HEMMELIGT", "laest", "hentet", "billede-ude"})
+            QVERIFY2(!titel.contains(QLatin1String(ord)), qPrintable(titel));
+        QVERIFY2(titel.count(QStringLiteral("blokeret")) == 4, qPrintable(titel));
         // Give late requests time to arrive.
         QTest::qWait(1000);
         QCOMPARE(lytter.forbindelser(), 0);

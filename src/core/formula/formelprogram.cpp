@@ -4,6 +4,7 @@
 #include "calc/regner.h"
 #include "common/beskeder.h"
 #include "common/fejl.h"
+#include "common/stier.h"
 #include "common/taltekst.h"
 
 #include <QDir>
@@ -252,6 +253,7 @@ void TFormelProgram::formelGemClick() {
         }
         Filnavn = m_formeldir + u'/' + Filnavn;
         if (!m_formelFilnavn.contains(u'.')) Filnavn += QStringLiteral(".txt");
+        if (!iFormelmappen(Filnavn)) return;
         formelfil::skrivFil(Filnavn, m_formelMemo);
     } else if (m_formelMemo.isEmpty()) {
         m_beskeder.information(QStringLiteral("Der er ingen udtryk at gemme!"));
@@ -284,9 +286,24 @@ void TFormelProgram::formelSpmClick() {
     Q_EMIT informationOenskes(QStringLiteral("Formelstruktur"));
 }
 
+bool TFormelProgram::iFormelmappen(const QString& sti) {
+    // A listed name is plain, but the file may be a link that a received
+    // folder brought along: reading or saving through it would reach a file
+    // of the user's elsewhere. A file that does not exist yet is judged by
+    // its name; a dangling link is judged as a link that leads out.
+    const QFileInfo fi(sti);
+    const bool inde = fi.isSymLink() || fi.exists() ? stier::aegteIndenfor(m_formeldir, sti)
+                                                    : stier::indenfor(m_formeldir, sti);
+    if (!inde)
+        m_beskeder.information(QStringLiteral("Filen ligger ikke i formelmappen:\n") +
+                               QDir::toNativeSeparators(sti));
+    return inde;
+}
+
 void TFormelProgram::formelFilboksDblClick() {
     if (m_valgt < 0) return;
     const QString navn = m_formelFilboks[m_valgt];
+    if (!iFormelmappen(m_formeldir + u'/' + navn)) return;
     indlaes(m_formeldir + u'/' + navn, navn);
     setFormelBogSide(0);
 }

@@ -83,6 +83,8 @@ private:
     bool udfoer(const QString& operation);
     void afslut();
     void indlaes(const QString& sti, const QString& navn);
+    // Whether `sti` really lies in the formula folder; says so when not.
+    bool iFormelmappen(const QString& sti);
     double indtastetVaerdi() const;
 
     TRegner& m_regner;

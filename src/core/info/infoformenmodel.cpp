@@ -131,12 +131,17 @@ void TInfoformenModel::gemOpt() const {
 
 void TInfoformenModel::LoadStruktur() {
     const QString d = strukturnavne::mappe(strukturdir, strukturnavn);
-    Mappe = d + QStringLiteral("/tekstfiler");
-    Struktur.Billedmappe = d + QStringLiteral("/Billeder/");
-    Struktur.Strukturfile = d + QStringLiteral("/struktur.txt");
-    Struktur.Datafile = d + QStringLiteral("/data.txt");
-    Struktur.Infomappe = d + QStringLiteral("/tekstfiler/");
-    Struktur.Htmlmappe = Struktur.Infomappe + QStringLiteral("Design og funktioner/");
+    // A name from the history or a caller is a folder name, nothing that
+    // climbs out of the structures' folder; such a name shows no structure
+    // (no paths: nothing to read, search or save).
+    const bool inde = stier::indenfor(strukturdir, d);
+    const auto under = [&](const QString& navn) { return inde ? d + navn : QString(); };
+    Mappe = under(QStringLiteral("/tekstfiler"));
+    Struktur.Billedmappe = under(QStringLiteral("/Billeder/"));
+    Struktur.Strukturfile = under(QStringLiteral("/struktur.txt"));
+    Struktur.Datafile = under(QStringLiteral("/data.txt"));
+    Struktur.Infomappe = under(QStringLiteral("/tekstfiler/"));
+    Struktur.Htmlmappe = under(QStringLiteral("/tekstfiler/Design og funktioner/"));
     m_indlaest = strukturnavn;
     try {
         Struktur.HentStruktur();
@@ -222,7 +227,11 @@ void TInfoformenModel::UrlLister(const QString& url) {
         return;
     }
     oldUrl = url;
-    hjemmeside = Struktur.Infomappe + url;
+    // The location of a page outside the structure (a web page's title) names
+    // no document here: "Rediger" must not take it for one.
+    hjemmeside = stier::indenfor(Struktur.Infomappe, Struktur.Infomappe + url)
+                     ? Struktur.Infomappe + url
+                     : QString();
     if (naviKlikket) {
         naviKlikket = false;
         m_urlliste.vaelg(urlIndex);
@@ -346,7 +355,9 @@ void TInfoformenModel::FindTekst(const QString& tekst) {
                                            QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& fi : filer) {
         // Only regular files of a page's size are searched; a pipe or a link
-        // to a device would hold the search for good.
+        // to a device would hold the search for good. A link to a file
+        // outside the folder is not the structure's to search.
+        if (!stier::aegteIndenfor(Mappe, fi.absoluteFilePath())) continue;
         QByteArray bytes;
         try {
             bytes = tekst::laesBytes(fi.absoluteFilePath());
@@ -385,6 +396,12 @@ QString TInfoformenModel::checkProgram() const {
 
 void TInfoformenModel::runFilname(const QString& fil) {
     if (htmlProgram.isEmpty() || !QFileInfo(fil).isFile()) return;
+    // The editor is started on the structure's own documents only.
+    if (!stier::aegteIndenfor(Struktur.Infomappe, fil)) {
+        m_beskeder.information(QStringLiteral("Filen ligger ikke i strukturens mappe:\r") +
+                               QDir::toNativeSeparators(fil));
+        return;
+    }
     const int kode = programstart::aabn(htmlProgram, {QDir::toNativeSeparators(fil)});
     if (kode <= 32) ErrorInfo(kode);
 }

@@ -561,10 +561,11 @@ void TStruktur::RedigerNode(const QString& Tekst, const QString& Data, int Index
 void TStruktur::sletDokument(TStrukturNode* node) {
     if (node->data.isEmpty()) return;
     const QString fil = dokument(node);
-    if (QFileInfo(fil).isFile()) FileDeleteRB(fil);
+    if (QFileInfo(fil).isFile() && !FileDeleteRB(fil)) m_ikkeFlyttet << fil;
 }
 
 void TStruktur::SletNode() {
+    m_ikkeFlyttet.clear();
     TStrukturNode* node = m_valgt;
     if (!node) return;
     for (const auto& barn : node->boern)

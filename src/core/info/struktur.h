@@ -12,6 +12,7 @@
 #include <memory>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 struct TStrukturNode {
@@ -90,6 +91,9 @@ public:
     void NyNode(const QString& Tekst, const QString& Data, int Index, bool sorter, bool gem);
     void RedigerNode(const QString& Tekst, const QString& Data, int Index, bool sorter, bool gem);
     void SletNode();
+    // The documents the last SletNode could not move to the wastebasket;
+    // they stay where they were.
+    const QStringList& ikkeFlyttet() const { return m_ikkeFlyttet; }
     QString SelectedData() const;
     QString getNodeTekst(const QString& DataUrl);
     bool setSelected(const QString& DataUrl);
@@ -139,4 +143,5 @@ private:
     bool m_dataBom = false;
     bool m_spaerret = false; // the last load failed: no save over the files
     QString m_advarsel;
+    QStringList m_ikkeFlyttet;
 };

@@ -501,6 +501,15 @@ void TStrukturformModel::DeleteNode() {
         spm = QStringLiteral("Skal elementet ") + n->tekst + QStringLiteral(" slettes?");
     if (!m_beskeder.spoerg(spm)) return;
     infostruktur.SletNode();
+    // A document that did not reach the wastebasket stays in its place; the
+    // user learns which, rather than believing it is gone.
+    if (!infostruktur.ikkeFlyttet().isEmpty()) {
+        QStringList filer;
+        for (const QString& fil : infostruktur.ikkeFlyttet())
+            filer << QDir::toNativeSeparators(fil);
+        m_beskeder.information(QStringLiteral("Filen kunne ikke flyttes til papirkurven:\r") +
+                               filer.join(u'\r'));
+    }
     ClearToNew(true);
 }
 

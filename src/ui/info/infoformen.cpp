@@ -115,8 +115,8 @@ Tinfoformen::Tinfoformen(TInfoformenModel& model, TUrlListe& urlliste, QWidget* 
     connect(&m_model, &TInfoformenModel::naviger, this, [this](const QUrl& url) {
         if (!m_web) return;
         // A page may read the files of its own structure, the folder above
-        // its documents' folder.
-        m_web->setMappe(QFileInfo(m_model.Mappe).path());
+        // its documents' folder; with no structure, nothing (not ".").
+        m_web->setMappe(m_model.Mappe.isEmpty() ? QString() : QFileInfo(m_model.Mappe).path());
         m_web->naviger(url);
     });
     connect(&m_model, &TInfoformenModel::fokusTilWeb, this, [this] {

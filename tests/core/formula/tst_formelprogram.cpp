@@ -71,6 +71,7 @@ private Q_SLOTS:
     void slet();
     void sideTaster();
     void daarligeFiler();
+    void linkUdAfMappen();
 };
 
 // Protocol lines of whole runs: the documented examples and the edge cases that matter.
@@ -501,6 +502,57 @@ void TestFormelprogram::daarligeFiler() {
     }
     QCOMPARE(f.bytes(QStringLiteral("binaer.txt")), binaer);
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files).size(), 3);
+}
+
+// A received formula folder may hold links. A listed name that leads out of
+// the folder is neither read nor written through; the file it points to
+// stays as it was, and a dangling link creates nothing outside.
+void TestFormelprogram::linkUdAfMappen() {
+#ifdef Q_OS_UNIX
+    QTemporaryDir ude;
+    const QString hemmelig = ude.filePath(QStringLiteral("hemmelig.txt"));
+    {
+        QFile h(hemmelig);
+        QVERIFY(h.open(QIODevice::WriteOnly));
+        h.write(":hemmelig\r\n");
+    }
+    Fixtur f;
+    QVERIFY(QFile::link(hemmelig, f.fil(QStringLiteral("ud.txt"))));
+    QVERIFY(QFile::link(ude.filePath(QStringLiteral("ny.txt")), f.fil(QStringLiteral("ny.txt"))));
+    f.skrivFil(QStringLiteral("inde.txt"), ":a\r\n");
+    QVERIFY(QFile::link(f.fil(QStringLiteral("inde.txt")), f.fil(QStringLiteral("link.txt"))));
+    f.program.LoadFormelFilboks();
+    QCOMPARE(f.program.formelFilboks(), QStringList({"inde.txt", "link.txt", "ud.txt"}));
+
+    // Opening: the link out is refused and the editor keeps its text.
+    f.program.setFormelMemoTekst(QStringLiteral("x="));
+    f.program.setFormelFilboksValgt(2);
+    f.program.formelFilboksDblClick();
+    QCOMPARE(f.program.formelMemo(), QStringList{"x="});
+    QCOMPARE(f.beskeder.tekster(),
+             QStringList{QStringLiteral("Filen ligger ikke i formelmappen:\n") +
+                         QDir::toNativeSeparators(f.fil(QStringLiteral("ud.txt")))});
+    // A link that stays inside the folder opens as its file.
+    f.program.setFormelFilboksValgt(1);
+    f.program.formelFilboksDblClick();
+    QCOMPARE(f.program.formelMemo(), QStringList{":a"});
+
+    // Saving under either outside name writes nothing.
+    for (const QString navn : {QStringLiteral("ud.txt"), QStringLiteral("ny")}) {
+        f.beskeder.boxe.clear();
+        f.program.setFormelMemoTekst(QStringLiteral("y="));
+        f.program.setFormelFilnavn(navn);
+        f.program.formelGemClick();
+        QCOMPARE(f.beskeder.boxe.size(), 1);
+        QVERIFY(f.beskeder.boxe.first().tekst.startsWith(QStringLiteral("Filen ligger ikke")));
+    }
+    QFile h(hemmelig);
+    QVERIFY(h.open(QIODevice::ReadOnly));
+    QCOMPARE(h.readAll(), QByteArray(":hemmelig\r\n"));
+    QVERIFY(!QFileInfo::exists(ude.filePath(QStringLiteral("ny.txt"))));
+#else
+    QSKIP("links are made the Unix way here");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestFormelprogram)

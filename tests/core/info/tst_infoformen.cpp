@@ -84,6 +84,8 @@ private Q_SLOTS:
         lavStruktur(rod, QStringLiteral("Enhedsinformation"),
                     {{0, "SI-enheder", "SI", "<p>meter</p>"},
                      {0, "Statistik", "Stat", "<p>ikke den samme</p>"}});
+        // A structure beside the structures' folder, which no name may reach.
+        lavStruktur(m_dir->path(), QStringLiteral("Ude"), {{0, "Tavlix", "Ude", "<p>ude</p>"}});
         m_beskeder = std::make_unique<BeskedOptager>();
         m_navigeret.clear();
         lavModel();
@@ -131,6 +133,8 @@ private Q_SLOTS:
                                        << "Findes ikke" << false << "";
         QTest::newRow("missing structure") << "Ukendt"
                                            << "Tavlix" << false << "";
+        QTest::newRow("structure outside the folder") << "../Ude"
+                                                      << "Tavlix" << false << "";
     }
     void emneAabnes() {
         QFETCH(QString, struktur);
@@ -279,6 +283,9 @@ private Q_SLOTS:
         QFETCH(QString, ord);
         QFETCH(QStringList, fundet);
         skriv(m().Mappe + "/Undermappe/ikke.html", "formel"); // subfolders are not searched
+        // Nor is a file elsewhere that a link in the folder leads to.
+        skriv(m_dir->path() + "/ude.html", "formel meter");
+        QVERIFY(QFile::link(m_dir->path() + "/ude.html", m().Mappe + "/Ude.html"));
         m().EditFind = ord;
         QVERIFY(m().aSearchUpdate());
         m().aSearchExecute();
@@ -358,6 +365,29 @@ private Q_SLOTS:
         m().ErrorInfo(31);
         QCOMPARE(m_beskeder->tekster().last(),
                  QStringLiteral("Der er ikke associeret noget program til givne filefternavn."));
+    }
+
+    // The external editor gets the structure's own documents only: not a
+    // document that is a link out of the folder, nor a path elsewhere, nor
+    // the location of a page that is no document (its title).
+    void redigeringKunStrukturensFiler() {
+        const QString hemmelig = m_dir->path() + "/hemmelig.html";
+        skriv(hemmelig, "<p>hemmelig</p>");
+        const QString link = m_dir->path() + "/Struktur/Info/tekstfiler/Link.html";
+        QVERIFY(QFile::link(hemmelig, link));
+        m().htmlProgram = m_dir->path() + "/ingen"; // a start would say "ikke fundet"
+        for (const QString& fil : {link, hemmelig}) {
+            m_beskeder->boxe.clear();
+            m().runFilname(fil);
+            QCOMPARE(m_beskeder->tekster(), QStringList{"Filen ligger ikke i strukturens mappe:\r" +
+                                                        QDir::toNativeSeparators(fil)});
+        }
+        m().Information(QStringLiteral("Statistik"));
+        m().UrlLister(QStringLiteral("../../hemmelig.html"));
+        QVERIFY(m().hjemmeside.isEmpty());
+        m_beskeder->boxe.clear();
+        m().redigerKnapClick();
+        QVERIFY(m_beskeder->boxe.isEmpty());
     }
 
     void indstillinger() {

@@ -453,6 +453,25 @@ private Q_SLOTS:
         QVERIFY(f.papirkurv.contains(element + QStringLiteral(".html")));
     }
 
+    // A wastebasket that refuses a document: the element goes, the file
+    // stays where it was, and the user is told which file.
+    void papirkurvFejlMeldes() {
+        Mappe f;
+        f.opret(QStringLiteral("Noter"));
+        f.indsaet(QStringLiteral("A"));
+        f.indsaet(QStringLiteral("B"));
+        f.m->infostruktur.papirkurv = [](const QString&) { return false; };
+        f.m->infostrukturClick(f.node(QStringLiteral("B")));
+        f.b.svar.enqueue(true);
+        f.m->DeleteNode();
+        QVERIFY(!f.node(QStringLiteral("B")));
+        const QString fil = f.sti(QStringLiteral("Struktur/Noter/tekstfiler/B.html"));
+        QVERIFY(QFileInfo(fil).isFile());
+        QCOMPARE(f.b.tekster().last(),
+                 QStringLiteral("Filen kunne ikke flyttes til papirkurven:\r") +
+                     QDir::toNativeSeparators(fil));
+    }
+
     void ikoner() {
         Mappe f;
         f.m->setIkon(3);
