@@ -2,12 +2,15 @@
 #include "app/programmapper.h"
 #include "app/selvtest.h"
 #include "app/tavlix.h"
+#include "common/tilgaengelighed.h"
 #include "info/websider.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     websider::forbered(); // the page view's engine, loaded later, needs this first
+    // Our accessible descriptions before the screen-reader bridge describes the program.
+    tilgaengelighed::installer();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavlix"));
     // An installed program lays down a missing data folder from its template.

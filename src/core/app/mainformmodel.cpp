@@ -312,6 +312,12 @@ void TMainformModel::showHint(const QString& hint) {
     Q_EMIT aendret();
 }
 
+void TMainformModel::visStatus(const QString& tekst) {
+    if (tekst == statusInfo) return;
+    statusInfo = tekst;
+    Q_EMIT aendret();
+}
+
 void TMainformModel::knapBogstav(const QString& bogstav) {
     if (bogstav == statusBogstav) return;
     statusBogstav = bogstav;

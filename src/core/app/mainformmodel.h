@@ -68,7 +68,7 @@ public:
     bool centrer = false;    // centre the window on the desktop
     QPoint vinduesPos{0, 0}; // left, top of the window
     QString statusBogstav;   // status-bar field 2: key letter under the mouse
-    QString statusInfo;      // status-bar field 4: long hint under the mouse
+    QString statusInfo;      // status-bar field 4: long hint under the mouse, or a message
 
     static int sideBredde(int side);
 
@@ -121,8 +121,10 @@ public:
     // Another window's options writer, run when the main window closes.
     void vedLukning(std::function<void()> gem) { m_vedLukning.append(std::move(gem)); }
 
-    // Hints and the status bar.
+    // Hints and the status bar. A hint (of the control under the mouse)
+    // shows only while hints are on; a status message always shows.
     void showHint(const QString& hint);
+    void visStatus(const QString& tekst);
     void knapBogstav(const QString& bogstav);
 
     // Keys common to every page and the page-dependent ones; true when acted.

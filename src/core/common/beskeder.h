@@ -21,7 +21,7 @@ public:
                                  const QString& filter) = 0;
     virtual QString gemFilnavn(const QString& titel, const QString& mappe,
                                const QString& filter) = 0;
-    // Sets the application's current hint (shown in the status bar).
+    // A status message (shown in the status bar whatever the hint setting).
     virtual void statusHint(const QString& tekst) = 0;
 };
 

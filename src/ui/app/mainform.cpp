@@ -10,6 +10,7 @@
 #include "common/graense.h"
 #include "common/navngiv.h"
 #include "common/statusfelt.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 
 #include <QAction>
@@ -302,6 +303,7 @@ QWidget* Tmainform::lavMenuPanel() {
 
     m_menuPU = new QMenu(menuKnap);
     m_menuPU->setObjectName(QStringLiteral("menuPU"));
+    m_menuPU->setAccessibleName(QStringLiteral("Menu"));
     struct Punkt {
         const char* caption;
         const char* genvej;
@@ -411,8 +413,8 @@ void Tmainform::opdater() {
         m_metaPanel->setKnapbarSynlig(m_model.miniMetaPanelSynlig);
     }
     if (width() != m_model.klientBredde) resize(m_model.klientBredde, height());
-    m_status[1]->setText(m_model.statusBogstav);
-    m_status[3]->setText(m_model.statusInfo);
+    tilgaengelighed::visTekst(m_status[1], m_model.statusBogstav);
+    tilgaengelighed::visTekst(m_status[3], m_model.statusInfo);
     m_opdaterer = false;
 }
 

@@ -25,8 +25,8 @@
 
 Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     : m_app(app), m_qtBeskeder([this]() -> QWidget* { return m_mainform.get(); }),
-      m_beskeder(beskeder ? *beskeder : m_qtBeskeder), m_regner(m_beskeder, m_meta, m_hukommelse),
-      m_udtryk(m_regner, m_meta),
+      m_statusRute(beskeder ? *beskeder : m_qtBeskeder), m_beskeder(m_statusRute),
+      m_regner(m_beskeder, m_meta, m_hukommelse), m_udtryk(m_regner, m_meta),
       m_model(TProgramMapper::fra(programdir), m_beskeder, m_regner, m_hukommelse, m_udtryk),
       m_formel(m_regner, m_meta, m_beskeder, m_model.formeldir()),
       m_andengrads(m_beskeder, m_regner, m_meta, m_hukommelse),
@@ -39,7 +39,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
     connect(&m_model, &TMainformModel::adresseOenskes, this,
             [](const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); });
-    m_qtBeskeder.hintModtager = [this](const QString& hint) { m_model.showHint(hint); };
+    m_statusRute.statusfelt = [this](const QString& tekst) { m_model.visStatus(tekst); };
 
     // The windows, in start-up order; the later windows join here as the
     // program grows.

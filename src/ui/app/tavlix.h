@@ -8,6 +8,7 @@
 #include "calc/metaliste.h"
 #include "calc/regner.h"
 #include "common/qtbeskeder.h"
+#include "common/statusrute.h"
 #include "formula/formelprogram.h"
 #include "equations/andengrads.h"
 #include "equations/ligninger.h"
@@ -99,6 +100,7 @@ private:
 
     QApplication& m_app;
     TQtBeskeder m_qtBeskeder;
+    TStatusRute m_statusRute; // status messages reach the status bar on their own road
     Beskeder& m_beskeder;
     TMetaListe m_meta;
     THukommelse m_hukommelse;

@@ -126,6 +126,7 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
     connect(m_roundTal, &QAction::triggered, this,
             [this] { vedGraensen(this, [&] { m_regner.RoundTalExecute(); }); });
     auto* sletMenu = new QMenu(this);
+    sletMenu->setAccessibleName(QStringLiteral("Funktioner"));
     sletMenu->setToolTipsVisible(true);
     sletMenu->addAction(m_delTal);
     sletMenu->addAction(m_roundTal);

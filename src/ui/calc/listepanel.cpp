@@ -105,10 +105,6 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
     m_metaBox->setModel(m_listeModel);
     m_metaBox->setItemDelegate(new TMetaLinjeTegner(m_metaBox));
     m_metaBox->setUniformItemSizes(true);
-    // The lines are drawn black on white in every theme; the empty part matches.
-    QPalette hvid = m_metaBox->palette();
-    hvid.setColor(QPalette::Base, Qt::white);
-    m_metaBox->setPalette(hvid);
     m_metaBox->setFocusPolicy(Qt::ClickFocus);
     m_metaBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
     l->addWidget(m_metaBox, 1);

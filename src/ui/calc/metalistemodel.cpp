@@ -27,23 +27,39 @@ QVariant TMetaListeModel::data(const QModelIndex& index, int role) const {
 void TMetaLinjeTegner::paint(QPainter* p, const QStyleOptionViewItem& opt,
                              const QModelIndex& index) const {
     const QRect r = opt.rect;
+    const TMetaFarver f = TMetaLinjeTegner::farver(opt.palette);
     p->save();
-    p->fillRect(r, Qt::white);
+    p->fillRect(r, f.bund);
     p->setRenderHint(QPainter::Antialiasing);
     p->setPen(Qt::NoPen);
-    p->setBrush(QColor(0xC0, 0xDC, 0xC0));
+    p->setBrush(f.prik);
     p->drawEllipse(QRect(r.left() + 2, r.top() + 4, 10, 10));
     p->setRenderHint(QPainter::Antialiasing, false);
-    p->setPen(Qt::black);
+    p->setPen(f.tekst);
     p->setFont(opt.font);
     // A line wider than the list ends in "…".
     const QRect tekstRect(r.left() + 16, r.top() + 1, r.width() - 16, r.height() - 2);
     p->drawText(tekstRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                 QFontMetrics(opt.font).elidedText(index.data(Qt::DisplayRole).toString(),
                                                   Qt::ElideRight, tekstRect.width()));
-    p->setPen(QColor(0xC0, 0xC0, 0xC0));
+    p->setPen(f.streg);
     p->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     p->restore();
+}
+
+TMetaFarver TMetaLinjeTegner::farver(const QPalette& pal) {
+    const QColor bund = pal.color(QPalette::Active, QPalette::Base);
+    const QColor tekst = pal.color(QPalette::Active, QPalette::Text);
+    if (bund.lightness() >= 128) // a light theme: the list's own green dot and silver rule
+        return {bund, tekst, QColor(0xC0, 0xDC, 0xC0), QColor(0xC0, 0xC0, 0xC0)};
+    // A dark theme: a silver rule under every line would glare; a quarter of
+    // the way from the background to the text is as quiet as silver on white.
+    const auto blanding = [&](qreal t) {
+        return QColor::fromRgbF(bund.redF() + (tekst.redF() - bund.redF()) * t,
+                                bund.greenF() + (tekst.greenF() - bund.greenF()) * t,
+                                bund.blueF() + (tekst.blueF() - bund.blueF()) * t);
+    };
+    return {bund, tekst, QColor(0x7F, 0xA8, 0x7F), blanding(0.25)};
 }
 
 QSize TMetaLinjeTegner::sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const {

@@ -1,8 +1,10 @@
 #pragma once
 // The calculation list as an item model for the list view, and the delegate
-// that draws each line: a white row with a light-green dot, black text and a
-// silver rule under it.
+// that draws each line: a row in the list's background with a light-green dot,
+// the text in the list's text colour and a silver rule under it. The colours
+// come from the palette, so the list follows the dark themes.
 #include <QAbstractListModel>
+#include <QColor>
 #include <QStyledItemDelegate>
 
 class TMetaListe;
@@ -18,10 +20,16 @@ private:
     TMetaListe& m_meta;
 };
 
+struct TMetaFarver {
+    QColor bund, tekst, prik, streg;
+};
+
 class TMetaLinjeTegner : public QStyledItemDelegate {
     Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    // The colours of a line drawn with palette `pal`.
+    static TMetaFarver farver(const QPalette& pal);
     void paint(QPainter* p, const QStyleOptionViewItem& opt,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const override;

@@ -101,6 +101,7 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
                     [this] { vedGraensen(this, [&] { m_regner.hukHentClick(); }); });
             m_PUhuk = new QMenu(b);
             m_PUhuk->setObjectName(QStringLiteral("PUhuk"));
+            m_PUhuk->setAccessibleName(QStringLiteral("Hukommelsesmenu"));
             // Recall also from the menu, where keyboard and screen-reader users find it.
             QAction* hent = m_PUhuk->addAction(QStringLiteral("Hent"));
             hent->setObjectName(QStringLiteral("PUhukHent"));
@@ -180,7 +181,7 @@ void TTastatur::opdater() {
         hyp->setChecked(m_regner.hypChecked());
     if (auto* inv = m_knapper.value(QStringLiteral("funkInvers")))
         inv->setChecked(m_regner.invChecked());
-    if (m_parenteser) m_parenteser->setText(m_regner.parentesTekst());
+    if (m_parenteser) tilgaengelighed::visTekst(m_parenteser, m_regner.parentesTekst());
     if (m_hukDisplay && m_hukDisplay->text() != m_hukommelse.hukDisplay)
         m_hukDisplay->setText(m_hukommelse.hukDisplay);
 }

@@ -64,6 +64,4 @@ QString TQtBeskeder::gemFilnavn(const QString& titel, const QString& mappe, cons
     return QFileDialog::getSaveFileName(m_ejer(), titel, mappe, filter);
 }
 
-void TQtBeskeder::statusHint(const QString& tekst) {
-    if (hintModtager) hintModtager(tekst);
-}
+void TQtBeskeder::statusHint(const QString&) {}

@@ -1,6 +1,7 @@
 #pragma once
-// Beskeder shown with real dialogs: Danish message boxes, file dialogs and
-// the application's hint.
+// Beskeder shown with real dialogs: Danish message boxes and file dialogs.
+// Status messages go to the main window's status bar on a road of their own
+// (TStatusRute); here they end.
 #include "common/beskeder.h"
 
 #include <functional>
@@ -19,9 +20,6 @@ public:
                          const QString& filter) override;
     QString gemFilnavn(const QString& titel, const QString& mappe, const QString& filter) override;
     void statusHint(const QString& tekst) override;
-
-    // Where statusHint goes (the main window's hint handler).
-    std::function<void(const QString&)> hintModtager;
 
 private:
     std::function<QWidget*()> m_ejer;

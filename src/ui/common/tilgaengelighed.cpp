@@ -5,14 +5,19 @@
 
 #include <algorithm>
 #include <QAbstractItemView>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QMenu>
 #include <QToolButton>
 
 namespace {
 
 const char* const deltKnapEgenskab = "tavlixDeltKnap";
 const char* const valgEgenskab = "tavlixNavngivetValg";
+const char* const vaerdiEgenskab = "tavlixVaerdiEtiket";
 
 // A field that shows one line of text it does not let the user edit.
 class TTekstTilgang : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -139,7 +144,39 @@ public:
     }
 };
 
+// The program as a whole. Qt leaves pop-up windows out of the program's
+// children, so a screen reader that walks the tree never finds an open menu
+// ("Menu", the memory menu, a list's context menu); it hears of it only when
+// an item takes the focus. Open menus are listed here after the windows.
+class TProgramTilgang : public QAccessibleApplication {
+public:
+    static QList<QWidget*> abneMenuer() {
+        QList<QWidget*> l;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QMenu*>(w) && w->isVisible()) l.append(w);
+        return l;
+    }
+    int childCount() const override {
+        return QAccessibleApplication::childCount() + int(abneMenuer().size());
+    }
+    QAccessibleInterface* child(int i) const override {
+        const int vinduer = QAccessibleApplication::childCount();
+        if (i < vinduer) return QAccessibleApplication::child(i);
+        const QList<QWidget*> menuer = abneMenuer();
+        return i - vinduer < menuer.size()
+                   ? QAccessible::queryAccessibleInterface(menuer.at(i - vinduer))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        const int i = QAccessibleApplication::indexOfChild(c);
+        if (i >= 0 || !c) return i;
+        const qsizetype m = abneMenuer().indexOf(qobject_cast<QWidget*>(c->object()));
+        return m < 0 ? -1 : QAccessibleApplication::childCount() + int(m);
+    }
+};
+
 QAccessibleInterface* fabrik(const QString& klasse, QObject* obj) {
+    if (klasse == QLatin1String("QApplication") && obj == qApp) return new TProgramTilgang;
     if (klasse == QLatin1String("TVisning"))
         return new TTekstTilgang(static_cast<QWidget*>(obj), QAccessible::EditableText);
     if (klasse == QLatin1String("TStatusFelt"))
@@ -148,6 +185,8 @@ QAccessibleInterface* fabrik(const QString& klasse, QObject* obj) {
         return new TDeltKnapTilgang(static_cast<QToolButton*>(obj));
     if (klasse == QLatin1String("QComboBox") && obj->property(valgEgenskab).toBool())
         return new TValgTilgang(static_cast<QComboBox*>(obj));
+    if (klasse == QLatin1String("QLabel") && obj->property(vaerdiEgenskab).toBool())
+        return new TTekstTilgang(static_cast<QWidget*>(obj), QAccessible::StaticText);
     return nullptr;
 }
 
@@ -156,11 +195,26 @@ QAccessibleInterface* fabrik(const QString& klasse, QObject* obj) {
 namespace tilgaengelighed {
 
 void installer() {
-    static const bool installeret = [] {
-        QAccessible::installFactory(fabrik);
-        return true;
-    }();
-    Q_UNUSED(installeret);
+    static bool foerProgrammet = false, efterProgrammet = false;
+    if (efterProgrammet) return;
+    if (!qApp) {
+        // Early, so that the screen-reader bridge's first description of the
+        // program is ours.
+        if (!foerProgrammet) QAccessible::installFactory(fabrik);
+        foerProgrammet = true;
+        return;
+    }
+    // The application object adds Qt's own descriptions of its widgets, and
+    // the last factory added is asked first: ours goes last again, or a plain
+    // label, tool button or drop-down box would get Qt's description.
+    QAccessible::removeFactory(fabrik);
+    QAccessible::installFactory(fabrik);
+    efterProgrammet = true;
+    // A description of the program made before ours was known (a test makes
+    // its application object first): drop it, so the next one is ours.
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(qApp);
+    if (i && !dynamic_cast<TProgramTilgang*>(i))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
 }
 
 void deltKnap(QToolButton* knap) {
@@ -171,6 +225,45 @@ void deltKnap(QToolButton* knap) {
 void navngivetValg(QComboBox* boks) {
     installer();
     boks->setProperty(valgEgenskab, true);
+}
+
+void vaerdiEtiket(QLabel* etiket, const QString& navn) {
+    installer();
+    etiket->setProperty(vaerdiEgenskab, true);
+    etiket->setAccessibleName(navn);
+    // A description made before the mark (a label given its text when it
+    // was made) is Qt's own; drop it so that the next one is ours.
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(etiket);
+    if (i && !i->textInterface()) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
+static void (*s_lytter)(QAccessibleEvent*) = nullptr;
+
+bool meldes() {
+    return s_lytter || QAccessible::isActive();
+}
+
+void meld(QAccessibleEvent* e) {
+    if (s_lytter) s_lytter(e);
+    if (QAccessible::isActive()) QAccessible::updateAccessibility(e);
+}
+
+void lyt(void (*lytter)(QAccessibleEvent*)) {
+    installer();
+    s_lytter = lytter;
+}
+
+void visTekst(QLabel* etiket, const QString& tekst) {
+    const QString foer = etiket->text();
+    if (tekst == foer) return;
+    etiket->setText(tekst);
+    if (!meldes()) return;
+    // Only a label described with a text interface can tell of its new text
+    // (the bridge refuses a text event from anything else).
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(etiket);
+    if (!i || !i->textInterface()) return;
+    QAccessibleTextUpdateEvent e(etiket, 0, foer, tekst);
+    meld(&e);
 }
 
 } // namespace tilgaengelighed

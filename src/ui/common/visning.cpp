@@ -29,9 +29,9 @@ void TVisning::setText(const QString& tekst) {
     tilpas();
     update();
     // Screen readers hear of the new text (a new result).
-    if (QAccessible::isActive()) {
+    if (tilgaengelighed::meldes()) {
         QAccessibleTextUpdateEvent e(this, 0, foer, m_tekst);
-        QAccessible::updateAccessibility(&e);
+        tilgaengelighed::meld(&e);
     }
 }
 

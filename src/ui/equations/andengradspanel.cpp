@@ -1,6 +1,7 @@
 #include "equations/andengradspanel.h"
 
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 #include "equations/andengrads.h"
 
@@ -23,7 +24,7 @@ void TAndengradsPanel::bygIndhold(QVBoxLayout* l) {
     l->addWidget(new QLabel(QStringLiteral("Diskriminant: b^2 - 4ac"), this));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("andengradsStatus"));
-    m_status->setAccessibleName(QStringLiteral("Status"));
+    tilgaengelighed::vaerdiEtiket(m_status, QStringLiteral("Status"));
     l->addWidget(m_status);
 
     auto* g = new QGridLayout;
@@ -93,5 +94,5 @@ void TAndengradsPanel::opdater() {
     m_d->setText(m_model.andengradsD());
     m_x[0]->setText(m_model.andengradsX1());
     m_x[1]->setText(m_model.andengradsX2());
-    m_status->setText(m_model.andengradsStatus());
+    tilgaengelighed::visTekst(m_status, m_model.andengradsStatus());
 }

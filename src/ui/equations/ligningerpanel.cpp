@@ -1,6 +1,7 @@
 #include "equations/ligningerpanel.h"
 
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 #include "equations/ligninger.h"
 
@@ -49,7 +50,7 @@ void TLigningerPanel::bygIndhold(QVBoxLayout* l) {
                 QStringLiteral("metaVisB"), [m] { m->ligningerSpmClick(); });
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("ligningerStatus"));
-    m_status->setAccessibleName(QStringLiteral("Status for ligninger"));
+    tilgaengelighed::vaerdiEtiket(m_status, QStringLiteral("Status for ligninger"));
     l->addWidget(m_status);
 
     auto* former = new QHBoxLayout;
@@ -96,11 +97,13 @@ void TLigningerPanel::bygIndhold(QVBoxLayout* l) {
             QStringLiteral("Sendtil hukommelse"), [m, s] { (m->*s)(); },
             QStringLiteral("Løsning ") + e + QStringLiteral(" til hukommelse"));
         op->setFixedWidth(22);
-        const int raekke = i / 2, kol = (i % 2) * 3;
-        r->addWidget(etiket(e), raekke, kol);
-        r->addWidget(m_res[i], raekke, kol + 1);
-        r->addWidget(op, raekke, kol + 2);
+        // One solution a row: two to a row left a box too narrow for the 15
+        // digits of a result.
+        r->addWidget(etiket(e), i, 0);
+        r->addWidget(m_res[i], i, 1);
+        r->addWidget(op, i, 2);
     }
+    r->setColumnStretch(1, 1);
     l->addLayout(r);
 
     auto* knapper = new QHBoxLayout;
@@ -133,5 +136,5 @@ void TLigningerPanel::opdater() {
     const int valg[] = {m_model.ligninger1(), m_model.ligninger2()};
     for (int i = 0; i < 2; ++i)
         if (auto* k = m_former[i]->button(valg[i])) k->setChecked(true);
-    m_status->setText(m_model.ligningerStatus());
+    tilgaengelighed::visTekst(m_status, m_model.ligningerStatus());
 }

@@ -1,6 +1,7 @@
 #include "equations/statistikpanel.h"
 
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 #include "equations/statistik.h"
 
@@ -25,7 +26,7 @@ void TStatistikPanel::bygIndhold(QVBoxLayout* l) {
                     QStringLiteral("SpeedButton15"), [m] { m->statistikSpmClick(); });
     m_nantal = new QLabel(this);
     m_nantal->setObjectName(QStringLiteral("statistikNantal"));
-    m_nantal->setAccessibleName(QStringLiteral("Antal værdier"));
+    tilgaengelighed::vaerdiEtiket(m_nantal, QStringLiteral("Antal værdier"));
     // Between the title and the two small buttons.
     top->insertWidget(1, m_nantal);
     top->insertSpacing(2, 4);
@@ -134,7 +135,7 @@ bool TStatistikPanel::eventFilter(QObject* obj, QEvent* ev) {
 
 void TStatistikPanel::opdater() {
     m_opdaterer = true;
-    m_nantal->setText(m_model.statistikNantal());
+    tilgaengelighed::visTekst(m_nantal, m_model.statistikNantal());
     m_display->setText(m_model.statistikDisplay());
     saetTekst(m_value, m_model.statistikValue());
     m_kvadrater->setChecked(m_model.statistikKvadrater());

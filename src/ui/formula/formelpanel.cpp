@@ -170,6 +170,7 @@ QWidget* TFormelPanel::lavFilSide() {
     connect(m_filboks, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         QMenu m(m_filboks);
         m.setObjectName(QStringLiteral("formelFilboksPU"));
+        m.setAccessibleName(QStringLiteral("Formelfiler"));
         m.addActions(m_filboksHandlinger);
         m.exec(m_filboks->viewport()->mapToGlobal(p));
     });

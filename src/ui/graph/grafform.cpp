@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "graph/grafformmodel.h"
 #include "graph/grafwidget.h"
 
@@ -65,6 +66,7 @@ Tgrafform::Tgrafform(TGrafformModel& model, QWidget* parent) : QMainWindow(paren
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("StatusBar1"));
+    tilgaengelighed::vaerdiEtiket(m_status, QStringLiteral("Info-tekst"));
     statusBar()->addWidget(m_status, 1);
     statusBar()->setSizeGripEnabled(true);
 
@@ -118,6 +120,7 @@ QLineEdit* Tgrafform::felt(const QString& navn, const QString& tilgaengeligtNavn
 void Tgrafform::lavMenu() {
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("PUmenu"));
+    m_menu->setAccessibleName(QStringLiteral("Menu"));
     const auto punkt = [this](QMenu* m, const QString& tekst, const QString& hint,
                               void (TGrafformModel::*h)()) {
         QAction* a = m->addAction(tekst);
@@ -179,7 +182,7 @@ void Tgrafform::lavVaerktoejslinje() {
     const auto position = [this](const QString& navn, const QString& etiketTekst) {
         auto* l = new QLabel(this);
         l->setObjectName(navn);
-        l->setAccessibleName(etiketTekst);
+        tilgaengelighed::vaerdiEtiket(l, etiketTekst);
         l->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-00.00 : -00.00")));
         return l;
     };
@@ -473,9 +476,9 @@ void Tgrafform::opdater() {
     m_opdaterer = true;
     for (auto it = m_felter.cbegin(); it != m_felter.cend(); ++it)
         saetTekst(it.key(), m_model.*(it.value()));
-    m_pos->setText(m_model.posLabel);
-    m_zPos->setText(m_model.zPosLabel);
-    m_status->setText(m_model.statusTekst);
+    tilgaengelighed::visTekst(m_pos, m_model.posLabel);
+    tilgaengelighed::visTekst(m_zPos, m_model.zPosLabel);
+    tilgaengelighed::visTekst(m_status, m_model.statusTekst);
     m_zoomCenterBox->setChecked(m_model.zoomCenterBox);
     m_visKoordinatsystem->setChecked(m_model.visKoordinatsystem);
     m_visEnhedsMarks->setChecked(m_model.visEnhedsMarks);

@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "info/infoformenmodel.h"
 #include "info/strukturvisning.h"
 #include "info/urlform1.h"
@@ -104,7 +105,7 @@ Tinfoformen::Tinfoformen(TInfoformenModel& model, TUrlListe& urlliste, QWidget* 
     setCentralWidget(m_splitter);
 
     m_infobar = new QLabel(this);
-    m_infobar->setAccessibleName(QStringLiteral("Link under musen"));
+    tilgaengelighed::vaerdiEtiket(m_infobar, QStringLiteral("Link under musen"));
     statusBar()->addWidget(m_infobar, 1);
     statusBar()->setSizeGripEnabled(true);
 
@@ -149,6 +150,7 @@ QWidget* Tinfoformen::lavVenstre() {
     m_puButton->setPopupMode(QToolButton::InstantPopup);
     m_puStruktur = new QMenu(m_puButton);
     m_puStruktur->setObjectName(QStringLiteral("PUstruktur"));
+    m_puStruktur->setAccessibleName(QStringLiteral("Strukturer"));
     m_puStruktur->setToolTipsVisible(true);
     m_puButton->setMenu(m_puStruktur);
     auto* udfold = lavVaerktoejsknap(QStringLiteral("+"), QStringLiteral("Udfold struktur"), side);
@@ -169,7 +171,7 @@ QWidget* Tinfoformen::lavVenstre() {
     auto* elementer = new QLabel(QStringLiteral("Elementer: "), side);
     m_antalLabel = new QLabel(side);
     m_antalLabel->setObjectName(QStringLiteral("antalLabel"));
-    m_antalLabel->setAccessibleName(QStringLiteral("Antal elementer"));
+    tilgaengelighed::vaerdiEtiket(m_antalLabel, QStringLiteral("Antal elementer"));
     raekke->addWidget(m_puButton);
     raekke->addWidget(udfold);
     raekke->addWidget(sammenfold);
@@ -344,7 +346,7 @@ void Tinfoformen::byggStrukturMenu() {
 
 void Tinfoformen::opdater() {
     setWindowTitle(m_model.caption);
-    m_antalLabel->setText(QString::number(m_model.Struktur.antal()));
+    tilgaengelighed::visTekst(m_antalLabel, QString::number(m_model.Struktur.antal()));
     if (m_editFind->text() != m_model.EditFind) m_editFind->setText(m_model.EditFind);
     if (m_edit->text() != m_model.Edit) m_edit->setText(m_model.Edit);
     QStringList vist;
@@ -354,7 +356,7 @@ void Tinfoformen::opdater() {
         m_findis->clear();
         m_findis->addItems(m_model.Findis);
     }
-    m_infobar->setText(m_model.infobar);
+    tilgaengelighed::visTekst(m_infobar, m_model.infobar);
     m_afirst->setEnabled(m_model.AfirstUpdate());
     m_aback->setEnabled(m_model.AbackUpdate());
     m_aforward->setEnabled(m_model.AforwardUpdate());

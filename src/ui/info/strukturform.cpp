@@ -3,6 +3,7 @@
 #include "common/fedtekst.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 #include "info/strukturikoner.h"
 #include "info/strukturmaker.h"
@@ -197,7 +198,7 @@ QWidget* Tstrukturform::lavSide2() {
 
     m_infoLabel = new QLabel(side);
     m_infoLabel->setObjectName(QStringLiteral("InfoLabel"));
-    navngiv(m_infoLabel, QStringLiteral("Strukturnavn"), QString());
+    tilgaengelighed::vaerdiEtiket(m_infoLabel, QStringLiteral("Strukturinfo"));
     lodret->addWidget(m_infoLabel);
 
     auto* midte = new QHBoxLayout;
@@ -395,7 +396,7 @@ void Tstrukturform::opdater() {
     }
     m_strukturboks->setCurrentRow(m_model.strukturboksValgt);
     if (m_navnEdit->text() != m_model.navnEdit) m_navnEdit->setText(m_model.navnEdit);
-    m_infoLabel->setText(m_model.InfoLabel);
+    tilgaengelighed::visTekst(m_infoLabel, m_model.InfoLabel);
     m_elementEdit->setText(m_model.elementEdit);
     if (m_tekstEdit->text() != m_model.tekstEdit) m_tekstEdit->setText(m_model.tekstEdit);
     if (m_dataEdit->text() != m_model.dataEdit) m_dataEdit->setText(m_model.dataEdit);

@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "info/urlliste.h"
 
 #include <QCloseEvent>
@@ -52,7 +53,7 @@ Turlform1::Turlform1(TUrlListe& model, QWidget* centrum, QWidget* parent)
     knapper->addWidget(luk);
     l->addLayout(knapper);
     m_infoBar = new QLabel(this);
-    m_infoBar->setAccessibleName(QStringLiteral("Statuslinje"));
+    tilgaengelighed::vaerdiEtiket(m_infoBar, QStringLiteral("Statuslinje"));
     m_infoBar->setFrameShape(QFrame::StyledPanel);
     l->addWidget(m_infoBar);
 
@@ -126,6 +127,7 @@ void Turlform1::closeEvent(QCloseEvent* ev) {
 bool Turlform1::eventFilter(QObject* obj, QEvent* ev) {
     // The hint of the control under the mouse goes to the status line.
     if (ev->type() == QEvent::Enter)
-        if (auto* w = qobject_cast<QWidget*>(obj)) m_infoBar->setText(w->toolTip());
+        if (auto* w = qobject_cast<QWidget*>(obj))
+            tilgaengelighed::visTekst(m_infoBar, w->toolTip());
     return QWidget::eventFilter(obj, ev);
 }

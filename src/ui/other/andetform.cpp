@@ -1,6 +1,7 @@
 #include "other/andetform.h"
 
 #include "common/graense.h"
+#include "common/tilgaengelighed.h"
 #include "other/andetmodel.h"
 #include "other/datopanel.h"
 #include "other/enhedspanel.h"
@@ -79,7 +80,7 @@ void Tandetform::byg() {
     bar->setObjectName(QStringLiteral("infoBar"));
     bar->setSizeGripEnabled(false);
     m_infoBar = new QLabel(bar);
-    m_infoBar->setAccessibleName(QStringLiteral("Info"));
+    tilgaengelighed::vaerdiEtiket(m_infoBar, QStringLiteral("Info"));
     m_infoBar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(m_infoBar, 1);
     l->addWidget(bar);
@@ -94,7 +95,7 @@ void Tandetform::byg() {
 void Tandetform::opdater() {
     if (!m_bygget) return;
     if (m_bog->currentIndex() != m_model.aktivSide) m_bog->setCurrentIndex(m_model.aktivSide);
-    m_infoBar->setText(m_model.infoBar);
+    tilgaengelighed::visTekst(m_infoBar, m_model.infoBar);
 }
 
 void Tandetform::moveEvent(QMoveEvent* ev) {

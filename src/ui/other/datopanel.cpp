@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "common/visning.h"
 #include "other/datoside.h"
 
@@ -123,7 +124,11 @@ QWidget* TDatoPanel::lavDato(int nr) {
         {"y%1Next", ">", "Næste år", &TDatoside::yNextClick},
     };
     d.maaned = new QLabel(boks);
+    d.maaned->setObjectName(QStringLiteral("maaned%1").arg(nr));
+    tilgaengelighed::vaerdiEtiket(d.maaned, QStringLiteral("Måned %1").arg(nr));
     d.aar = new QLabel(boks);
+    d.aar->setObjectName(QStringLiteral("aar%1").arg(nr));
+    tilgaengelighed::vaerdiEtiket(d.aar, QStringLiteral("År %1").arg(nr));
     for (int i = 0; i < 4; ++i) {
         const Knap& k = knapper[i];
         auto* b = new QPushButton(QString::fromLatin1(k.caption), boks);
@@ -186,8 +191,8 @@ void TDatoPanel::opdater() {
         const QDate dato = m.kalender.dato();
         d.kalender->setSelectedDate(dato);
         d.kalender->setCurrentPage(dato.year(), dato.month());
-        d.maaned->setText(dansk.standaloneMonthName(dato.month()));
-        d.aar->setText(QString::number(dato.year()));
+        tilgaengelighed::visTekst(d.maaned, dansk.standaloneMonthName(dato.month()));
+        tilgaengelighed::visTekst(d.aar, QString::number(dato.year()));
         d.idag->setText(m_model.idagCaption);
         navngiv(d.idag, m_model.idagCaption + QStringLiteral(" (%1)").arg(i + 1),
                 QStringLiteral("Opdater kalenderen til indførte dato"));

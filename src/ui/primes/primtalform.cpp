@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/tilgaengelighed.h"
 #include "primes/primtal.h"
 
 #include <QCloseEvent>
@@ -32,7 +33,7 @@ TprimtalForm::TprimtalForm(TPrimtalModel& model, QWidget* parent)
 
     m_startInfoLabel = new QLabel(this);
     m_startInfoLabel->setObjectName(QStringLiteral("startInfoLabel"));
-    navngiv(m_startInfoLabel, QStringLiteral("Øverste informationslinje"), QString());
+    tilgaengelighed::vaerdiEtiket(m_startInfoLabel, QStringLiteral("Øverste informationslinje"));
     lodret->addWidget(m_startInfoLabel);
 
     auto* talRaekke = new QHBoxLayout;
@@ -90,7 +91,7 @@ TprimtalForm::TprimtalForm(TPrimtalModel& model, QWidget* parent)
     m_slutInfoLabel = new QLabel(this);
     m_slutInfoLabel->setObjectName(QStringLiteral("slutInfoLabel"));
     m_slutInfoLabel->setWordWrap(true);
-    navngiv(m_slutInfoLabel, QStringLiteral("Nederste informationslinje"), QString());
+    tilgaengelighed::vaerdiEtiket(m_slutInfoLabel, QStringLiteral("Nederste informationslinje"));
     lodret->addWidget(m_slutInfoLabel);
 
     auto* bund = new QHBoxLayout;
@@ -138,8 +139,8 @@ void TprimtalForm::vis() {
 
 void TprimtalForm::opdater() {
     if (m_primtalEdit->text() != m_model.primtalEdit) m_primtalEdit->setText(m_model.primtalEdit);
-    m_startInfoLabel->setText(m_model.startInfoLabel);
-    m_slutInfoLabel->setText(m_model.slutInfoLabel);
+    tilgaengelighed::visTekst(m_startInfoLabel, m_model.startInfoLabel);
+    tilgaengelighed::visTekst(m_slutInfoLabel, m_model.slutInfoLabel);
     m_startKnap->setEnabled(m_model.startKnapAktiv);
     m_hentButton->setEnabled(m_model.hentButtonAktiv);
     // A range of 0..0 makes the bar run its busy animation.
