@@ -278,7 +278,7 @@ QWidget* Tmainform::lavSideskift() {
         m_sideskiftKnapper.append(b);
         const auto handling = k.handling;
         connect(b, &QToolButton::clicked, this,
-                [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
+                [this, handling] { vedGraensen(this, m_model, handling); });
         l->addWidget(b);
     }
     return bar;
@@ -325,7 +325,7 @@ QWidget* Tmainform::lavMenuPanel() {
         QAction* a = m_menuPU->addAction(tekst);
         const auto handling = p.handling;
         connect(a, &QAction::triggered, this,
-                [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
+                [this, handling] { vedGraensen(this, m_model, handling); });
         if (p.stregEfter) m_menuPU->addSeparator();
     }
     menuKnap->setMenu(m_menuPU);

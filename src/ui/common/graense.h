@@ -30,3 +30,15 @@ template <typename F> bool vedGraensen(QWidget* ejer, F&& handling) {
     }
     return false;
 }
+
+// Calls (objekt.*handling)(argumenter...) at the boundary. Views connect their
+// buttons to model operations through this rather than through a lambda that
+// captures `this` and a member-function pointer and calls them from an inner
+// `[&]` lambda: that idiom is sound C++, but GCC 12's -fsanitize=vptr checks
+// the nested call against a wrong address (a stack slot) and aborts the
+// program, and under AddressSanitizer the check's own read is reported as a
+// stack-buffer-underflow. Here no lambda captures `this`.
+template <typename O, typename H, typename... A>
+bool vedGraensen(QWidget* ejer, O& objekt, H handling, A&&... argumenter) {
+    return vedGraensen(ejer, [&] { (objekt.*handling)(std::forward<A>(argumenter)...); });
+}

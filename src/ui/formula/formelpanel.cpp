@@ -129,7 +129,7 @@ QWidget* TFormelPanel::lavFormelSide() {
                        QString::fromUtf8(k.hint));
         const auto handling = k.handling;
         connect(b, &QToolButton::clicked, this,
-                [this, handling] { vedGraensen(this, [&] { (m_program.*handling)(); }); });
+                [this, handling] { vedGraensen(this, m_program, handling); });
         raekke->addWidget(b, k.tekst[1] ? 2 : 1);
     }
     // The help button's name says what it opens, as its caption is only "?".

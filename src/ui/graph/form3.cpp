@@ -40,8 +40,7 @@ Tform3::Tform3(TForm3Model& model, QWidget* parent)
         const auto f = felter[i];
         const auto h = enter[i];
         connect(e, &QLineEdit::textEdited, this, [this, f](const QString& t) { m_model.*f = t; });
-        connect(e, &QLineEdit::returnPressed, this,
-                [this, h] { vedGraensen(this, [&] { (m_model.*h)(); }); });
+        connect(e, &QLineEdit::returnPressed, this, [this, h] { vedGraensen(this, m_model, h); });
         auto* l = new QLabel(b, this);
         l->setBuddy(e);
         g->addWidget(l, i / 2, (i % 2) * 2);
@@ -58,8 +57,7 @@ Tform3::Tform3(TForm3Model& model, QWidget* parent)
         b->setObjectName(navn);
         b->setAutoDefault(false);
         navngiv(b, tekst, hint);
-        connect(b, &QPushButton::clicked, this,
-                [this, h] { vedGraensen(this, [&] { (m_model.*h)(); }); });
+        connect(b, &QPushButton::clicked, this, [this, h] { vedGraensen(this, m_model, h); });
         knapper->addWidget(b);
     };
     knap(QStringLiteral("nyKnap"), QStringLiteral("Ny"),

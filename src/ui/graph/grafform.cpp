@@ -98,8 +98,7 @@ QToolButton* Tgrafform::knap(const QString& navn, const QString& tekst, const QS
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setFocusPolicy(Qt::TabFocus);
     navngiv(b, tekst, hint);
-    if (h)
-        connect(b, &QToolButton::clicked, this, [this, h] { handling([&] { (m_model.*h)(); }); });
+    if (h) connect(b, &QToolButton::clicked, this, [this, h] { vedGraensen(this, m_model, h); });
     return b;
 }
 
@@ -123,7 +122,7 @@ void Tgrafform::lavMenu() {
         QAction* a = m->addAction(tekst);
         a->setStatusTip(hint);
         a->setToolTip(hint);
-        connect(a, &QAction::triggered, this, [this, h] { handling([&] { (m_model.*h)(); }); });
+        connect(a, &QAction::triggered, this, [this, h] { vedGraensen(this, m_model, h); });
         return a;
     };
     punkt(m_menu, QStringLiteral("Importer andengradsligning"),
@@ -289,7 +288,7 @@ QWidget* Tgrafform::lavVenstrePanel() {
         auto* e = felt(QString::fromLatin1(k.navn), QString::fromLatin1(k.etiket), k.felt);
         const auto enter = k.enter;
         connect(e, &QLineEdit::returnPressed, this,
-                [this, enter] { handling([&] { (m_model.*enter)(); }); });
+                [this, enter] { vedGraensen(this, m_model, enter); });
         g->addWidget(etiket(QString::fromLatin1(k.etiket)), r, 0);
         g->addWidget(e, r, 1);
         ++r;
@@ -320,7 +319,7 @@ QWidget* Tgrafform::lavVenstrePanel() {
         c->setObjectName(navn);
         navngiv(c, tn, hint);
         connect(c, &QComboBox::activated, this,
-                [this, h](int i) { handling([&] { (m_model.*h)(i); }); });
+                [this, h](int i) { vedGraensen(this, m_model, h, i); });
         return c;
     };
     m_L1Box = valg(QStringLiteral("L1Box"), QStringLiteral("Ligning 1"),
@@ -373,7 +372,7 @@ QWidget* Tgrafform::lavAksebjaelke() {
         c->setObjectName(navn);
         navngiv(c, hint, hint);
         connect(c, &QCheckBox::clicked, this,
-                [this, f](bool v) { handling([&] { (m_model.*f)(v); }); });
+                [this, f](bool v) { vedGraensen(this, m_model, f, v); });
         return c;
     };
     m_visKoordinatsystem =
@@ -418,7 +417,7 @@ QWidget* Tgrafform::lavAksebjaelke() {
         e->setFixedWidth(kFeltBredde);
         const auto enter = g.enter;
         connect(e, &QLineEdit::returnPressed, this,
-                [this, enter] { handling([&] { (m_model.*enter)(); }); });
+                [this, enter] { vedGraensen(this, m_model, enter); });
         h->addWidget(e);
         auto* p = knap(navn + QStringLiteral("Plus"), QStringLiteral("+"),
                        tekst + QStringLiteral(" +"), g.plus);
