@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -196,7 +197,14 @@ void TFormelPanel::opdater() {
     QStringList vist = m_memo->toPlainText().split(u'\n');
     if (vist.size() > 1 && vist.last().isEmpty()) vist.removeLast();
     if (m_memo->toPlainText().isEmpty()) vist.clear();
-    if (vist != m_program.formelMemo()) m_memo->setPlainText(memo);
+    if (vist != m_program.formelMemo()) {
+        // As one edit, not a new document: Ctrl+Z brings back the text that
+        // "Ny" (Home, Ctrl+N) or a load replaced.
+        QTextCursor c(m_memo->document());
+        c.select(QTextCursor::Document);
+        c.insertText(memo);
+        m_memo->moveCursor(QTextCursor::Start);
+    }
     if (m_filnavn->text() != m_program.formelFilnavn())
         m_filnavn->setText(m_program.formelFilnavn());
     QStringList poster;
