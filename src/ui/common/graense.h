@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 #include <QString>
+#include <QStringList>
 #include <utility>
 
 class QWidget;
@@ -18,6 +19,23 @@ class QWidget;
 // that no dialog can block them).
 void visFejlboks(QWidget* ejer, const QString& tekst);
 void setFejlModtager(std::function<void(const QString&)> modtager);
+
+// While one lives, error boxes are not shown but collected, so that several
+// failures of one operation (the windows saving as the program ends) can be
+// told in one box.
+class TFejlSamler {
+public:
+    TFejlSamler();
+    ~TFejlSamler();
+    TFejlSamler(const TFejlSamler&) = delete;
+    TFejlSamler& operator=(const TFejlSamler&) = delete;
+    const QStringList& tekster() const { return m_tekster; }
+
+private:
+    friend void visFejlboks(QWidget* ejer, const QString& tekst);
+    QStringList m_tekster;
+    TFejlSamler* m_forrige;
+};
 
 template <typename F> bool vedGraensen(QWidget* ejer, F&& handling) {
     try {

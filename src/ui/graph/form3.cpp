@@ -82,18 +82,18 @@ void Tform3::opdater() {
 }
 
 bool Tform3::eventFilter(QObject* obj, QEvent* ev) {
+    // On the coefficient boxes: the dialog's keys before the box's own.
     if (ev->type() == QEvent::KeyPress) {
-        const int tast = static_cast<QKeyEvent*>(ev)->key();
-        if (tast == Qt::Key_Home || tast == Qt::Key_F9) {
-            vedGraensen(this, [&] { m_model.FormKeyDown(tast); });
-            return true;
-        }
+        const auto* k = static_cast<QKeyEvent*>(ev);
+        bool brugt = false;
+        vedGraensen(this, [&] { brugt = m_model.FormKeyDown(k->key(), k->modifiers(), true); });
+        if (brugt) return true;
     }
     return QDialog::eventFilter(obj, ev);
 }
 
 void Tform3::keyPressEvent(QKeyEvent* ev) {
     bool brugt = false;
-    vedGraensen(this, [&] { brugt = m_model.FormKeyDown(ev->key()); });
+    vedGraensen(this, [&] { brugt = m_model.FormKeyDown(ev->key(), ev->modifiers()); });
     if (!brugt) QDialog::keyPressEvent(ev);
 }

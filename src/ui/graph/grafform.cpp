@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/vinduesfilter.h"
 #include "graph/grafformmodel.h"
 #include "graph/grafwidget.h"
 
@@ -72,13 +73,11 @@ Tgrafform::Tgrafform(TGrafformModel& model, QWidget* parent) : QMainWindow(paren
     connect(&m_model, &TGrafformModel::fokusOenskes, this, [this](const QString& navn) {
         if (auto* w = findChild<QWidget*>(navn)) w->setFocus();
     });
-    qApp->installEventFilter(this);
+    vinduesfilter::installer(this, this);
     opdater();
 }
 
-Tgrafform::~Tgrafform() {
-    qApp->removeEventFilter(this);
-}
+Tgrafform::~Tgrafform() {}
 
 void Tgrafform::handling(const std::function<void()>& f) {
     vedGraensen(this, f);
@@ -505,6 +504,7 @@ bool Tgrafform::event(QEvent* ev) {
 }
 
 bool Tgrafform::eventFilter(QObject* obj, QEvent* ev) {
+    vinduesfilter::foelg(this, obj, ev);
     auto* w = qobject_cast<QWidget*>(obj);
     if (!w || w->window() != this) return QMainWindow::eventFilter(obj, ev);
     // The window sees a key before its controls: at the first receiver, which is
@@ -515,6 +515,7 @@ bool Tgrafform::eventFilter(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && (obj == fokus || (!fokus && obj == this))) {
         auto* k = static_cast<QKeyEvent*>(ev);
         bool brugt = false;
+        m_model.tekstboksFokus = fokus && vinduesfilter::skriverTekst(fokus);
         handling([&] { brugt = m_model.FormKeyDown(k->key(), k->modifiers()); });
         if (brugt) return true;
     } else if (ev->type() == QEvent::Enter) {

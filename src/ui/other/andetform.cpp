@@ -1,6 +1,7 @@
 #include "other/andetform.h"
 
 #include "common/graense.h"
+#include "common/vinduesfilter.h"
 #include "other/andetmodel.h"
 #include "other/datopanel.h"
 #include "other/enhedspanel.h"
@@ -32,9 +33,7 @@ Tandetform::Tandetform(TAndetModel& model, QWidget* ejer)
     }
 }
 
-Tandetform::~Tandetform() {
-    if (m_bygget) qApp->removeEventFilter(this);
-}
+Tandetform::~Tandetform() {}
 
 QSize Tandetform::designStoerrelse() {
     return {600, 500};
@@ -87,7 +86,7 @@ void Tandetform::byg() {
     connect(m_bog, &QTabWidget::currentChanged, this,
             [this](int i) { vedGraensen(this, [&] { m_model.bogChange(i); }); });
     connect(&m_model, &TAndetModel::aendret, this, &Tandetform::opdater);
-    qApp->installEventFilter(this);
+    vinduesfilter::installer(this, this);
     opdater();
 }
 
@@ -108,6 +107,7 @@ void Tandetform::resizeEvent(QResizeEvent* ev) {
 }
 
 bool Tandetform::eventFilter(QObject* obj, QEvent* ev) {
+    vinduesfilter::foelg(this, obj, ev);
     auto* w = qobject_cast<QWidget*>(obj);
     if (!w || w->window() != this) return QWidget::eventFilter(obj, ev);
     switch (ev->type()) {
