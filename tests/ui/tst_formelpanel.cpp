@@ -177,6 +177,24 @@ private Q_SLOTS:
         QTest::keyClick(&p.w(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(panel->formelMemo()->toPlainText().isEmpty());
     }
+
+    // "Ny" from the editor (Ctrl+N there) is an edit that Ctrl+Z takes back,
+    // and the program gets the restored text.
+    void nyKanFortrydes() {
+        Program p;
+        QTest::keyClick(&p.w(), Qt::Key_F4);
+        QPlainTextEdit* memo = p.panel()->formelMemo();
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral(":a"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QStringLiteral("*2="));
+        QTest::keyClick(memo, Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(memo->toPlainText().isEmpty());
+        QVERIFY(p.t->formelprogram().formelMemo().isEmpty());
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), QStringLiteral(":a\n*2="));
+        QCOMPARE(p.t->formelprogram().formelMemo(), QStringList({":a", "*2="}));
+    }
 };
 
 QTEST_MAIN(TstFormelpanel)

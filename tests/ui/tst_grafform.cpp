@@ -88,8 +88,8 @@ private Q_SLOTS:
         QCOMPARE(liste->item(0)->checkState(), Qt::Checked);
         liste->item(0)->setCheckState(Qt::Unchecked);
         QVERIFY(!p.t->grafModel().Graf.Lin().at(0).synlig);
-        // Home in a box is "Ny": the window sees the key first.
-        QTest::keyClick(p.find<QLineEdit>(QStringLiteral("cEdit")), Qt::Key_Home);
+        // Ctrl+N in a box is "Ny": the window sees the key first.
+        QTest::keyClick(p.find<QLineEdit>(QStringLiteral("cEdit")), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(p.find<QLineEdit>(QStringLiteral("aEdit"))->text().isEmpty());
         // An unticked row keeps its box when the list is rebuilt.
         p.t->grafModel().AddFormelToGraf(u'a', 1, 0, 0);
@@ -201,6 +201,47 @@ private Q_SLOTS:
         QVERIFY(a->text().isEmpty());
     }
 
+    // Home in a coefficient box moves the caret and keeps every box; with no
+    // box focused it is the window's "Ny".
+    void homeIKoefficientboks_data() {
+        QTest::addColumn<bool>("tredjegrads");
+        QTest::addColumn<QString>("boks");
+        QTest::addColumn<QString>("foerste");
+        QTest::newRow("grafvinduet") << false << "cEdit"
+                                     << "aEdit";
+        QTest::newRow("tredjegradsdialogen") << true << "ligningC"
+                                             << "ligningA";
+    }
+    void homeIKoefficientboks() {
+        QFETCH(bool, tredjegrads);
+        QFETCH(QString, boks);
+        QFETCH(QString, foerste);
+        Program p;
+        p.t->visGrafform();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        QWidget* vindue = &p.g();
+        if (tredjegrads) {
+            p.t->visForm3();
+            vindue = &p.t->form3();
+            QVERIFY(QTest::qWaitForWindowExposed(vindue));
+        }
+        QApplication::setActiveWindow(vindue);
+        auto* e = vindue->findChild<QLineEdit*>(boks);
+        auto* a = vindue->findChild<QLineEdit*>(foerste);
+        a->setText(QStringLiteral("7"));
+        e->setFocus();
+        QTest::keyClicks(e, QStringLiteral("12"));
+        QTest::keyClick(e, Qt::Key_Home);
+        QCOMPARE(e->text(), QStringLiteral("12"));
+        QCOMPARE(e->cursorPosition(), 0);
+        QCOMPARE(a->text(), QStringLiteral("7"));
+
+        vindue->setFocus();
+        QTest::keyClick(vindue, Qt::Key_Home);
+        QVERIFY(e->text().isEmpty());
+        QVERIFY(a->text().isEmpty());
+    }
+
     void tredjegradsdialogen() {
         Program p;
         p.t->visGrafform();
@@ -224,8 +265,9 @@ private Q_SLOTS:
         }
         QCOMPARE(a->text(), QStringLiteral("1,5"));
         QCOMPARE(p.t->grafModel().formelBox.last().tekst, QStringLiteral("1,5x^3 = 0"));
-        // Home empties the boxes, whichever box has the focus.
-        QTest::keyClick(f.findChild<QLineEdit*>(QStringLiteral("ligningC")), Qt::Key_Home);
+        // Ctrl+N empties the boxes, whichever box has the focus.
+        QTest::keyClick(f.findChild<QLineEdit*>(QStringLiteral("ligningC")), Qt::Key_N,
+                        Qt::ControlModifier);
         QVERIFY(a->text().isEmpty());
         // Closing the graph window closes the dialog.
         p.g().close();

@@ -97,14 +97,47 @@ private Q_SLOTS:
         QVERIFY2(punkter.contains("1@1x^2 - 3x + 2 = 0"), qPrintable(punkter.join(", ")));
         QCOMPARE(tastatur->findChild<TVisning*>("hukDisplay")->text(), "1");
 
-        // Home on the page starts a new equation, also from a box.
+        // Ctrl+N starts a new equation, also from a box (Home there moves the
+        // caret: see homeIKoefficientboks).
         QTest::keyClick(&v.w(), Qt::Key_F2);
         v.boks("andengradsB")->setFocus();
-        QTest::keyClick(v.boks("andengradsB"), Qt::Key_Home);
+        QTest::keyClick(v.boks("andengradsB"), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(v.boks("andengradsA")->text(), "");
         QCOMPARE(v.vis("andengradsX1"), "");
         QCOMPARE(v.fokus(), "andengradsA");
         QCOMPARE(v.find<QLabel>("andengradsStatus")->text(), "Ugyldige data");
+    }
+
+    // Home in a coefficient box moves the caret and keeps every box; with no
+    // box focused it is the page's "Ny".
+    void homeIKoefficientboks_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("boks");
+        QTest::addColumn<QString>("foerste");
+        QTest::newRow("andengrads") << int(Qt::Key_F2) << "andengradsB"
+                                    << "andengradsA";
+        QTest::newRow("to ligninger") << int(Qt::Key_F3) << "ligning2b"
+                                      << "ligning1a";
+    }
+    void homeIKoefficientboks() {
+        QFETCH(int, side);
+        QFETCH(QString, boks);
+        QFETCH(QString, foerste);
+        Vindue v{Qt::Key(side)};
+        v.skriv(foerste.toLatin1().constData(), "7");
+        v.skriv(boks.toLatin1().constData(), "12");
+        QLineEdit* e = v.boks(boks.toLatin1().constData());
+        QTest::keyClick(e, Qt::Key_Home);
+        QCOMPARE(e->text(), "12");
+        QCOMPARE(e->cursorPosition(), 0);
+        QCOMPARE(v.boks(foerste.toLatin1().constData())->text(), "7");
+        QVERIFY(e->hasFocus());
+
+        e->clearFocus();
+        v.w().setFocus();
+        QTest::keyClick(&v.w(), Qt::Key_Home);
+        QCOMPARE(e->text(), "");
+        QCOMPARE(v.boks(foerste.toLatin1().constData())->text(), "");
     }
 
     // F9 belongs to the shown page: with text in the expression memo it still

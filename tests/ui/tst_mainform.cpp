@@ -6,6 +6,10 @@
 #include "calc/tastatur.h"
 #include "common/graense.h"
 #include "common/visning.h"
+#include "graph/grafform.h"
+#include "info/infoformen.h"
+#include "info/strukturform.h"
+#include "other/andetform.h"
 #include "programfixtur.h"
 
 #include <memory>
@@ -15,6 +19,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -171,6 +176,85 @@ private Q_SLOTS:
             QCOMPARE(l.at(0), QStringLiteral("Iceberg Classico"));
             QCOMPARE(l.at(3), QStringLiteral("2"));
         }
+    }
+
+    // Closing the main window ends the program: every other window closes and
+    // writes its settings.
+    void lukningLukkerAlleVinduer() {
+        Program p;
+        p.t->visGrafform();
+        p.t->andetform().vis();
+        p.t->strukturform().vis();
+        p.t->infoformen().visVindue();
+        const QList<QWidget*> vinduer{&p.t->grafform(), &p.t->andetform(), &p.t->strukturform(),
+                                      &p.t->infoformen()};
+        for (QWidget* v : vinduer)
+            QVERIFY(v->isVisible());
+        const QString egenskaber = p.dir.path() + QStringLiteral("/Egenskaber/");
+        p.beskeder.boxe.clear(); // the browser says it has no structures
+        QVERIFY(p.w().close());
+        for (QWidget* v : vinduer)
+            QVERIFY2(!v->isVisible(), qPrintable(v->objectName()));
+        for (const char* fil : {"mainform.txt", "grafer.txt", "andet.txt", "infor.txt"})
+            QVERIFY2(QFile::exists(egenskaber + QString::fromLatin1(fil)), fil);
+        QVERIFY2(p.beskeder.boxe.isEmpty(), qPrintable(p.beskeder.tekster().join(" | ")));
+    }
+
+    // Files that cannot be written are named in one box, shown while the
+    // main window still stands; then the window closes.
+    void lukkefejlIEnBoks() {
+        struct Optager : BeskedOptager {
+            QWidget* vindue = nullptr;
+            QList<bool> synlig;
+            void fejl(const QString& t) override {
+                BeskedOptager::fejl(t);
+                synlig << (vindue && vindue->isVisible());
+            }
+        };
+        QTemporaryDir dir;
+        const QString egenskaber = dir.path() + QStringLiteral("/Egenskaber/");
+        // A folder where a file should be: the graph window's is written by
+        // the main window, the browser's by the browser as it closes.
+        for (const char* fil : {"mainform.txt", "grafer.txt", "infor.txt"})
+            QVERIFY(QDir().mkpath(egenskaber + QString::fromLatin1(fil)));
+        Optager beskeder;
+        Tavlix t(*qApp, dir.path(), &beskeder);
+        t.vis();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.mainform()));
+        beskeder.vindue = &t.mainform();
+        t.visGrafform();
+        t.infoformen().visVindue();
+        beskeder.boxe.clear(); // the browser says it has no structures
+        QVERIFY(t.mainform().close());
+        QVERIFY2(beskeder.boxe.size() == 1, qPrintable(beskeder.tekster().join(" | ")));
+        QCOMPARE(beskeder.boxe.first().art, QStringLiteral("fejl"));
+        QCOMPARE(beskeder.synlig, QList<bool>{true});
+        const QString tekst = beskeder.boxe.first().tekst;
+        for (const char* fil : {"mainform.txt", "grafer.txt", "infor.txt"})
+            QVERIFY2(tekst.contains(egenskaber + QString::fromLatin1(fil)), qPrintable(tekst));
+        QVERIFY(!t.mainform().isVisible());
+        QVERIFY(!t.infoformen().isVisible());
+    }
+
+    // "Ryd til ny formel" (Ctrl+Home) works while the expression window has
+    // the focus, which is where its menu offers it.
+    void rydTilNyFormelFraUdtryksvinduet() {
+        Program p;
+        p.t->model().metaVisClick();
+        QPlainTextEdit* memo = p.w().metaPanel()->uMemo();
+        QVERIFY(memo->isVisible());
+        QApplication::setActiveWindow(&p.w());
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("2+3"));
+        QCOMPARE(p.t->udtryk().uMemo(), QStringLiteral("2+3"));
+        QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+        QVERIFY(memo->toPlainText().isEmpty());
+        QVERIFY(p.t->udtryk().uMemo().isEmpty());
+        // Home alone still moves the caret in the memo.
+        QTest::keyClicks(memo, QStringLiteral("4*5"));
+        QTest::keyClick(memo, Qt::Key_Home);
+        QCOMPARE(memo->textCursor().position(), 0);
+        QCOMPARE(memo->toPlainText(), QStringLiteral("4*5"));
     }
 
     // A digit after INF makes a text that is no number: the error box shows

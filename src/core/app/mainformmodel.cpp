@@ -160,20 +160,23 @@ bool TMainformModel::FormCloseQuery() {
     return kan;
 }
 
-void TMainformModel::FormClose() {
-    // The other windows write their options files here as they join the program.
-    for (const auto& gem : m_vedLukning) {
+void TMainformModel::FormClose(const QStringList& andreFejl) {
+    QStringList fejl = andreFejl;
+    const auto gem = [&](const std::function<void()>& skriv) {
         try {
-            gem();
+            skriv();
         } catch (const TFejl& f) {
-            m_beskeder.fejl(f.tekst());
+            fejl << f.tekst();
+        } catch (const std::exception& e) {
+            fejl << QString::fromLocal8Bit(e.what());
         }
-    }
-    try {
-        GemOpt();
-    } catch (const TFejl& f) {
-        m_beskeder.fejl(f.tekst());
-    }
+    };
+    for (const auto& g : m_vedLukning)
+        gem(g);
+    gem([this] { GemOpt(); });
+    fejl.removeDuplicates();
+    if (!fejl.isEmpty())
+        m_beskeder.fejl(QStringLiteral("Indstillingerne kunne ikke gemmes:\r") + fejl.join(u'\r'));
 }
 
 void TMainformModel::saetKlientBredde(int bredde) {
@@ -364,6 +367,7 @@ bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
         return true;
     }
 
+    if (qtKey == Qt::Key_Home && !ctrl && m_tekstboksFokus) return false;
     if (const auto t = m_sideTaster.constFind(synligSide);
         t != m_sideTaster.constEnd() && (*t)(qtKey, mods))
         return true;

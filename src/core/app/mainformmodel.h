@@ -92,7 +92,10 @@ public:
     void HentOpt();
     void GemOpt() const;
     bool FormCloseQuery();
-    void FormClose();
+    // Writes every window's options and then "mainform.txt". Every failure,
+    // with `andreFejl` (those of windows that saved as they closed), is told
+    // in one error box.
+    void FormClose(const QStringList& andreFejl = {});
     void FormResize(int nyKlientBredde);
     void flyttet(QPoint pos) { vinduesPos = pos; }
 
@@ -140,6 +143,9 @@ public:
     }
     void setUMemoFokus(bool fokus);
     bool uMemoHarFokus() const { return m_uMemoFokus; }
+    // A box the user types text into has the focus: Home then moves its caret
+    // and is no page's "Ny" (Ctrl+N still is).
+    void setTekstboksFokus(bool fokus) { m_tekstboksFokus = fokus; }
 
     // The "Menu" items.
     void InformationClick() { Information(QStringLiteral("Tavlix")); }
@@ -197,5 +203,6 @@ private:
     QHash<int, std::function<bool(int, Qt::KeyboardModifiers)>> m_sideTaster;
     QList<std::function<void()>> m_vedLukning;
     bool m_uMemoFokus = false;
+    bool m_tekstboksFokus = false;
     TInfoformenModel* m_infoformen = nullptr;
 };

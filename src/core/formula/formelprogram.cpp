@@ -148,6 +148,10 @@ void TFormelProgram::afslut() {
     m_regner.setFormelOn(false);
     skriv(QString());
     m_meta.vaelgSidste();
+    // The result stays shown with a fresh number started, so the next key is
+    // no new task: the list keeps the protocol the program was run for. A
+    // digit starts a number, an operator goes on from the result.
+    m_regner.formelNytTal();
 }
 
 void TFormelProgram::ErrorBreak() {

@@ -477,6 +477,7 @@ bool TGrafformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
     }
     switch (qtKey) {
     case Qt::Key_Home:
+        if (tekstboksFokus) return false;
         NewKnapClick();
         return true;
     case Qt::Key_F1:

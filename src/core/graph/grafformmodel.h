@@ -158,8 +158,10 @@ public:
     // The canvas got a new size (`bredde` × `hoejde`).
     void FormResize(qint32 bredde, qint32 hoejde);
 
-    // Keys; true when the key was used.
+    // Keys; true when the key was used. While a box the user types text into
+    // has the focus (`tekstboksFokus`), Home is the box's; Ctrl+N is "Ny".
     bool FormKeyDown(int qtKey, Qt::KeyboardModifiers mods);
+    bool tekstboksFokus = false;
     void showHint(const QString& hint);
     void InformationClick() { Q_EMIT informationOenskes(QStringLiteral("Grafer og ligninger")); }
     void Tredjegradsligning1Click() { Q_EMIT dialogOenskes(QStringLiteral("form3")); }

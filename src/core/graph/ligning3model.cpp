@@ -24,8 +24,9 @@ void TForm3Model::nyKnapClick() {
     Q_EMIT fokusOenskes(QStringLiteral("ligningA"));
 }
 
-bool TForm3Model::FormKeyDown(int qtKey) {
-    if (qtKey == Qt::Key_Home) {
+bool TForm3Model::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods, bool tekstboksFokus) {
+    const bool ctrl = mods & Qt::ControlModifier;
+    if ((qtKey == Qt::Key_Home && !ctrl && !tekstboksFokus) || (ctrl && qtKey == Qt::Key_N)) {
         nyKnapClick();
         return true;
     }

@@ -26,7 +26,9 @@ public:
     void ligningCKeyPress() { Q_EMIT fokusOenskes(QStringLiteral("ligningD")); }
     void ligningDKeyPress() { visKnapClick(); }
     // Home "Ny", F9 "Vis"; true when the key was used.
-    bool FormKeyDown(int qtKey);
+    // Home is "Ny" unless a box the user types into has the focus (there it
+    // moves the caret); Ctrl+N always is.
+    bool FormKeyDown(int qtKey, Qt::KeyboardModifiers mods = {}, bool tekstboksFokus = false);
 
     // A drawn cubic's coefficients, written by the graph window.
     void visKoefficienter(double a, double b, double c, double d);

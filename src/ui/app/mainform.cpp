@@ -11,6 +11,7 @@
 #include "common/navngiv.h"
 #include "common/statusfelt.h"
 #include "common/tilgaengelighed.h"
+#include "common/vinduesfilter.h"
 #include "common/visning.h"
 
 #include <QAction>
@@ -132,8 +133,11 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
         m_model.setUMemoFokus(nu && m_metaPanel &&
                               nu == static_cast<QWidget*>(m_metaPanel->uMemo()));
+        // The new focus may be another window's, even the web engine's: only
+        // the window's own widgets are looked at.
+        m_model.setTekstboksFokus(nu && isAncestorOf(nu) && vinduesfilter::skriverTekst(nu));
     });
-    qApp->installEventFilter(this);
+    vinduesfilter::installer(this, this);
 
     flytBlokke();
     saetFastHoejde();
@@ -141,7 +145,6 @@ Tmainform::Tmainform(TMainformModel& model, TRegner& regner, THukommelse& hukomm
 }
 
 Tmainform::~Tmainform() {
-    qApp->removeEventFilter(this);
     // Deleting the child widgets moves the focus; the handler must not run on
     // a window that is half destroyed.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
@@ -279,7 +282,7 @@ QWidget* Tmainform::lavSideskift() {
         m_sideskiftKnapper.append(b);
         const auto handling = k.handling;
         connect(b, &QToolButton::clicked, this,
-                [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
+                [this, handling] { vedGraensen(this, m_model, handling); });
         l->addWidget(b);
     }
     return bar;
@@ -327,7 +330,7 @@ QWidget* Tmainform::lavMenuPanel() {
         QAction* a = m_menuPU->addAction(tekst);
         const auto handling = p.handling;
         connect(a, &QAction::triggered, this,
-                [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
+                [this, handling] { vedGraensen(this, m_model, handling); });
         if (p.stregEfter) m_menuPU->addSeparator();
     }
     menuKnap->setMenu(m_menuPU);
@@ -455,8 +458,29 @@ void Tmainform::closeEvent(QCloseEvent* ev) {
         ev->ignore();
         return;
     }
-    vedGraensen(this, [&] { m_model.FormClose(); });
+    // The program ends with this window. The other windows close first and
+    // write their settings as they do; then every options file is written,
+    // and whatever failed is told in one box while this window still stands.
+    QStringList andreFejl;
+    bool alleLukket = true;
+    {
+        const TFejlSamler samler;
+        const QList<QWidget*> vinduer = QApplication::topLevelWidgets();
+        for (QWidget* v : vinduer)
+            if (v != this && v->isVisible() && !v->close()) alleLukket = false;
+        andreFejl = samler.tekster();
+    }
+    if (!alleLukket) {
+        // A window that refused to close keeps the program running.
+        for (const QString& t : andreFejl)
+            visFejlboks(this, t);
+        ev->ignore();
+        return;
+    }
+    vedGraensen(this, [&] { m_model.FormClose(andreFejl); });
     ev->accept();
+    // Nothing else may keep the program running.
+    QCoreApplication::quit();
 }
 
 void Tmainform::changeEvent(QEvent* ev) {
@@ -507,6 +531,7 @@ bool Tmainform::event(QEvent* ev) {
 }
 
 bool Tmainform::eventFilter(QObject* obj, QEvent* ev) {
+    vinduesfilter::foelg(this, obj, ev);
     auto* w = qobject_cast<QWidget*>(obj);
     if (!w || w->window() != this) return QMainWindow::eventFilter(obj, ev);
     switch (ev->type()) {

@@ -58,8 +58,7 @@ TomForm::TomForm(TMainformModel& hoved, QWidget* parent)
         auto* k = new QPushButton(tekst, this);
         k->setAutoDefault(false);
         navngiv(k, tekst, hint);
-        connect(k, &QPushButton::clicked, this,
-                [this, &hoved, h] { vedGraensen(this, [&] { (hoved.*h)(); }); });
+        connect(k, &QPushButton::clicked, this, [this, &hoved, h] { vedGraensen(this, hoved, h); });
         venstre->addWidget(k);
         return k;
     };

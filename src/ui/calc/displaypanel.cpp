@@ -89,8 +89,7 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
         // assistive technology reaches the calculator too. A box that follows
         // the calculator's own state finds nothing to change.
         connect(r, &QRadioButton::toggled, this, [this, handling, i](bool valgt) {
-            if (valgt && m_regner.GradIndex() != i)
-                vedGraensen(this, [&] { (m_regner.*handling)(); });
+            if (valgt && m_regner.GradIndex() != i) vedGraensen(this, m_regner, handling);
         });
         gruppe->addButton(r, i);
         vl->addWidget(r);

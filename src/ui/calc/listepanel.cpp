@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -160,6 +161,7 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
         m_vistMemo = m_uMemo->toPlainText();
         m_udtryk.setUMemo(m_vistMemo);
     });
+    m_uMemo->installEventFilter(this);
     ul->addWidget(m_uMemo);
     l->addWidget(m_uPanel);
 
@@ -257,4 +259,20 @@ void TListePanel::opdaterMemo() {
     m_vistMemo = ny;
     m_uMemo->moveCursor(QTextCursor::End);
     m_saetterMemo = false;
+}
+
+bool TListePanel::eventFilter(QObject* obj, QEvent* ev) {
+    // The memo would take Ctrl+Home (to the start of its text) before the
+    // window's shortcut "Ryd til ny formel" sees it; the memo's own menu offers
+    // that item, so the shortcut goes first.
+    if (obj == m_uMemo && ev->type() == QEvent::ShortcutOverride) {
+        const auto* k = static_cast<QKeyEvent*>(ev);
+        const QKeySequence tast(k->keyCombination());
+        if (m_handlinger.newFormel->isEnabled() &&
+            m_handlinger.newFormel->shortcuts().contains(tast)) {
+            ev->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(obj, ev);
 }

@@ -29,6 +29,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* ev) override;
+    bool eventFilter(QObject* obj, QEvent* ev) override;
 
 private:
     void opdater();

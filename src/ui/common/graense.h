@@ -9,6 +9,7 @@
 #include <exception>
 #include <functional>
 #include <QString>
+#include <QStringList>
 #include <utility>
 
 class QWidget;
@@ -18,6 +19,23 @@ class QWidget;
 // that no dialog can block them).
 void visFejlboks(QWidget* ejer, const QString& tekst);
 void setFejlModtager(std::function<void(const QString&)> modtager);
+
+// While one lives, error boxes are not shown but collected, so that several
+// failures of one operation (the windows saving as the program ends) can be
+// told in one box.
+class TFejlSamler {
+public:
+    TFejlSamler();
+    ~TFejlSamler();
+    TFejlSamler(const TFejlSamler&) = delete;
+    TFejlSamler& operator=(const TFejlSamler&) = delete;
+    const QStringList& tekster() const { return m_tekster; }
+
+private:
+    friend void visFejlboks(QWidget* ejer, const QString& tekst);
+    QStringList m_tekster;
+    TFejlSamler* m_forrige;
+};
 
 template <typename F> bool vedGraensen(QWidget* ejer, F&& handling) {
     try {
@@ -29,4 +47,16 @@ template <typename F> bool vedGraensen(QWidget* ejer, F&& handling) {
         visFejlboks(ejer, QString::fromLocal8Bit(e.what()));
     }
     return false;
+}
+
+// Calls (objekt.*handling)(argumenter...) at the boundary. Views connect their
+// buttons to model operations through this rather than through a lambda that
+// captures `this` and a member-function pointer and calls them from an inner
+// `[&]` lambda: that idiom is sound C++, but GCC 12's -fsanitize=vptr checks
+// the nested call against a wrong address (a stack slot) and aborts the
+// program, and under AddressSanitizer the check's own read is reported as a
+// stack-buffer-underflow. Here no lambda captures `this`.
+template <typename O, typename H, typename... A>
+bool vedGraensen(QWidget* ejer, O& objekt, H handling, A&&... argumenter) {
+    return vedGraensen(ejer, [&] { (objekt.*handling)(std::forward<A>(argumenter)...); });
 }

@@ -29,7 +29,24 @@ void setFejlModtager(std::function<void(const QString&)> modtager) {
     fejlModtager() = std::move(modtager);
 }
 
+static TFejlSamler*& aktivSamler() {
+    static TFejlSamler* samler = nullptr;
+    return samler;
+}
+
+TFejlSamler::TFejlSamler() : m_forrige(aktivSamler()) {
+    aktivSamler() = this;
+}
+
+TFejlSamler::~TFejlSamler() {
+    aktivSamler() = m_forrige;
+}
+
 void visFejlboks(QWidget* ejer, const QString& tekst) {
+    if (TFejlSamler* samler = aktivSamler()) {
+        samler->m_tekster << tekst;
+        return;
+    }
     if (fejlModtager()) {
         fejlModtager()(tekst);
         return;

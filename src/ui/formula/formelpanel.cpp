@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -129,7 +130,7 @@ QWidget* TFormelPanel::lavFormelSide() {
                        QString::fromUtf8(k.hint));
         const auto handling = k.handling;
         connect(b, &QToolButton::clicked, this,
-                [this, handling] { vedGraensen(this, [&] { (m_program.*handling)(); }); });
+                [this, handling] { vedGraensen(this, m_program, handling); });
         raekke->addWidget(b, k.tekst[1] ? 2 : 1);
     }
     // The help button's name says what it opens, as its caption is only "?".
@@ -197,7 +198,14 @@ void TFormelPanel::opdater() {
     QStringList vist = m_memo->toPlainText().split(u'\n');
     if (vist.size() > 1 && vist.last().isEmpty()) vist.removeLast();
     if (m_memo->toPlainText().isEmpty()) vist.clear();
-    if (vist != m_program.formelMemo()) m_memo->setPlainText(memo);
+    if (vist != m_program.formelMemo()) {
+        // As one edit, not a new document: Ctrl+Z brings back the text that
+        // "Ny" (Home, Ctrl+N) or a load replaced.
+        QTextCursor c(m_memo->document());
+        c.select(QTextCursor::Document);
+        c.insertText(memo);
+        m_memo->moveCursor(QTextCursor::Start);
+    }
     if (m_filnavn->text() != m_program.formelFilnavn())
         m_filnavn->setText(m_program.formelFilnavn());
     QStringList poster;

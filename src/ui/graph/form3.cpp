@@ -40,8 +40,7 @@ Tform3::Tform3(TForm3Model& model, QWidget* parent)
         const auto f = felter[i];
         const auto h = enter[i];
         connect(e, &QLineEdit::textEdited, this, [this, f](const QString& t) { m_model.*f = t; });
-        connect(e, &QLineEdit::returnPressed, this,
-                [this, h] { vedGraensen(this, [&] { (m_model.*h)(); }); });
+        connect(e, &QLineEdit::returnPressed, this, [this, h] { vedGraensen(this, m_model, h); });
         auto* l = new QLabel(b, this);
         l->setBuddy(e);
         g->addWidget(l, i / 2, (i % 2) * 2);
@@ -58,8 +57,7 @@ Tform3::Tform3(TForm3Model& model, QWidget* parent)
         b->setObjectName(navn);
         b->setAutoDefault(false);
         navngiv(b, tekst, hint);
-        connect(b, &QPushButton::clicked, this,
-                [this, h] { vedGraensen(this, [&] { (m_model.*h)(); }); });
+        connect(b, &QPushButton::clicked, this, [this, h] { vedGraensen(this, m_model, h); });
         knapper->addWidget(b);
     };
     knap(QStringLiteral("nyKnap"), QStringLiteral("Ny"),
@@ -84,18 +82,18 @@ void Tform3::opdater() {
 }
 
 bool Tform3::eventFilter(QObject* obj, QEvent* ev) {
+    // On the coefficient boxes: the dialog's keys before the box's own.
     if (ev->type() == QEvent::KeyPress) {
-        const int tast = static_cast<QKeyEvent*>(ev)->key();
-        if (tast == Qt::Key_Home || tast == Qt::Key_F9) {
-            vedGraensen(this, [&] { m_model.FormKeyDown(tast); });
-            return true;
-        }
+        const auto* k = static_cast<QKeyEvent*>(ev);
+        bool brugt = false;
+        vedGraensen(this, [&] { brugt = m_model.FormKeyDown(k->key(), k->modifiers(), true); });
+        if (brugt) return true;
     }
     return QDialog::eventFilter(obj, ev);
 }
 
 void Tform3::keyPressEvent(QKeyEvent* ev) {
     bool brugt = false;
-    vedGraensen(this, [&] { brugt = m_model.FormKeyDown(ev->key()); });
+    vedGraensen(this, [&] { brugt = m_model.FormKeyDown(ev->key(), ev->modifiers()); });
     if (!brugt) QDialog::keyPressEvent(ev);
 }

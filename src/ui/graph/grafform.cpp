@@ -3,6 +3,7 @@
 #include "common/graense.h"
 #include "common/navngiv.h"
 #include "common/tilgaengelighed.h"
+#include "common/vinduesfilter.h"
 #include "graph/grafformmodel.h"
 #include "graph/grafwidget.h"
 
@@ -74,13 +75,11 @@ Tgrafform::Tgrafform(TGrafformModel& model, QWidget* parent) : QMainWindow(paren
     connect(&m_model, &TGrafformModel::fokusOenskes, this, [this](const QString& navn) {
         if (auto* w = findChild<QWidget*>(navn)) w->setFocus();
     });
-    qApp->installEventFilter(this);
+    vinduesfilter::installer(this, this);
     opdater();
 }
 
-Tgrafform::~Tgrafform() {
-    qApp->removeEventFilter(this);
-}
+Tgrafform::~Tgrafform() {}
 
 void Tgrafform::handling(const std::function<void()>& f) {
     vedGraensen(this, f);
@@ -100,8 +99,7 @@ QToolButton* Tgrafform::knap(const QString& navn, const QString& tekst, const QS
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setFocusPolicy(Qt::TabFocus);
     navngiv(b, tekst, hint);
-    if (h)
-        connect(b, &QToolButton::clicked, this, [this, h] { handling([&] { (m_model.*h)(); }); });
+    if (h) connect(b, &QToolButton::clicked, this, [this, h] { vedGraensen(this, m_model, h); });
     return b;
 }
 
@@ -126,7 +124,7 @@ void Tgrafform::lavMenu() {
         QAction* a = m->addAction(tekst);
         a->setStatusTip(hint);
         a->setToolTip(hint);
-        connect(a, &QAction::triggered, this, [this, h] { handling([&] { (m_model.*h)(); }); });
+        connect(a, &QAction::triggered, this, [this, h] { vedGraensen(this, m_model, h); });
         return a;
     };
     punkt(m_menu, QStringLiteral("Importer andengradsligning"),
@@ -292,7 +290,7 @@ QWidget* Tgrafform::lavVenstrePanel() {
         auto* e = felt(QString::fromLatin1(k.navn), QString::fromLatin1(k.etiket), k.felt);
         const auto enter = k.enter;
         connect(e, &QLineEdit::returnPressed, this,
-                [this, enter] { handling([&] { (m_model.*enter)(); }); });
+                [this, enter] { vedGraensen(this, m_model, enter); });
         g->addWidget(etiket(QString::fromLatin1(k.etiket)), r, 0);
         g->addWidget(e, r, 1);
         ++r;
@@ -323,7 +321,7 @@ QWidget* Tgrafform::lavVenstrePanel() {
         c->setObjectName(navn);
         navngiv(c, tn, hint);
         connect(c, &QComboBox::activated, this,
-                [this, h](int i) { handling([&] { (m_model.*h)(i); }); });
+                [this, h](int i) { vedGraensen(this, m_model, h, i); });
         return c;
     };
     m_L1Box = valg(QStringLiteral("L1Box"), QStringLiteral("Ligning 1"),
@@ -376,7 +374,7 @@ QWidget* Tgrafform::lavAksebjaelke() {
         c->setObjectName(navn);
         navngiv(c, hint, hint);
         connect(c, &QCheckBox::clicked, this,
-                [this, f](bool v) { handling([&] { (m_model.*f)(v); }); });
+                [this, f](bool v) { vedGraensen(this, m_model, f, v); });
         return c;
     };
     m_visKoordinatsystem =
@@ -421,7 +419,7 @@ QWidget* Tgrafform::lavAksebjaelke() {
         e->setFixedWidth(kFeltBredde);
         const auto enter = g.enter;
         connect(e, &QLineEdit::returnPressed, this,
-                [this, enter] { handling([&] { (m_model.*enter)(); }); });
+                [this, enter] { vedGraensen(this, m_model, enter); });
         h->addWidget(e);
         auto* p = knap(navn + QStringLiteral("Plus"), QStringLiteral("+"),
                        tekst + QStringLiteral(" +"), g.plus);
@@ -509,6 +507,7 @@ bool Tgrafform::event(QEvent* ev) {
 }
 
 bool Tgrafform::eventFilter(QObject* obj, QEvent* ev) {
+    vinduesfilter::foelg(this, obj, ev);
     auto* w = qobject_cast<QWidget*>(obj);
     if (!w || w->window() != this) return QMainWindow::eventFilter(obj, ev);
     // The window sees a key before its controls: at the first receiver, which is
@@ -519,6 +518,7 @@ bool Tgrafform::eventFilter(QObject* obj, QEvent* ev) {
     if (ev->type() == QEvent::KeyPress && (obj == fokus || (!fokus && obj == this))) {
         auto* k = static_cast<QKeyEvent*>(ev);
         bool brugt = false;
+        m_model.tekstboksFokus = fokus && vinduesfilter::skriverTekst(fokus);
         handling([&] { brugt = m_model.FormKeyDown(k->key(), k->modifiers()); });
         if (brugt) return true;
     } else if (ev->type() == QEvent::Enter) {

@@ -150,8 +150,7 @@ QComboBox* Toptform::farveliste(const QString& navn, const QString& etiket,
     for (int i = 0; i < navne.size(); ++i)
         c->addItem(proeve(TGrafformModel::getFarver(i)), navne.at(i));
     navngiv(c, etiket, QString());
-    connect(c, &QComboBox::activated, this,
-            [this, h](int i) { vedGraensen(this, [&] { (m_model.*h)(i); }); });
+    connect(c, &QComboBox::activated, this, [this, h](int i) { vedGraensen(this, m_model, h, i); });
     return c;
 }
 

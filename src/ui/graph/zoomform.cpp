@@ -70,8 +70,7 @@ Tzoomform::Tzoomform(TZoomformModel& model, QWidget* parent)
             navngiv(b, QString::fromUtf8(k.tekst) + QStringLiteral(" (") + overskrift + u')',
                     QString::fromUtf8(k.hint));
             const auto h = k.h;
-            connect(b, &QToolButton::clicked, this,
-                    [this, h] { vedGraensen(this, [&] { (m_model.*h)(); }); });
+            connect(b, &QToolButton::clicked, this, [this, h] { vedGraensen(this, m_model, h); });
             tb->addWidget(b);
         }
         v->addWidget(tb);

@@ -259,7 +259,7 @@ QWidget* Tinfoformen::lavHoejre() {
         a->setToolTip(hint);
         a->setStatusTip(hint);
         connect(a, &QAction::triggered, this,
-                [this, udfoer] { vedGraensen(this, [&] { (m_model.*udfoer)(); }); });
+                [this, udfoer] { vedGraensen(this, m_model, udfoer); });
         bar->addAction(a);
         return a;
     };

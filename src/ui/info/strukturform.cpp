@@ -168,7 +168,7 @@ QWidget* Tstrukturform::lavSide2() {
             a->setShortcut(genvej);
             a->setShortcutContext(Qt::WindowShortcut);
         }
-        connect(a, &QAction::triggered, this, [this, h] { kald([&] { (m_model.*h)(); }); });
+        connect(a, &QAction::triggered, this, [this, h] { vedGraensen(this, m_model, h); });
         addAction(a);
         bjaelke->addAction(a);
         if (QWidget* w = bjaelke->widgetForAction(a)) navngiv(w, tekst, hint);

@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/tilgaengelighed.h"
+#include "common/vinduesfilter.h"
 #include "other/andetmodel.h"
 #include "other/datopanel.h"
 #include "other/enhedspanel.h"
@@ -33,9 +34,7 @@ Tandetform::Tandetform(TAndetModel& model, QWidget* ejer)
     }
 }
 
-Tandetform::~Tandetform() {
-    if (m_bygget) qApp->removeEventFilter(this);
-}
+Tandetform::~Tandetform() {}
 
 QSize Tandetform::designStoerrelse() {
     return {600, 500};
@@ -88,7 +87,7 @@ void Tandetform::byg() {
     connect(m_bog, &QTabWidget::currentChanged, this,
             [this](int i) { vedGraensen(this, [&] { m_model.bogChange(i); }); });
     connect(&m_model, &TAndetModel::aendret, this, &Tandetform::opdater);
-    qApp->installEventFilter(this);
+    vinduesfilter::installer(this, this);
     opdater();
 }
 
@@ -109,6 +108,7 @@ void Tandetform::resizeEvent(QResizeEvent* ev) {
 }
 
 bool Tandetform::eventFilter(QObject* obj, QEvent* ev) {
+    vinduesfilter::foelg(this, obj, ev);
     auto* w = qobject_cast<QWidget*>(obj);
     if (!w || w->window() != this) return QWidget::eventFilter(obj, ev);
     switch (ev->type()) {

@@ -139,7 +139,7 @@ QWidget* TDatoPanel::lavDato(int nr) {
                 QString::fromUtf8(k.hint));
         const auto handling = k.handling;
         connect(b, &QPushButton::clicked, this,
-                [this, nr, handling] { vedGraensen(this, [&] { (m_model.*handling)(nr); }); });
+                [this, nr, handling] { vedGraensen(this, m_model, handling, nr); });
         flyt->addWidget(b);
         if (i == 0) {
             d.maaned->setAlignment(Qt::AlignCenter);

@@ -95,7 +95,7 @@ TTalsystemPanel::TTalsystemPanel(TTalsystemside& model, QWidget* parent)
         navngiv(b, navn, QString::fromUtf8(k.hint));
         const auto handling = k.handling;
         connect(b, &QPushButton::clicked, this,
-                [this, handling] { vedGraensen(this, [&] { (m_model.*handling)(); }); });
+                [this, handling] { vedGraensen(this, m_model, handling); });
         knapper->addWidget(b);
     }
     l->setRowStretch(3, 1);

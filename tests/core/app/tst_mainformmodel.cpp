@@ -4,6 +4,7 @@
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
 #include "calc/regner.h"
+#include "common/fejl.h"
 #include "formula/udtryk.h"
 
 #include <cmath>
@@ -430,6 +431,24 @@ private Q_SLOTS:
         QCOMPARE(r.beskeder.boxe.size(), 1);
         QCOMPARE(r.beskeder.boxe.first().art, QStringLiteral("fejl"));
         QVERIFY(!QFile::exists(r.m->optFilnavn()));
+    }
+
+    // Every file that could not be written is named, in one box: those of the
+    // windows that saved as they closed, the other windows' and its own.
+    void lukkefejlIEnBoks() {
+        Ramme r(false);
+        r.m->FormCreate();
+        r.m->vedLukning([] { throw TFejl(QStringLiteral("Kan ikke skrive filen grafer.txt")); });
+        r.m->vedLukning([] {});
+        r.m->FormClose({QStringLiteral("Kan ikke skrive filen infor.txt"),
+                        QStringLiteral("Kan ikke skrive filen grafer.txt")});
+        QCOMPARE(r.beskeder.boxe.size(), 1);
+        QCOMPARE(r.beskeder.boxe.first().tekst,
+                 QStringLiteral("Indstillingerne kunne ikke gemmes:\r"
+                                "Kan ikke skrive filen infor.txt\r"
+                                "Kan ikke skrive filen grafer.txt\r"
+                                "Kan ikke skrive filen ") +
+                     r.m->optFilnavn());
     }
 
     void hints() {

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void koersel();
     void normaliseringVisesIEditoren();
     void venterOgAfslutter();
+    void tastEfterKoerslenBevarerListen_data();
+    void tastEfterKoerslenBevarerListen();
     void spoergsmaalViserNul();
     void tilbageUnderKoersel();
     void lighedstegnSomIUdtryksvinduet();
@@ -170,6 +172,34 @@ void TestFormelprogram::venterOgAfslutter() {
     // Typing after the end starts a new number, not one appended to the result.
     f.tast(QStringLiteral("5"));
     QCOMPARE(f.regner.displayTekst(), QStringLiteral("5"));
+}
+
+// The key after the end is no new task: the protocol stays in the list. A
+// digit starts a number, an operator goes on from the result (12).
+void TestFormelprogram::tastEfterKoerslenBevarerListen_data() {
+    QTest::addColumn<QString>("taster");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("ciffer") << "5"
+                            << "5";
+    QTest::newRow("komma") << ",5"
+                           << "0,5";
+    QTest::newRow("operator") << "+2="
+                              << "14";
+    QTest::newRow("nyt tal og operator") << "5*2="
+                                         << "10";
+}
+
+void TestFormelprogram::tastEfterKoerslenBevarerListen() {
+    QFETCH(QString, taster);
+    QFETCH(QString, display);
+    Fixtur f;
+    f.koer({":Længde", ":Bredde", "*[0]=", ":Areal"}, {"4", "3"});
+    QVERIFY(!f.regner.FormelOn());
+    const QStringList protokol = f.meta.linjer;
+    QCOMPARE(protokol.size(), 7);
+    f.tast(taster);
+    QCOMPARE(f.regner.displayTekst(), display);
+    QCOMPARE(f.meta.linjer.mid(0, protokol.size()), protokol);
 }
 
 // At a prompt the display shows 0, and Enter alone takes that 0.
@@ -408,9 +438,9 @@ void TestFormelprogram::filListenOgIndlaesning() {
     QDir(f.dir.path()).mkpath(QStringLiteral("mappe.txt"));
 #ifdef Q_OS_UNIX
     // A pipe or a link to a device is no formula file: opening it would hold the window.
-    QCOMPARE(::mkfifo(QFile::encodeName(f.dir.filePath(QStringLiteral("fifo.txt"))).constData(),
-                      0600),
-             0);
+    QCOMPARE(
+        ::mkfifo(QFile::encodeName(f.dir.filePath(QStringLiteral("fifo.txt"))).constData(), 0600),
+        0);
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), f.dir.filePath(QStringLiteral("nul.txt"))));
 #endif
     f.program.LoadFormelFilboks();

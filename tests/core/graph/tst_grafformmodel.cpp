@@ -404,20 +404,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("tast");
         QTest::addColumn<bool>("ctrl");
         QTest::addColumn<QString>("virkning");
-        QTest::newRow("Home") << int(Qt::Key_Home) << false << "ny";
-        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << true << "ny";
-        QTest::newRow("Ctrl+I") << int(Qt::Key_I) << true << "indfoer";
-        QTest::newRow("F1") << int(Qt::Key_F1) << false << "hjaelp";
-        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << true << "optform";
-        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << true << "zoomform";
-        QTest::newRow("N alene") << int(Qt::Key_N) << false << "";
+        QTest::addColumn<bool>("tekstboks"); // a box the user types into has the focus
+        QTest::newRow("Home") << int(Qt::Key_Home) << false << "ny" << false;
+        QTest::newRow("Home i en boks") << int(Qt::Key_Home) << false << "" << true;
+        QTest::newRow("Ctrl+N") << int(Qt::Key_N) << true << "ny" << false;
+        QTest::newRow("Ctrl+N i en boks") << int(Qt::Key_N) << true << "ny" << true;
+        QTest::newRow("Ctrl+I") << int(Qt::Key_I) << true << "indfoer" << false;
+        QTest::newRow("F1") << int(Qt::Key_F1) << false << "hjaelp" << false;
+        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << true << "optform" << false;
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << true << "zoomform" << false;
+        QTest::newRow("N alene") << int(Qt::Key_N) << false << "" << false;
     }
     void taster() {
         QFETCH(int, tast);
         QFETCH(bool, ctrl);
         QFETCH(QString, virkning);
+        QFETCH(bool, tekstboks);
         Vindue v;
         v.start();
+        v.m->tekstboksFokus = tekstboks;
         v.m->ligBox = 0;
         v.m->aEdit = v.m->bEdit = v.m->cEdit = QStringLiteral("1");
         QSignalSpy dialog(v.m.get(), &TGrafformModel::dialogOenskes);

@@ -42,13 +42,19 @@ private Q_SLOTS:
         f.ligningA = QStringLiteral("2");
         QVERIFY(f.FormKeyDown(Qt::Key_F9));
         QCOMPARE(graf.Antal(), 1);
+        // In a box Home is the box's; Ctrl+N is "Ny" anywhere.
+        QVERIFY(!f.FormKeyDown(Qt::Key_Home, Qt::NoModifier, true));
+        QCOMPARE(f.ligningA, QStringLiteral("2"));
+        QVERIFY(f.FormKeyDown(Qt::Key_N, Qt::ControlModifier, true));
+        QVERIFY(f.ligningA.isEmpty());
+        f.ligningA = QStringLiteral("2");
         QVERIFY(f.FormKeyDown(Qt::Key_Home));
         QVERIFY(f.ligningA.isEmpty());
         QVERIFY(!f.FormKeyDown(Qt::Key_F1));
         QStringList til;
         for (const auto& s : fokus)
             til << s.first().toString();
-        QCOMPARE(til, (QStringList{"ligningB", "ligningC", "ligningD", "ligningA"}));
+        QCOMPARE(til, (QStringList{"ligningB", "ligningC", "ligningD", "ligningA", "ligningA"}));
         QCOMPARE(TForm3Model::FormCreate(QPoint(100, 50)), QPoint(370, 400));
     }
 };
