@@ -331,22 +331,19 @@ void TRegner::holdTilbageParat() {
     struct Gendan {
         TRegner& r;
         TRegnerTilstand tilstand;
-        QStringList linjer;
-        int valgt;
+        TMetaListe::Gemt liste;
         QList<double> hentetFoer;
         bool fokusFjernes;
         qsizetype tilbageAfspillet;
         ~Gendan() {
             static_cast<TRegnerTilstand&>(r) = std::move(tilstand);
-            r.m_meta.linjer = std::move(linjer);
-            r.m_meta.valgt = valgt;
+            r.m_meta.saetTilbage(std::move(liste));
             r.m_hentetFoer = std::move(hentetFoer);
             r.m_fokusFjernes = fokusFjernes;
             r.m_tilbageAfspillet = tilbageAfspillet;
             r.m_skygge = false;
         }
-    } gendan{*this,         *this,           m_meta.linjer,  m_meta.valgt,
-             m_hentetFoer, m_fokusFjernes, m_tilbageAfspillet};
+    } gendan{*this, *this, m_meta.gem(), m_hentetFoer, m_fokusFjernes, m_tilbageAfspillet};
     m_skygge = true;
     try {
         // Far behind (no copy fits) it goes on a stretch per typed key.

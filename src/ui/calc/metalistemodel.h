@@ -1,5 +1,7 @@
 #pragma once
-// The calculation list as an item model for the list view, and the delegate
+// The calculation list as an item model for the list view (a change tells
+// the views only of the lines it added, removed or changed: a long list is
+// not laid out anew for every key), and the delegate
 // that draws each line: a white row with a light-green dot, black text and a
 // silver rule under it.
 #include <QAbstractListModel>
@@ -15,7 +17,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    void foelg();
+
     TMetaListe& m_meta;
+    int m_antal = 0; // rows as the views know them
 };
 
 class TMetaLinjeTegner : public QStyledItemDelegate {
