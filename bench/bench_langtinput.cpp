@@ -1,6 +1,7 @@
 // Long input: how the engine copes with many keys of one kind. Each case is
 // timed at growing n, so the growth shows (linear doubles the time per doubling
-// of n). Target: each case at n = 20 000 under 0,5 s. Run by hand.
+// of n). Targets: n digits and n x Tilbage at n = 40 000 under 0,2 s, the
+// other cases at n = 20 000 under 0,5 s. Run by hand.
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
 #include "calc/regner.h"
@@ -67,14 +68,17 @@ double funktioner(int n) {
     return ms(t);
 }
 
-void raekke(const char* navn, double (*tilfaelde)(int)) {
+// `maalN` and `maalMs`: the target, judged on processor time.
+void raekke(const char* navn, double (*tilfaelde)(int), int maalN = 20000, double maalMs = 500) {
     std::printf("%s\n", navn);
-    for (int n : {2500, 5000, 10000, 20000}) {
+    for (int n : {2500, 5000, 10000, 20000, 40000}) {
         const double cpu = cpuMs();
         const double tid = tilfaelde(n);
-        std::printf("  n=%5d  %8.1f ms  (cpu %8.1f ms)%s\n", n, tid, cpuMs() - cpu,
-                    n == 20000 ? (tid < 500 ? "  target < 500 ms met" : "  target < 500 ms MISSED")
-                               : "");
+        const double brugt = cpuMs() - cpu;
+        std::printf("  n=%5d  %8.1f ms  (cpu %8.1f ms)", n, tid, brugt);
+        if (n == maalN)
+            std::printf("  target cpu < %.0f ms %s", maalMs, brugt < maalMs ? "met" : "MISSED");
+        std::printf("\n");
     }
 }
 
@@ -88,7 +92,7 @@ int main(int argc, char** argv) {
             if (std::strcmp(argv[i], navn) == 0) return true;
         return false;
     };
-    if (valgt("tilbage")) raekke("n digits, n x Tilbage", cifreOgTilbage);
+    if (valgt("tilbage")) raekke("n digits, n x Tilbage", cifreOgTilbage, 40000, 200);
     if (valgt("parenteser")) raekke("(1 n times, then )s", parenteser);
     if (valgt("funktioner")) raekke("2, then n x Sin", funktioner);
     return 0;

@@ -294,7 +294,13 @@ public:
     void setFormelString(const QString& tekst);
     // "Tilbage" keeps copies of the state part way through its replays (see
     // Oejeblik); this drops them, so the next undo replays from the first key.
-    void glemOejeblikke() { m_oejeblikke.clear(); }
+    void glemOejeblikke() {
+        m_oejeblikke.clear();
+        m_paratTil = 0;
+    }
+    // Keys the last "Tilbage" replayed: from the nearest copy of the state,
+    // not from the first key of a long task.
+    qsizetype tilbageAfspillet() const { return m_tilbageAfspillet; }
 
 Q_SIGNALS:
     void aendret();
@@ -327,7 +333,10 @@ private:
     QString stakTekst() const;
     // Where the trailing group of the expression line begins (see makeTekst).
     qsizetype gruppeStart(const QString& S, bool& fejl);
-    void udfoerAfspilning(const QString& tekst, bool fortryd);
+    // Replays `tekst`; one that prepares "Tilbage" stops after `slut` characters.
+    void udfoerAfspilning(const QString& tekst, bool fortryd, qsizetype slut = -1);
+    // After a typed key: see m_paratTil.
+    void holdTilbageParat();
     QChar sidsteKode() const;
     void gemHentEnter();
     void tilbageIFormel();
@@ -348,6 +357,16 @@ private:
     int m_beskedTal = 0;
     // Replays begun so far; one that sees the count change ran another inside it.
     int m_afspilninger = 0;
+    // Typing keeps "Tilbage" within a few keys of its copies: the copies reach
+    // the recording up to m_paratTil, and once the recording has grown a few
+    // dozen keys beyond that, the key's handling ends with a quiet replay of
+    // the new keys from the latest copy (m_skygge: no messages, no changes
+    // seen outside), which keeps copies on its way; the typed state is then
+    // put back. A replay that begins far behind (no copy fits, after a change
+    // of the angle mode, say) goes on a few hundred keys per typed key.
+    qsizetype m_paratTil = 0;
+    bool m_skygge = false;
+    qsizetype m_tilbageAfspillet = 0;
 
     // "Tilbage" replays the task without its last key. So that a long task
     // is not replayed whole for every undone key, such replays keep copies
@@ -369,6 +388,6 @@ private:
     QList<Oejeblik> m_oejeblikke;
     qsizetype gendanOejeblik(const QString& tekst);
     void gemOejeblik(qsizetype position, qsizetype laengde, const QString& tekst,
-                     const std::shared_ptr<const TRegnerTilstand>& start);
+                     const std::shared_ptr<const TRegnerTilstand>& start, bool altid = false);
     static bool sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b);
 };

@@ -15,6 +15,7 @@ public:
         }
     }
     ~Haandtering() {
+        if (m_r.m_dybde == 1) m_r.holdTilbageParat();
         if (--m_r.m_dybde > 0) return;
         m_r.m_meta.slip();
         m_r.m_huk.slip();

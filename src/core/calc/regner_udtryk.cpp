@@ -8,6 +8,7 @@
 #include "common/taltekst.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -148,7 +149,8 @@ qsizetype TRegner::gruppeStart(const QString& S, bool& fejl) {
     }
     if (dybde != 0) {
         ++m_beskedTal;
-        m_beskeder.information(S + u'\n' + QStringLiteral("Der er fejl i formuleringen."));
+        if (!m_skygge)
+            m_beskeder.information(S + u'\n' + QStringLiteral("Der er fejl i formuleringen."));
         Ny(false);
         m_udtrykNulstillet = true;
         // The reset ends the key: a domain error it found is gone with the task
@@ -194,6 +196,35 @@ bool TRegner::insertDval() {
 
 // ---- Replay --------------------------------------------------------------------
 
+namespace {
+
+// Near the end of the text replayed a copy every few keys (the next undo goes
+// on from the one just before its end), before that one every few hundred
+// (an undo that reaches back past the close copies goes on from there and
+// makes new close ones). On a long task both grow, by doubling, so that there
+// are at most some dozens of far copies (each holds the task's texts): an
+// undo then replays at most a couple of thousand keys, a few milliseconds.
+constexpr qsizetype naerOmraade = 256;
+constexpr qsizetype fjernAntal = 48;
+
+qsizetype fjernAfstand(qsizetype laengde) {
+    qsizetype a = 256;
+    while (laengde / a > fjernAntal)
+        a *= 2;
+    return a;
+}
+
+qsizetype naerAfstand(qsizetype laengde) {
+    return qMax<qsizetype>(8, fjernAfstand(laengde) / 32);
+}
+
+// Typing keeps "Tilbage" within this many keys of its copies, and a replay
+// that catches up goes on at most this far per typed key.
+constexpr qsizetype tilbageForan = 64;
+constexpr qsizetype tilbageIndhent = 512;
+
+} // namespace
+
 void TRegner::realiserFormel(const QString& aFormel) {
     udfoerAfspilning(aFormel, false);
 }
@@ -202,7 +233,7 @@ void TRegner::genafspilOptagelse(const QString& optagelse) {
     udfoerAfspilning(optagelse, true);
 }
 
-void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
+void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd, qsizetype hoejst) {
     Haandtering h(*this);
     // The text may be the recording itself, which the new task empties.
     const QString tekst = tekstInd;
@@ -223,6 +254,9 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
     if (fortryd) {
         m_hentetFoer = m_hentet;
         m_hentIndex = 0;
+        m_tilbageAfspillet = 0;
+        // A replay stopped by a message is not tried again while typing.
+        m_paratTil = tekst.size();
     }
     m_fortryder = fortryd;
     Ny(false);
@@ -242,10 +276,13 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
             : nullptr;
     const int beskederFoer = m_beskedTal;
     const int afspilningerFoer = ++m_afspilninger;
+    const auto gemmer = [&] {
+        return medOejeblikke && m_beskedTal == beskederFoer && m_afspilninger == afspilningerFoer;
+    };
     const qsizetype fra = medOejeblikke ? gendanOejeblik(tekst) : 0;
-    for (qsizetype i = fra; i < tekst.size(); ++i) {
-        if (medOejeblikke && m_beskedTal == beskederFoer && m_afspilninger == afspilningerFoer)
-            gemOejeblik(i, tekst.size(), tekst, start);
+    const qsizetype ende = hoejst >= 0 ? qMin(tekst.size(), fra + hoejst) : tekst.size();
+    for (qsizetype i = fra; i < ende; ++i) {
+        if (gemmer()) gemOejeblik(i, tekst.size(), tekst, start);
         const QChar c = tekst[i];
         if (c == u' ') continue;
         if (fortryd) {
@@ -262,16 +299,60 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd) {
             m_UdtrykGo = true;
             continue;
         }
-        m_beskeder.statusHint(QStringLiteral("Afbrudt"));
         ++m_beskedTal;
+        if (m_skygge) return;
+        m_beskeder.statusHint(QStringLiteral("Afbrudt"));
         m_beskeder.information(QStringLiteral("Beregning afbrudt!\nDer er opstået en fejl.\n"
                                               "Det kan skyldes ugyldige funktionsdata.\n"
                                               "Eller det kan have sin årsag i ukendt tegn: ") +
                                c);
         return;
     }
+    if (fortryd) {
+        m_tilbageAfspillet = ende - fra;
+        // A replay cut short keeps a copy where it stopped, for the next one
+        // to go on from.
+        if (ende < tekst.size() && gemmer()) gemOejeblik(ende, tekst.size(), tekst, start, true);
+        m_paratTil = ende;
+    }
     m_UdtrykGo = false;
     if (m_disOn) m_meta.vaelgSidste();
+}
+
+void TRegner::holdTilbageParat() {
+    if (m_fortryder || m_UdtrykGo || m_FormelOn || m_PformelOn || m_skygge ||
+        std::uncaught_exceptions() > 0)
+        return;
+    const qsizetype laengde = m_formel.size();
+    m_paratTil = qMin(m_paratTil, laengde);
+    if (laengde - m_paratTil < tilbageForan) return;
+    // The typed state and what the views show, put back afterwards whatever
+    // happens; the replay's copies stay.
+    struct Gendan {
+        TRegner& r;
+        TRegnerTilstand tilstand;
+        TMetaListe::Gemt liste;
+        QList<double> hentetFoer;
+        bool fokusFjernes;
+        qsizetype tilbageAfspillet;
+        ~Gendan() {
+            static_cast<TRegnerTilstand&>(r) = std::move(tilstand);
+            r.m_meta.saetTilbage(std::move(liste));
+            r.m_hentetFoer = std::move(hentetFoer);
+            r.m_fokusFjernes = fokusFjernes;
+            r.m_tilbageAfspillet = tilbageAfspillet;
+            r.m_skygge = false;
+        }
+    } gendan{*this, *this, m_meta.gem(), m_hentetFoer, m_fokusFjernes, m_tilbageAfspillet};
+    m_skygge = true;
+    try {
+        // Far behind (no copy fits) it goes on a stretch per typed key.
+        udfoerAfspilning(m_formel.tekst(), true, tilbageIndhent);
+    } catch (...) {
+        // Not ready then: "Tilbage" replays as far as it must.
+        m_oejeblikke.clear();
+        m_paratTil = 0;
+    }
 }
 
 // ---- Copies of the state for "Tilbage" ----------------------------------------
@@ -280,17 +361,14 @@ namespace {
 
 // Element by element: QList's own comparison of doubles hands memcmp a null
 // pointer for an empty list that never held data, which is undefined.
-bool sammeVaerdier(const QList<double>& a, const QList<double>& b) {
-    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend());
+// Bit for bit, so that a NaN (an error's value) equals itself.
+bool sammeTal(double a, double b) {
+    return std::bit_cast<quint64>(a) == std::bit_cast<quint64>(b);
 }
 
-// Near the end of the text replayed a copy every few keys (the next undo goes
-// on from the one just before its end), before that one every few hundred
-// (an undo that reaches back past the close copies goes on from there and
-// makes new close ones).
-constexpr qsizetype naerAfstand = 8;
-constexpr qsizetype naerOmraade = 256;
-constexpr qsizetype fjernAfstand = 256;
+bool sammeVaerdier(const QList<double>& a, const QList<double>& b) {
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), sammeTal);
+}
 
 } // namespace
 
@@ -311,7 +389,21 @@ bool TRegner::sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b) {
     // The memo's text does not steer a replay; only whether it follows does.
     if (a.m_formel.memoTom() != b.m_formel.memoTom()) return false;
     x.m_formel.overtagMemo(b.m_formel);
-    return x == b;
+    // The numbers may be NaN after an error, which a comparison of the
+    // fields would never find equal: they are compared bit for bit and then
+    // left out.
+    TRegnerTilstand y = b;
+    for (auto felt : {&TRegnerTilstand::m_Dval, &TRegnerTilstand::m_Tval,
+                      &TRegnerTilstand::m_Grader, &TRegnerTilstand::m_pDval}) {
+        if (!sammeTal(x.*felt, y.*felt)) return false;
+        x.*felt = y.*felt = 0;
+    }
+    if (x.m_Rm.size() != y.m_Rm.size()) return false;
+    for (qsizetype i = 0; i < x.m_Rm.size(); ++i) {
+        if (!sammeTal(x.m_Rm[i].Tal, y.m_Rm[i].Tal)) return false;
+        x.m_Rm[i].Tal = y.m_Rm[i].Tal = 0;
+    }
+    return x == y;
 }
 
 // Puts back the latest copy that a replay of `tekst` from the present state
@@ -331,7 +423,7 @@ qsizetype TRegner::gendanOejeblik(const QString& tekst) {
     };
     for (qsizetype k = m_oejeblikke.size() - 1; k >= 0; --k) {
         const Oejeblik& o = m_oejeblikke[k];
-        if (o.position > tekst.size() || o.Hval != m_huk.Hval ||
+        if (o.position > tekst.size() || !sammeTal(o.Hval, m_huk.Hval) ||
             !sammeVaerdier(o.hentetFoer, m_hentetFoer) || !startetSom(o.start.get()))
             m_oejeblikke.removeAt(k);
     }
@@ -347,6 +439,12 @@ qsizetype TRegner::gendanOejeblik(const QString& tekst) {
             m_oejeblikke.removeAt(bedst);
             continue;
         }
+        // The copies made with that text up to here now hold this one, so
+        // that copies from many replays do not each keep a text of their own.
+        const QString forrige = o.tekst;
+        for (Oejeblik& andet : m_oejeblikke)
+            if (andet.position <= o.position && andet.tekst.constData() == forrige.constData())
+                andet.tekst = tekst;
         const TOptagelse memoNu = m_formel;
         static_cast<TRegnerTilstand&>(*this) = o.tilstand;
         // Until the memo followed the recording in that replay, it is the
@@ -359,15 +457,16 @@ qsizetype TRegner::gendanOejeblik(const QString& tekst) {
 }
 
 void TRegner::gemOejeblik(qsizetype position, qsizetype laengde, const QString& tekst,
-                          const std::shared_ptr<const TRegnerTilstand>& start) {
+                          const std::shared_ptr<const TRegnerTilstand>& start, bool altid) {
     if (position == 0) return;
-    const bool naer = laengde - position <= naerOmraade && position % naerAfstand == 0;
-    if (!naer && position % fjernAfstand != 0) return;
+    const qsizetype fjern = fjernAfstand(laengde);
+    const bool naer = laengde - position <= naerOmraade && position % naerAfstand(laengde) == 0;
+    if (!altid && !naer && position % fjern != 0) return;
     // One copy per position; the close ones of an earlier, longer replay that
-    // lie far back now make way.
+    // lie far back now make way, and so do far ones off the present spacing.
     for (qsizetype k = m_oejeblikke.size() - 1; k >= 0; --k) {
         const qsizetype p = m_oejeblikke[k].position;
-        if (p == position || (p % fjernAfstand != 0 && laengde - p > naerOmraade))
+        if (p == position || (p % fjern != 0 && laengde - p > naerOmraade))
             m_oejeblikke.removeAt(k);
     }
     Oejeblik o;

@@ -5,19 +5,32 @@
 #include <QPainter>
 
 TMetaListeModel::TMetaListeModel(TMetaListe& meta, QObject* parent)
-    : QAbstractListModel(parent), m_meta(meta) {
-    connect(&m_meta, &TMetaListe::aendret, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
+    : QAbstractListModel(parent), m_meta(meta), m_antal(meta.antal()) {
+    connect(&m_meta, &TMetaListe::aendret, this, &TMetaListeModel::foelg);
+}
+
+void TMetaListeModel::foelg() {
+    const int ny = m_meta.antal();
+    const int uroert = qMin(m_meta.uroerteLinjer(), qMin(m_antal, ny));
+    if (ny < m_antal) {
+        beginRemoveRows({}, ny, m_antal - 1);
+        m_antal = ny;
+        endRemoveRows();
+    }
+    if (uroert < m_antal) Q_EMIT dataChanged(index(uroert), index(m_antal - 1));
+    if (ny > m_antal) {
+        beginInsertRows({}, m_antal, ny - 1);
+        m_antal = ny;
+        endInsertRows();
+    }
 }
 
 int TMetaListeModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_meta.antal();
+    return parent.isValid() ? 0 : m_antal;
 }
 
 QVariant TMetaListeModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_meta.antal()) return {};
+    if (!index.isValid() || index.row() >= m_meta.antal() || index.row() >= m_antal) return {};
     // The tool tip holds the whole line for a line cut at the list's edge.
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
         return m_meta.linjer.at(index.row());

@@ -1,8 +1,10 @@
 #pragma once
-// The calculation list as an item model for the list view, and the delegate
-// that draws each line: a row in the list's background with a light-green dot,
-// the text in the list's text colour and a silver rule under it. The colours
-// come from the palette, so the list follows the dark themes.
+// The calculation list as an item model for the list view (a change tells
+// the views only of the lines it added, removed or changed: a long list is
+// not laid out anew for every key), and the delegate that draws each line:
+// a row in the list's background with a light-green dot, the text in the
+// list's text colour and a silver rule under it. The colours come from the
+// palette, so the list follows the dark themes.
 #include <QAbstractListModel>
 #include <QColor>
 #include <QStyledItemDelegate>
@@ -17,7 +19,10 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    void foelg();
+
     TMetaListe& m_meta;
+    int m_antal = 0; // rows as the views know them
 };
 
 struct TMetaFarver {

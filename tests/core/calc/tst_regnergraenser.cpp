@@ -4,7 +4,60 @@
 #include "common/taltekst.h"
 
 #include <QRandomGenerator>
+
+#include <cmath>
 #include <QtTest>
+
+// What a user can see of the engine, and what steers its next keys.
+static QStringList tilstand(const RegnerFixtur& x) {
+    const TRegner& r = x.regner;
+    QStringList l{r.displayTekst(),
+                  r.udText(),
+                  r.formelString(),
+                  r.uMemoTekst(),
+                  r.operatorTekst(),
+                  r.Dstr(),
+                  tal::generel(r.Dval()),
+                  r.parentesTekst(),
+                  QString::number(r.Waitcount()),
+                  QString::number(r.ResOn()) + QString::number(r.talKey()) +
+                      QString::number(r.invChecked()) + QString::number(r.hypChecked()) +
+                      QString::number(r.valueError()),
+                  r.caption(QStringLiteral("beSin")),
+                  x.meta.linjer.join(u'|'),
+                  QString::number(x.meta.valgt),
+                  tal::generel(r.Hval())};
+    for (const RmRec& rec : r.Rm())
+        l << tal::generel(rec.Tal) + rec.Operatoren + rec.Parentes +
+                 QString::number(rec.Pantal) + QString::number(rec.InversFunktion);
+    return l;
+}
+
+// A long task of numbers, operators, parentheses and functions (some of them
+// ending in an error, whose value is NaN), with no message on the way.
+static QString langOpgave(int koder, quint32 froe) {
+    QRandomGenerator g(froe);
+    static const QString operatorer = QStringLiteral("+-*/");
+    static const QString funktioner = QStringLiteral("scnexrfl");
+    QString t;
+    int aabne = 0;
+    while (t.size() < koder) {
+        if (g.bounded(8) == 0) {
+            t += u'(';
+            ++aabne;
+        }
+        for (int i = 0, cifre = 1 + g.bounded(4); i < cifre; ++i)
+            t += QChar(u'1' + g.bounded(9));
+        if (g.bounded(5) == 0) t += funktioner[g.bounded(static_cast<int>(funktioner.size()))];
+        if (aabne > 0 && g.bounded(3) == 0) {
+            t += u')';
+            --aabne;
+        }
+        if (g.bounded(10) == 0) t += u'=';
+        t += operatorer[g.bounded(4)];
+    }
+    return t;
+}
 
 class TestRegnerGraenser : public QObject {
     Q_OBJECT
@@ -98,29 +151,6 @@ private Q_SLOTS:
     void tilbageSomFuldGenafspilning() {
         static const QString taster =
             QStringLiteral("0123456789012345,,+-*/()=scotnelrfiihxzqw^%!pajg\b");
-        const auto tilstand = [](const RegnerFixtur& x) {
-            const TRegner& r = x.regner;
-            QStringList l{r.displayTekst(),
-                          r.udText(),
-                          r.formelString(),
-                          r.uMemoTekst(),
-                          r.operatorTekst(),
-                          r.Dstr(),
-                          tal::generel(r.Dval()),
-                          r.parentesTekst(),
-                          QString::number(r.Waitcount()),
-                          QString::number(r.ResOn()) + QString::number(r.talKey()) +
-                              QString::number(r.invChecked()) + QString::number(r.hypChecked()) +
-                              QString::number(r.valueError()),
-                          r.caption(QStringLiteral("beSin")),
-                          x.meta.linjer.join(u'|'),
-                          QString::number(x.meta.valgt),
-                          tal::generel(r.Hval())};
-            for (const RmRec& rec : r.Rm())
-                l << tal::generel(rec.Tal) + rec.Operatoren + rec.Parentes +
-                         QString::number(rec.Pantal) + QString::number(rec.InversFunktion);
-            return l;
-        };
         for (quint32 froe = 1; froe <= 6; ++froe) {
             QRandomGenerator g(froe);
             RegnerFixtur f;
@@ -143,12 +173,87 @@ private Q_SLOTS:
                 if (n % 53 == 52)
                     for (RegnerFixtur* x : {&f, &tvilling})
                         x->huk.gemFraVindue(QStringLiteral("test"), n);
+                // Now and then more keys between two undos.
+                if (n % 61 == 60) {
+                    QString mere;
+                    for (int i = 0; i < 90; ++i)
+                        mere += taster[g.bounded(static_cast<int>(taster.size()))];
+                    f.tast(mere);
+                    tvilling.tast(mere);
+                    QCOMPARE(tilstand(f), tilstand(tvilling));
+                }
                 f.regner.BackTalExecute();
                 tvilling.regner.glemOejeblikke();
                 tvilling.regner.BackTalExecute();
                 QCOMPARE(tilstand(f), tilstand(tvilling));
             }
         }
+    }
+
+    // While keys are typed the engine replays them quietly to keep copies for
+    // "Tilbage": the typed state, the list and the messages stay as typing
+    // alone leaves them. The twin forgets its copies before every key, so its
+    // quiet replays begin elsewhere and reach back further.
+    void tastningUberoertAfForberedelse() {
+        static const QString taster =
+            QStringLiteral("0123456789012345,,+-*/()=scotnelrfiihxzqw^%!pajg\b");
+        for (quint32 froe = 11; froe <= 13; ++froe) {
+            QRandomGenerator g(froe);
+            RegnerFixtur f;
+            RegnerFixtur tvilling;
+            if (froe == 12)
+                for (RegnerFixtur* x : {&f, &tvilling})
+                    x->regner.setUMemoTekst(QStringLiteral("x"));
+            for (int i = 0; i < 1500; ++i) {
+                const QChar c = taster[g.bounded(static_cast<int>(taster.size()))];
+                f.tast(QString(c));
+                tvilling.regner.glemOejeblikke();
+                tvilling.tast(QString(c));
+                QCOMPARE(tilstand(f), tilstand(tvilling));
+            }
+            QCOMPARE(f.beskeder.tekster(), tvilling.beskeder.tekster());
+            QCOMPARE(f.fejl, tvilling.fejl);
+        }
+    }
+
+    // Typing keeps copies of the state, so that no "Tilbage" replays more
+    // than a few hundred keys of a long task: the first after typing, the
+    // following ones, one after new keys, and one after the angle mode
+    // changed (the copies no longer fit; typing makes new ones as it goes).
+    void tilbageGaarFraNaerKopi() {
+        RegnerFixtur f;
+        // It ends in an error: the value shown is NaN.
+        f.tast(langOpgave(6000, 5) + QStringLiteral("2fn"));
+        QVERIFY(std::isnan(f.regner.Dval()));
+        const auto tilbage = [&](int gange) {
+            for (int i = 0; i < gange; ++i) {
+                f.regner.BackTalExecute();
+                QVERIFY2(f.regner.tilbageAfspillet() <= 320,
+                         qPrintable(QStringLiteral("%1 keys replayed at %2")
+                                        .arg(f.regner.tilbageAfspillet())
+                                        .arg(f.regner.formelString().size())));
+            }
+        };
+        tilbage(300);
+        f.tast(langOpgave(700, 6));
+        tilbage(20);
+        f.regner.klik(QStringLiteral("gradRadianer"));
+        f.tast(langOpgave(200, 7));
+        tilbage(20);
+        QVERIFY(f.beskeder.boxe.isEmpty());
+    }
+
+    // A recording that makes a replay stop with a message (an unknown
+    // character, put there through the expression window): typing on after it
+    // shows nothing; "Tilbage" shows the message as before.
+    void stilleForberedelse() {
+        RegnerFixtur f;
+        f.regner.setFormelString(QStringLiteral("1+2\u00e6"));
+        f.tast(langOpgave(300, 8));
+        QVERIFY(f.beskeder.boxe.isEmpty());
+        f.regner.BackTalExecute();
+        QCOMPARE(f.beskeder.boxe.size(), 1);
+        QVERIFY(f.beskeder.tekster().constFirst().startsWith(QStringLiteral("Beregning afbrudt!")));
     }
 
     // A plain decimal too small for a double is zero, never infinity.
