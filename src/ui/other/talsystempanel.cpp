@@ -87,7 +87,7 @@ TTalsystemPanel::TTalsystemPanel(TTalsystemside& model, QWidget* parent)
     for (const Knap& k : liste) {
         auto* b = new QPushButton(QString::fromUtf8(k.caption), this);
         b->setObjectName(QString::fromLatin1(k.navn));
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         // Both tool pages have an "Information" button: the page names it.
         const QString navn = b->text() == QStringLiteral("Information")
                                  ? QStringLiteral("Information om talsystemer")
@@ -118,7 +118,7 @@ QWidget* TTalsystemPanel::lavBaser(const QString& titel, const QString& navn,
     const QStringList navne = TTalsystemside::baseNavne();
     for (int i = 0; i < navne.size(); ++i) {
         auto* r = new QRadioButton(navne.at(i), boks);
-        r->setFocusPolicy(Qt::NoFocus);
+        r->setFocusPolicy(Qt::TabFocus);
         navngiv(r, titel + u' ' + navne.at(i),
                 QStringLiteral("%1 i talsystemet med grundtal %2").arg(titel).arg(i + 2));
         // Two columns, filled top to bottom.
