@@ -222,7 +222,7 @@ QWidget* Tmainform::lavTomSide(const QString& overskrift) {
     titel->setWordWrap(true);
     top->addWidget(titel, 1);
     auto* vis = new QPushButton(QStringLiteral(">"), side);
-    vis->setFocusPolicy(Qt::NoFocus);
+    vis->setFocusPolicy(Qt::TabFocus);
     vis->setFixedWidth(28);
     navngiv(vis, QStringLiteral("Vis/skjul udskrift vindue"),
             QStringLiteral("Vis/skjul udskrift vindue"));
@@ -259,7 +259,7 @@ QWidget* Tmainform::lavSideskift() {
     };
     for (const Knap& k : knapper) {
         auto* b = new QToolButton(bar);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         b->setAutoRaise(false);
         b->setText(QString::fromUtf8(k.caption));
         if (!k.ikon.isNull()) {
@@ -333,7 +333,7 @@ QWidget* Tmainform::lavMenuPanel() {
 
     auto* primtal = new QPushButton(QStringLiteral("Primtal"), panel);
     primtal->setObjectName(QStringLiteral("Button1"));
-    primtal->setFocusPolicy(Qt::NoFocus);
+    primtal->setFocusPolicy(Qt::TabFocus);
     primtal->setFixedHeight(26);
     navngiv(primtal, QStringLiteral("Primtal"), QStringLiteral("Undersøg for primtal"));
     connect(primtal, &QPushButton::clicked, this,

@@ -81,7 +81,7 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
     auto* gruppe = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(QString::fromUtf8(vinkler[i].caption), m_vinkelPanel);
-        r->setFocusPolicy(Qt::NoFocus);
+        r->setFocusPolicy(Qt::TabFocus);
         navngiv(r, r->text(), QString::fromUtf8(vinkler[i].hint));
         r->setProperty("tastBogstav", QString::fromUtf8(vinkler[i].bogstav));
         const auto handling = vinkler[i].handling;
@@ -144,7 +144,7 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
             [this] { vedGraensen(this, [&] { m_regner.BackTalExecute(); }); });
     for (QWidget* w : {static_cast<QWidget*>(m_ny), static_cast<QWidget*>(m_slet),
                        static_cast<QWidget*>(m_tilbage)}) {
-        w->setFocusPolicy(Qt::NoFocus);
+        w->setFocusPolicy(Qt::TabFocus);
         w->setFixedHeight(26);
         w->setProperty("rolle", QStringLiteral("funk"));
         w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

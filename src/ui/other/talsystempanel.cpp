@@ -123,7 +123,10 @@ QWidget* TTalsystemPanel::lavBaser(const QString& titel, const QString& navn,
                 QStringLiteral("%1 i talsystemet med grundtal %2").arg(titel).arg(i + 2));
         // Two columns, filled top to bottom.
         gl->addWidget(r, i % 8, i / 8);
-        connect(r, &QRadioButton::clicked, this, [this, i, input] {
+        // On the choice, not the click: arrow keys and assistive technology choose
+        // too. Our own sync in opdater() chooses what the model has: skipped.
+        connect(r, &QRadioButton::toggled, this, [this, i, input](bool valgt) {
+            if (!valgt || i == (input ? m_model.inputIndex : m_model.outputIndex)) return;
             vedGraensen(this, [&] {
                 if (input)
                     m_model.setInputIndex(i);
