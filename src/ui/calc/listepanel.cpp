@@ -92,8 +92,7 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
     m_indUd->setFocusPolicy(Qt::TabFocus);
     navngiv(m_indUd, QStringLiteral("I-U"), QStringLiteral("Vis med in-ud funktion"));
     connect(m_indUd, &QCheckBox::toggled, this, [this](bool c) {
-        if (c != m_regner.UdskrivInOut())
-            vedGraensen(this, [&] { m_regner.metaIndUdClick(c); });
+        if (c != m_regner.UdskrivInOut()) vedGraensen(this, [&] { m_regner.metaIndUdClick(c); });
     });
     for (QWidget* w : {static_cast<QWidget*>(slet), static_cast<QWidget*>(gentag),
                        static_cast<QWidget*>(memoKnap), static_cast<QWidget*>(m_vis),

@@ -125,8 +125,7 @@ Toptform::Toptform(TOptformModel& model, QWidget* parent)
     }
     // On the choice, not the click: arrow keys and assistive technology choose too.
     connect(m_valGruppe, &QButtonGroup::idToggled, this, [this](int i, bool valgt) {
-        if (valgt && i != m_model.valGruppe)
-            vedGraensen(this, [&] { m_model.valGruppeClick(i); });
+        if (valgt && i != m_model.valGruppe) vedGraensen(this, [&] { m_model.valGruppeClick(i); });
     });
     e->addWidget(gruppe);
     auto* realiser = new QPushButton(QStringLiteral("Realiser"), side2);
