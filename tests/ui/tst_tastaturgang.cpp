@@ -258,6 +258,35 @@ private Q_SLOTS:
         QVERIFY2(fejl.isEmpty(), qPrintable(fejl.join(QStringLiteral("\n"))));
     }
 
+    void tabRaekkefoelge_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QStringList>("efterHinanden");
+        QTest::newRow("lommeregner: knapperne ved decimalerne, så vinklerne")
+            << int(Qt::Key_F7) << QStringList{"Decimaler", "Ny", "Tilbage", "Deg"};
+        QTest::newRow("lommeregner: menurækken, så sideskift")
+            << int(Qt::Key_F7)
+            << QStringList{"Vis/skjul udskrift vindue", "Tavlix (F7)", "Simpel lommeregner (F8)"};
+        QTest::newRow("statistik: sidens knapper før sideskift")
+            << int(Qt::Key_F5) << QStringList{"Standardafvigelse", "Tavlix (F7)"};
+        QTest::newRow("andengradsligning: sidens knapper før sideskift")
+            << int(Qt::Key_F2) << QStringList{"Send andengradsligning til grafboks", "Tavlix (F7)"};
+    }
+
+    // Tab follows the page from top to bottom; the page-switch bar at its
+    // foot comes after the page's own controls, which are built later.
+    void tabRaekkefoelge() {
+        QFETCH(int, side);
+        QFETCH(QStringList, efterHinanden);
+        Program p;
+        p.side(Qt::Key(side));
+        QVERIFY(QTest::qWaitForWindowActive(&p.w()));
+        QStringList navne;
+        for (QWidget* f : tabRunde(&p.w()))
+            navne << f->accessibleName();
+        const QString runde = navne.join(QStringLiteral(" | "));
+        QVERIFY2(runde.contains(efterHinanden.join(QStringLiteral(" | "))), qPrintable(runde));
+    }
+
     void escapeOgEnter_data() {
         QTest::addColumn<Aabner>("aabn");
         QTest::addColumn<QString>("standardKnap"); // empty: Enter belongs to the boxes

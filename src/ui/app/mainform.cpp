@@ -413,7 +413,27 @@ void Tmainform::opdater() {
     if (width() != m_model.klientBredde) resize(m_model.klientBredde, height());
     m_status[1]->setText(m_model.statusBogstav);
     m_status[3]->setText(m_model.statusInfo);
+    ordenTab();
     m_opdaterer = false;
+}
+
+void Tmainform::ordenTab() {
+    // The page-switch bar sits at the foot of the page shown, so Tab reaches
+    // it after the page's own controls (pages build theirs when first shown,
+    // after the bar) and before the calculation list beside the page.
+    QWidget* side = m_sider[sideIndeks(m_model.synligSide)];
+    if (!side) return;
+    QWidget* sidst = nullptr;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        const bool paaSiden = side->isAncestorOf(w) || m_menuPanel->isAncestorOf(w);
+        if (paaSiden && (w->focusPolicy() & Qt::TabFocus) && !m_sideskift->isAncestorOf(w))
+            sidst = w;
+    }
+    for (QWidget* b : std::as_const(m_sideskiftKnapper)) {
+        if (!sidst) break;
+        setTabOrder(sidst, b);
+        sidst = b;
+    }
 }
 
 void Tmainform::placer() {

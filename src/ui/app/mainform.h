@@ -63,6 +63,7 @@ private:
     QWidget* lavTomSide(const QString& overskrift);
     void opdater();
     void flytBlokke();
+    void ordenTab();
     bool tastTryk(QObject* obj, QKeyEvent* ev);
     void fjernFokus();
     void saetFastHoejde();

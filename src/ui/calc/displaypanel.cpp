@@ -150,6 +150,10 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
         w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         kl->addWidget(w);
     }
+    // Tab follows the rows: the buttons beside the decimals box, then the angles below the display.
+    setTabOrder(m_decimaler, m_ny);
+    setTabOrder(m_ny, m_slet);
+    setTabOrder(m_slet, m_tilbage);
     m_ny->setMinimumWidth(26);
     m_slet->setMinimumWidth(36);
     m_tilbage->setMinimumWidth(48);
