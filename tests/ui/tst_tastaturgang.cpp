@@ -287,6 +287,30 @@ private Q_SLOTS:
         QVERIFY2(runde.contains(efterHinanden.join(QStringLiteral(" | "))), qPrintable(runde));
     }
 
+    void sideFokus_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("fokus");
+        QTest::newRow("andengradsligning") << int(Qt::Key_F2) << "a";
+        QTest::newRow("to ligninger") << int(Qt::Key_F3) << "Ligning 1 a";
+        QTest::newRow("formler") << int(Qt::Key_F4) << "Filnavn";
+        QTest::newRow("statistik") << int(Qt::Key_F5) << "Indfør værdi";
+        QTest::newRow("lommeregner") << int(Qt::Key_F7) << "Tastaturindtastning";
+    }
+
+    // A page chosen by its key starts in its first box, so the user can type
+    // at once; the calculator keeps the keys on the form.
+    void sideFokus() {
+        QFETCH(int, side);
+        QFETCH(QString, fokus);
+        Program p;
+        QVERIFY(QTest::qWaitForWindowActive(&p.w()));
+        p.side(Qt::Key_F5);
+        p.side(Qt::Key(side));
+        QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName()
+                                                 : QString(),
+                     fokus);
+    }
+
     void escapeOgEnter_data() {
         QTest::addColumn<Aabner>("aabn");
         QTest::addColumn<QString>("standardKnap"); // empty: Enter belongs to the boxes

@@ -414,7 +414,29 @@ void Tmainform::opdater() {
     m_status[1]->setText(m_model.statusBogstav);
     m_status[3]->setText(m_model.statusInfo);
     ordenTab();
+    if (synlig != m_fokusSide && isVisible()) {
+        m_fokusSide = synlig;
+        // After the page's new boxes are shown, which the layout does queued.
+        QMetaObject::invokeMethod(this, &Tmainform::fokusPaaSiden, Qt::QueuedConnection);
+    }
     m_opdaterer = false;
+}
+
+void Tmainform::fokusPaaSiden() {
+    // A page chosen from the keyboard (F2..F5) starts with the focus in its
+    // first box, so typing goes there; the calculator pages keep the focus on
+    // the form, which takes their keys.
+    if (m_model.erRegnerSide()) return;
+    QWidget* side = m_sider[sideIndeks(m_model.synligSide)];
+    if (!side || (QApplication::focusWidget() && side->isAncestorOf(QApplication::focusWidget())))
+        return;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (qobject_cast<QLineEdit*>(w) && side->isAncestorOf(w) && w->isVisible() &&
+            w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void Tmainform::ordenTab() {
