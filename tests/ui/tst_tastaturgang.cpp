@@ -34,6 +34,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,6 +44,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -104,8 +106,11 @@ bool erStyring(QWidget* w) {
 bool tasteKnap(QWidget* w) {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
         const QString n = p->objectName();
-        if (n == QLatin1String("rmPanelTastatur") || n == QLatin1String("rmPanelXTastatur"))
-            return true;
+        if (n == QLatin1String("rmPanelTastatur") || n == QLatin1String("rmPanelXTastatur")) {
+            // A key with a menu has more than its key: Tab reaches it.
+            auto* t = qobject_cast<QToolButton*>(w);
+            return !(t && t->menu());
+        }
         if (n == QLatin1String("tastaturPanel") && qobject_cast<QPushButton*>(w) &&
             w->objectName() != QLatin1String("tastaturPanel"))
             return w->objectName().startsWith(QLatin1String("rm")) ||
@@ -309,6 +314,30 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->accessibleName()
                                                  : QString(),
                      fokus);
+    }
+
+    // The memory menu on the arrow of "H" has no key of its own: Tab reaches
+    // the button, Down opens the menu, Space recalls as a click does.
+    void hukommelsesmenu() {
+        Program p;
+        p.side(Qt::Key_F7);
+        QVERIFY(QTest::qWaitForWindowActive(&p.w()));
+        auto* h = p.w().findChild<QToolButton*>(QStringLiteral("hukHent"));
+        QVERIFY(h && h->menu());
+        QWidget* f = nullptr;
+        for (int i = 0; i < 40 && f != h; ++i) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &p.w(),
+                            Qt::Key_Tab);
+            f = QApplication::focusWidget();
+        }
+        QCOMPARE(f, h);
+        bool vist = false;
+        QTimer::singleShot(0, h->menu(), [&vist, m = h->menu()] {
+            vist = m->isVisible();
+            m->close();
+        });
+        QTest::keyClick(h, Qt::Key_Down); // the menu runs until the timer closes it
+        QTRY_VERIFY(vist);
     }
 
     void escapeOgEnter_data() {
