@@ -193,6 +193,16 @@ private Q_SLOTS:
         QCOMPARE(v.vis("ligningX2"), "4");
         v.find<QPushButton>("ligningerY1send")->click();
         QCOMPARE(v.t->hukommelse().Huk.GetCaption(0), "4");
+
+        // A form chosen without a click (arrow key, the accessible Toggle action) reaches
+        // the solver too, and the form buttons can be reached by Tab.
+        auto* gange = v.find<QGroupBox>("ligninger1")->findChildren<QRadioButton*>().at(1);
+        QVERIFY(gange->focusPolicy() & Qt::TabFocus);
+        gange->setChecked(true);
+        QCOMPARE(v.t->ligninger().ligninger1(), 1);
+        v.t->ligninger().ligninger1Click(0);
+        QCOMPARE(v.t->ligninger().ligninger1(), 0);
+        QVERIFY(!gange->isChecked());
     }
 
     // Values from memory, the count on the page button, Home in the entry box.

@@ -293,7 +293,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&p.w()));
         p.w().centralWidget()->setFocus();
         QStringList naaet;
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 12; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             naaet << QApplication::focusWidget()->accessibleName();
         }

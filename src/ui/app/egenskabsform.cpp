@@ -104,8 +104,10 @@ Tegenskabsform::Tegenskabsform(TEgenskabsModel& model, QWidget* parent)
     knapper->addWidget(m_lukKnap);
     lodret->addLayout(knapper);
 
-    connect(m_eleGroup, &QButtonGroup::idClicked, this,
-            [this](int id) { vedGraensen(this, [&] { m_model.eleGroupClick(id); }); });
+    // On the choice, not the click: arrow keys and assistive technology choose too.
+    connect(m_eleGroup, &QButtonGroup::idToggled, this, [this](int id, bool valgt) {
+        if (valgt && !m_opdaterer) vedGraensen(this, [&] { m_model.eleGroupClick(id); });
+    });
     connect(m_antalEdit, &QLineEdit::textEdited, this,
             [this](const QString& t) { m_model.antalEdit = t; });
     connect(m_showHintCheck, &QCheckBox::toggled, this, [this](bool b) {

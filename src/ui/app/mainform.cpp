@@ -226,7 +226,7 @@ QWidget* Tmainform::lavTomSide(const QString& overskrift) {
     titel->setWordWrap(true);
     top->addWidget(titel, 1);
     auto* vis = new QPushButton(QStringLiteral(">"), side);
-    vis->setFocusPolicy(Qt::NoFocus);
+    vis->setFocusPolicy(Qt::TabFocus);
     vis->setFixedWidth(28);
     navngiv(vis, QStringLiteral("Vis/skjul udskrift vindue"),
             QStringLiteral("Vis/skjul udskrift vindue"));
@@ -263,7 +263,7 @@ QWidget* Tmainform::lavSideskift() {
     };
     for (const Knap& k : knapper) {
         auto* b = new QToolButton(bar);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         b->setAutoRaise(false);
         b->setText(QString::fromUtf8(k.caption));
         if (!k.ikon.isNull()) {
@@ -338,7 +338,7 @@ QWidget* Tmainform::lavMenuPanel() {
 
     auto* primtal = new QPushButton(QStringLiteral("Primtal"), panel);
     primtal->setObjectName(QStringLiteral("Button1"));
-    primtal->setFocusPolicy(Qt::NoFocus);
+    primtal->setFocusPolicy(Qt::TabFocus);
     primtal->setFixedHeight(26);
     navngiv(primtal, QStringLiteral("Primtal"), QStringLiteral("Undersøg for primtal"));
     connect(primtal, &QPushButton::clicked, this,
@@ -418,7 +418,49 @@ void Tmainform::opdater() {
     if (width() != m_model.klientBredde) resize(m_model.klientBredde, height());
     tilgaengelighed::visTekst(m_status[1], m_model.statusBogstav);
     tilgaengelighed::visTekst(m_status[3], m_model.statusInfo);
+    ordenTab();
+    if (synlig != m_fokusSide && isVisible()) {
+        m_fokusSide = synlig;
+        // After the page's new boxes are shown, which the layout does queued.
+        QMetaObject::invokeMethod(this, &Tmainform::fokusPaaSiden, Qt::QueuedConnection);
+    }
     m_opdaterer = false;
+}
+
+void Tmainform::fokusPaaSiden() {
+    // A page chosen from the keyboard (F2..F5) starts with the focus in its
+    // first box, so typing goes there; the calculator pages keep the focus on
+    // the form, which takes their keys.
+    if (m_model.erRegnerSide()) return;
+    QWidget* side = m_sider[sideIndeks(m_model.synligSide)];
+    if (!side || (QApplication::focusWidget() && side->isAncestorOf(QApplication::focusWidget())))
+        return;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (qobject_cast<QLineEdit*>(w) && side->isAncestorOf(w) && w->isVisible() &&
+            w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void Tmainform::ordenTab() {
+    // The page-switch bar sits at the foot of the page shown, so Tab reaches
+    // it after the page's own controls (pages build theirs when first shown,
+    // after the bar) and before the calculation list beside the page.
+    QWidget* side = m_sider[sideIndeks(m_model.synligSide)];
+    if (!side) return;
+    QWidget* sidst = nullptr;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        const bool paaSiden = side->isAncestorOf(w) || m_menuPanel->isAncestorOf(w);
+        if (paaSiden && (w->focusPolicy() & Qt::TabFocus) && !m_sideskift->isAncestorOf(w))
+            sidst = w;
+    }
+    for (QWidget* b : std::as_const(m_sideskiftKnapper)) {
+        if (!sidst) break;
+        setTabOrder(sidst, b);
+        sidst = b;
+    }
 }
 
 void Tmainform::placer() {

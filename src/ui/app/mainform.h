@@ -63,6 +63,8 @@ private:
     QWidget* lavTomSide(const QString& overskrift);
     void opdater();
     void flytBlokke();
+    void ordenTab();
+    void fokusPaaSiden();
     bool tastTryk(QObject* obj, QKeyEvent* ev);
     void fjernFokus();
     void saetFastHoejde();
@@ -98,6 +100,7 @@ private:
     };
     TastMaerke m_tastMaerke; // the key press being handled
     int m_blokSide = -2;
+    int m_fokusSide = -2; // the page whose first box was given the focus
     bool m_placeret = false;
     bool m_opdaterer = false;
 };

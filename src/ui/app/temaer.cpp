@@ -324,6 +324,15 @@ private:
             const qreal y = r.top() + 1;
             p->drawLine(QPointF(r.left() + f.radius, y), QPointF(r.right() - f.radius, y));
         }
+        if ((opt->state & State_HasFocus) && (opt->state & State_KeyboardFocusChange)) {
+            // The key that Tab has reached: a ring in the highlight colour,
+            // as Fusion draws it on its own buttons.
+            p->setRenderHint(QPainter::Antialiasing);
+            p->setPen(QPen(opt->palette.color(QPalette::Highlight), 2));
+            p->setBrush(Qt::NoBrush);
+            const qreal rr = qMax<qreal>(f.radius - 1, 0);
+            p->drawRoundedRect(r.adjusted(1, 1, -1, -1), rr, rr);
+        }
         p->restore();
     }
 };

@@ -81,7 +81,7 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
     auto* gruppe = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(QString::fromUtf8(vinkler[i].caption), m_vinkelPanel);
-        r->setFocusPolicy(Qt::NoFocus);
+        r->setFocusPolicy(Qt::TabFocus);
         navngiv(r, r->text(), QString::fromUtf8(vinkler[i].hint));
         r->setProperty("tastBogstav", QString::fromUtf8(vinkler[i].bogstav));
         const auto handling = vinkler[i].handling;
@@ -144,12 +144,16 @@ TDisplayPanel::TDisplayPanel(TRegner& regner, QWidget* parent) : QWidget(parent)
             [this] { vedGraensen(this, [&] { m_regner.BackTalExecute(); }); });
     for (QWidget* w : {static_cast<QWidget*>(m_ny), static_cast<QWidget*>(m_slet),
                        static_cast<QWidget*>(m_tilbage)}) {
-        w->setFocusPolicy(Qt::NoFocus);
+        w->setFocusPolicy(Qt::TabFocus);
         w->setFixedHeight(26);
         w->setProperty("rolle", QStringLiteral("funk"));
         w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         kl->addWidget(w);
     }
+    // Tab follows the rows: the buttons beside the decimals box, then the angles below the display.
+    setTabOrder(m_decimaler, m_ny);
+    setTabOrder(m_ny, m_slet);
+    setTabOrder(m_slet, m_tilbage);
     m_ny->setMinimumWidth(26);
     m_slet->setMinimumWidth(36);
     m_tilbage->setMinimumWidth(48);

@@ -31,7 +31,7 @@ namespace {
 QToolButton* knap(QWidget* parent, const QString& tekst, const QIcon& ikon, const QString& navn,
                   const QString& hint) {
     auto* b = new QToolButton(parent);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     b->setText(tekst);
     if (!ikon.isNull()) {
         b->setIcon(ikon);
@@ -79,18 +79,22 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
             [this] { vedGraensen(this, [&] { m_udtryk.uMemoKnapClick(); }); });
     m_vis = new QCheckBox(QStringLiteral("Vis"), m_knapbar);
     m_vis->setObjectName(QStringLiteral("metaAktiv"));
-    m_vis->setFocusPolicy(Qt::NoFocus);
+    m_vis->setFocusPolicy(Qt::TabFocus);
     // "Vis" is also the expression window's button: named by what it does.
     navngiv(m_vis, QStringLiteral("Vis beregninger i listen"),
             QStringLiteral("Vis beregninger i listen"));
-    connect(m_vis, &QCheckBox::clicked, this,
-            [this](bool c) { vedGraensen(this, [&] { m_regner.metaAktivClick(c); }); });
+    // On the state, so the keyboard and assistive technology reach the calculator too;
+    // our own sync in opdater() finds nothing to change.
+    connect(m_vis, &QCheckBox::toggled, this, [this](bool c) {
+        if (c != m_regner.disOn()) vedGraensen(this, [&] { m_regner.metaAktivClick(c); });
+    });
     m_indUd = new QCheckBox(QStringLiteral("I-U"), m_knapbar);
     m_indUd->setObjectName(QStringLiteral("metaIndUd"));
-    m_indUd->setFocusPolicy(Qt::NoFocus);
+    m_indUd->setFocusPolicy(Qt::TabFocus);
     navngiv(m_indUd, QStringLiteral("I-U"), QStringLiteral("Vis med in-ud funktion"));
-    connect(m_indUd, &QCheckBox::clicked, this,
-            [this](bool c) { vedGraensen(this, [&] { m_regner.metaIndUdClick(c); }); });
+    connect(m_indUd, &QCheckBox::toggled, this, [this](bool c) {
+        if (c != m_regner.UdskrivInOut()) vedGraensen(this, [&] { m_regner.metaIndUdClick(c); });
+    });
     for (QWidget* w : {static_cast<QWidget*>(slet), static_cast<QWidget*>(gentag),
                        static_cast<QWidget*>(memoKnap), static_cast<QWidget*>(m_vis),
                        static_cast<QWidget*>(m_indUd)})
@@ -106,7 +110,7 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
     m_metaBox->setModel(m_listeModel);
     m_metaBox->setItemDelegate(new TMetaLinjeTegner(m_metaBox));
     m_metaBox->setUniformItemSizes(true);
-    m_metaBox->setFocusPolicy(Qt::ClickFocus);
+    m_metaBox->setFocusPolicy(Qt::StrongFocus);
     m_metaBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
     l->addWidget(m_metaBox, 1);
 
@@ -140,7 +144,7 @@ TListePanel::TListePanel(TRegner& regner, TMetaListe& meta, TUdtryk& udtryk, TMa
         auto* b = new QToolButton(progKnapPanel);
         b->setObjectName(QString::fromLatin1(p.navn));
         b->setDefaultAction(p.a);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         b->setFixedHeight(26);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         navngiv(b, p.a->text(), p.a->toolTip());

@@ -11,7 +11,9 @@
 #include "common/visning.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -144,7 +146,13 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
             continue;
         }
         w->setObjectName(k.navn);
-        w->setFocusPolicy(Qt::NoFocus);
+        // The keys stay out of the Tab chain: the keyboard has every one of
+        // them. The memory menu on the arrow of "H" has no key, so that button
+        // takes Tab, and Down (or Alt+Down) opens its menu.
+        auto* menuKnap = qobject_cast<QToolButton*>(w);
+        const bool harMenu = menuKnap && menuKnap->menu();
+        w->setFocusPolicy(harMenu ? Qt::TabFocus : Qt::NoFocus);
+        if (harMenu) w->installEventFilter(this);
         w->setMinimumHeight(hoejde);
         w->setMinimumWidth(10);
         w->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -164,6 +172,18 @@ TTastatur::TTastatur(TRegner& regner, THukommelse& hukommelse, const QString& si
     connect(&m_regner, &TRegner::aendret, this, &TTastatur::opdater);
     connect(&m_hukommelse, &THukommelse::aendret, this, &TTastatur::opdater);
     opdater();
+}
+
+bool TTastatur::eventFilter(QObject* obj, QEvent* ev) {
+    auto* b = qobject_cast<QToolButton*>(obj);
+    if (b && b->menu() && ev->type() == QEvent::KeyPress) {
+        const int tast = static_cast<QKeyEvent*>(ev)->key();
+        if (tast == Qt::Key_Down) {
+            b->showMenu();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(obj, ev);
 }
 
 void TTastatur::opdater() {

@@ -29,6 +29,9 @@ public:
     QAbstractButton* knap(const QString& kontrolNavn) const { return m_knapper.value(kontrolNavn); }
     QMenu* hukommelsesMenu() const { return m_PUhuk; }
 
+protected:
+    bool eventFilter(QObject* obj, QEvent* ev) override;
+
 private:
     void opdater();
 

@@ -30,13 +30,19 @@ QWidget* TLigningerPanel::formValg(int nr) {
     const char* punkter[] = {"ax + by = c", "ax * by = c", "ax / by = c"};
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(QString::fromLatin1(punkter[i]), g);
-        r->setFocusPolicy(Qt::NoFocus);
+        r->setFocusPolicy(Qt::TabFocus);
         navngiv(r, titel + QStringLiteral(": ") + r->text(), QString());
         gruppe->addButton(r, i);
         l->addWidget(r);
     }
     TLigninger* m = &m_model;
     connect(gruppe, &QButtonGroup::idClicked, this, [this, m, nr](int id) {
+        handling([&] { nr == 1 ? m->ligninger1Click(id) : m->ligninger2Click(id); });
+    });
+    // Keyboard arrows and the accessible Toggle action change the choice without a click.
+    // Our own sync in opdater() checks the form the model already has, so it is skipped here.
+    connect(gruppe, &QButtonGroup::idToggled, this, [this, m, nr](int id, bool paa) {
+        if (!paa || id == (nr == 1 ? m->ligninger1() : m->ligninger2())) return;
         handling([&] { nr == 1 ? m->ligninger1Click(id) : m->ligninger2Click(id); });
     });
     m_former[nr - 1] = gruppe;

@@ -86,7 +86,7 @@ QPushButton* TSidePanel::knap(const QString& navn, const QString& caption, const
                               const std::function<void()>& klik, const QString& tilgNavn) {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(navn);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     navngiv(b, tilgNavn.isEmpty() ? caption : tilgNavn, hint);
     connect(b, &QPushButton::clicked, this, [this, klik] { handling(klik); });
     return b;

@@ -102,7 +102,7 @@ void TStatistikPanel::bygIndhold(QVBoxLayout* l) {
     m_n->setObjectName(QStringLiteral("statistikN"));
     navngiv(m_n, m_n->text(), QString());
     for (QCheckBox* c : {m_kvadrater, m_n}) {
-        c->setFocusPolicy(Qt::NoFocus);
+        c->setFocusPolicy(Qt::TabFocus);
         valg->addWidget(c);
     }
     connect(m_kvadrater, &QCheckBox::toggled, this,

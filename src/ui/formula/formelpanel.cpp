@@ -25,7 +25,7 @@ QToolButton* knap(QWidget* parent, const QString& navn, const QString& tekst, co
     auto* b = new QToolButton(parent);
     b->setObjectName(navn);
     b->setText(tekst);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     b->setFixedHeight(26);
     b->setMinimumWidth(24);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -62,7 +62,7 @@ void TFormelPanel::byg() {
     auto* vis = new QToolButton(m_bog);
     vis->setObjectName(QStringLiteral("formelMetaVis"));
     vis->setText(QStringLiteral(">"));
-    vis->setFocusPolicy(Qt::NoFocus);
+    vis->setFocusPolicy(Qt::TabFocus);
     vis->setFixedSize(28, 24);
     navngiv(vis, QStringLiteral(">"), QStringLiteral("Vis/skjul udskrift vindue"));
     connect(vis, &QToolButton::clicked, this,

@@ -198,8 +198,10 @@ void Tgrafform::lavVaerktoejslinje() {
     m_zoomCenterBox = new QCheckBox(QStringLiteral("Vis zoomcentrum"), this);
     m_zoomCenterBox->setObjectName(QStringLiteral("zoomCenterBox"));
     navngiv(m_zoomCenterBox, QStringLiteral("Vis zoomcentrum"), QString());
-    connect(m_zoomCenterBox, &QCheckBox::clicked, this,
-            [this](bool v) { handling([&] { m_model.zoomCenterBoxClick(v); }); });
+    // On the state, so the keyboard and the accessible Toggle action reach the model too.
+    connect(m_zoomCenterBox, &QCheckBox::toggled, this, [this](bool v) {
+        if (!m_opdaterer) handling([&] { m_model.zoomCenterBoxClick(v); });
+    });
     tb->addWidget(m_zoomCenterBox);
     tb->addWidget(knap(QStringLiteral("zoomBoksKnap"), QStringLiteral("Zoomboks"),
                        QStringLiteral("Zoomboks: Ctrl+z"), &TGrafformModel::zoomBoksKnapClick));
@@ -373,8 +375,9 @@ QWidget* Tgrafform::lavAksebjaelke() {
         auto* c = new QCheckBox(bar);
         c->setObjectName(navn);
         navngiv(c, hint, hint);
-        connect(c, &QCheckBox::clicked, this,
-                [this, f](bool v) { vedGraensen(this, m_model, f, v); });
+        connect(c, &QCheckBox::toggled, this, [this, f](bool v) {
+            if (!m_opdaterer) vedGraensen(this, m_model, f, v);
+        });
         return c;
     };
     m_visKoordinatsystem =

@@ -123,8 +123,10 @@ Toptform::Toptform(TOptformModel& model, QWidget* parent)
         m_valGruppe->addButton(r, i);
         gl->addWidget(r);
     }
-    connect(m_valGruppe, &QButtonGroup::idClicked, this,
-            [this](int i) { vedGraensen(this, [&] { m_model.valGruppeClick(i); }); });
+    // On the choice, not the click: arrow keys and assistive technology choose too.
+    connect(m_valGruppe, &QButtonGroup::idToggled, this, [this](int i, bool valgt) {
+        if (valgt && i != m_model.valGruppe) vedGraensen(this, [&] { m_model.valGruppeClick(i); });
+    });
     e->addWidget(gruppe);
     auto* realiser = new QPushButton(QStringLiteral("Realiser"), side2);
     realiser->setObjectName(QStringLiteral("realiserKnap"));

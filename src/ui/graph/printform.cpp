@@ -114,8 +114,11 @@ Tprintform::Tprintform(TPrintformModel& model, QWidget* parent)
         m_values->addButton(rb, i);
         vl->addWidget(rb);
     }
-    connect(m_values, &QButtonGroup::idClicked, this,
-            [this](int i) { vedGraensen(this, [&] { m_model.ValuesClick(i); }); });
+    // On the choice, not the click: arrow keys and assistive technology choose too.
+    // Our own sync in opdater() chooses what the model has, and is skipped here.
+    connect(m_values, &QButtonGroup::idToggled, this, [this](int i, bool valgt) {
+        if (valgt && i != m_model.Values) vedGraensen(this, [&] { m_model.ValuesClick(i); });
+    });
     hoejre->addWidget(values);
     h->addLayout(hoejre);
 

@@ -261,6 +261,8 @@ QWidget* Tinfoformen::lavHoejre() {
         connect(a, &QAction::triggered, this,
                 [this, udfoer] { vedGraensen(this, m_model, udfoer); });
         bar->addAction(a);
+        // Tab reaches the tool bar's buttons, as every other button.
+        bar->widgetForAction(a)->setFocusPolicy(Qt::TabFocus);
         return a;
     };
     m_afirst = lavHandling("Afirst", QStyle::SP_MediaSkipBackward, QStringLiteral("Gå til første"),
@@ -291,6 +293,7 @@ QWidget* Tinfoformen::lavHoejre() {
     urlKnap->setStatusTip(urlKnap->text());
     connect(urlKnap, &QAction::triggered, this, [this] { urlform()->visVindue(); });
     bar->addAction(urlKnap);
+    bar->widgetForAction(urlKnap)->setFocusPolicy(Qt::TabFocus);
     m_redigerKnap = new QPushButton(QStringLiteral("Rediger"), bar);
     m_redigerKnap->setObjectName(QStringLiteral("redigerKnap"));
     navngiv(m_redigerKnap, QStringLiteral("Rediger"),

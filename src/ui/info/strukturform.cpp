@@ -272,6 +272,8 @@ QWidget* Tstrukturform::lavFelter(QWidget* ejer) {
         k->setIcon(strukturikoner::ikon(TStrukturformModel::ikonKind(i)));
         k->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         k->setCheckable(true);
+        // One choice of many: the arrow keys move between the icons, as in a radio group.
+        k->setAutoExclusive(true);
         k->setAutoRaise(true);
         k->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         navngiv(k, caption, QStringLiteral("Vælg ikon til elementer"));
@@ -350,8 +352,10 @@ QWidget* Tstrukturform::lavFelter(QWidget* ejer) {
     lodret->addWidget(flyt);
     lodret->addStretch(1);
 
-    connect(m_ikonKnapper, &QButtonGroup::idClicked, this,
-            [this](int i) { kald([&] { m_model.ikonboksClick(i); }); });
+    // On the choice, not the click: arrow keys and assistive technology choose too.
+    connect(m_ikonKnapper, &QButtonGroup::idToggled, this, [this](int i, bool valgt) {
+        if (valgt && !m_opdaterer) kald([&] { m_model.ikonboksClick(i); });
+    });
     connect(m_tekstEdit, &QLineEdit::textEdited, this,
             [this](const QString& t) { kald([&] { m_model.tekstEditChange(t); }); });
     connect(m_dataEdit, &QLineEdit::textEdited, this,
@@ -375,8 +379,10 @@ QWidget* Tstrukturform::lavFelter(QWidget* ejer) {
     flag(m_autoNavn, &TStrukturformModel::autoNavn);
     flag(m_ensNavn, &TStrukturformModel::EnsNavn);
     flag(m_flytmodeBox, &TStrukturformModel::flytmodeBox);
-    connect(m_flytBox, &QButtonGroup::idClicked, this,
-            [this](int i) { kald([&] { m_model.setFlytMode(i); }); });
+    // On the choice, not the click: arrow keys and assistive technology choose too.
+    connect(m_flytBox, &QButtonGroup::idToggled, this, [this](int i, bool valgt) {
+        if (valgt && !m_opdaterer) kald([&] { m_model.setFlytMode(i); });
+    });
     return felter;
 }
 

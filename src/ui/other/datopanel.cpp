@@ -134,7 +134,7 @@ QWidget* TDatoPanel::lavDato(int nr) {
         auto* b = new QPushButton(QString::fromLatin1(k.caption), boks);
         b->setObjectName(QString::fromLatin1(k.navn).arg(nr));
         b->setFixedSize(26, 24);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         navngiv(b, QString::fromUtf8(k.hint) + QStringLiteral(" %1").arg(nr),
                 QString::fromUtf8(k.hint));
         const auto handling = k.handling;

@@ -44,8 +44,10 @@ QWidget* TEnhedsPanel::lavLineaer() {
     for (int i = 0; i < items.size(); ++i) {
         auto* r = new QRadioButton(items.at(i), valgbox);
         navngiv(r, items.at(i), QStringLiteral("Omregn enheder for %1").arg(items.at(i).toLower()));
-        connect(r, &QRadioButton::clicked, this,
-                [this, i] { vedGraensen(this, [&] { m_model.valgboxClick(i); }); });
+        // On the choice, not the click: arrow keys and assistive technology choose too.
+        connect(r, &QRadioButton::toggled, this, [this, i](bool valgt) {
+            if (valgt && !m_opdaterer) vedGraensen(this, [&] { m_model.valgboxClick(i); });
+        });
         vl->addWidget(r);
         m_valg[i] = r;
     }
@@ -102,8 +104,9 @@ QWidget* TEnhedsPanel::lavLineaer() {
     });
     connect(m_sendHuk, &QPushButton::clicked, this,
             [this] { vedGraensen(this, [&] { m_model.sendHukKnapClick(); }); });
-    connect(m_visEinfo, &QCheckBox::clicked, this,
-            [this](bool b) { vedGraensen(this, [&] { m_model.visEinfoClick(b); }); });
+    connect(m_visEinfo, &QCheckBox::toggled, this, [this](bool b) {
+        if (!m_opdaterer) vedGraensen(this, [&] { m_model.visEinfoClick(b); });
+    });
     return side;
 }
 
@@ -123,8 +126,9 @@ QWidget* TEnhedsPanel::lavTreFelter() {
         m_enhed[i] = new QRadioButton(items.at(i), gruppe);
         navngiv(m_enhed[i], items.at(i),
                 QStringLiteral("Omregn mellem enheder for %1").arg(items.at(i).toLower()));
-        connect(m_enhed[i], &QRadioButton::clicked, this,
-                [this, i] { vedGraensen(this, [&] { m_model.enhedsGroupClick(i); }); });
+        connect(m_enhed[i], &QRadioButton::toggled, this, [this, i](bool valgt) {
+            if (valgt && !m_opdaterer) vedGraensen(this, [&] { m_model.enhedsGroupClick(i); });
+        });
         gl->addWidget(m_enhed[i]);
     }
     gl->addStretch(1);

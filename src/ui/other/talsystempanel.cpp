@@ -87,7 +87,7 @@ TTalsystemPanel::TTalsystemPanel(TTalsystemside& model, QWidget* parent)
     for (const Knap& k : liste) {
         auto* b = new QPushButton(QString::fromUtf8(k.caption), this);
         b->setObjectName(QString::fromLatin1(k.navn));
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
         // Both tool pages have an "Information" button: the page names it.
         const QString navn = b->text() == QStringLiteral("Information")
                                  ? QStringLiteral("Information om talsystemer")
@@ -118,12 +118,15 @@ QWidget* TTalsystemPanel::lavBaser(const QString& titel, const QString& navn,
     const QStringList navne = TTalsystemside::baseNavne();
     for (int i = 0; i < navne.size(); ++i) {
         auto* r = new QRadioButton(navne.at(i), boks);
-        r->setFocusPolicy(Qt::NoFocus);
+        r->setFocusPolicy(Qt::TabFocus);
         navngiv(r, titel + u' ' + navne.at(i),
                 QStringLiteral("%1 i talsystemet med grundtal %2").arg(titel).arg(i + 2));
         // Two columns, filled top to bottom.
         gl->addWidget(r, i % 8, i / 8);
-        connect(r, &QRadioButton::clicked, this, [this, i, input] {
+        // On the choice, not the click: arrow keys and assistive technology choose
+        // too. Our own sync in opdater() chooses what the model has: skipped.
+        connect(r, &QRadioButton::toggled, this, [this, i, input](bool valgt) {
+            if (!valgt || i == (input ? m_model.inputIndex : m_model.outputIndex)) return;
             vedGraensen(this, [&] {
                 if (input)
                     m_model.setInputIndex(i);
