@@ -369,7 +369,9 @@ void TInfoformenModel::FindisClick(const QString& resultat) {
 void TInfoformenModel::linkOver(const QString& adresse) {
     infobar.clear();
     globalUrl.clear();
-    const QUrl url(adresse, QUrl::StrictMode);
+    // Tolerant: most help pages have spaces in their names, which the page
+    // views hand on unencoded.
+    const QUrl url(adresse, QUrl::TolerantMode);
     if (!adresse.isEmpty() && url.isValid()) {
         infobar = adresse;
         globalUrl = adresse;
