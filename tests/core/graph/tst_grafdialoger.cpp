@@ -280,6 +280,7 @@ private Q_SLOTS:
         o.FarveboxChange(15);
         o.LinieboxChange(0);
         o.KurveboxChange(11);
+        o.NyKurveboxChange(5);
         o.valGruppeClick(valGruppe);
         v.graf.Graf.setPixelEnhed(35);
         o.realiserKnapClick();
@@ -289,7 +290,10 @@ private Q_SLOTS:
         QCOMPARE(v.graf.Graf.ColorKS(), TGrafformModel::getFarver(indeks[1]));
         QCOMPARE(v.graf.Graf.ColorLinie(), TGrafformModel::getFarver(indeks[2]));
         QCOMPARE(v.graf.Graf.PixelEnhed(), valGruppe == 1 ? 20 : 35);
-        QCOMPARE(o.Farvebox, 15); // the lists are not updated
+        // The lists show what is now in force, also after the defaults.
+        QCOMPARE(QList<int>({o.Farvebox, o.Liniebox, o.Kurvebox}), indeks);
+        QCOMPARE(o.NyKurvebox, valGruppe == 1 ? 0 : 5);
+        QCOMPARE(o.bgfarvePan, v.graf.Graf.Color());
         // Saved with the graph window and there after a restart.
         v.graf.gemOpt();
         TGrafformModel igen(v.optDir, v.beskeder);
