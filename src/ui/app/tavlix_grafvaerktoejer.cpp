@@ -61,9 +61,10 @@ void Tavlix::grafvaerktoejer() {
         TTrykFlade& t = trykModul();
         return t.printer(grafBillede(m_grafModel->Graf));
     });
+    m_printModel->setOploesningKilde([] { return trykModul().oploesning(); });
     m_grafModel->setBilledGemmer([this](const QString& fil) {
         QString fejl;
-        const auto svg = [](const QString& f, QSize s) { return trykModul().svg(f, s); };
+        const auto svg = [](QIODevice* ud, QSize s) { return trykModul().svg(ud, s); };
         if (!grafeksport::gem(m_grafModel->Graf, fil, svg, fejl)) throw TFejl(fejl);
     });
 
