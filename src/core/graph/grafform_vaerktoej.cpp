@@ -53,6 +53,13 @@ void TGrafformModel::LigningsRes() {
         m_beskeder.fejl(r.besked);
 }
 
+void TGrafformModel::sendTilHukommelse(const QString& felt, const QString& navn) {
+    if (!m_huk || felt.trimmed().isEmpty()) return;
+    // The field shows the number as the solving wrote it; a text typed over
+    // it that is no number raises the usual conversion error.
+    m_huk->gemFraVindue(QStringLiteral("Graf ") + navn, tal::laes(felt.trimmed()), felt.trimmed());
+}
+
 void TGrafformModel::valgAendret(int& valg, int index) {
     QChar opr;
     double a, b, c;

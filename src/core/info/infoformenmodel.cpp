@@ -153,7 +153,10 @@ void TInfoformenModel::LoadStruktur() {
 }
 
 bool TInfoformenModel::goToInfo(const QString& openNodetekst) {
-    Q_EMIT vis();
+    if (udenFokus)
+        Q_EMIT visUdenFokus();
+    else
+        Q_EMIT vis();
     const auto noder = Struktur.preorden();
     if (noder.empty()) return false;
     const QString emne = openNodetekst.isEmpty() ? noder.front()->tekst : openNodetekst;
