@@ -1,5 +1,6 @@
 #include "app/datamappe.h"
 #include "app/programmapper.h"
+#include "app/qtdansk.h"
 #include "app/selvtest.h"
 #include "app/tavlix.h"
 #include "common/tilgaengelighed.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     tilgaengelighed::installer();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavlix"));
+    qtdansk::indlaes(app); // Qt's own dialogs in Danish
     // An installed program lays down a missing data folder from its template.
     datamappe::foersteStart(QCoreApplication::applicationDirPath(),
                             TProgramMapper::standardProgramdir());

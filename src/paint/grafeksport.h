@@ -12,14 +12,15 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
 class QPaintDevice;
 class TFunktioner;
 
 namespace grafeksport {
 
-// An SVG surface of `stoerrelse` pixels writing to `fil`; null when none can
-// be made.
-using TSvgFlade = std::function<std::unique_ptr<QPaintDevice>(const QString& fil, QSize)>;
+// An SVG surface of `stoerrelse` pixels writing to `ud`; null when none can
+// be made. The drawing is complete on the device when the surface is gone.
+using TSvgFlade = std::function<std::unique_ptr<QPaintDevice>(QIODevice* ud, QSize)>;
 
 // The endings accepted, in lower case without the dot.
 QStringList endelser();
@@ -27,7 +28,10 @@ QStringList endelser();
 bool kendtEndelse(const QString& fil);
 
 // Draws `g` into `fil`. Returns false and sets `fejl` (a Danish message)
-// when the ending is unknown or the file cannot be written.
+// when the ending is unknown or the file cannot be written whole. The file
+// is written under a temporary name and put in place only when every byte
+// was written (a full disk leaves the old file, or none); a name that is
+// not a regular file (a folder, a device) is refused untouched.
 bool gem(TFunktioner& g, const QString& fil, const TSvgFlade& svg, QString& fejl);
 
 } // namespace grafeksport

@@ -4,6 +4,7 @@
 #include "calc/tastatur.h"
 #include "common/graense.h"
 #include "common/visning.h"
+#include "info/infoformen.h"
 #include "other/andetform.h"
 #include "other/datopanel.h"
 #include "other/enhedspanel.h"
@@ -156,6 +157,33 @@ private Q_SLOTS:
         QCOMPARE(s->dato(1).felt[0]->text(), QStringLiteral("31"));
         QTest::mouseClick(p.w().findChild<QPushButton*>(QStringLiteral("m1Next")), Qt::LeftButton);
         QCOMPARE(s->dato(1).kalender->selectedDate(), QDate(2019, 2, 28));
+    }
+
+    // With "Vis enhedsinformation" every key in the value box turns the
+    // browser's page; only the first shows the browser, and the focus stays
+    // in the box for the next digit.
+    void enhedsinformationTagerIkkeFokus() {
+        Program p;
+        TEnhedsPanel* s = p.w().side3();
+        for (int i = 0; i < p.w().bog()->count(); ++i)
+            if (p.w().bog()->widget(i)->isAncestorOf(s) || p.w().bog()->widget(i) == s)
+                p.w().bog()->setCurrentIndex(i);
+        QVERIFY(s->isVisible());
+        s->visEinfoCheck()->click();
+        s->fraEdit()->setFocus();
+        QTest::keyClick(s->fraEdit(), Qt::Key_2);
+        QTRY_VERIFY(p.t->infoformen().isVisible());
+
+        p.w().activateWindow();
+        QTRY_VERIFY(p.w().isActiveWindow());
+        s->fraEdit()->setFocus();
+        for (const Qt::Key k : {Qt::Key_5, Qt::Key_0}) {
+            QTest::keyClick(s->fraEdit(), k);
+            QApplication::processEvents();
+            QVERIFY(p.w().isActiveWindow());
+            QCOMPARE(QApplication::focusWidget(), s->fraEdit());
+        }
+        QVERIFY(p.t->infoformen().isVisible());
     }
 
     void optionerGemmesNaarHovedvinduetLukker() {

@@ -4,6 +4,13 @@
 #include "app/tavlix.h"
 #include "beskedoptager.h"
 #include "common/graense.h"
+#include "graph/form3.h"
+#include "graph/grafform.h"
+#include "graph/optform.h"
+#include "graph/printform.h"
+#include "graph/zoomform.h"
+#include "info/infoformen.h"
+#include "other/andetform.h"
 
 #include <functional>
 #include <memory>
@@ -41,6 +48,12 @@ static void naarModal(std::function<void(QWidget*)> handling) {
         });
         handling(m);
     });
+}
+
+static QStringList laesLinjer(const QString& fil) {
+    QFile f(fil);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 static void alleNavngivet(QWidget* vindue) {
@@ -94,6 +107,66 @@ private Q_SLOTS:
         p.t->model().EgenskaberClick();
         QCOMPARE(p.t->model().designName, QStringLiteral("Sky"));
         QCOMPARE(p.t->model().hukFilantal, 16);
+    }
+
+    // The place is the one the dialog had when it closed: centred the first
+    // time, then where the user left it, also when the file says a place
+    // off the screen.
+    void pladsVedLukning() {
+        Program p;
+        const QString fil = p.t->egenskaber().optFilnavn;
+        const QRect skaerm = p.t->mainform().screen()->availableGeometry();
+        QPoint centreret;
+        naarModal([&centreret](QWidget* m) {
+            centreret = m->pos();
+            m->findChild<QPushButton*>(QStringLiteral("lukKnap"))->click();
+        });
+        p.t->model().EgenskaberClick();
+        QVERIFY(centreret != QPoint(0, 0));
+        QCOMPARE(laesLinjer(fil),
+                 (QStringList{QString::number(centreret.y()), QString::number(centreret.x())}));
+        naarModal([](QWidget* m) {
+            m->move(37, 45);
+            m->findChild<QPushButton*>(QStringLiteral("gemKnap"))->click();
+        });
+        p.t->model().EgenskaberClick();
+        QCOMPARE(laesLinjer(fil), (QStringList{"45", "37"}));
+
+        QFile f(fil);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("-500\r\n99999\r\n");
+        f.close();
+        p.t->egenskaber().FormCreate();
+        QRect vist;
+        naarModal([&vist](QWidget* m) {
+            vist = m->frameGeometry();
+            m->findChild<QPushButton*>(QStringLiteral("lukKnap"))->click();
+        });
+        p.t->model().EgenskaberClick();
+        QVERIFY2(skaerm.contains(vist),
+                 qPrintable(QStringLiteral("%1,%2").arg(vist.x()).arg(vist.y())));
+    }
+
+    // A theme switch closes the windows that would keep the old look.
+    void temaskiftLukkerVinduer() {
+        Program p;
+        p.t->infoformen().visVindue();
+        p.t->andetform().vis();
+        p.t->visGrafform();
+        p.t->zoomform().show();
+        p.t->optform().show();
+        p.t->printform().show();
+        p.t->form3().show();
+        const QList<QWidget*> vinduer{&p.t->infoformen(), &p.t->andetform(), &p.t->grafform(),
+                                      &p.t->zoomform(),   &p.t->optform(),   &p.t->printform(),
+                                      &p.t->form3()};
+        for (QWidget* w : vinduer)
+            QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+        p.t->model().newDesign(QStringLiteral("Carbon"));
+        for (QWidget* w : vinduer)
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+        QVERIFY(p.t->mainform().isVisible());
+        QCOMPARE(p.t->model().designName, QStringLiteral("Carbon"));
     }
 
     void omTavlix() {

@@ -2,6 +2,7 @@
 #include "app/tavlix.h"
 #include "beskedoptager.h"
 #include "common/graense.h"
+#include "common/talfelt.h"
 #include "graph/form3.h"
 #include "graph/grafform.h"
 #include "graph/grafwidget.h"
@@ -156,6 +157,62 @@ private Q_SLOTS:
     // The window's Ctrl keys win over a focused box's own (Ctrl+Z is the box's
     // undo), through the whole key delivery with its shortcut override; the box
     // keeps its text.
+    // The "^" beside a result puts it in the calculator's memory.
+    void sendTilHukommelse() {
+        Program p;
+        p.t->visGrafform();
+        p.t->grafModel().ligningX2 = QStringLiteral("-1,5");
+        Q_EMIT p.t->grafModel().aendret();
+        p.find<QToolButton>(QStringLiteral("ligningerX2send"))->click();
+        QCOMPARE(p.t->hukommelse().Hval, -1.5);
+        QCOMPARE(p.t->hukommelse().hukDisplay, QStringLiteral("-1,5"));
+        p.find<QToolButton>(QStringLiteral("ligningerY2send"))->click(); // empty: nothing
+        QCOMPARE(p.t->hukommelse().captions(), QStringList{"-1,5"});
+    }
+
+    // A number wider than its box shrinks, then shows its leading digits with
+    // "…"; the tool tip holds it whole. Typing shows the real text.
+    void langeTalIFelterne_data() {
+        QTest::addColumn<QString>("felt");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("afkortet");
+        QTest::newRow("y-akse kort") << "yAkseEdit"
+                                     << "20" << false;
+        QTest::newRow("y-akse stort") << "yAkseEdit"
+                                      << "2147483647" << true;
+        QTest::newRow("pixel stort") << "pixelEdit"
+                                     << "2147483647" << true;
+        QTest::newRow("x-akse negativt") << "xAkseEdit"
+                                         << "-2147483648" << true;
+    }
+    void langeTalIFelterne() {
+        QFETCH(QString, felt);
+        QFETCH(QString, tekst);
+        QFETCH(bool, afkortet);
+        Program p;
+        p.t->visGrafform();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
+        auto* e = p.find<TTalFelt>(felt);
+        p.g().setFocus();
+        e->setText(tekst);
+        QCOMPARE(e->text(), tekst);
+        const QFontMetrics fm(e->visteFont());
+        QVERIFY2(fm.horizontalAdvance(e->visteTekst()) <= e->width(), qPrintable(e->visteTekst()));
+        if (!afkortet) {
+            QCOMPARE(e->visteTekst(), tekst);
+            QVERIFY(e->toolTip().isEmpty());
+            return;
+        }
+        QCOMPARE(e->toolTip(), tekst);
+        // The sign and the leading digits are what is read.
+        const QString vist = QString(e->visteTekst()).remove(QChar(0x2026));
+        QVERIFY2(tekst.startsWith(vist) && vist.size() >= 2, qPrintable(e->visteTekst()));
+        // A value that fits again gives the box its own tip back.
+        e->setText(QStringLiteral("1"));
+        QVERIFY(e->toolTip().isEmpty());
+        QCOMPARE(e->visteTekst(), QStringLiteral("1"));
+    }
+
     void ctrlTasterFoerBoksen_data() {
         QTest::addColumn<int>("tast");
         QTest::addColumn<QString>("dialog");

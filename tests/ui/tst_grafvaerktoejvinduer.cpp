@@ -4,6 +4,7 @@
 #include "app/mainform.h"
 #include "app/tavlix.h"
 #include "beskedoptager.h"
+#include "common/fejl.h"
 #include "common/graense.h"
 #include "graph/grafform.h"
 #include "graph/grafwidget.h"
@@ -14,7 +15,11 @@
 #include "graph/zoomform.h"
 #include "painterlaerred.h"
 
+#include <csignal>
 #include <memory>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -22,15 +27,48 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
+
+// While it lives, files this process (and a program it starts) writes may
+// grow to `bytes` only; a write past that fails as on a full disk. 0: no
+// limit set.
+class Filgraense {
+public:
+    explicit Filgraense(qint64 bytes) {
+#ifdef Q_OS_UNIX
+        if (bytes <= 0) return;
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        getrlimit(RLIMIT_FSIZE, &m_foer);
+        rlimit ny = m_foer;
+        ny.rlim_cur = rlim_t(bytes);
+        m_sat = setrlimit(RLIMIT_FSIZE, &ny) == 0;
+#else
+        Q_UNUSED(bytes);
+#endif
+    }
+    ~Filgraense() {
+#ifdef Q_OS_UNIX
+        if (m_sat) setrlimit(RLIMIT_FSIZE, &m_foer);
+#endif
+    }
+
+private:
+#ifdef Q_OS_UNIX
+    rlimit m_foer{};
+    bool m_sat = false;
+#endif
+};
 
 struct Program {
     QTemporaryDir dir;
@@ -171,21 +209,25 @@ private Q_SLOTS:
     }
 
     // Three copies give one document of three pages, the picture on each in
-    // the rectangle asked for (printer pixels of the page).
+    // the rectangle asked for (printer pixels of the page). The printer is
+    // the one chosen in the setup, here printing into a PDF file.
     void udskrivTilPdf() {
         TTrykFlade* t = tryk::flade();
         QVERIFY2(t, "the print module was not found");
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("graf.pdf"));
+        t->udskrivTilFil(pdf);
+        const auto tilbage = qScopeGuard([t] { t->udskrivTilFil(QString()); });
         Program p;
         p.graf().AddFormelToGraf(u'a', 1, 0, -2);
         p.graf().FormResize(300, 200);
-        TPrintformModel& m = p.t->printModel();
-        m.setPrinterKilde([&] { return t->printer(grafBillede(p.graf().Graf), pdf); });
         p.graf().MPrintClick();
         Tprintform& f = p.t->printform();
         QVERIFY(f.isVisible());
-        QCOMPARE(p.find<QLineEdit>(f, QStringLiteral("EditX2"))->text(), QStringLiteral("1060"));
+        // "Størrelse 2": 3 pixels of a 600 dpi printer per screen pixel, so 6
+        // of this 1200 dpi printer: 1800 + 160.
+        QCOMPARE(t->oploesning(), 1200);
+        QCOMPARE(p.find<QLineEdit>(f, QStringLiteral("EditX2"))->text(), QStringLiteral("1960"));
         auto* kopi = p.find<QLineEdit>(f, QStringLiteral("EditKopi"));
         kopi->selectAll();
         QTest::keyClicks(kopi, QStringLiteral("3"));
@@ -194,19 +236,56 @@ private Q_SLOTS:
         QVERIFY(fil.open(QIODevice::ReadOnly));
         const QByteArray data = fil.readAll();
         QCOMPARE(pdfSider(data), 3);
-        // Each page draws the picture once: the 300 × 200 picture three times
+        // Each page draws the picture once: the 300 × 200 picture six times
         // enlarged at (160, 160), in printer pixels (1200 per inch, so 0.06
-        // PDF points each).
+        // PDF points each): 108 points, 1.5 inches wide.
         int billeder = 0;
         for (const QByteArray& s : pdfStroemme(data)) {
             if (!s.contains(" Do")) continue;
             ++billeder;
             QVERIFY2(s.contains("0.060000000 0 0 -0.060000000 "), s.constData());
-            QVERIFY2(s.contains("3 0 0 3 160 160 cm\n300 0 0 -200 0 200 cm /Im"), s.constData());
+            QVERIFY2(s.contains("6 0 0 6 160 160 cm\n300 0 0 -200 0 200 cm /Im"), s.constData());
         }
         QCOMPARE(billeder, 3);
         QVERIFY(f.isVisible()); // the dialog stays open
         QCOMPARE(kopi->text(), QStringLiteral("3"));
+    }
+
+    // A print that could not start leaves the chosen printer usable: the
+    // next choice in the setup takes effect and prints.
+    void printerEfterFejletUdskrift() {
+        TTrykFlade* t = tryk::flade();
+        QVERIFY2(t, "the print module was not found");
+        QTemporaryDir dir;
+        const auto tilbage = qScopeGuard([t] { t->udskrivTilFil(QString()); });
+        Program p;
+        p.graf().AddFormelToGraf(u'+', 1, 1, 4);
+        p.graf().FormResize(100, 80);
+        TPrintformModel& m = p.t->printModel();
+        p.graf().MPrintClick();
+        const auto fejl = [&m]() -> QString {
+            try {
+                m.udskrivKnapClick();
+            } catch (const TFejl& f) {
+                return f.tekst();
+            }
+            return QString();
+        };
+        if (QPrinterInfo::defaultPrinterName().isEmpty()) {
+            // Neither a printer nor a file.
+            t->udskrivTilFil(QString());
+            QCOMPARE(fejl(), QStringLiteral("Der er ingen printer. Vælg en printer eller en fil "
+                                            "under \"Printer setup...\""));
+        }
+        const QString forkert = dir.filePath(QStringLiteral("ingen mappe/graf.pdf"));
+        t->udskrivTilFil(forkert);
+        QCOMPARE(fejl(), QStringLiteral("Udskriften kan ikke startes på \"%1\"").arg(forkert));
+        const QString pdf = dir.filePath(QStringLiteral("graf.pdf"));
+        t->udskrivTilFil(pdf);
+        QCOMPARE(fejl(), QString());
+        QFile fil(pdf);
+        QVERIFY(fil.open(QIODevice::ReadOnly));
+        QCOMPARE(pdfSider(fil.readAll()), 1);
     }
 
     void gemSomBillede_data() {
@@ -239,6 +318,71 @@ private Q_SLOTS:
             QCOMPARE(pdfSider(data), 1);
             QVERIFY(!data.contains("/Subtype /Image"));
         }
+    }
+
+    // A picture that cannot be written whole is reported, in the window and
+    // with exit status 1 from tavlix-graf, and the file that stood there is
+    // left as it was: a full disk (a file size limit for this process, which
+    // fails writes as a full disk does) and a folder in the file's place.
+    void gemFejler_data() {
+        QTest::addColumn<QString>("navn");
+        QTest::addColumn<bool>("fuld");
+        for (const char* e : {"png", "pdf", "svg"}) {
+#ifdef Q_OS_UNIX
+            QTest::addRow("%s full disk", e) << QStringLiteral("graf.%1").arg(e) << true;
+#endif
+            QTest::addRow("%s folder", e) << QStringLiteral("graf.%1").arg(e) << false;
+        }
+    }
+    void gemFejler() {
+        QFETCH(QString, navn);
+        QFETCH(bool, fuld);
+        QTemporaryDir dir;
+        const QString fil = dir.filePath(navn);
+        if (fuld) {
+            QFile gammel(fil);
+            QVERIFY(gammel.open(QIODevice::WriteOnly));
+            gammel.write("gammel");
+        } else {
+            QVERIFY(QDir(dir.path()).mkdir(navn));
+        }
+        const auto uroert = [&] {
+            if (!fuld) return QFileInfo(fil).isDir();
+            QFile f(fil);
+            return f.open(QIODevice::ReadOnly) && f.readAll() == "gammel";
+        };
+
+        Program p;
+        p.graf().AddFormelToGraf(u'*', 1, 1, 2);
+        p.graf().AddFormelToGraf(u'a', 1, 0, -3);
+        p.t->grafform().vis();
+        p.beskeder.filnavne.enqueue(fil);
+        {
+            const Filgraense g(fuld ? 512 : 0);
+            p.graf().GemSomBilledeClick();
+        }
+        QCOMPARE(p.beskeder.boxe.size(), 1);
+        QVERIFY2(p.beskeder.boxe.first().tekst.startsWith(
+                     QStringLiteral("Billedet kan ikke gemmes i \"%1\"").arg(fil)),
+                 qPrintable(p.beskeder.boxe.first().tekst));
+        QVERIFY(uroert());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{navn}); // no temporary file left behind
+
+        QProcess graf;
+        {
+            const Filgraense g(fuld ? 512 : 0);
+            graf.start(QStringLiteral(TAVLIX_GRAF),
+                       {QStringLiteral("--curve"), QStringLiteral("a 1 0 -3"),
+                        QStringLiteral("--curve"), QStringLiteral("* 1 1 2"),
+                        QStringLiteral("--out"), fil});
+            QVERIFY(graf.waitForStarted());
+        }
+        QVERIFY(graf.waitForFinished(30000));
+        QCOMPARE(graf.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(graf.exitCode(), 1);
+        QVERIFY2(graf.readAllStandardError().contains("Billedet kan ikke gemmes"), "no message");
+        QVERIFY(uroert());
     }
 
     void ukendtEndelse() {

@@ -61,6 +61,21 @@ private Q_SLOTS:
         setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
     }
 
+    // Centred on a main window at the screen's left edge, the editor (wider
+    // than the main window) would start left of the screen.
+    void indenforSkaermen() {
+        Program p;
+        const QRect skaerm = p.t->mainform().screen()->availableGeometry();
+        p.t->mainform().move(skaerm.topLeft());
+        p.t->model().Strukturprogram1Click();
+        QVERIFY(p.f().isVisible());
+        QVERIFY2(skaerm.contains(p.f().frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                        .arg(p.f().x())
+                                                                        .arg(p.f().y())
+                                                                        .arg(p.f().width())
+                                                                        .arg(p.f().height())));
+    }
+
     void heleVejen() {
         Program p;
         p.t->model().Strukturprogram1Click();

@@ -9,9 +9,9 @@
 #include <memory>
 
 extern "C" Q_DECL_EXPORT bool tavlix_gem_graf(TFunktioner& g, const QString& fil, QString& fejl) {
-    const auto svg = [](const QString& f, QSize s) -> std::unique_ptr<QPaintDevice> {
+    const auto svg = [](QIODevice* ud, QSize s) -> std::unique_ptr<QPaintDevice> {
         auto gen = std::make_unique<QSvgGenerator>();
-        gen->setFileName(f);
+        gen->setOutputDevice(ud);
         gen->setSize(s);
         gen->setViewBox(QRect(QPoint(0, 0), s));
         return gen;

@@ -414,12 +414,20 @@ const char* TMainformModel::kritikAdresse() {
     return "https://www.tavlix.dk/kritik.html";
 }
 
+void TMainformModel::aabnAdresse(const QString& adresse) {
+    // Without a browser that starts, the user still gets the address.
+    if (m_webAabner && m_webAabner(adresse)) return;
+    m_beskeder.information(
+        QStringLiteral("Der kunne ikke startes en webbrowser.\rÅbn denne adresse i en browser:\r") +
+        adresse);
+}
+
 void TMainformModel::SendKritikClick() {
-    Q_EMIT adresseOenskes(QString::fromLatin1(kritikAdresse()));
+    aabnAdresse(QString::fromLatin1(kritikAdresse()));
 }
 
 void TMainformModel::HjemmesidenClick() {
-    Q_EMIT adresseOenskes(QString::fromLatin1(hjemmesideAdresse()));
+    aabnAdresse(QString::fromLatin1(hjemmesideAdresse()));
 }
 
 void TMainformModel::Information(const QString& emne) {
@@ -427,8 +435,18 @@ void TMainformModel::Information(const QString& emne) {
     Q_EMIT informationOenskes(QStringLiteral("Info.txt"), emne);
 }
 
-void TMainformModel::Enhedsinformation(const QString& emne) {
-    if (m_infoformen) m_infoformen->Enhedsinformation(emne);
+void TMainformModel::Enhedsinformation(const QString& emne, bool fokus) {
+    if (m_infoformen) {
+        const bool foer = m_infoformen->udenFokus;
+        m_infoformen->udenFokus = !fokus;
+        try {
+            m_infoformen->Enhedsinformation(emne);
+        } catch (...) {
+            m_infoformen->udenFokus = foer;
+            throw;
+        }
+        m_infoformen->udenFokus = foer;
+    }
     Q_EMIT informationOenskes(QStringLiteral("Enhedsinformation.txt"), emne);
 }
 
@@ -471,7 +489,10 @@ void TMainformModel::anvendDesign(const QString& navn) {
             return;
         }
     }
-    // An unknown name keeps the theme in effect, so the file is mended at closing.
+    // An unknown name applies the theme in effect (the default at start-up),
+    // which the settings dialog shows as chosen, and the file is mended at
+    // closing.
+    Q_EMIT designAendret(designName);
     throw TFejl(QStringLiteral("Temaet '%1' findes ikke").arg(citat(navn)));
 }
 

@@ -159,13 +159,17 @@ public:
     // Help topics: open topic `emne` of the program information, of the unit
     // information or of any structure in the information browser.
     void Information(const QString& emne);
-    void Enhedsinformation(const QString& emne);
+    // `fokus` false: the browser is shown (and activated) only when hidden,
+    // and otherwise turns its page without taking the focus.
+    void Enhedsinformation(const QString& emne, bool fokus = true);
     void HelpInfo(const QString& struktur, const QString& emne);
     // The browser's structure menu: one item per structure; a chosen item
     // opens its structure at the first topic.
     void createStrukturPU();
     void PUonclick(const QString& caption);
     void setInfoformen(TInfoformenModel* info) { m_infoformen = info; }
+    // Opens a web address in the desktop's browser; false when none started.
+    void setWebAabner(std::function<bool(const QString&)> f) { m_webAabner = std::move(f); }
 
     // Themes.
     static QStringList temaNavne();
@@ -183,7 +187,6 @@ Q_SIGNALS:
     void fokusTilForm(); // no control keeps the focus
     void informationOenskes(const QString& struktur, const QString& emne);
     void vinduesOenske(const QString& vindue); // a secondary window is asked for
-    void adresseOenskes(const QString& adresse);
     void primtalOenskes(qint32 tal);
     void visInfform(const QString& tekst); // modal message window
     void lukVinduerForTema();
@@ -205,4 +208,6 @@ private:
     bool m_uMemoFokus = false;
     bool m_tekstboksFokus = false;
     TInfoformenModel* m_infoformen = nullptr;
+    std::function<bool(const QString&)> m_webAabner;
+    void aabnAdresse(const QString& adresse);
 };

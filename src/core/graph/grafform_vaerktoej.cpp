@@ -1,7 +1,9 @@
 // The graph window's tools: solving two chosen equations, the choice lists,
 // import from and export to the equation pages, and the dialogs of its menu.
+#include "calc/hukommelse.h"
 #include "common/almenx.h"
 #include "common/beskeder.h"
+#include "common/fejl.h"
 #include "common/taltekst.h"
 #include "equations/andengrads.h"
 #include "equations/ligninger.h"
@@ -49,6 +51,13 @@ void TGrafformModel::LigningsRes() {
         m_beskeder.information(r.besked);
     else if (!r.besked.isEmpty())
         m_beskeder.fejl(r.besked);
+}
+
+void TGrafformModel::sendTilHukommelse(const QString& felt, const QString& navn) {
+    if (!m_huk || felt.trimmed().isEmpty()) return;
+    // The field shows the number as the solving wrote it; a text typed over
+    // it that is no number raises the usual conversion error.
+    m_huk->gemFraVindue(QStringLiteral("Graf ") + navn, tal::laes(felt.trimmed()), felt.trimmed());
 }
 
 void TGrafformModel::valgAendret(int& valg, int index) {
@@ -181,5 +190,11 @@ void TGrafformModel::GemSomBilledeClick() {
             QStringLiteral("Billedet gemmes efter filnavnets endelse: .png, .svg eller .pdf"));
         return;
     }
-    if (m_gemBillede) m_gemBillede(fil);
+    if (!m_gemBillede) return;
+    // A picture that could not be written whole is said in the window.
+    try {
+        m_gemBillede(fil);
+    } catch (const TFejl& f) {
+        m_beskeder.fejl(f.tekst());
+    }
 }

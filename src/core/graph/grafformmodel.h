@@ -26,6 +26,7 @@
 class Beskeder;
 class TAndengrads;
 class TForm3Model;
+class THukommelse;
 class TLigninger;
 
 // One row of the equation list.
@@ -170,6 +171,13 @@ public:
     // Completed with the graph tools: solving two equations, the choice lists,
     // import, export and the menu's dialogs.
     void BeregnKnapClick();
+    // The "^" beside each result: its value into the calculator memory,
+    // labelled with where it came from; nothing for an empty field.
+    void setHukommelse(THukommelse* huk) { m_huk = huk; }
+    void ligningerX1sendClick() { sendTilHukommelse(ligningX1, QStringLiteral("x1")); }
+    void ligningerY1sendClick() { sendTilHukommelse(ligningY1, QStringLiteral("y1")); }
+    void ligningerX2sendClick() { sendTilHukommelse(ligningX2, QStringLiteral("x2")); }
+    void ligningerY2sendClick() { sendTilHukommelse(ligningY2, QStringLiteral("y2")); }
     void LigningsRes();
     void L1BoxChange(int index);
     void L2BoxChange(int index);
@@ -211,6 +219,8 @@ private:
 
     Beskeder& m_beskeder;
     TForm3Model* m_form3 = nullptr;
+    THukommelse* m_huk = nullptr;
+    void sendTilHukommelse(const QString& felt, const QString& navn);
     TAndengrads* m_andengrads = nullptr;
     TLigninger* m_ligninger = nullptr;
     std::function<bool()> m_doShowHint;

@@ -58,8 +58,17 @@ void TOptformModel::realiserKnapClick() {
     m_graf.Graf.setColor(TGrafformModel::getFarver(Farvebox));
     m_graf.Graf.setColorKS(TGrafformModel::getFarver(Liniebox));
     m_graf.Graf.setColorLinie(TGrafformModel::getFarver(Kurvebox));
+    if (valGruppe == 1) {
+        m_graf.defaultOpt();
+        // The lists show the restored choices, so that the next "Realiser"
+        // does not bring back the colours just undone.
+        Farvebox = m_graf.farveItemIndex;
+        Liniebox = m_graf.linieItemIndex;
+        Kurvebox = m_graf.kurveItemIndex;
+        NyKurvebox = m_graf.kurveItemIndex;
+        colorPan = m_graf.Graf.ColorLinie();
+    }
     bgfarvePan = m_graf.Graf.Color();
-    if (valGruppe == 1) m_graf.defaultOpt();
     Q_EMIT aendret();
     Q_EMIT m_graf.aendret();
 }

@@ -23,10 +23,19 @@ TPrintformModel::TPrintformModel(TFunktioner& graf, Beskeder& beskeder, QObject*
 }
 
 void TPrintformModel::standard(qint32& x2, qint32& y2) const {
-    // 64-bit arithmetic: a large X1 or canvas cannot wrap around.
+    int dpi = m_oploesning ? m_oploesning() : 0;
+    if (dpi <= 0) dpi = kReferenceOploesning;
+    // Printer pixels per screen pixel: 2 to 6 at the reference resolution,
+    // scaled to the printer's, so that the picture keeps its size in inches.
     const qint64 f = qint64(std::clamp(Values, 0, 4)) + 2;
-    x2 = klem(f * m_graf.Width() + TAlmenX::EditInteger(EditX1));
-    y2 = klem(f * m_graf.Height() + TAlmenX::EditInteger(EditY1));
+    const auto bredde = [&](qint32 skaerm) {
+        // 64-bit arithmetic: a large X1 or canvas cannot wrap around; the
+        // quotient rounds to the nearest pixel.
+        const qint64 t = f * skaerm * dpi;
+        return (t + kReferenceOploesning / 2) / kReferenceOploesning;
+    };
+    x2 = klem(bredde(m_graf.Width()) + TAlmenX::EditInteger(EditX1));
+    y2 = klem(bredde(m_graf.Height()) + TAlmenX::EditInteger(EditY1));
 }
 
 void TPrintformModel::ValuesClick(int item) {

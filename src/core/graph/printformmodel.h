@@ -1,8 +1,10 @@
 #pragma once
 // The print dialog "Udskriv grafer": the rectangle on the page (X1, Y1 to X2,
 // Y2 in printer pixels) and the number of copies. "Standard værdier" computes
-// X2 and Y2 so that the picture is printed 2 to 6 printer pixels per screen
-// pixel, keeping its proportions.
+// X2 and Y2 so that the picture keeps its proportions and is printed 2 to 6
+// pixels of a 600 dpi printer per screen pixel, whatever the printer's own
+// resolution: "Størrelse 2" is then as wide on the page on a 1200 dpi printer
+// as on the printers the sizes were made for, not half as wide.
 #include "graph/bitmapprint.h"
 
 #include <functional>
@@ -30,6 +32,10 @@ public:
     // canvas's picture until it goes (none: nothing is printed).
     using TPrinterKilde = std::function<std::unique_ptr<TPrinterFlade>()>;
     void setPrinterKilde(TPrinterKilde k) { m_printer = std::move(k); }
+    // The chosen printer's resolution (pixels per inch); none or not above
+    // zero: the reference resolution.
+    void setOploesningKilde(std::function<int()> k) { m_oploesning = std::move(k); }
+    static constexpr int kReferenceOploesning = 600;
 
     // A standard size was chosen (also run when the canvas is resized while
     // the dialog is shown).
@@ -52,4 +58,5 @@ private:
     TFunktioner& m_graf;
     Beskeder& m_beskeder;
     TPrinterKilde m_printer;
+    std::function<int()> m_oploesning;
 };

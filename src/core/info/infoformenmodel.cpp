@@ -158,7 +158,10 @@ void TInfoformenModel::LoadStruktur() {
 }
 
 bool TInfoformenModel::goToInfo(const QString& openNodetekst) {
-    Q_EMIT vis();
+    if (udenFokus)
+        Q_EMIT visUdenFokus();
+    else
+        Q_EMIT vis();
     const auto noder = Struktur.preorden();
     if (noder.empty()) return false;
     const QString emne = openNodetekst.isEmpty() ? noder.front()->tekst : openNodetekst;
@@ -380,7 +383,9 @@ void TInfoformenModel::FindisClick(const QString& resultat) {
 void TInfoformenModel::linkOver(const QString& adresse) {
     infobar.clear();
     globalUrl.clear();
-    const QUrl url(adresse, QUrl::StrictMode);
+    // Tolerant: most help pages have spaces in their names, which the page
+    // views hand on unencoded.
+    const QUrl url(adresse, QUrl::TolerantMode);
     if (!adresse.isEmpty() && url.isValid()) {
         infobar = adresse;
         globalUrl = adresse;

@@ -37,6 +37,9 @@ public:
     QString htmlProgram;
     QString globalUrl;
     bool opstart = true;
+    // Set while a page follows the unit converter: goToInfo then shows the
+    // window only if it is hidden and leaves the focus alone.
+    bool udenFokus = false;
     QString optFilnavn;
     int formTop = 0, formLeft = 0, formWidth = 0, formHeight = 0, venstreBredde = 0;
 
@@ -116,6 +119,7 @@ public:
 Q_SIGNALS:
     void aendret();                // caption, boxes, lists, status or actions changed
     void vis();                    // show the window
+    void visUdenFokus();           // show it if hidden, else leave the focus where it is
     void naviger(const QUrl& url); // the page view loads this
     void fokusTilWeb();
     void strukturMenuAendret();

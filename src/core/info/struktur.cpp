@@ -209,8 +209,7 @@ QString delNavn(const QString& sti) {
 void skrivSynket(const QString& sti, const QByteArray& bytes) {
     QFile::remove(sti);
     QFile f(sti);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        skrivFejl(sti);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) skrivFejl(sti);
     qint64 skrevet = 0;
     while (skrevet < bytes.size()) {
         const qint64 n = f.write(bytes.constData() + skrevet, bytes.size() - skrevet);
@@ -262,9 +261,9 @@ void fjernRester(const QString& sti) {
                                                QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& r : rester) {
         const QString efter = r.mid(fi.fileName().size() + 1);
-        const bool saveFil = efter.size() == 6 && std::all_of(efter.begin(), efter.end(), [](QChar c) {
-                                 return c.isLetterOrNumber();
-                             });
+        const bool saveFil =
+            efter.size() == 6 &&
+            std::all_of(efter.begin(), efter.end(), [](QChar c) { return c.isLetterOrNumber(); });
         if (efter == QLatin1String("del") || efter == QLatin1String("ny") || saveFil)
             QFile::remove(mappe.filePath(r));
     }
@@ -404,11 +403,11 @@ bool TStruktur::HentStruktur() {
         }
         if (!afvist.isEmpty()) {
             if (!m_advarsel.isEmpty()) m_advarsel += u'\r';
-            m_advarsel += QStringLiteral("Strukturen %1 har ugyldige dokumentnavne i linje %2 i "
-                                         "%3; de er udeladt.")
-                              .arg(QFileInfo(Strukturfile).absolutePath(),
-                                   afvist.join(QStringLiteral(", ")),
-                                   QFileInfo(Datafile).fileName());
+            m_advarsel +=
+                QStringLiteral("Strukturen %1 har ugyldige dokumentnavne i linje %2 i "
+                               "%3; de er udeladt.")
+                    .arg(QFileInfo(Strukturfile).absolutePath(), afvist.join(QStringLiteral(", ")),
+                         QFileInfo(Datafile).fileName());
         }
     } else {
         for (TStrukturNode* n : alle) {
@@ -546,7 +545,9 @@ void TStruktur::NyNode(const QString& Tekst, const QString& Data, int Index, boo
     TStrukturNode* n = indsaet(std::move(ny), ref, Flytmode);
     saetData(n, Data, Index);
     efterAendring(sorter, gem);
-    vaelg(n);
+    // The reference stays chosen, so that several inserts in a row all go
+    // beside it or below it; only the first node of a tree becomes chosen.
+    if (!ref) vaelg(n);
 }
 
 void TStruktur::RedigerNode(const QString& Tekst, const QString& Data, int Index, bool sorter,

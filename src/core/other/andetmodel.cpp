@@ -17,6 +17,8 @@ TAndetModel::TAndetModel(TMainformModel& hoved, THukommelse& hukommelse, TRegner
             [this](const QString& emne) { m_hoved.Information(emne); });
     connect(&enheder, &TEnhedsside::enhedsinformationOenskes, this,
             [this](const QString& emne) { m_hoved.Enhedsinformation(emne); });
+    connect(&enheder, &TEnhedsside::enhedsinformationFoelger, this,
+            [this](const QString& emne) { m_hoved.Enhedsinformation(emne, false); });
 }
 
 QStringList TAndetModel::sideNavne() {

@@ -133,6 +133,14 @@ QString TDatoside::parameterTekst() const {
 
 void TDatoside::beregnKnapClick() {
     QStringList argumenter{datoArgument(0), datoArgument(1)};
+    // The fields show the answer for the dates now chosen or nothing: an
+    // earlier answer must not stand beside a refused date.
+    if (!Edit1.isEmpty() || !Edit2.isEmpty()) {
+        Edit1.clear();
+        Edit2.clear();
+        resultat.clear();
+        Q_EMIT aendret();
+    }
     if (!QFile::exists(programFil())) {
         m_beskeder.information(QStringLiteral("Der mangler en fil!"));
         return;

@@ -106,7 +106,7 @@ void TEnhedsside::UdskrivValues() {
     const double F = (e->faktor2 != 0 && tilIndex == 1) ? e->faktor2 : e->faktor;
     const double y = x * F;
     saetTilEdit((e->ca ? enhedstabel::caPrefix() : QString()) + tal::generel(y));
-    if (visEinfo) Q_EMIT enhedsinformationOenskes(e->emne);
+    if (visEinfo) Q_EMIT enhedsinformationFoelger(e->emne);
 }
 
 void TEnhedsside::saetTilEdit(const QString& tekst) {
@@ -175,7 +175,7 @@ void TEnhedsside::feltGoClick(int nr) {
             skriv(2, g * 400 / 360);
         }
     }
-    if (nr != 1 && visEinfo) feltGoHoejreklik();
+    if (nr != 1 && visEinfo) Q_EMIT enhedsinformationFoelger(enhedsGroupItems().at(enhedsIndex));
 }
 
 void TEnhedsside::feltGoHoejreklik() {

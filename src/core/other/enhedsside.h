@@ -64,6 +64,9 @@ public:
 Q_SIGNALS:
     void aendret();
     void enhedsinformationOenskes(const QString& emne);
+    // "Vis enhedsinformation" follows what is typed and chosen: the browser
+    // turns to the topic without taking the focus from the converter.
+    void enhedsinformationFoelger(const QString& emne);
 
 private:
     void saetTilEdit(const QString& tekst);

@@ -4,6 +4,7 @@
 #include "common/fedtekst.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/placering.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -151,18 +152,16 @@ int Tegenskabsform::vis() {
     if (m_model.centreret) {
         const QScreen* skaerm =
             parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        const QRect omraade = skaerm->availableGeometry();
-        move(omraade.center() - QPoint(width() / 2, height() / 2));
+        centrerPaaSkaermen(*this, skaerm->availableGeometry().center());
     } else {
-        move(m_model.position);
+        placerPaaSkaermen(*this, m_model.position);
     }
     const int resultat = exec();
+    // The place is taken as the dialog closes: move events before it is
+    // shown (or while a window manager frames it) say nothing of where the
+    // user left it.
+    m_model.flyttet(pos());
     vedGraensen(parentWidget(), [&] { m_model.FormClose(); });
     if (resultat == QDialog::Accepted) vedGraensen(parentWidget(), [&] { m_model.gemKnapClick(); });
     return resultat;
-}
-
-void Tegenskabsform::moveEvent(QMoveEvent* ev) {
-    QDialog::moveEvent(ev);
-    if (isVisible()) m_model.flyttet(pos());
 }

@@ -28,9 +28,6 @@ public:
     QPushButton* gemKnap() const { return m_gemKnap; }
     QPushButton* lukKnap() const { return m_lukKnap; }
 
-protected:
-    void moveEvent(QMoveEvent* ev) override;
-
 private:
     void opdater();
 

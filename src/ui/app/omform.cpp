@@ -4,6 +4,7 @@
 #include "app/mainformmodel.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/placering.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -122,7 +123,7 @@ TomForm::TomForm(TMainformModel& hoved, QWidget* parent)
 void TomForm::vis() {
     if (parentWidget()) {
         const QRect ejer = parentWidget()->frameGeometry();
-        move(ejer.center() - QPoint(width() / 2, height() / 2));
+        centrerPaaSkaermen(*this, ejer.center());
     }
     exec();
 }

@@ -6,10 +6,14 @@
 #include "app/temaer.h"
 #include "common/fejl.h"
 #include "common/graense.h"
+#include "common/placering.h"
 #include "equations/ligningssider.h"
 #include "formula/formelpanel.h"
 #include "graph/form3.h"
 #include "graph/grafform.h"
+#include "graph/optform.h"
+#include "graph/printform.h"
+#include "graph/zoomform.h"
 #include "info/infform.h"
 #include "info/infoformen.h"
 #include "info/spmform.h"
@@ -37,9 +41,8 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_infoModel(m_model.mapper(), m_beskeder, m_urlliste) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
-    connect(&m_model, &TMainformModel::adresseOenskes, this,
-            [](const QString& adresse) { QDesktopServices::openUrl(QUrl(adresse)); });
-    m_statusRute.statusfelt = [this](const QString& tekst) { m_model.visStatus(tekst); };
+    m_model.setWebAabner(
+        [](const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); });
 
     // The windows, in start-up order; the later windows join here as the
     // program grows.
@@ -60,6 +63,9 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_model.setInfoformen(&m_infoModel);
     m_model.createStrukturPU();
     connect(&m_infoModel, &TInfoformenModel::vis, this, [this] { infoformen().visVindue(); });
+    connect(&m_infoModel, &TInfoformenModel::visUdenFokus, this, [this] {
+        if (!infoformen().isVisible()) infoformen().visVindue();
+    });
     connect(&m_app, &QCoreApplication::aboutToQuit, this, [this] {
         if (m_infoformen && m_infoformen->isVisible()) m_infoformen->close();
     });
@@ -80,6 +86,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     // The graph window and then the cubic dialog: their models now, their
     // widgets on first show.
     m_grafModel = std::make_unique<TGrafformModel>(m_model.optDir(), m_beskeder);
+    m_grafModel->setHukommelse(&m_hukommelse);
     m_grafModel->setHintKilde([this] { return m_model.doShowHint; });
     const QScreen* skaerm = QGuiApplication::primaryScreen();
     m_grafModel->FormCreate(skaerm ? skaerm->availableGeometry().size() : QSize(1024, 768));
@@ -99,9 +106,6 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
         if (m_form3) m_form3->hide();
     });
     m_model.vedLukning([this] { m_grafModel->gemOpt(); });
-    connect(&m_model, &TMainformModel::lukVinduerForTema, this, [this] {
-        if (m_grafform) m_grafform->close();
-    });
     m_model.setKanLukkes([this] { return m_primtal.kanLukkes(); });
     connect(&m_model, &TMainformModel::primtalOenskes, this, [this](qint32 tal) {
         m_primtal.forudindstil(tal);
@@ -114,8 +118,15 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
         else if (vindue == QLatin1String("omform"))
             omform().vis();
     });
+    // A new look is applied with the other windows closed, so that none
+    // keeps the old one: the browser, the other functions, the graph window
+    // with its dialogs, and the About box. Each writes its options as it
+    // closes.
     connect(&m_model, &TMainformModel::lukVinduerForTema, this, [this] {
-        if (m_omform) m_omform->close();
+        const QList<QWidget*> vinduer{m_infoformen, m_andetform, m_printform, m_zoomform,
+                                      m_form3,      m_optform,   m_omform,    m_grafform.get()};
+        for (QWidget* w : vinduer)
+            if (w && w->isVisible()) w->close();
     });
 
     // The structure editor; with the program's own dialogs it asks its
@@ -165,7 +176,7 @@ Tgrafform& Tavlix::grafform() {
 Tform3& Tavlix::form3() {
     if (!m_form3) {
         m_form3 = new Tform3(*m_form3Model, &grafform());
-        m_form3->move(TForm3Model::FormCreate(m_grafModel->vinduesPos));
+        placerPaaSkaermen(*m_form3, TForm3Model::FormCreate(m_grafModel->vinduesPos));
     }
     return *m_form3;
 }

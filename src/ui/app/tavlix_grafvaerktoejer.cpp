@@ -3,6 +3,7 @@
 // print dialogs, "Printer setup..." and "Gem som billede...".
 #include "app/tavlix.h"
 #include "common/fejl.h"
+#include "common/placering.h"
 #include "grafeksport.h"
 #include "graph/bitmapprint.h"
 #include "graph/grafform.h"
@@ -30,11 +31,11 @@ TTrykFlade& trykModul() {
 // Puts a dialog where its options file says, or centred on the desktop.
 void placer(QWidget& w, const TDialogPlads& p) {
     if (!p.centrer) {
-        w.move(p.left, p.top);
+        placerPaaSkaermen(w, QPoint(p.left, p.top));
         return;
     }
     if (const QScreen* s = QGuiApplication::primaryScreen())
-        w.move(s->availableGeometry().center() - QPoint(w.width() / 2, w.height() / 2));
+        centrerPaaSkaermen(w, s->availableGeometry().center());
 }
 
 void visDialog(QWidget& w) {
@@ -61,9 +62,10 @@ void Tavlix::grafvaerktoejer() {
         TTrykFlade& t = trykModul();
         return t.printer(grafBillede(m_grafModel->Graf));
     });
+    m_printModel->setOploesningKilde([] { return trykModul().oploesning(); });
     m_grafModel->setBilledGemmer([this](const QString& fil) {
         QString fejl;
-        const auto svg = [](const QString& f, QSize s) { return trykModul().svg(f, s); };
+        const auto svg = [](QIODevice* ud, QSize s) { return trykModul().svg(ud, s); };
         if (!grafeksport::gem(m_grafModel->Graf, fil, svg, fejl)) throw TFejl(fejl);
     });
 
@@ -113,7 +115,7 @@ Toptform& Tavlix::optform() {
 Tprintform& Tavlix::printform() {
     if (!m_printform) {
         m_printform = new Tprintform(*m_printModel, &grafform());
-        m_printform->move(m_grafModel->vinduesPos + QPoint(370, 450));
+        placerPaaSkaermen(*m_printform, m_grafModel->vinduesPos + QPoint(370, 450));
     }
     return *m_printform;
 }

@@ -2,6 +2,8 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/placering.h"
+#include "common/talfelt.h"
 #include "common/tilgaengelighed.h"
 #include "common/vinduesfilter.h"
 #include "graph/grafformmodel.h"
@@ -105,7 +107,8 @@ QToolButton* Tgrafform::knap(const QString& navn, const QString& tekst, const QS
 
 QLineEdit* Tgrafform::felt(const QString& navn, const QString& tilgaengeligtNavn,
                            QString TGrafformModel::*f, bool skriv) {
-    auto* e = new QLineEdit(this);
+    // Narrow boxes: a long number shrinks, then shows its start with "…".
+    auto* e = new TTalFelt(this);
     e->setObjectName(navn);
     navngiv(e, tilgaengeligtNavn, QString());
     e->setAlignment(Qt::AlignRight);
@@ -339,17 +342,22 @@ QWidget* Tgrafform::lavVenstrePanel() {
         const char* etiket;
         QString TGrafformModel::*felt;
         const char* send;
-    } res[] = {{"ligningX1", "x1", &TGrafformModel::ligningX1, "ligningerX1send"},
-               {"ligningY1", "y1", &TGrafformModel::ligningY1, "ligningerY1send"},
-               {"ligningX2", "x2", &TGrafformModel::ligningX2, "ligningerX2send"},
-               {"ligningY2", "y2", &TGrafformModel::ligningY2, "ligningerY2send"}};
+        void (TGrafformModel::*sendKlik)();
+    } res[] = {{"ligningX1", "x1", &TGrafformModel::ligningX1, "ligningerX1send",
+                &TGrafformModel::ligningerX1sendClick},
+               {"ligningY1", "y1", &TGrafformModel::ligningY1, "ligningerY1send",
+                &TGrafformModel::ligningerY1sendClick},
+               {"ligningX2", "x2", &TGrafformModel::ligningX2, "ligningerX2send",
+                &TGrafformModel::ligningerX2sendClick},
+               {"ligningY2", "y2", &TGrafformModel::ligningY2, "ligningerY2send",
+                &TGrafformModel::ligningerY2sendClick}};
     r = 0;
     for (const auto& x : res) {
         loes->addWidget(etiket(QString::fromLatin1(x.etiket)), r, 0);
         loes->addWidget(felt(QString::fromLatin1(x.navn), QString::fromLatin1(x.etiket), x.felt), r,
                         1);
         auto* s = knap(QString::fromLatin1(x.send), QStringLiteral("^"),
-                       QStringLiteral("Sendtil hukommelse"), nullptr);
+                       QStringLiteral("Sendtil hukommelse"), x.sendKlik);
         s->setAccessibleName(QStringLiteral("Send %1 til hukommelse").arg(x.etiket));
         s->setFixedWidth(kKnapBredde);
         loes->addWidget(s, r, 2);
@@ -493,7 +501,7 @@ void Tgrafform::vis() {
     if (!m_placeret) {
         m_placeret = true;
         resize(m_model.vinduesStoerrelse.expandedTo(minimumSize()));
-        move(m_model.vinduesPos);
+        placerPaaSkaermen(*this, m_model.vinduesPos);
     }
     show();
     raise();

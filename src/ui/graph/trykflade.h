@@ -8,6 +8,7 @@
 #include <QString>
 
 class QImage;
+class QIODevice;
 class QPaintDevice;
 class QWidget;
 class TPrinterFlade;
@@ -21,8 +22,14 @@ public:
                                                    const QString& pdfFil = QString()) = 0;
     // The platform's printer setup dialog; true when it was accepted.
     virtual bool printerSetup(QWidget* ejer) = 0;
-    // An SVG surface of `stoerrelse` pixels writing to `fil`.
-    virtual std::unique_ptr<QPaintDevice> svg(const QString& fil, QSize stoerrelse) = 0;
+    // The chosen printer's resolution, in printer pixels per inch.
+    virtual int oploesning() = 0;
+    // What the setup's "Print to File (PDF)" chooses: the chosen printer
+    // prints into `pdfFil`; an empty name goes back to the platform printer.
+    virtual void udskrivTilFil(const QString& pdfFil) = 0;
+    // An SVG surface of `stoerrelse` pixels writing to `ud`; the drawing is
+    // complete on the device when the surface is gone.
+    virtual std::unique_ptr<QPaintDevice> svg(QIODevice* ud, QSize stoerrelse) = 0;
 };
 
 // The module's one entry point: its single TTrykFlade.

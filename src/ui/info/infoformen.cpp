@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/placering.h"
 #include "common/tilgaengelighed.h"
 #include "info/infoformenmodel.h"
 #include "info/strukturvisning.h"
@@ -393,6 +394,7 @@ void Tinfoformen::showEvent(QShowEvent* ev) {
     // centred on the main window.
     if (m_model.formWidth > 0 && m_model.formHeight > 0) {
         setGeometry(m_model.formLeft, m_model.formTop, m_model.formWidth, m_model.formHeight);
+        placerPaaSkaermen(*this, pos());
     } else {
         QRect skaerm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
         const QSize s(std::min(1000, skaerm.width() - 40), std::min(720, skaerm.height() - 60));

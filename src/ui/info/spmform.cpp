@@ -1,6 +1,7 @@
 #include "info/spmform.h"
 
 #include "common/navngiv.h"
+#include "common/placering.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,7 +56,7 @@ bool Tspmform::spoerg(const QString& spoergsmaal) {
     m_tekst->appendPlainText(t);
     if (parentWidget()) {
         const QRect ejer = parentWidget()->window()->frameGeometry();
-        move(ejer.center() - QPoint(width() / 2, height() / 2));
+        centrerPaaSkaermen(*this, ejer.center());
     }
     return exec() == QDialog::Accepted;
 }

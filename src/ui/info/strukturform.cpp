@@ -3,6 +3,7 @@
 #include "common/fedtekst.h"
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/placering.h"
 #include "common/tilgaengelighed.h"
 #include "common/visning.h"
 #include "info/strukturikoner.h"
@@ -425,7 +426,7 @@ void Tstrukturform::opdater() {
 void Tstrukturform::vis() {
     if (!isVisible() && m_ejer) {
         const QRect ejer = m_ejer->frameGeometry();
-        move(ejer.center() - QPoint(width() / 2, height() / 2));
+        centrerPaaSkaermen(*this, ejer.center());
     }
     opdater();
     show();

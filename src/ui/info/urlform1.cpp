@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/placering.h"
 #include "common/tilgaengelighed.h"
 #include "info/urlliste.h"
 
@@ -115,7 +116,9 @@ void Turlform1::showEvent(QShowEvent* ev) {
     if (m_centrum) {
         QRect r = frameGeometry();
         r.moveCenter(m_centrum->frameGeometry().center());
-        move(r.topLeft());
+        placerPaaSkaermen(*this, r.topLeft());
+    } else {
+        placerPaaSkaermen(*this, pos());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "other/andetform.h"
 
 #include "common/graense.h"
+#include "common/placering.h"
 #include "common/tilgaengelighed.h"
 #include "common/vinduesfilter.h"
 #include "other/andetmodel.h"
@@ -50,7 +51,7 @@ void Tandetform::vis() {
         const int skaermHoejde = s ? s->availableGeometry().height() : 768;
         const int h = std::max(std::min(m_model.hoejde, skaermHoejde), minimumSizeHint().height());
         resize(designStoerrelse().width(), h);
-        move(m_model.vinduesPos);
+        placerPaaSkaermen(*this, m_model.vinduesPos);
     }
     show();
     raise();

@@ -2,6 +2,7 @@
 
 #include "common/graense.h"
 #include "common/navngiv.h"
+#include "common/placering.h"
 #include "common/tilgaengelighed.h"
 #include "primes/primtal.h"
 
@@ -129,7 +130,7 @@ TprimtalForm::TprimtalForm(TPrimtalModel& model, QWidget* parent)
 void TprimtalForm::vis() {
     if (!isVisible() && parentWidget()) {
         const QRect ejer = parentWidget()->frameGeometry();
-        move(ejer.center() - QPoint(width() / 2, height() / 2));
+        centrerPaaSkaermen(*this, ejer.center());
     }
     show();
     raise();

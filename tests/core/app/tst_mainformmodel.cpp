@@ -463,6 +463,60 @@ private Q_SLOTS:
         QCOMPARE(r.m->statusInfo, QStringLiteral("Bestem decimaler"));
     }
 
+    // "Send Kritik..." and "Hjemmesiden..." open the address in the
+    // desktop's browser; when none starts, a box says so and shows it.
+    void webadresser_data() {
+        QTest::addColumn<bool>("kritik");
+        QTest::addColumn<int>("browser"); // -1 none known, 0 fails, 1 starts
+        QTest::newRow("kritik, browser") << true << 1;
+        QTest::newRow("kritik, fejler") << true << 0;
+        QTest::newRow("hjemmeside, fejler") << false << 0;
+        QTest::newRow("hjemmeside, ingen") << false << -1;
+    }
+    void webadresser() {
+        QFETCH(bool, kritik);
+        QFETCH(int, browser);
+        Ramme r;
+        QStringList aabnet;
+        if (browser >= 0)
+            r.m->setWebAabner([&aabnet, browser](const QString& a) {
+                aabnet << a;
+                return browser == 1;
+            });
+        if (kritik)
+            r.m->SendKritikClick();
+        else
+            r.m->HjemmesidenClick();
+        const QString adresse = QString::fromLatin1(kritik ? TMainformModel::kritikAdresse()
+                                                           : TMainformModel::hjemmesideAdresse());
+        QCOMPARE(aabnet, browser >= 0 ? QStringList{adresse} : QStringList());
+        if (browser == 1) {
+            QVERIFY(r.beskeder.boxe.isEmpty());
+            return;
+        }
+        QCOMPARE(r.beskeder.boxe.size(), 1);
+        QCOMPARE(r.beskeder.boxe.first().art, QStringLiteral("information"));
+        QCOMPARE(r.beskeder.boxe.first().tekst,
+                 QStringLiteral("Der kunne ikke startes en webbrowser.\rÅbn denne adresse i en "
+                                "browser:\r") +
+                     adresse);
+    }
+
+    // A theme name the program does not know: the default look is applied,
+    // the one the settings dialog then shows as chosen.
+    void ukendtTemaGiverStandard() {
+        Ramme r;
+        QStringList l = gyldigeLinjer();
+        l[0] = QStringLiteral("Pink");
+        r.skrivOptioner(l);
+        QSignalSpy skift(r.m.get(), &TMainformModel::designAendret);
+        r.m->FormCreate();
+        QCOMPARE(skift.size(), 1);
+        QCOMPARE(skift.first().first().toString(), QStringLiteral("Iceberg Classico"));
+        int valgt = -2;
+        QCOMPARE(r.m->loadDesign(&valgt).value(valgt), QStringLiteral("Iceberg Classico"));
+    }
+
     void temaer() {
         Ramme r;
         r.m->FormCreate();

@@ -280,6 +280,7 @@ private Q_SLOTS:
         o.FarveboxChange(15);
         o.LinieboxChange(0);
         o.KurveboxChange(11);
+        o.NyKurveboxChange(5);
         o.valGruppeClick(valGruppe);
         v.graf.Graf.setPixelEnhed(35);
         o.realiserKnapClick();
@@ -289,7 +290,10 @@ private Q_SLOTS:
         QCOMPARE(v.graf.Graf.ColorKS(), TGrafformModel::getFarver(indeks[1]));
         QCOMPARE(v.graf.Graf.ColorLinie(), TGrafformModel::getFarver(indeks[2]));
         QCOMPARE(v.graf.Graf.PixelEnhed(), valGruppe == 1 ? 20 : 35);
-        QCOMPARE(o.Farvebox, 15); // the lists are not updated
+        // The lists show what is now in force, also after the defaults.
+        QCOMPARE(QList<int>({o.Farvebox, o.Liniebox, o.Kurvebox}), indeks);
+        QCOMPARE(o.NyKurvebox, valGruppe == 1 ? 0 : 5);
+        QCOMPARE(o.bgfarvePan, v.graf.Graf.Color());
         // Saved with the graph window and there after a restart.
         v.graf.gemOpt();
         TGrafformModel igen(v.optDir, v.beskeder);
@@ -311,25 +315,34 @@ private Q_SLOTS:
 
     // ---- Printing ----
 
+    // The sizes are printer pixels of a 600 dpi printer per screen pixel; on
+    // a printer of another resolution the picture keeps its size in inches
+    // (the canvas is 500 x 400: "Størrelse 2" is 1500 pixels wide at 600 dpi,
+    // 2.5 inches on every printer).
     void standardVaerdier_data() {
         QTest::addColumn<int>("item");
         QTest::addColumn<QString>("x1");
+        QTest::addColumn<int>("dpi");
         QTest::addColumn<QString>("x2y2");
-        QTest::newRow("stoerrelse_2") << 1 << "160"
-                                      << "1660|1360";
-        QTest::newRow("stoerrelse_5") << 4 << "160"
-                                      << "3160|2560";
-        QTest::newRow("stoerrelse_1") << 0 << "0"
-                                      << "1000|960";
-        QTest::newRow("ingen_overloeb") << 4 << "2147483000"
-                                        << "2147483647|2560";
+        QTest::newRow("stoerrelse_2") << 1 << "160" << 600 << "1660|1360";
+        QTest::newRow("stoerrelse_5") << 4 << "160" << 600 << "3160|2560";
+        QTest::newRow("stoerrelse_1") << 0 << "0" << 600 << "1000|960";
+        QTest::newRow("ingen printer: 600") << 1 << "160" << 0 << "1660|1360";
+        QTest::newRow("stoerrelse_2 1200 dpi") << 1 << "160" << 1200 << "3160|2560";
+        QTest::newRow("stoerrelse_5 1200 dpi") << 4 << "160" << 1200 << "6160|4960";
+        QTest::newRow("stoerrelse_2 300 dpi") << 1 << "160" << 300 << "910|760";
+        QTest::newRow("stoerrelse_2 720 dpi") << 1 << "160" << 720 << "1960|1600";
+        QTest::newRow("ingen_overloeb") << 4 << "2147483000" << 600 << "2147483647|2560";
+        QTest::newRow("ingen_overloeb 9600 dpi") << 4 << "0" << 9600 << "48000|38560";
     }
     void standardVaerdier() {
         QFETCH(int, item);
         QFETCH(QString, x1);
+        QFETCH(int, dpi);
         QFETCH(QString, x2y2);
         Vinduer v;
         TPrintformModel p(v.graf.Graf, v.beskeder);
+        p.setOploesningKilde([dpi] { return dpi; });
         QCOMPARE(p.EditX1 + u'|' + p.EditY1, QStringLiteral("160|160"));
         p.EditX1 = x1;
         p.ValuesClick(item);

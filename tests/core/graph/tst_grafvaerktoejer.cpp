@@ -4,6 +4,7 @@
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
 #include "calc/regner.h"
+#include "common/taltekst.h"
 #include "equations/andengrads.h"
 #include "equations/ligninger.h"
 #include "graph/grafformmodel.h"
@@ -114,6 +115,59 @@ private Q_SLOTS:
         v.graf.LigningsRes();
         QCOMPARE(v.resultater(), QStringLiteral("|||"));
         QCOMPARE(v.boksBeskeder(), QStringLiteral("information:Uendeligt mange løsninger"));
+    }
+
+    // The "^" beside each result stores it in the calculator memory, as the
+    // equation pages do; an empty field stores nothing.
+    void sendTilHukommelse_data() {
+        QTest::addColumn<QString>("kurve1");
+        QTest::addColumn<QString>("kurve2");
+        QTest::addColumn<int>("knap");
+        QTest::addColumn<QString>("gemt"); // the memory display afterwards
+        QTest::addColumn<QString>("label");
+        // y = x² and x + y = 6 meet in (2, 4) and (-3, 9).
+        const QString p = QStringLiteral("a 1 0 0"), l = QStringLiteral("+ 1 1 6");
+        QTest::newRow("x1") << p << l << 0 << "2"
+                            << "Graf x1";
+        QTest::newRow("y1") << p << l << 1 << "4"
+                            << "Graf y1";
+        QTest::newRow("x2") << p << l << 2 << "-3"
+                            << "Graf x2";
+        QTest::newRow("y2") << p << l << 3 << "9"
+                            << "Graf y2";
+        QTest::newRow("fraction") << p << "+ 1 1 0.75" << 2 << "-1,5"
+                                  << "Graf x2";
+        QTest::newRow("one point: x2 empty") << "+ 1 -1 0"
+                                             << "+ 1 1 4" << 2 << ""
+                                             << "";
+    }
+    void sendTilHukommelse() {
+        QFETCH(QString, kurve1);
+        QFETCH(QString, kurve2);
+        QFETCH(int, knap);
+        QFETCH(QString, gemt);
+        QFETCH(QString, label);
+        Vinduer v;
+        v.graf.setHukommelse(&v.huk);
+        v.kurve(kurve1);
+        v.kurve(kurve2);
+        v.graf.L1BoxChange(0);
+        v.graf.L2BoxChange(1);
+        v.graf.BeregnKnapClick();
+        QVERIFY(v.beskeder.boxe.isEmpty());
+        void (TGrafformModel::*klik[])() = {
+            &TGrafformModel::ligningerX1sendClick, &TGrafformModel::ligningerY1sendClick,
+            &TGrafformModel::ligningerX2sendClick, &TGrafformModel::ligningerY2sendClick};
+        (v.graf.*klik[knap])();
+        if (gemt.isEmpty()) {
+            QCOMPARE(v.huk.Hval, 0.0);
+            QVERIFY(v.huk.captions().isEmpty());
+            return;
+        }
+        QCOMPARE(v.huk.hukDisplay, gemt);
+        QCOMPARE(v.huk.Hval, tal::laes(gemt));
+        QCOMPARE(v.huk.captions(), QStringList{gemt});
+        QCOMPARE(v.huk.hukommelseMenu.punkter[0].hint, label);
     }
 
     void tredjegradsIValget() {

@@ -158,8 +158,32 @@ private Q_SLOTS:
         s.NyNode(QStringLiteral("N"), QStringLiteral("n"), 5, false, false);
         QCOMPARE(beskriv(s.topNoder()), trae);
         QVERIFY(s.Modified);
-        QCOMPARE(s.Selected()->tekst, QStringLiteral("N"));
-        QCOMPARE(s.Selected()->billede, 5);
+        QCOMPARE(s.Selected()->tekst, QStringLiteral("B")); // the reference stays chosen
+        QCOMPARE(find(s, "N")->billede, 5);
+    }
+
+    // Several inserts in a row all go relative to the same element, so they
+    // come out as siblings in the order typed, not as a chain.
+    void flereIndsaetninger_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("trae");
+        QTest::newRow("0 last sibling") << 0 << "X,A,B,C";
+        QTest::newRow("2 last child") << 2 << "X(A,B,C)";
+        QTest::newRow("3 first child") << 3 << "X(C,B,A)";
+        QTest::newRow("4 in front") << 4 << "A,B,C,X";
+    }
+    void flereIndsaetninger() {
+        QFETCH(int, mode);
+        QFETCH(QString, trae);
+        TStruktur s;
+        forbered(s, "X");
+        QVERIFY(s.HentStruktur());
+        s.vaelg(s.forsteNode());
+        s.Flytmode = mode;
+        for (const char* t : {"A", "B", "C"})
+            s.NyNode(QString::fromLatin1(t), QString::fromLatin1(t).toLower(), 0, false, false);
+        QCOMPARE(beskriv(s.topNoder()), trae);
+        QCOMPARE(s.Selected()->tekst, QStringLiteral("X"));
     }
 
     void nyNodeFoerstOgUdenValg() {
@@ -169,6 +193,7 @@ private Q_SLOTS:
         s.NyNode(QString(), QStringLiteral("x"), 0, false, false); // empty text: nothing
         QCOMPARE(s.antal(), 0);
         s.NyNode(QStringLiteral("Top"), QStringLiteral("top"), 0, false, false);
+        QCOMPARE(s.Selected()->tekst, QStringLiteral("Top")); // the first node is chosen
         s.NyNode(QStringLiteral("Alfa"), QStringLiteral("alfa"), 0, true, false); // sorted
         QCOMPARE(beskriv(s.topNoder()), QStringLiteral("Alfa,Top"));
         s.vaelg(nullptr);
@@ -187,8 +212,8 @@ private Q_SLOTS:
         QVERIFY(!s.Modified);
         QCOMPARE(laes(s.Datafile), QByteArray("0Oversigt\r\n3kapitel1\r\n"));
         QCOMPARE(laes(s.Strukturfile), QByteArray("Oversigt\r\n\tKapitel\r\n"));
-        QCOMPARE(s.SelectedData(), QStringLiteral("kapitel1"));
-        QCOMPARE(s.dokument(s.Selected()), s.Infomappe + QStringLiteral("kapitel1.html"));
+        QCOMPARE(find(s, "Kapitel")->dataUrl(), QStringLiteral("kapitel1"));
+        QCOMPARE(s.dokument(find(s, "Kapitel")), s.Infomappe + QStringLiteral("kapitel1.html"));
     }
 
     void nodetekstUdenIndrykning() {
@@ -346,8 +371,9 @@ private Q_SLOTS:
     void fjendtligeDokumentnavne() {
         TStruktur s;
         skriv(m_dir.filePath("offer.html"), "hemmelig");
-        forbered(s, "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n",
-                 "0../offer\r\n1godt navn\r\n2/etc/passwd\r\n0a\\b\r\n0c:d\r\n0x\x01y\r\n0sidste\r\n");
+        forbered(
+            s, "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n",
+            "0../offer\r\n1godt navn\r\n2/etc/passwd\r\n0a\\b\r\n0c:d\r\n0x\x01y\r\n0sidste\r\n");
         QVERIFY(s.HentStruktur());
         QCOMPARE(s.antal(), 7);
         QStringList data;

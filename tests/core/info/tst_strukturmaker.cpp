@@ -442,6 +442,7 @@ private Q_SLOTS:
         f.indsaet(QStringLiteral("B"));
         f.m->setFlytMode(3); // as last child
         QCOMPARE(f.m->infostruktur.Flytmode, int(TStruktur::SidsteBarn));
+        f.m->infostrukturClick(f.node(QStringLiteral("B"))); // inserts go relative to the chosen
         f.indsaet(QStringLiteral("C"));
         QCOMPARE(f.node(QStringLiteral("C"))->foraelder, f.node(QStringLiteral("B")));
         QFETCH(QString, element);
