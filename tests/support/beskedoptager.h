@@ -16,6 +16,7 @@ public:
     QStringList hints;
     QQueue<bool> svar;        // answers to questions, in order
     QQueue<QString> filnavne; // answers to file dialogs, in order
+    QStringList dialogmapper; // the folder each file dialog opened in
 
     void information(const QString& t) override { boxe.append({QStringLiteral("information"), t}); }
     void fejl(const QString& t) override { boxe.append({QStringLiteral("fejl"), t}); }
@@ -23,10 +24,12 @@ public:
         boxe.append({QStringLiteral("spoerg"), t});
         return svar.isEmpty() ? false : svar.dequeue();
     }
-    QString aabenFilnavn(const QString&, const QString&, const QString&) override {
+    QString aabenFilnavn(const QString&, const QString& mappe, const QString&) override {
+        dialogmapper.append(mappe);
         return filnavne.isEmpty() ? QString() : filnavne.dequeue();
     }
-    QString gemFilnavn(const QString&, const QString&, const QString&) override {
+    QString gemFilnavn(const QString&, const QString& mappe, const QString&) override {
+        dialogmapper.append(mappe);
         return filnavne.isEmpty() ? QString() : filnavne.dequeue();
     }
     void statusHint(const QString& t) override { hints.append(t); }

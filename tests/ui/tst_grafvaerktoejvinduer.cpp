@@ -385,6 +385,21 @@ private Q_SLOTS:
         QVERIFY(uroert());
     }
 
+    // "Gem som billede" opens in the data folder, later in the last folder used.
+    void billeddialogensMappe() {
+        Program p;
+        p.beskeder.filnavne.enqueue(QString()); // cancelled
+        p.graf().GemSomBilledeClick();
+        const QString andet = p.dir.path() + QStringLiteral("/billeder");
+        p.beskeder.filnavne.enqueue(andet + QStringLiteral("/graf.bmp"));
+        p.graf().GemSomBilledeClick();
+        p.graf().GemSomBilledeClick();
+        QCOMPARE(p.beskeder.dialogmapper.size(), 3);
+        QCOMPARE(QDir::cleanPath(p.beskeder.dialogmapper[0]), QDir::cleanPath(p.dir.path()));
+        QCOMPARE(QDir::cleanPath(p.beskeder.dialogmapper[1]), QDir::cleanPath(p.dir.path()));
+        QCOMPARE(p.beskeder.dialogmapper[2], andet);
+    }
+
     void ukendtEndelse() {
         Program p;
         p.beskeder.filnavne.enqueue(QStringLiteral("/tmp/graf.bmp"));

@@ -181,9 +181,10 @@ void TGrafformModel::MPrintClick() {
 
 void TGrafformModel::GemSomBilledeClick() {
     const QString fil = m_beskeder.gemFilnavn(
-        QStringLiteral("Gem som billede"), QString(),
+        QStringLiteral("Gem som billede"), m_billedMappe,
         QStringLiteral("PNG-billede (*.png);;SVG-tegning (*.svg);;PDF-dokument (*.pdf)"));
     if (fil.isEmpty()) return;
+    m_billedMappe = QFileInfo(fil).absolutePath();
     const QString endelse = QFileInfo(fil).suffix().toLower();
     if (endelse != u"png" && endelse != u"svg" && endelse != u"pdf") {
         m_beskeder.fejl(

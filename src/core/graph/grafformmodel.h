@@ -192,6 +192,9 @@ public:
     // picture through the saver set here (PNG, SVG or PDF by the ending).
     void GemSomBilledeClick();
     void setBilledGemmer(std::function<void(const QString& fil)> f) { m_gemBillede = std::move(f); }
+    // The folder "Gem som billede" opens in: the data folder until a picture
+    // has been saved, then the folder of the last one.
+    void setBilledMappe(const QString& mappe) { m_billedMappe = mappe; }
 
 Q_SIGNALS:
     void aendret();                            // fields shown by the view changed
@@ -225,4 +228,5 @@ private:
     TLigninger* m_ligninger = nullptr;
     std::function<bool()> m_doShowHint;
     std::function<void(const QString&)> m_gemBillede;
+    QString m_billedMappe;
 };

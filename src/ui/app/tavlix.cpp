@@ -87,6 +87,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     // widgets on first show.
     m_grafModel = std::make_unique<TGrafformModel>(m_model.optDir(), m_beskeder);
     m_grafModel->setHukommelse(&m_hukommelse);
+    m_grafModel->setBilledMappe(m_model.programdir());
     m_grafModel->setHintKilde([this] { return m_model.doShowHint; });
     const QScreen* skaerm = QGuiApplication::primaryScreen();
     m_grafModel->FormCreate(skaerm ? skaerm->availableGeometry().size() : QSize(1024, 768));
