@@ -121,6 +121,11 @@ private Q_SLOTS:
         s.Flytmode = TStruktur::EfterSidsteSoskende;
         s.NyNode(QStringLiteral("Ny side"), QString(), 0, false, false);
         QCOMPARE(itemTrae(v.invisibleRootItem()), nodeTrae(s.topNoder()));
+        // The insert leaves the reference page selected; the new page is its
+        // parent's last child, and that is what is deleted again.
+        QVERIFY(side->foraelder);
+        s.vaelg(side->foraelder->boern.back().get());
+        QCOMPARE(s.Selected()->tekst, QStringLiteral("Ny side"));
         s.SletNode();
         QCOMPARE(itemTrae(v.invisibleRootItem()), nodeTrae(s.topNoder()));
         QCOMPARE(nulstillet.size(), 0);

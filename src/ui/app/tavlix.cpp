@@ -41,6 +41,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
       m_infoModel(m_model.mapper(), m_beskeder, m_urlliste) {
     connect(&m_model, &TMainformModel::designAendret, this,
             [this](const QString& navn) { temaer::anvend(m_app, navn); });
+    m_statusRute.statusfelt = [this](const QString& tekst) { m_model.visStatus(tekst); };
     m_model.setWebAabner(
         [](const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); });
 

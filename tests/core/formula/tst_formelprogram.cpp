@@ -401,15 +401,18 @@ void TestFormelprogram::gemMedDialog() {
     QCOMPARE(f.bytes(QStringLiteral("kvadrat.txt")), QByteArray("x=\r\n"));
     QCOMPARE(f.program.formelFilnavn(), QStringLiteral("kvadrat.txt"));
     QCOMPARE(f.program.formelFilboks(), QStringList{"kvadrat.txt"});
-    // A name without an ending is saved as a ".txt" file, so it is listed.
-    f.beskeder.filnavne.enqueue(f.fil(QStringLiteral("mitprog")));
-    f.program.formelGemClick();
-    QCOMPARE(f.bytes(QStringLiteral("mitprog.txt")), QByteArray("x=\r\n"));
-    QVERIFY(!QFileInfo::exists(f.fil(QStringLiteral("mitprog"))));
-    QCOMPARE(f.program.formelFilnavn(), QStringLiteral("mitprog.txt"));
-    QCOMPARE(f.program.formelFilboks(), (QStringList{"kvadrat.txt", "mitprog.txt"}));
     // Every dialog opened in the formula folder.
     for (const QString& m : f.beskeder.dialogmapper) QCOMPARE(m, f.dir.path());
+
+    // A name without an ending is saved as a ".txt" file, so it is listed.
+    Fixtur g;
+    g.program.setFormelMemoTekst(QStringLiteral("x="));
+    g.beskeder.filnavne.enqueue(g.fil(QStringLiteral("mitprog")));
+    g.program.formelGemClick();
+    QCOMPARE(g.bytes(QStringLiteral("mitprog.txt")), QByteArray("x=\r\n"));
+    QVERIFY(!QFileInfo::exists(g.fil(QStringLiteral("mitprog"))));
+    QCOMPARE(g.program.formelFilnavn(), QStringLiteral("mitprog.txt"));
+    QCOMPARE(g.program.formelFilboks(), QStringList{"mitprog.txt"});
 }
 
 void TestFormelprogram::filnavnUdenforMappenAfvises_data() {
