@@ -4,10 +4,7 @@
 // slowest key of each kind (the maximum, not a median) beside the target:
 // every key within 16 ms at n = 100 000. Also the memory the engine holds
 // for its copies of the state. Run by hand: bench_hvertast [n].
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
+#include "langopgave.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -18,42 +15,6 @@
 #include <ctime>
 
 namespace {
-
-struct Regner {
-    TavseBeskeder beskeder;
-    TMetaListe meta;
-    THukommelse huk;
-    TRegner regner{beskeder, meta, huk};
-};
-
-// One long task: numbers, operators, functions, parentheses and results that
-// the next operator continues from, so the recording keeps growing.
-QString langOpgave(int koder, quint32 froe) {
-    QRandomGenerator g(froe);
-    static const QString operatorer = QStringLiteral("+-*/");
-    static const QString funktioner = QStringLiteral("scnexrf");
-    QString t;
-    int aabne = 0;
-    while (t.size() < koder) {
-        if (g.bounded(8) == 0) {
-            t += u'(';
-            ++aabne;
-        }
-        const int cifre = 1 + g.bounded(4);
-        for (int i = 0; i < cifre; ++i)
-            t += QChar(u'1' + g.bounded(9));
-        if (g.bounded(4) == 0) t += u',' + QString(QChar(u'1' + g.bounded(9)));
-        if (g.bounded(5) == 0) t += funktioner[g.bounded(static_cast<int>(funktioner.size()))];
-        if (aabne > 0 && g.bounded(3) == 0) {
-            t += u')';
-            --aabne;
-        }
-        if (g.bounded(10) == 0) t += u'=';
-        t += operatorer[g.bounded(4)];
-    }
-    t.truncate(koder);
-    return t;
-}
 
 double traadMs() {
     timespec t{};
@@ -71,7 +32,8 @@ long statusKiB(const char* felt) {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith(felt)) return l.mid(qsizetype(std::strlen(felt))).trimmed().split(' ').value(0).toLong();
+        if (l.startsWith(felt))
+            return l.mid(qsizetype(std::strlen(felt))).trimmed().split(' ').value(0).toLong();
     return 0;
 }
 
@@ -97,9 +59,11 @@ struct Maal {
 };
 
 void hvertTast(int n) {
-    Regner r;
-    const QString opgave = langOpgave(n, 7);
-    const QString mere = langOpgave(20000, 8);
+    LangOpgaveValg kun;
+    kun.praecis = true;
+    TavsRegner r;
+    const QString opgave = langOpgave(n, 7, kun);
+    const QString mere = langOpgave(20000, 8, kun);
     qsizetype mereVed = 0;
     Maal skriv{"typed keys"};
     Maal tilbage{"Tilbage"};

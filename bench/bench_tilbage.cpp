@@ -1,53 +1,14 @@
 // How long "Tilbage" takes on a long recording, and how replay time grows with
 // the length of the text. Prints medians of several runs; run by hand.
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
+#include "langopgave.h"
 
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-struct Regner {
-    TavseBeskeder beskeder;
-    TMetaListe meta;
-    THukommelse huk;
-    TRegner regner{beskeder, meta, huk};
-};
-
-// One long task: numbers, operators, functions, parentheses and results that
-// the next operator continues from, so the recording keeps growing.
-QString langOpgave(int koder, quint32 froe) {
-    QRandomGenerator g(froe);
-    static const QString operatorer = QStringLiteral("+-*/");
-    static const QString funktioner = QStringLiteral("scnexrf");
-    QString t;
-    int aabne = 0;
-    while (t.size() < koder) {
-        if (g.bounded(8) == 0) {
-            t += u'(';
-            ++aabne;
-        }
-        const int cifre = 1 + g.bounded(4);
-        for (int i = 0; i < cifre; ++i)
-            t += QChar(u'1' + g.bounded(9));
-        if (g.bounded(4) == 0) t += u',' + QString(QChar(u'1' + g.bounded(9)));
-        if (g.bounded(5) == 0) t += funktioner[g.bounded(static_cast<int>(funktioner.size()))];
-        if (aabne > 0 && g.bounded(3) == 0) {
-            t += u')';
-            --aabne;
-        }
-        if (g.bounded(10) == 0) t += u'=';
-        t += operatorer[g.bounded(4)];
-    }
-    return t;
-}
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -59,7 +20,7 @@ double ms(const QElapsedTimer& t) {
 }
 
 void tilbage(const char* navn, bool memo, bool indUd) {
-    Regner r;
+    TavsRegner r;
     r.regner.metaIndUdClick(indUd);
     if (memo) r.regner.setUMemoTekst(QStringLiteral("x")); // the expression window follows
     const QString taster = langOpgave(10000, 1);
@@ -86,7 +47,7 @@ void afspilning(int koder) {
     std::vector<double> tider;
     qsizetype afspillet = 0;
     for (int i = 0; i < 5; ++i) {
-        Regner r;
+        TavsRegner r;
         QElapsedTimer t;
         t.start();
         // As "Tilbage" replays: invalid function data met on the way does not stop it.
@@ -105,7 +66,7 @@ void langtTal(int cifre) {
         tekst += QChar(u'0' + g.bounded(10));
     std::vector<double> tider;
     for (int i = 0; i < 3; ++i) {
-        Regner r;
+        TavsRegner r;
         QElapsedTimer t;
         t.start();
         for (const QChar c : tekst)

@@ -3,27 +3,29 @@
 // since the task began) together with the text of the expression window's
 // memo, which follows the recording while the memo is not empty.
 //
-// The memo is kept as a lazy snapshot: following the recording only notes how
-// much of it the memo shows; the text is put together when someone reads it.
-// A replay of many keys therefore never copies the whole recording per key.
+// Both are shared texts (TDelttekst): the memo following the recording, and
+// the copies of the engine's state that "Tilbage" keeps, share the
+// recording's characters instead of copying them.
+#include "calc/delttekst.h"
+
 #include <QString>
 
 class TOptagelse {
 public:
-    const QString& tekst() const { return m_tekst; }
+    const TDelttekst& tekst() const { return m_tekst; }
     bool isEmpty() const { return m_tekst.isEmpty(); }
     qsizetype size() const { return m_tekst.size(); }
     QChar sidste() const { return m_tekst.isEmpty() ? QChar() : m_tekst.back(); }
 
     void tilfoej(QChar c) { m_tekst.append(c); }
-    void tilfoej(const QString& s) { m_tekst.append(s); }
+    void tilfoej(QStringView s) { m_tekst.append(s); }
     // Keeps the first `laengde` codes.
-    void afkort(qsizetype laengde);
-    void ryd() { afkort(0); }
-    void saet(const QString& s);
+    void afkort(qsizetype laengde) { m_tekst.truncate(laengde); }
+    void ryd() { m_tekst.clear(); }
+    void saet(const QString& s) { m_tekst = TDelttekst(s); }
 
     // The memo's text.
-    QString memo() const;
+    QString memo() const { return m_memo.toString(); }
     void setMemo(const QString& s);
     // The memo now shows the recording, unless it was empty (an empty memo
     // stays empty: the expression window only follows while it holds text).
@@ -39,13 +41,8 @@ public:
     void overtagMemo(const TOptagelse& andet);
 
 private:
-    QString m_tekst;
-    mutable QString m_memo;
-    // While m_venter, the memo is m_tekst.left(m_p) + m_hale: the part of the
-    // snapshot still shared with the recording, and what was cut off since.
-    mutable bool m_venter = false;
-    qsizetype m_p = 0;
-    mutable QString m_hale;
+    TDelttekst m_tekst;
+    TDelttekst m_memo;
     bool m_memoTom = true;
     int m_fulgt = 0;
 };

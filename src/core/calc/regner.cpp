@@ -125,15 +125,7 @@ void TRegner::visRmSideNulstil() {
 
 // ---- Small state helpers ---------------------------------------------------
 
-QString TRegner::pDstr() const {
-    return m_pDstrLaengde < 0 ? m_pDstr : m_Dstr.left(m_pDstrLaengde);
-}
-
 void TRegner::saetDstr(const QString& s) {
-    if (m_pDstrLaengde >= 0) {
-        m_pDstr = m_Dstr.left(m_pDstrLaengde);
-        m_pDstrLaengde = -1;
-    }
     if (m_displayErDstr) {
         // The display keeps the old text.
         m_display = m_Dstr;
@@ -144,7 +136,7 @@ void TRegner::saetDstr(const QString& s) {
 }
 
 void TRegner::saetDisplay(const QString& s) {
-    if (s == visning()) return;
+    if (visning().view() == s) return;
     m_display = s;
     m_displayErDstr = false;
     fjernFokus();
@@ -153,7 +145,7 @@ void TRegner::saetDisplay(const QString& s) {
 // The display shows the current number's text.
 void TRegner::visDstr() {
     m_displayErDstr = true;
-    m_display.clear();
+    m_display = TDelttekst();
     fjernFokus();
 }
 
@@ -236,7 +228,7 @@ void TRegner::Udskriv(QChar S) {
     // A number cannot follow a closing parenthesis directly.
     if (m_PknapNo == 13) return;
     if (erCiffer(S)) {
-        if (m_Dstr == QLatin1String("0"))
+        if (m_Dstr.view() == u"0")
             saetDstr(QString(S));
         else
             m_Dstr.append(S);
@@ -244,7 +236,7 @@ void TRegner::Udskriv(QChar S) {
             laesDstrEfterCiffer(S);
         } catch (const TFejl&) {
             // The text is no number (INF5): the display keeps what it showed.
-            if (m_displayErDstr) saetDisplay(m_Dstr.chopped(1));
+            if (m_displayErDstr) saetDisplay(m_Dstr.view().chopped(1).toString());
             throw;
         }
         visDstr();
@@ -264,7 +256,7 @@ void TRegner::Udskriv(QChar S) {
 
 void TRegner::laesDstrEfterCiffer(QChar ciffer) {
     if (m_Dstr.size() <= 1000) {
-        m_Dval = tal::laes(m_Dstr);
+        m_Dval = tal::laes(m_Dstr.toString());
         return;
     }
     if (m_dstrLangKendt) {
@@ -275,7 +267,7 @@ void TRegner::laesDstrEfterCiffer(QChar ciffer) {
     m_dstrLangKendt = false;
     bool stabil = false;
     bool komma = false;
-    m_Dval = laesLangtTal(m_Dstr, stabil, komma);
+    m_Dval = laesLangtTal(m_Dstr.toString(), stabil, komma);
     m_dstrStabil = stabil;
     m_dstrKomma = komma;
     m_dstrLangKendt = true;
@@ -360,7 +352,7 @@ void TRegner::BackTalExecute() {
         // or Hyp toggle takes only the toggle.
         if (fjernet != u'i' && fjernet != u'h' && m_formel.sidste() == u',')
             m_formel.afkort(m_formel.size() - 1);
-        genafspilOptagelse(m_formel.tekst());
+        udfoerAfspilning(m_formel.tekst(), true);
     }
     fjernFokus();
 }
@@ -371,7 +363,7 @@ void TRegner::DelTalExecute() {
         // Remove the codes of the number being typed, and nothing before it.
         const qsizetype fra = qMin(m_talStart, m_formel.size());
         QString andre;
-        for (QChar c : QStringView(m_formel.tekst()).mid(fra))
+        for (QChar c : m_formel.tekst().view().mid(fra))
             if (!erCiffer(c) && c != u',' && c != u'.') andre += c;
         m_formel.afkort(fra);
         m_formel.tilfoej(andre);
@@ -390,7 +382,7 @@ void TRegner::RoundTalExecute() {
     constexpr double graense = 9223372036854775808.0;
     if (std::isfinite(m_Dval) && std::fabs(m_Dval) < graense) m_Dval = tal::rundHalvLige(m_Dval);
     saetDstr(ValS(m_Dval));
-    udskrivUdtext(m_Dstr, true);
+    udskrivUdtext(m_Dstr.toString(), true);
     visDstr();
 }
 

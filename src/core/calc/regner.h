@@ -47,7 +47,7 @@ class THukommelse;
 struct TRegnerTilstand {
     QList<RmRec> m_Rm;
     double m_Dval = 0;
-    QString m_Dstr = QStringLiteral("0");
+    TDelttekst m_Dstr = QStringLiteral("0");
     double m_Tval = 0;
     QChar m_Opr = u'x';
     int m_Waitcount = 0;
@@ -63,21 +63,18 @@ struct TRegnerTilstand {
     int m_knapNo = -1;
     int m_PknapNo = -1;
     TOptagelse m_formel;
-    QString m_udText;
+    TDelttekst m_udText;
     bool m_valueError = false;
     bool m_FormelOn = false;
     bool m_PformelOn = false;
     bool m_disOn = true;
     bool m_UdskrivInOut = false;
     double m_pDval = 0;
-    // pDstr is the first m_pDstrLaengde characters of Dstr while Dstr has only
-    // grown since; saetDstr keeps a copy when it replaces the text.
-    QString m_pDstr;
-    qsizetype m_pDstrLaengde = -1; // -1: m_pDstr holds the text
+    TDelttekst m_pDstr;
 
     // View state.
-    QString m_display;
-    // The display shows Dstr itself (typing a long number does not copy it per digit).
+    TDelttekst m_display;
+    // The display shows Dstr itself.
     bool m_displayErDstr = true;
     QString m_operator;
     bool m_inv = false;
@@ -123,7 +120,7 @@ public:
     const QList<RmRec>& Rm() const { return m_Rm; }
     int RmIndex() const { return static_cast<int>(m_Rm.size()) - 1; }
     double Dval() const { return m_Dval; }
-    const QString& Dstr() const { return m_Dstr; }
+    QString Dstr() const { return m_Dstr.toString(); }
     double Tval() const { return m_Tval; }
     QChar Opr() const { return m_Opr; }
     int Waitcount() const { return m_Waitcount; }
@@ -138,8 +135,8 @@ public:
     bool piOn() const { return m_piOn; }
     int knapNo() const { return m_knapNo; }
     int PknapNo() const { return m_PknapNo; }
-    const QString& formelString() const { return m_formel.tekst(); }
-    const QString& udText() const { return m_udText; }
+    QString formelString() const { return m_formel.tekst().toString(); }
+    QString udText() const { return m_udText.toString(); }
     bool valueError() const { return m_valueError; }
     bool UdtrykGo() const { return m_UdtrykGo; }
     bool FormelOn() const { return m_FormelOn; }
@@ -147,7 +144,7 @@ public:
     bool disOn() const { return m_disOn; }
     bool UdskrivInOut() const { return m_UdskrivInOut; }
     double pDval() const { return m_pDval; }
-    QString pDstr() const;
+    QString pDstr() const { return m_pDstr.toString(); }
     double Hval() const; // the memory's current value
 
     // Formula programs steer these.
@@ -163,9 +160,9 @@ public:
     void formelSpoerg();
 
     // ---- View state -------------------------------------------------------
-    QString displayTekst() const { return visning(); }   // rmDisplay
-    QString operatorTekst() const { return m_operator; } // rmOperator
-    QString parentesTekst() const;                       // funkParenteser
+    QString displayTekst() const { return visning().toString(); } // rmDisplay
+    QString operatorTekst() const { return m_operator; }          // rmOperator
+    QString parentesTekst() const;                                // funkParenteser
     bool invChecked() const { return m_inv; }
     bool hypChecked() const { return m_hyp; }
     int decimalIndex() const { return m_Decimaler + 1; } // item of disDecimaler
@@ -276,8 +273,8 @@ public:
     // The trailing group of the expression line ("(3 + 4)" of "2 * (3 + 4)");
     // on unbalanced parentheses reports, resets the task and sets `fejl`.
     QString makeTekst(const QString& S, bool& fejl);
-    QString getSeperatorS() const { return getSeperatorS(m_Dstr); }
-    static QString getSeperatorS(const QString& tal);
+    QString getSeperatorS() const { return getSeperatorS(m_Dstr.view()); }
+    static QString getSeperatorS(QStringView tal);
     bool insertDval();
     // Replays a formula text as the expression window does: a new task, then
     // every character through the character handler; an unknown character or
@@ -317,7 +314,7 @@ private:
     void saetDstr(const QString& s);
     void saetDisplay(const QString& s);
     void visDstr();
-    const QString& visning() const { return m_displayErDstr ? m_Dstr : m_display; }
+    const TDelttekst& visning() const { return m_displayErDstr ? m_Dstr : m_display; }
     void saetOperator(const QString& s);
     void rmOperatorChange();
     void saetInv(bool checked, bool optag);
@@ -334,7 +331,7 @@ private:
     // Where the trailing group of the expression line begins (see makeTekst).
     qsizetype gruppeStart(const QString& S, bool& fejl);
     // Replays `tekst`; one that prepares "Tilbage" stops after `slut` characters.
-    void udfoerAfspilning(const QString& tekst, bool fortryd, qsizetype slut = -1);
+    void udfoerAfspilning(const TDelttekst& tekst, bool fortryd, qsizetype slut = -1);
     // After a typed key: see m_paratTil.
     void holdTilbageParat();
     QChar sidsteKode() const;
@@ -376,9 +373,11 @@ private:
     // nearest copy instead of from the first key.
     struct Oejeblik {
         qsizetype position = 0; // characters of the text replayed
-        QString tekst;          // the text replayed, at least `position` long
+        TDelttekst tekst;       // the text replayed, at least `position` long
         // The state the replay began from, shared by the copies of one replay.
         std::shared_ptr<const TRegnerTilstand> start;
+        // How often the memo had followed the recording when that replay began.
+        int startFulgt = 0;
         TRegnerTilstand tilstand;
         QStringList listeLinjer;
         int listeValgt = -1;
@@ -386,8 +385,9 @@ private:
         QList<double> hentetFoer;
     };
     QList<Oejeblik> m_oejeblikke;
-    qsizetype gendanOejeblik(const QString& tekst);
-    void gemOejeblik(qsizetype position, qsizetype laengde, const QString& tekst,
+    qsizetype gendanOejeblik(const TDelttekst& tekst,
+                             const std::shared_ptr<const TRegnerTilstand>& start);
+    void gemOejeblik(qsizetype position, qsizetype laengde, const TDelttekst& tekst,
                      const std::shared_ptr<const TRegnerTilstand>& start, bool altid = false);
     static bool sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b);
 };

@@ -35,7 +35,7 @@ void TRegner::formelSpoerg() {
 // last character of that number goes; other keys are not undone.
 void TRegner::tilbageIFormel() {
     if (!m_talKey || m_Dstr.isEmpty()) return;
-    QString rest = m_Dstr.chopped(1);
+    QString rest = m_Dstr.view().chopped(1).toString();
     const qsizetype kodeStart = qMin(m_talStart, m_formel.size());
     if (m_formel.size() > kodeStart) m_formel.afkort(m_formel.size() - 1);
     if (rest.isEmpty() || rest == QLatin1String("-")) rest = QStringLiteral("0");

@@ -180,7 +180,7 @@ void TRegner::BeregnStraks(int Fnr) {
         case 11: {
             navn = QStringLiteral("fact");
             // The factorial works on the number as the display shows it.
-            const double n = tal::laes(visning());
+            const double n = tal::laes(visning().toString());
             v = n;
             if (n < 0 || !erHel(n)) {
                 medResultat = false;
@@ -248,7 +248,7 @@ void TRegner::oprPiClick() {
     m_Dval = pi;
     saetDstr(tal::generel(m_Dval));
     visDstr();
-    udskrivUdtext(m_Dstr, false);
+    udskrivUdtext(m_Dstr.toString(), false);
     m_talKey = false;
     saetOperator(QStringLiteral("p"));
 }

@@ -298,7 +298,7 @@ void TRegner::hukHentClick() {
     m_Dval = v;
     saetDstr(ValS(v));
     visDstr();
-    udskrivUdtext(m_Dstr, false);
+    udskrivUdtext(m_Dstr.toString(), false);
 }
 
 void TRegner::rmSletAktuelleClick() {

@@ -47,7 +47,7 @@ void TRegner::gemHentEnter() {
 // The last code that is a key of its own; Inv and Hyp toggles do not count,
 // as they leave the value to act on unchanged.
 QChar TRegner::sidsteKode() const {
-    const QString& f = m_formel.tekst();
+    const TDelttekst& f = m_formel.tekst();
     for (qsizetype i = f.size() - 1; i >= 0; --i)
         if (!erSkifter(f[i])) return f[i];
     return QChar();
@@ -73,9 +73,9 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
         // A function is applied: put its name around its operand.
         const QChar sidste = m_udText.isEmpty() ? QChar() : m_udText.back();
         if (m_udText.isEmpty()) {
-            S = S + u'(' + visning() + u')';
+            S = S + u'(' + visning().toString() + u')';
         } else if (sidste == u' ') {
-            S = S + u'(' + visning() + u')';
+            S = S + u'(' + visning().toString() + u')';
             erstatTal = true;
         } else if (sidste == u')') {
             bool fejl = false;
@@ -99,24 +99,25 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
         } else if (erCiffer(sidste)) {
             if (m_knapNo == 11) {
                 if (m_Dval > 0) {
-                    S = u'-' + m_Dstr;
+                    S = u'-' + m_Dstr.toString();
                     erstatTal = true;
                 } else {
                     m_gruppeLaengde = -1;
                     m_udText.chop(m_Dstr.size());
-                    S = m_Dstr.startsWith(u'-') ? m_Dstr.mid(1) : m_Dstr;
+                    const QStringView d = m_Dstr.view();
+                    S = (d.startsWith(u'-') ? d.mid(1) : d).toString();
                     erstatTal = false;
                 }
             } else {
-                S = S + u'(' + visning() + u')';
+                S = S + u'(' + visning().toString() + u')';
                 erstatTal = true;
             }
         }
     }
     m_pDval = m_Dval;
-    m_pDstrLaengde = m_Dstr.size(); // pDstr := Dstr, without sharing the text
+    m_pDstr = m_Dstr;
     m_PknapNo = m_knapNo;
-    if (erstatTal && !visning().isEmpty() && m_udText.endsWith(visning())) {
+    if (erstatTal && !visning().isEmpty() && m_udText.endsWith(visning().view())) {
         m_udText.chop(visning().size());
         m_gruppeLaengde = -1;
     }
@@ -124,13 +125,13 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
         m_udText += S;
         m_gruppeLaengde = -1;
     }
-    if (S == QLatin1String(" = ")) m_udText += getSeperatorS(m_Dstr);
+    if (S == QLatin1String(" = ")) m_udText += getSeperatorS(m_Dstr.view());
     m_formel.memoFoelger();
 }
 
 QString TRegner::makeTekst(const QString& S, bool& fejl) {
     const qsizetype start = gruppeStart(S, fejl);
-    return fejl ? QString() : m_udText.mid(start);
+    return fejl ? QString() : m_udText.view().mid(start).toString();
 }
 
 qsizetype TRegner::gruppeStart(const QString& S, bool& fejl) {
@@ -164,13 +165,13 @@ qsizetype TRegner::gruppeStart(const QString& S, bool& fejl) {
 
 // Thousands grouping of a number text: "1234567,5" gives "1.234.567,5". Only
 // an integer part of plain digits is grouped (INF, 1E20 stay as they are).
-QString TRegner::getSeperatorS(const QString& tal) {
+QString TRegner::getSeperatorS(QStringView tal) {
     const qsizetype komma = tal.indexOf(u',');
-    const QStringView hel = QStringView(tal).left(komma < 0 ? tal.size() : komma);
+    const QStringView hel = tal.left(komma < 0 ? tal.size() : komma);
     const bool negativ = hel.startsWith(u'-');
     const QStringView cifre = negativ ? hel.mid(1) : hel;
     for (QChar c : cifre)
-        if (!erCiffer(c)) return tal;
+        if (!erCiffer(c)) return tal.toString();
     QString ud;
     ud.reserve(tal.size() + cifre.size() / 3 + 1);
     if (negativ) ud += u'-';
@@ -178,7 +179,7 @@ QString TRegner::getSeperatorS(const QString& tal) {
         if (k > 0 && (cifre.size() - k) % 3 == 0) ud += u'.';
         ud += cifre[k];
     }
-    if (komma >= 0) ud += QStringView(tal).mid(komma);
+    if (komma >= 0) ud += tal.mid(komma);
     return ud;
 }
 
@@ -226,17 +227,17 @@ constexpr qsizetype tilbageIndhent = 512;
 } // namespace
 
 void TRegner::realiserFormel(const QString& aFormel) {
-    udfoerAfspilning(aFormel, false);
+    udfoerAfspilning(TDelttekst(aFormel), false);
 }
 
 void TRegner::genafspilOptagelse(const QString& optagelse) {
-    udfoerAfspilning(optagelse, true);
+    udfoerAfspilning(TDelttekst(optagelse), true);
 }
 
-void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd, qsizetype hoejst) {
+void TRegner::udfoerAfspilning(const TDelttekst& tekstInd, bool fortryd, qsizetype hoejst) {
     Haandtering h(*this);
     // The text may be the recording itself, which the new task empties.
-    const QString tekst = tekstInd;
+    const TDelttekst tekst = tekstInd;
     // Whatever happens (also an error thrown by a key), the replay ends. A
     // replay inside another one (a Backspace in a replayed text runs
     // "Tilbage") gives the outer one back its running state, so the outer
@@ -279,7 +280,7 @@ void TRegner::udfoerAfspilning(const QString& tekstInd, bool fortryd, qsizetype 
     const auto gemmer = [&] {
         return medOejeblikke && m_beskedTal == beskederFoer && m_afspilninger == afspilningerFoer;
     };
-    const qsizetype fra = medOejeblikke ? gendanOejeblik(tekst) : 0;
+    const qsizetype fra = medOejeblikke ? gendanOejeblik(tekst, start) : 0;
     const qsizetype ende = hoejst >= 0 ? qMin(tekst.size(), fra + hoejst) : tekst.size();
     for (qsizetype i = fra; i < ende; ++i) {
         if (gemmer()) gemOejeblik(i, tekst.size(), tekst, start);
@@ -378,7 +379,6 @@ bool TRegner::sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b) {
     TRegnerTilstand x = a;
     x.m_pDval = b.m_pDval;
     x.m_pDstr = b.m_pDstr;
-    x.m_pDstrLaengde = b.m_pDstrLaengde;
     x.m_ukendtTegn = b.m_ukendtTegn;
     x.m_udtrykNulstillet = b.m_udtrykNulstillet;
     x.m_gruppeStart = b.m_gruppeStart;
@@ -409,23 +409,27 @@ bool TRegner::sammeStart(const TRegnerTilstand& a, const TRegnerTilstand& b) {
 // Puts back the latest copy that a replay of `tekst` from the present state
 // passes through, and returns its position (0: none, replay from the start).
 // Copies that this text does not pass through are dropped.
-qsizetype TRegner::gendanOejeblik(const QString& tekst) {
-    const TRegnerTilstand& nu = *this;
+qsizetype TRegner::gendanOejeblik(const TDelttekst& tekst,
+                                  const std::shared_ptr<const TRegnerTilstand>& start) {
     // The copies of one replay share their starting state: compared once.
-    const TRegnerTilstand* sammeSom = nullptr;
-    const TRegnerTilstand* andenEnd = nullptr;
-    const auto startetSom = [&](const TRegnerTilstand* s) {
-        if (s == sammeSom) return true;
+    // Those that began as this replay does share its starting state from now
+    // on, so the next replay compares them once, not once per earlier replay.
+    std::shared_ptr<const TRegnerTilstand> sammeSom;
+    std::shared_ptr<const TRegnerTilstand> andenEnd;
+    const auto startetSom = [&](const std::shared_ptr<const TRegnerTilstand>& s) {
+        if (s == start || s == sammeSom) return true;
         if (s == andenEnd) return false;
-        const bool lig = sammeStart(*s, nu);
+        const bool lig = sammeStart(*s, *start);
         (lig ? sammeSom : andenEnd) = s;
         return lig;
     };
     for (qsizetype k = m_oejeblikke.size() - 1; k >= 0; --k) {
-        const Oejeblik& o = m_oejeblikke[k];
+        Oejeblik& o = m_oejeblikke[k];
         if (o.position > tekst.size() || !sammeTal(o.Hval, m_huk.Hval) ||
-            !sammeVaerdier(o.hentetFoer, m_hentetFoer) || !startetSom(o.start.get()))
+            !sammeVaerdier(o.hentetFoer, m_hentetFoer) || !startetSom(o.start))
             m_oejeblikke.removeAt(k);
+        else
+            o.start = start;
     }
     // The latest copy whose text begins as this one does; the text is
     // compared for that copy only, the one used.
@@ -435,28 +439,24 @@ qsizetype TRegner::gendanOejeblik(const QString& tekst) {
             if (bedst < 0 || m_oejeblikke[k].position > m_oejeblikke[bedst].position) bedst = k;
         if (bedst < 0) return 0;
         const Oejeblik& o = m_oejeblikke[bedst];
-        if (QStringView(tekst).left(o.position) != QStringView(o.tekst).left(o.position)) {
+        // At once when both texts share their characters, as the recording
+        // and the copies of the replays of it do.
+        if (!tekst.sammeBegyndelse(o.tekst, o.position)) {
             m_oejeblikke.removeAt(bedst);
             continue;
         }
-        // The copies made with that text up to here now hold this one, so
-        // that copies from many replays do not each keep a text of their own.
-        const QString forrige = o.tekst;
-        for (Oejeblik& andet : m_oejeblikke)
-            if (andet.position <= o.position && andet.tekst.constData() == forrige.constData())
-                andet.tekst = tekst;
         const TOptagelse memoNu = m_formel;
         static_cast<TRegnerTilstand&>(*this) = o.tilstand;
         // Until the memo followed the recording in that replay, it is the
         // memo this replay began with.
-        if (o.tilstand.m_formel.fulgt() == o.start->m_formel.fulgt()) m_formel.overtagMemo(memoNu);
+        if (o.tilstand.m_formel.fulgt() == o.startFulgt) m_formel.overtagMemo(memoNu);
         m_meta.gendan(o.listeLinjer, o.listeValgt);
         m_fokusFjernes = true; // as every key replayed up to there did
         return o.position;
     }
 }
 
-void TRegner::gemOejeblik(qsizetype position, qsizetype laengde, const QString& tekst,
+void TRegner::gemOejeblik(qsizetype position, qsizetype laengde, const TDelttekst& tekst,
                           const std::shared_ptr<const TRegnerTilstand>& start, bool altid) {
     if (position == 0) return;
     const qsizetype fjern = fjernAfstand(laengde);
@@ -473,6 +473,7 @@ void TRegner::gemOejeblik(qsizetype position, qsizetype laengde, const QString& 
     o.position = position;
     o.tekst = tekst;
     o.start = start;
+    o.startFulgt = start->m_formel.fulgt();
     o.tilstand = *this;
     o.listeLinjer = m_meta.linjer;
     o.listeValgt = m_meta.valgt;
@@ -500,7 +501,7 @@ void TRegner::rmOperatorChange() {
     }
     if (m_udText.isEmpty()) {
         saetDstr(tal::generel(m_Dval));
-        udskrivUdtext(m_Dstr, false);
+        udskrivUdtext(m_Dstr.toString(), false);
     }
     QString tekst;
     switch (m_operator[0].unicode()) {

@@ -1,4 +1,5 @@
 // The engine under unusual input: cases where it once gave a wrong result.
+#include "langopgave.h"
 #include "regnerfixtur.h"
 
 #include "common/taltekst.h"
@@ -28,35 +29,18 @@ static QStringList tilstand(const RegnerFixtur& x) {
                   QString::number(x.meta.valgt),
                   tal::generel(r.Hval())};
     for (const RmRec& rec : r.Rm())
-        l << tal::generel(rec.Tal) + rec.Operatoren + rec.Parentes +
-                 QString::number(rec.Pantal) + QString::number(rec.InversFunktion);
+        l << tal::generel(rec.Tal) + rec.Operatoren + rec.Parentes + QString::number(rec.Pantal) +
+                 QString::number(rec.InversFunktion);
     return l;
 }
 
 // A long task of numbers, operators, parentheses and functions (some of them
 // ending in an error, whose value is NaN), with no message on the way.
-static QString langOpgave(int koder, quint32 froe) {
-    QRandomGenerator g(froe);
-    static const QString operatorer = QStringLiteral("+-*/");
-    static const QString funktioner = QStringLiteral("scnexrfl");
-    QString t;
-    int aabne = 0;
-    while (t.size() < koder) {
-        if (g.bounded(8) == 0) {
-            t += u'(';
-            ++aabne;
-        }
-        for (int i = 0, cifre = 1 + g.bounded(4); i < cifre; ++i)
-            t += QChar(u'1' + g.bounded(9));
-        if (g.bounded(5) == 0) t += funktioner[g.bounded(static_cast<int>(funktioner.size()))];
-        if (aabne > 0 && g.bounded(3) == 0) {
-            t += u')';
-            --aabne;
-        }
-        if (g.bounded(10) == 0) t += u'=';
-        t += operatorer[g.bounded(4)];
-    }
-    return t;
+static QString fejlOpgave(int koder, quint32 froe) {
+    LangOpgaveValg valg;
+    valg.funktioner = QStringLiteral("scnexrfl");
+    valg.decimaler = false;
+    return langOpgave(koder, froe, valg);
 }
 
 class TestRegnerGraenser : public QObject {
@@ -223,7 +207,7 @@ private Q_SLOTS:
     void tilbageGaarFraNaerKopi() {
         RegnerFixtur f;
         // It ends in an error: the value shown is NaN.
-        f.tast(langOpgave(6000, 5) + QStringLiteral("2fn"));
+        f.tast(fejlOpgave(6000, 5) + QStringLiteral("2fn"));
         QVERIFY(std::isnan(f.regner.Dval()));
         const auto tilbage = [&](int gange) {
             for (int i = 0; i < gange; ++i) {
@@ -235,10 +219,10 @@ private Q_SLOTS:
             }
         };
         tilbage(300);
-        f.tast(langOpgave(700, 6));
+        f.tast(fejlOpgave(700, 6));
         tilbage(20);
         f.regner.klik(QStringLiteral("gradRadianer"));
-        f.tast(langOpgave(200, 7));
+        f.tast(fejlOpgave(200, 7));
         tilbage(20);
         QVERIFY(f.beskeder.boxe.isEmpty());
     }
@@ -249,7 +233,7 @@ private Q_SLOTS:
     void stilleForberedelse() {
         RegnerFixtur f;
         f.regner.setFormelString(QStringLiteral("1+2\u00e6"));
-        f.tast(langOpgave(300, 8));
+        f.tast(fejlOpgave(300, 8));
         QVERIFY(f.beskeder.boxe.isEmpty());
         f.regner.BackTalExecute();
         QCOMPARE(f.beskeder.boxe.size(), 1);
