@@ -3,6 +3,7 @@
 // them), read, checked and run through every mode. Tasks that would start the
 // date helper or read a file are left out: they reach outside the process.
 // Any crash, sanitizer report or hang is a finding; refusals are not.
+#include "app/vaerktoejstilstande.h"
 #include "formula/vaerktoejsfront.h"
 
 #include <QBuffer>
@@ -13,6 +14,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 2000) return 0;
+    static const bool tilstande = (vaerktoej::tilfoejAlleTilstande(), true);
+    (void)tilstande;
     const QByteArray ind(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     if (ind.contains("--datediff") || ind.contains("--program")) return 0;
     QBuffer b;

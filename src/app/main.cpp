@@ -1,5 +1,5 @@
 #include "app/datamappe.h"
-#include "app/programmapper.h"
+#include "common/programmapper.h"
 #include "app/qtdansk.h"
 #include "app/selvtest.h"
 #include "app/tavlix.h"

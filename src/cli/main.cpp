@@ -2,6 +2,7 @@
 // computation of the windows, without a display. All the work is in the
 // front end (vaerktoejsfront.h) and the models; this only moves text in and
 // out (UTF-8).
+#include "app/vaerktoejstilstande.h"
 #include "formula/vaerktoejsfront.h"
 #include "formula/vaerktoejsio.h"
 
@@ -39,6 +40,7 @@ bool erBatch(const QStringList& a) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    vaerktoej::tilfoejAlleTilstande();
     const QStringList argumenter = app.arguments().mid(1);
     QFile ind;
     if (erBatch(argumenter)) {

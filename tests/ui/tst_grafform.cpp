@@ -321,7 +321,7 @@ private Q_SLOTS:
             QCOMPARE(f.focusWidget()->objectName(), QString::fromLatin1(naeste));
         }
         QCOMPARE(a->text(), QStringLiteral("1,5"));
-        QCOMPARE(p.t->grafModel().formelBox.last().tekst, QStringLiteral("1,5x^3 = 0"));
+        QCOMPARE(p.t->grafModel().formelBox().last().tekst, QStringLiteral("1,5x^3 = 0"));
         // Ctrl+N empties the boxes, whichever box has the focus.
         QTest::keyClick(f.findChild<QLineEdit*>(QStringLiteral("ligningC")), Qt::Key_N,
                         Qt::ControlModifier);

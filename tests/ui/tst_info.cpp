@@ -179,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("Forside\r\n");
         f.close();
-        p.t->model().createStrukturPU();
+        p.t->infoModel().createStrukturPU();
         QStringList tekster;
         for (QAction* a : p.b().strukturMenu()->actions())
             if (!a->isSeparator()) tekster << a->text();

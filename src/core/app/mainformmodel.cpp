@@ -8,7 +8,7 @@
 #include "common/optionsfil.h"
 #include "common/taltekst.h"
 #include "formula/udtryk.h"
-#include "info/infoformenmodel.h"
+#include "common/hjaelp.h"
 
 #include <algorithm>
 #include <cmath>
@@ -431,32 +431,18 @@ void TMainformModel::HjemmesidenClick() {
 }
 
 void TMainformModel::Information(const QString& emne) {
-    if (m_infoformen) m_infoformen->Information(emne);
+    if (m_hjaelp) m_hjaelp->Information(emne);
     Q_EMIT informationOenskes(QStringLiteral("Info.txt"), emne);
 }
 
 void TMainformModel::Enhedsinformation(const QString& emne, bool fokus) {
-    if (m_infoformen) {
-        const bool foer = m_infoformen->udenFokus;
-        m_infoformen->udenFokus = !fokus;
-        try {
-            m_infoformen->Enhedsinformation(emne);
-        } catch (...) {
-            m_infoformen->udenFokus = foer;
-            throw;
-        }
-        m_infoformen->udenFokus = foer;
-    }
+    if (m_hjaelp) m_hjaelp->Enhedsinformation(emne, fokus);
     Q_EMIT informationOenskes(QStringLiteral("Enhedsinformation.txt"), emne);
 }
 
 void TMainformModel::HelpInfo(const QString& struktur, const QString& emne) {
-    if (m_infoformen) m_infoformen->HelpInfo(struktur, emne);
+    if (m_hjaelp) m_hjaelp->HelpInfo(struktur, emne);
     Q_EMIT informationOenskes(struktur, emne);
-}
-
-void TMainformModel::createStrukturPU() {
-    if (m_infoformen) m_infoformen->createStrukturPU();
 }
 
 void TMainformModel::PUonclick(const QString& caption) {

@@ -9,7 +9,7 @@
 // TRegner; the frame drives it through its public operations (new task,
 // angle mode, decimals, list switches) and reads the shown value for the
 // prime test. Views show this state and forward every event here.
-#include "app/programmapper.h"
+#include "common/programmapper.h"
 
 #include <functional>
 #include <QHash>
@@ -23,7 +23,7 @@ class Beskeder;
 class TRegner;
 class THukommelse;
 class TUdtryk;
-class TInfoformenModel;
+class THjaelp;
 
 class TMainformModel : public QObject {
     Q_OBJECT
@@ -163,11 +163,10 @@ public:
     // and otherwise turns its page without taking the focus.
     void Enhedsinformation(const QString& emne, bool fokus = true);
     void HelpInfo(const QString& struktur, const QString& emne);
-    // The browser's structure menu: one item per structure; a chosen item
-    // opens its structure at the first topic.
-    void createStrukturPU();
+    // A structure chosen in a structure menu: opened at its first topic.
     void PUonclick(const QString& caption);
-    void setInfoformen(TInfoformenModel* info) { m_infoformen = info; }
+    // The browser, which opens the help topics (null: only the signal).
+    void setHjaelp(THjaelp* hjaelp) { m_hjaelp = hjaelp; }
     // Opens a web address in the desktop's browser; false when none started.
     void setWebAabner(std::function<bool(const QString&)> f) { m_webAabner = std::move(f); }
 
@@ -207,7 +206,7 @@ private:
     QList<std::function<void()>> m_vedLukning;
     bool m_uMemoFokus = false;
     bool m_tekstboksFokus = false;
-    TInfoformenModel* m_infoformen = nullptr;
+    THjaelp* m_hjaelp = nullptr;
     std::function<bool(const QString&)> m_webAabner;
     void aabnAdresse(const QString& adresse);
 };

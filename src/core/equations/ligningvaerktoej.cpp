@@ -131,3 +131,37 @@ TLigningVaerktoej::Resultat TLigningVaerktoej::statistik(const vaerktoej::Kald& 
     return vaerktoej::afslut(k, regnet ? vaerktoej::Resultat : vaerktoej::Besked, f, linjer,
                              tekster);
 }
+
+// The rows of the front end's table for the equation and statistics pages.
+QList<vaerktoej::Tilstand> TLigningVaerktoej::tilstande() {
+    return {
+        {QStringLiteral("--quadratic"),
+         QStringLiteral("A B C"),
+         QStringLiteral("løser Ax^2 + Bx + C = 0 som siden \"Andengradsligning\""),
+         {vaerktoej::Art::Tal},
+         3,
+         3,
+         {},
+         TLigningVaerktoej::andengrads},
+        {QStringLiteral("--equations"),
+         QStringLiteral("F1 A1 B1 C1 F2 A2 B2 C2"),
+         QStringLiteral("løser to ligninger som siden \"To ligninger med to ubekendte\" "
+                        "(F: + * /)"),
+         {vaerktoej::Art::Form, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Form, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Tal},
+         8,
+         8,
+         {},
+         TLigningVaerktoej::ligninger},
+        {QStringLiteral("--statistics"),
+         QStringLiteral("V..."),
+         QStringLiteral("sum, gennemsnit og standardafvigelse som siden \"Statistik\""),
+         {vaerktoej::Art::Tal},
+         0,
+         1 << 30,
+         {{QStringLiteral("--squares"), QString(),
+           QStringLiteral("\"Kvadrater\": sum og gennemsnit af kvadraterne")},
+          {QStringLiteral("--population"), QString(),
+           QStringLiteral("\"n modsat n-1\": standardafvigelse med n")}},
+         TLigningVaerktoej::statistik},
+    };
+}

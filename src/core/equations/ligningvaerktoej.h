@@ -18,4 +18,6 @@ public:
     static Resultat ligninger(const vaerktoej::Kald& k);
     // Exit code 1 when a calculation gave "Ingen beregning!".
     static Resultat statistik(const vaerktoej::Kald& k);
+    // This subsystem's modes, for vaerktoej::tilfoejTilstande.
+    static QList<vaerktoej::Tilstand> tilstande();
 };

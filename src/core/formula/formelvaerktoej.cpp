@@ -8,7 +8,6 @@
 #include "common/taltekst.h"
 #include "formula/programvaerktoej.h"
 #include "formula/udtryk.h"
-#include "other/andetvaerktoej.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

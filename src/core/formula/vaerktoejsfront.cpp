@@ -2,11 +2,8 @@
 
 #include "common/fejl.h"
 #include "common/taltekst.h"
-#include "equations/ligningvaerktoej.h"
 #include "formula/formelvaerktoej.h"
 #include "formula/programvaerktoej.h"
-#include "other/andetvaerktoej.h"
-#include "primes/primtalvaerktoej.h"
 
 #include <QIODevice>
 #include <QJsonArray>
@@ -21,41 +18,16 @@ namespace vaerktoej {
 
 namespace {
 
-// What a value of a mode must be.
-enum class Art {
-    Tekst,  // anything
-    Tal,    // a number, "," or "."
-    Heltal, // a whole number
-    Form,   // "+", "*" or "/"
-    Dato,   // d-m-yyyy (or d.m.yyyy)
-};
-
-struct Valg {
-    QString navn;       // "--angle"
-    QString vaerdiNavn; // "deg|rad|grad"; empty for a flag
-    QString hjaelp;
-    bool valgfriVaerdi = false; // a flag that may take "=VALUE" (--keys=TEXT)
-    Art art = Art::Tekst;       // what its value must be
-};
-
-struct Tilstand {
-    QString navn;     // "--quadratic"; empty for formula text
-    QString vaerdier; // "A B C", for the usage line
-    QString beskrivelse;
-    QList<Art> arter; // the kind of each value; the last repeats up to `maks`
-    int min = 0, maks = 0;
-    QList<Valg> valg;
-    std::function<TVaerktoejsResultat(const Kald&)> koer;
-};
-
 const Valg vinkel{QStringLiteral("--angle"), QStringLiteral("deg|rad|grad"),
                   QStringLiteral("vinkelenhed (standard deg)")};
 const Valg decimaler{QStringLiteral("--decimals"), QStringLiteral("N"),
                      QStringLiteral("decimaler: -1 (automatisk, standard) eller 0..4"), false,
                      Art::Heltal};
 
-const QList<Tilstand>& tabel() {
-    static const QList<Tilstand> t = {
+// The formula language's own modes first; the other subsystems add theirs
+// (tilfoejTilstande) after them.
+QList<Tilstand>& tabel() {
+    static QList<Tilstand> t = {
         {QString(),
          QStringLiteral("[TEKST]"),
          QStringLiteral("beregner TEKST i formelsproget som udtryksvinduets \"Beregn\" og skriver "
@@ -86,68 +58,6 @@ const QList<Tilstand>& tabel() {
           vinkel,
           decimaler},
          TProgramVaerktoej::koer},
-        {QStringLiteral("--quadratic"),
-         QStringLiteral("A B C"),
-         QStringLiteral("løser Ax^2 + Bx + C = 0 som siden \"Andengradsligning\""),
-         {Art::Tal},
-         3,
-         3,
-         {},
-         TLigningVaerktoej::andengrads},
-        {QStringLiteral("--equations"),
-         QStringLiteral("F1 A1 B1 C1 F2 A2 B2 C2"),
-         QStringLiteral("løser to ligninger som siden \"To ligninger med to ubekendte\" "
-                        "(F: + * /)"),
-         {Art::Form, Art::Tal, Art::Tal, Art::Tal, Art::Form, Art::Tal, Art::Tal, Art::Tal},
-         8,
-         8,
-         {},
-         TLigningVaerktoej::ligninger},
-        {QStringLiteral("--statistics"),
-         QStringLiteral("V..."),
-         QStringLiteral("sum, gennemsnit og standardafvigelse som siden \"Statistik\""),
-         {Art::Tal},
-         0,
-         1 << 30,
-         {{QStringLiteral("--squares"), QString(),
-           QStringLiteral("\"Kvadrater\": sum og gennemsnit af kvadraterne")},
-          {QStringLiteral("--population"), QString(),
-           QStringLiteral("\"n modsat n-1\": standardafvigelse med n")}},
-         TLigningVaerktoej::statistik},
-        {QStringLiteral("--convert"),
-         QStringLiteral("VÆRDI FRA [TIL]"),
-         QStringLiteral("enhedskonvertering"),
-         {Art::Tal, Art::Tekst},
-         2,
-         3,
-         {},
-         TAndetVaerktoej::konverter},
-        {QStringLiteral("--base"),
-         QStringLiteral("VÆRDI FRA TIL"),
-         QStringLiteral("talsystemer (2..16, Bin, Okt, Dec, Hex)"),
-         {Art::Tekst},
-         3,
-         3,
-         {},
-         TAndetVaerktoej::base},
-        {QStringLiteral("--datediff"),
-         QStringLiteral("DATO1 DATO2"),
-         QStringLiteral("forskel mellem to datoer (d-m-åååå eller d.m.åååå)"),
-         {Art::Dato},
-         2,
-         2,
-         {{QStringLiteral("--programdir"), QStringLiteral("MAPPE"),
-           QStringLiteral("datamappen (standard ~/Tavlixmappe)")}},
-         TAndetVaerktoej::datoforskel},
-        {QStringLiteral("--prime"),
-         QStringLiteral("N"),
-         QStringLiteral("primtalstest som vinduet \"Primtal\": divisorerne eller \"Tallet er et "
-                        "primtal\""),
-         {Art::Heltal},
-         1,
-         1,
-         {},
-         TPrimtalVaerktoej::koer},
     };
     return t;
 }
@@ -242,6 +152,18 @@ bool tjek(Art art, const QString& v, QString& ud, QString& fejl, const QString& 
 }
 
 } // namespace
+
+void tilfoejTilstande(const QList<Tilstand>& tilstande) {
+    QList<Tilstand>& t = tabel();
+    for (const Tilstand& ny : tilstande) {
+        const auto fundet = std::find_if(t.begin(), t.end(),
+                                         [&ny](const Tilstand& x) { return x.navn == ny.navn; });
+        if (fundet != t.end())
+            *fundet = ny;
+        else
+            t.append(ny);
+    }
+}
 
 bool laesTal(const QString& tekst, QString* ud) {
     QString t = tekst.trimmed();

@@ -49,6 +49,39 @@ struct Kald {
     QStringList alle(const QString& navn) const { return valg.value(navn); }
 };
 
+// What a value of a mode must be.
+enum class Art {
+    Tekst,  // anything
+    Tal,    // a number, "," or "."
+    Heltal, // a whole number
+    Form,   // "+", "*" or "/"
+    Dato,   // d-m-yyyy (or d.m.yyyy)
+};
+
+struct Valg {
+    QString navn;       // "--angle"
+    QString vaerdiNavn; // "deg|rad|grad"; empty for a flag
+    QString hjaelp;
+    bool valgfriVaerdi = false; // a flag that may take "=VALUE" (--keys=TEXT)
+    Art art = Art::Tekst;       // what its value must be
+};
+
+struct Tilstand {
+    QString navn;     // "--quadratic"; empty for formula text
+    QString vaerdier; // "A B C", for the usage line
+    QString beskrivelse;
+    QList<Art> arter; // the kind of each value; the last repeats up to `maks`
+    int min = 0, maks = 0;
+    QList<Valg> valg;
+    std::function<TVaerktoejsResultat(const Kald&)> koer;
+};
+
+// Adds modes to the table after the formula language's own (a mode of the
+// same name is replaced). The subsystems' modes are added by the program
+// that runs the front end (vaerktoejstilstande.h), so that this front end
+// needs none of them.
+void tilfoejTilstande(const QList<Tilstand>& tilstande);
+
 // Reads a number as the command line gives it: "," or "." as the decimal
 // separator, strictly (the whole text). On success `ud` holds it with the
 // decimal comma, as the program's boxes show numbers.

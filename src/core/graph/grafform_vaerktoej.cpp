@@ -5,10 +5,9 @@
 #include "common/beskeder.h"
 #include "common/fejl.h"
 #include "common/taltekst.h"
-#include "equations/andengrads.h"
-#include "equations/ligninger.h"
 #include "graph/grafformmodel.h"
 #include "graph/ligningsres.h"
+#include "graph/ligningssider.h"
 
 #include <QFileInfo>
 
@@ -17,7 +16,7 @@ void TGrafformModel::BeregnKnapClick() {
 }
 
 void TGrafformModel::LigningsRes() {
-    if (L1Index < 0 || L2Index < 0) {
+    if (m_L1Index < 0 || m_L2Index < 0) {
         m_beskeder.fejl(QStringLiteral("Der er ikke valgt to ligninger til løsning!"));
         return;
     }
@@ -26,8 +25,8 @@ void TGrafformModel::LigningsRes() {
     ligningX2.clear();
     ligningY2.clear();
     TLigning l1, l2;
-    if (!Graf.GetValues(L1Index, l1.opr, l1.a, l1.b, l1.c) ||
-        !Graf.GetValues(L2Index, l2.opr, l2.a, l2.b, l2.c)) {
+    if (!Graf.GetValues(m_L1Index, l1.opr, l1.a, l1.b, l1.c) ||
+        !Graf.GetValues(m_L2Index, l2.opr, l2.a, l2.b, l2.c)) {
         Q_EMIT aendret();
         return;
     }
@@ -74,84 +73,60 @@ void TGrafformModel::valgAendret(int& valg, int index) {
 }
 
 void TGrafformModel::L1BoxChange(int index) {
-    valgAendret(L1Index, index);
+    valgAendret(m_L1Index, index);
 }
 
 void TGrafformModel::L2BoxChange(int index) {
-    valgAendret(L2Index, index);
+    valgAendret(m_L2Index, index);
 }
 
 void TGrafformModel::ImporterAL() {
-    if (!m_andengrads) return;
-    if (m_andengrads->Dval_a == 0) {
+    if (!m_sider) return;
+    const TLigning al = m_sider->andengrads();
+    if (al.a == 0) {
         m_beskeder.fejl(QStringLiteral("Der er ikke tale om en andengradsligning!"));
         return;
     }
-    AddFormelToGraf(u'a', m_andengrads->Dval_a, m_andengrads->Dval_b, m_andengrads->Dval_c);
+    AddFormelToGraf(u'a', al.a, al.b, al.c);
     // A success, so it is told in an information box.
     m_beskeder.information(QStringLiteral("Andengradsligning importeret til grafvisning!"));
 }
 
 void TGrafformModel::ImporterLigninger() {
-    if (!m_ligninger) return;
-    TLigninger& l = *m_ligninger;
-    if (!l.UdskrivStatus()) {
+    if (!m_sider) return;
+    TLigning l1, l2;
+    if (!m_sider->hentLigninger(l1, l2)) {
         m_beskeder.fejl(QStringLiteral("Der mangler inputsværdier!"));
         return;
     }
-    double v[6];
-    for (int i = 0; i < 6; ++i) {
-        const auto b = TLigninger::Boks(i);
-        v[i] = TAlmenX::EditFloat(l.boks(b));
-        l.setBoks(b, tal::generel(v[i]));
-    }
-    AddFormelToGraf(TLigninger::formTegn(l.ligninger1()), v[TLigninger::L1a], v[TLigninger::L1b],
-                    v[TLigninger::L1c]);
-    AddFormelToGraf(TLigninger::formTegn(l.ligninger2()), v[TLigninger::L2a], v[TLigninger::L2b],
-                    v[TLigninger::L2c]);
+    AddFormelToGraf(l1.opr, l1.a, l1.b, l1.c);
+    AddFormelToGraf(l2.opr, l2.a, l2.b, l2.c);
     m_beskeder.information(QStringLiteral("Ligninger importeret til grafvisning!"));
 }
 
 void TGrafformModel::MExportClick() {
     bool valgt = false;
-    for (const TFormelRaekke& r : formelBox)
+    for (const TFormelRaekke& r : m_formelBox)
         valgt = valgt || r.valgt;
-    if (!valgt || !m_andengrads || !m_ligninger) {
+    if (!valgt || !m_sider) {
         if (!valgt) m_beskeder.fejl(QStringLiteral("Der er ikke valgt ligninger til eksport!"));
         return;
     }
     bool ligning1 = true;
     bool nogen = false;
-    for (int i = 0; i < formelBox.size(); ++i) {
-        if (!formelBox.at(i).valgt) continue;
-        QChar opr;
-        double a, b, c;
-        if (!Graf.GetValues(i, opr, a, b, c)) continue;
-        if (opr == u'a') {
-            m_andengrads->setAndengradsA(tal::generel(a));
-            m_andengrads->setAndengradsB(tal::generel(b));
-            m_andengrads->setAndengradsC(tal::generel(c));
+    for (int i = 0; i < m_formelBox.size(); ++i) {
+        if (!m_formelBox.at(i).valgt) continue;
+        TLigning l;
+        if (!Graf.GetValues(i, l.opr, l.a, l.b, l.c)) continue;
+        if (l.opr == u'a') {
+            m_sider->saetAndengrads(l.a, l.b, l.c);
             nogen = true;
             continue;
         }
         // A cubic has no place on either page: it is left out and does not
         // take an equation's turn.
-        if (opr == u'3') continue;
-        const int form = opr == u'+'   ? TLigninger::Plus
-                         : opr == u'*' ? TLigninger::Gange
-                         : opr == u'/' ? TLigninger::Division
-                                       : -1;
-        if (ligning1) {
-            m_ligninger->ligninger1Click(form);
-            m_ligninger->setBoks(TLigninger::L1a, tal::generel(a));
-            m_ligninger->setBoks(TLigninger::L1b, tal::generel(b));
-            m_ligninger->setBoks(TLigninger::L1c, tal::generel(c));
-        } else {
-            m_ligninger->ligninger2Click(form);
-            m_ligninger->setBoks(TLigninger::L2a, tal::generel(a));
-            m_ligninger->setBoks(TLigninger::L2b, tal::generel(b));
-            m_ligninger->setBoks(TLigninger::L2c, tal::generel(c));
-        }
+        if (l.opr == u'3') continue;
+        m_sider->saetLigning(ligning1, l);
         ligning1 = !ligning1;
         nogen = true;
     }

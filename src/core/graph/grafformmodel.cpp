@@ -192,12 +192,12 @@ void TGrafformModel::NewKnapClick() {
 
 void TGrafformModel::grafNyGraf(const QString& Formel, bool visible, bool newGraf, int Index) {
     if (newGraf) {
-        formelBox.append({Formel, visible, false});
-        L1Box.append(Formel);
-        L2Box.append(Formel);
-    } else if (Index >= 0 && Index < formelBox.size()) {
+        m_formelBox.append({Formel, visible, false});
+        m_L1Box.append(Formel);
+        m_L2Box.append(Formel);
+    } else if (Index >= 0 && Index < m_formelBox.size()) {
         // A hidden curve that is entered again is shown, and so is its tick.
-        formelBox[Index].afkrydset = visible;
+        m_formelBox[Index].afkrydset = visible;
     }
     Q_EMIT aendret();
 }
@@ -228,13 +228,13 @@ void TGrafformModel::grafZoom(const QString& PenhedStr, const QString& XprocentS
 }
 
 void TGrafformModel::formelBoxMarkering(const QList<int>& valgte) {
-    for (int i = 0; i < formelBox.size(); ++i)
-        formelBox[i].valgt = valgte.contains(i);
+    for (int i = 0; i < m_formelBox.size(); ++i)
+        m_formelBox[i].valgt = valgte.contains(i);
 }
 
 void TGrafformModel::formelBoxClick() {
-    for (int i = 0; i < formelBox.size(); ++i) {
-        if (!formelBox.at(i).valgt) continue;
+    for (int i = 0; i < m_formelBox.size(); ++i) {
+        if (!m_formelBox.at(i).valgt) continue;
         QChar opr;
         double a, b, c;
         if (!Graf.GetValues(i, opr, a, b, c)) return;
@@ -248,16 +248,16 @@ void TGrafformModel::formelBoxClick() {
 }
 
 void TGrafformModel::formelBoxAfkrydset(int raekke, bool afkrydset) {
-    if (raekke < 0 || raekke >= formelBox.size()) return;
-    formelBox[raekke].afkrydset = afkrydset;
+    if (raekke < 0 || raekke >= m_formelBox.size()) return;
+    m_formelBox[raekke].afkrydset = afkrydset;
     Graf.RegulerGraf(raekke, false, afkrydset);
     Q_EMIT aendret();
 }
 
 void TGrafformModel::delSelKnapClick() {
     int foerste = -1;
-    for (int i = 0; i < formelBox.size() && foerste < 0; ++i)
-        if (formelBox.at(i).valgt) foerste = i;
+    for (int i = 0; i < m_formelBox.size() && foerste < 0; ++i)
+        if (m_formelBox.at(i).valgt) foerste = i;
     if (foerste < 0) return;
     const auto fjernValg = [](int& valg, int raekke) {
         if (valg == raekke)
@@ -265,34 +265,34 @@ void TGrafformModel::delSelKnapClick() {
         else if (valg > raekke)
             --valg;
     };
-    for (int i = int(formelBox.size()) - 1; i >= foerste; --i) {
-        if (!formelBox.at(i).valgt) continue;
-        formelBox.removeAt(i);
+    for (int i = int(m_formelBox.size()) - 1; i >= foerste; --i) {
+        if (!m_formelBox.at(i).valgt) continue;
+        m_formelBox.removeAt(i);
         Graf.RegulerGraf(i, true, false);
-        L1Box.removeAt(i);
-        L2Box.removeAt(i);
-        fjernValg(L1Index, i);
-        fjernValg(L2Index, i);
+        m_L1Box.removeAt(i);
+        m_L2Box.removeAt(i);
+        fjernValg(m_L1Index, i);
+        fjernValg(m_L2Index, i);
     }
     Q_EMIT aendret();
 }
 
 void TGrafformModel::fjernAllKnapClick() {
     bool nogen = false;
-    for (int i = 0; i < formelBox.size(); ++i) {
-        if (!formelBox.at(i).valgt) continue;
+    for (int i = 0; i < m_formelBox.size(); ++i) {
+        if (!m_formelBox.at(i).valgt) continue;
         nogen = true;
-        formelBox[i].afkrydset = false;
+        m_formelBox[i].afkrydset = false;
         Graf.RegulerGraf(i, false, false);
     }
     if (nogen) Q_EMIT aendret();
 }
 
 void TGrafformModel::delAllKnapClick() {
-    formelBox.clear();
-    L1Box.clear();
-    L2Box.clear();
-    L1Index = L2Index = -1;
+    m_formelBox.clear();
+    m_L1Box.clear();
+    m_L2Box.clear();
+    m_L1Index = m_L2Index = -1;
     Graf.Clear(true);
     Q_EMIT aendret();
 }
@@ -403,6 +403,13 @@ void TGrafformModel::zoomTrin(int fortegn) {
     }
     Graf.setZoomVal(fortegn * v);
     Graf.Zoom();
+    Q_EMIT aendret();
+}
+
+void TGrafformModel::saetZoomCentrum(double x, double y, bool centrer) {
+    zPosLabel = Graf.MakeZoomCentrum(x, y, centrer);
+    yAkseEdit = QString::number(Graf.CenterX());
+    xAkseEdit = QString::number(Graf.CenterY());
     Q_EMIT aendret();
 }
 

@@ -24,10 +24,9 @@
 #include <QStringList>
 
 class Beskeder;
-class TAndengrads;
 class TForm3Model;
 class THukommelse;
-class TLigninger;
+class TLigningssider;
 
 // One row of the equation list.
 struct TFormelRaekke {
@@ -60,10 +59,14 @@ public:
     static constexpr int minHoejde = 624;
     static constexpr int minVenstrePanel = 249;
 
-    // What the controls show.
-    QList<TFormelRaekke> formelBox;
-    QStringList L1Box, L2Box;
-    int L1Index = -1, L2Index = -1;
+    // What the controls show. The equation list and the two choice lists
+    // follow the canvas's curves row for row; only the canvas's events and
+    // the handlers below change them.
+    const QList<TFormelRaekke>& formelBox() const { return m_formelBox; }
+    const QStringList& L1Box() const { return m_L1Box; }
+    const QStringList& L2Box() const { return m_L2Box; }
+    int L1Index() const { return m_L1Index; } // -1: none chosen
+    int L2Index() const { return m_L2Index; }
     QString aEdit, bEdit, cEdit;
     int ligBox = 0; // equation type: 0 "+", 1 "/", 2 "*", 3 "a"
     QString ligningX1, ligningY1, ligningX2, ligningY2;
@@ -85,13 +88,10 @@ public:
 
     // The cubic dialog, whose boxes receive a drawn cubic's coefficients.
     void setForm3(TForm3Model* f) { m_form3 = f; }
-    // The equation pages, for import and export (either may be null).
-    void setLigningssider(TAndengrads* andengrads, TLigninger* ligninger) {
-        m_andengrads = andengrads;
-        m_ligninger = ligninger;
-    }
-    TAndengrads* andengradsSide() const { return m_andengrads; }
-    TLigninger* ligningerSide() const { return m_ligninger; }
+    // The equation pages, for import, export and the zoom-centre dialog
+    // (null: none).
+    void setLigningssider(TLigningssider* sider) { m_sider = sider; }
+    TLigningssider* ligningssider() const { return m_sider; }
     // The main window's hint switch.
     void setHintKilde(std::function<bool()> f) { m_doShowHint = std::move(f); }
 
@@ -149,6 +149,9 @@ public:
     void zoomPlusKnapClick() { zoomTrin(1); }
     void zoomMinusKnapClick() { zoomTrin(-1); }
     void zoomCenterBoxClick(bool ticked);
+    // Puts the zoom centre on (x, y), with `centrer` also moving the view so
+    // that the point lies in the middle; "Zoom pos" and the axis boxes follow.
+    void saetZoomCentrum(double x, double y, bool centrer);
 
     // The canvas.
     void GrafMouseMove(qint32 x, qint32 y);
@@ -220,12 +223,14 @@ private:
     void valgAendret(int& valg, int index);
     void anvendGraf(const TGrafOptioner& o); // all but the window's place and size
 
+    QList<TFormelRaekke> m_formelBox;
+    QStringList m_L1Box, m_L2Box;
+    int m_L1Index = -1, m_L2Index = -1;
     Beskeder& m_beskeder;
     TForm3Model* m_form3 = nullptr;
     THukommelse* m_huk = nullptr;
     void sendTilHukommelse(const QString& felt, const QString& navn);
-    TAndengrads* m_andengrads = nullptr;
-    TLigninger* m_ligninger = nullptr;
+    TLigningssider* m_sider = nullptr;
     std::function<bool()> m_doShowHint;
     std::function<void(const QString&)> m_gemBillede;
     QString m_billedMappe;

@@ -3,9 +3,8 @@
 #include "common/almenx.h"
 #include "common/beskeder.h"
 #include "common/taltekst.h"
-#include "equations/andengrads.h"
-#include "equations/ligninger.h"
 #include "graph/grafformmodel.h"
+#include "graph/ligningssider.h"
 
 namespace {
 const QString kIngenLoesning = QStringLiteral("Der er ikke beregnet nogen løsning!");
@@ -19,24 +18,19 @@ TZoomformModel::TZoomformModel(const QString& optDir, TGrafformModel& graf, Besk
 void TZoomformModel::SetZoomCentrum() {
     const double x = TAlmenX::EditFloat(xEdit);
     const double y = TAlmenX::EditFloat(yEdit);
-    m_graf.zPosLabel = m_graf.Graf.MakeZoomCentrum(x, y, centrerCheck);
-    m_graf.yAkseEdit = QString::number(m_graf.Graf.CenterX());
-    m_graf.xAkseEdit = QString::number(m_graf.Graf.CenterY());
-    Q_EMIT m_graf.aendret();
+    m_graf.saetZoomCentrum(x, y, centrerCheck);
 }
 
 bool TZoomformModel::getAL() {
-    TAndengrads* al = m_graf.andengradsSide();
-    if (!al) return false;
-    for (int i = 0; i < m_graf.formelBox.size(); ++i) {
-        if (!m_graf.formelBox.at(i).valgt) continue;
+    TLigningssider* sider = m_graf.ligningssider();
+    if (!sider) return false;
+    for (int i = 0; i < m_graf.formelBox().size(); ++i) {
+        if (!m_graf.formelBox().at(i).valgt) continue;
         QChar opr;
         double a, b, c;
         if (!m_graf.Graf.GetValues(i, opr, a, b, c) || opr != u'a') continue;
-        al->setAndengradsA(tal::generel(a));
-        al->setAndengradsB(tal::generel(b));
-        al->setAndengradsC(tal::generel(c));
-        al->andengradsBeregnClick();
+        sider->saetAndengrads(a, b, c);
+        m_andengradsLoest = sider->beregnAndengrads();
         return true;
     }
     return false;
@@ -47,24 +41,24 @@ void TZoomformModel::andengradsRod(bool foerste) {
         m_beskeder.information(QStringLiteral("Der er ikke valgt en andengradsligning."));
         return;
     }
-    const TAndengrads& al = *m_graf.andengradsSide();
     // A parabola without real roots leaves "Ingen løsning" in the root box,
     // which would read as 0: that is no point to zoom on.
-    if (!al.Lon) {
+    if (!m_andengradsLoest) {
         m_beskeder.information(kIngenLoesning);
         return;
     }
-    tagPunkt(foerste ? al.andengradsX1() : al.andengradsX2(), QStringLiteral("0"), kIngenLoesning);
+    tagPunkt(m_graf.ligningssider()->andengradsRod(foerste), QStringLiteral("0"), kIngenLoesning);
 }
 
 void TZoomformModel::ToolButton3Click() {
-    const TLigninger* l = m_graf.ligningerSide();
-    tagPunkt(l ? l->ligningX1() : QString(), l ? l->ligningY1() : QString(), kIngenLoesning);
+    const TLigningssider* l = m_graf.ligningssider();
+    tagPunkt(l ? l->loesningX(true) : QString(), l ? l->loesningY(true) : QString(),
+             kIngenLoesning);
 }
 
 void TZoomformModel::ToolButton4Click() {
-    const TLigninger* l = m_graf.ligningerSide();
-    tagPunkt(l ? l->ligningX2() : QString(), l ? l->ligningY2() : QString(),
+    const TLigningssider* l = m_graf.ligningssider();
+    tagPunkt(l ? l->loesningX(false) : QString(), l ? l->loesningY(false) : QString(),
              QStringLiteral("Der er ikke beregnet to løsninger!"));
 }
 
@@ -85,7 +79,7 @@ void TZoomformModel::ToolButton8Click() {
 }
 
 void TZoomformModel::zoomSpmClick() {
-    Q_EMIT m_graf.informationOenskes(QStringLiteral("Zoom og fokusering"));
+    Q_EMIT informationOenskes(QStringLiteral("Zoom og fokusering"));
 }
 
 void TZoomformModel::tagPunkt(const QString& x, const QString& y, const QString& mangler) {

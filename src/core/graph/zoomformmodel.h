@@ -50,6 +50,7 @@ public:
 
 Q_SIGNALS:
     void aendret();
+    void informationOenskes(const QString& emne); // a help topic of "Info.txt"
 
 private:
     void andengradsRod(bool foerste);
@@ -59,4 +60,5 @@ private:
 
     TGrafformModel& m_graf;
     Beskeder& m_beskeder;
+    bool m_andengradsLoest = false; // the last parabola getAL solved has real roots
 };

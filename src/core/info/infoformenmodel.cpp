@@ -190,6 +190,18 @@ bool TInfoformenModel::visEmne(const QString& navn, const QString& emne) {
     return goToInfo(emne);
 }
 
+void TInfoformenModel::Enhedsinformation(const QString& S, bool fokus) {
+    const bool foer = udenFokus;
+    udenFokus = !fokus;
+    try {
+        Enhedsinformation(S);
+    } catch (...) {
+        udenFokus = foer;
+        throw;
+    }
+    udenFokus = foer;
+}
+
 void TInfoformenModel::HelpInfo(const QString& sName, const QString& S) {
     EditFind = S;
     Q_EMIT aendret();

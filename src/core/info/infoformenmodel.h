@@ -9,7 +9,8 @@
 // The page view belongs to the window: this model asks it to navigate
 // (`naviger`) and the window reports back the location of the page shown
 // (`UrlLister`) and the link under the mouse (`linkOver`).
-#include "app/programmapper.h"
+#include "common/hjaelp.h"
+#include "common/programmapper.h"
 #include "info/struktur.h"
 
 #include <QObject>
@@ -19,7 +20,7 @@
 class Beskeder;
 class TUrlListe;
 
-class TInfoformenModel : public QObject {
+class TInfoformenModel : public QObject, public THjaelp {
     Q_OBJECT
 public:
     TInfoformenModel(const TProgramMapper& mapper, Beskeder& beskeder, TUrlListe& urlliste,
@@ -70,11 +71,13 @@ public:
     // Shows topic `emne` of structure `navn`: loads the structure when it is
     // not the one loaded, then opens the topic.
     bool visEmne(const QString& navn, const QString& emne);
-    void HelpInfo(const QString& sName, const QString& S);
-    void Information(const QString& S) { visEmne(QStringLiteral("Info.txt"), S); }
+    void HelpInfo(const QString& sName, const QString& S) override;
+    void Information(const QString& S) override { visEmne(QStringLiteral("Info.txt"), S); }
     void Enhedsinformation(const QString& S) {
         visEmne(QStringLiteral("Enhedsinformation.txt"), S);
     }
+    // The same with `udenFokus` set to !fokus for this topic only.
+    void Enhedsinformation(const QString& S, bool fokus) override;
     // The structure menu: its two fixed items, then one per structure.
     void ProgramInformationClick() { Information(QStringLiteral("Tavlix")); }
     void EnhedsinformationClick() { Enhedsinformation(QStringLiteral("SI-enheder")); }

@@ -1,6 +1,6 @@
 #include "info/programstart.h"
 
-#include "other/shellaabn.h"
+#include "common/shellaabn.h"
 
 #include <QFileInfo>
 #include <QProcess>

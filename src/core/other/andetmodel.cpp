@@ -1,24 +1,26 @@
 #include "andetmodel.h"
 
-#include "app/mainformmodel.h"
 #include "calc/regner.h"
 #include "common/beskeder.h"
 #include "common/fejl.h"
+#include "common/hjaelp.h"
+#include "common/programmapper.h"
 
-TAndetModel::TAndetModel(TMainformModel& hoved, THukommelse& hukommelse, TRegner& regner,
+TAndetModel::TAndetModel(THjaelp& hjaelp, std::function<bool()> visHint,
+                         const TProgramMapper& mapper, THukommelse& hukommelse, TRegner& regner,
                          Beskeder& beskeder, QObject* parent)
     : QObject(parent), talsystemer(beskeder, [&regner] { return regner.displayTekst(); }),
-      datoer(hoved.programdir(), beskeder), enheder(hukommelse), m_hoved(hoved),
-      m_beskeder(beskeder) {
-    optFilnavn = hoved.optDir() + QStringLiteral("andet.txt");
+      datoer(mapper.programdir, beskeder), enheder(hukommelse), m_hjaelp(hjaelp),
+      m_visHint(std::move(visHint)), m_beskeder(beskeder) {
+    optFilnavn = mapper.optDir + QStringLiteral("andet.txt");
     connect(&talsystemer, &TTalsystemside::informationOenskes, this,
-            [this](const QString& emne) { m_hoved.Information(emne); });
+            [this](const QString& emne) { m_hjaelp.Information(emne); });
     connect(&datoer, &TDatoside::informationOenskes, this,
-            [this](const QString& emne) { m_hoved.Information(emne); });
+            [this](const QString& emne) { m_hjaelp.Information(emne); });
     connect(&enheder, &TEnhedsside::enhedsinformationOenskes, this,
-            [this](const QString& emne) { m_hoved.Enhedsinformation(emne); });
+            [this](const QString& emne) { m_hjaelp.Enhedsinformation(emne, true); });
     connect(&enheder, &TEnhedsside::enhedsinformationFoelger, this,
-            [this](const QString& emne) { m_hoved.Enhedsinformation(emne, false); });
+            [this](const QString& emne) { m_hjaelp.Enhedsinformation(emne, false); });
 }
 
 QStringList TAndetModel::sideNavne() {
@@ -82,7 +84,7 @@ bool TAndetModel::FormKeyPress(QChar c) {
 }
 
 void TAndetModel::showHint(const QString& hint) {
-    if (!m_hoved.doShowHint) return;
+    if (m_visHint && !m_visHint()) return;
     // The long part of a hint "short|long" when there is one.
     const qsizetype streg = hint.indexOf(u'|');
     const QString tekst = streg >= 0 ? hint.mid(streg + 1) : hint;

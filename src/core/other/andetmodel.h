@@ -5,26 +5,32 @@
 // keeps the window's own state: its place and height, the active page, the
 // options file "andet.txt" and the hint line. The pages store values in the
 // calculator memory, read the calculator's display and open help topics
-// through the main window's model.
+// in the information browser.
 #include "common/optionsfil.h"
 #include "other/datoside.h"
 #include "other/enhedsside.h"
 #include "other/talsystemside.h"
 
+#include <functional>
 #include <QObject>
 #include <QPoint>
 
 class Beskeder;
-class TMainformModel;
+class THjaelp;
 class THukommelse;
 class TRegner;
+struct TProgramMapper;
 
 class TAndetModel : public QObject {
     Q_OBJECT
 public:
     enum Side { Talsystemer = 0, Datoer = 1, Enhedskonvertering = 2 };
 
-    TAndetModel(TMainformModel& hoved, THukommelse& hukommelse, TRegner& regner, Beskeder& beskeder,
+    // `hjaelp` opens the help topics, `visHint` tells whether hints are
+    // shown (the main window's "Vis knapinformation"), `mapper` gives the
+    // data and options folders.
+    TAndetModel(THjaelp& hjaelp, std::function<bool()> visHint, const TProgramMapper& mapper,
+                THukommelse& hukommelse, TRegner& regner, Beskeder& beskeder,
                 QObject* parent = nullptr);
 
     TTalsystemside talsystemer;
@@ -65,6 +71,7 @@ Q_SIGNALS:
     void aendret();
 
 private:
-    TMainformModel& m_hoved;
+    THjaelp& m_hjaelp;
+    std::function<bool()> m_visHint;
     Beskeder& m_beskeder;
 };

@@ -1,9 +1,9 @@
 #include "andetvaerktoej.h"
 
-#include "app/programmapper.h"
 #include "calc/hukommelse.h"
 #include "common/beskeder.h"
 #include "common/fejl.h"
+#include "common/programmapper.h"
 #include "other/datoside.h"
 #include "other/enhedsside.h"
 #include "other/talsystemside.h"
@@ -180,4 +180,35 @@ Resultat TAndetVaerktoej::datoforskel(const vaerktoej::Kald& k) {
     if (fuldfoert) linjer << side.Edit1 << side.Edit2;
     return vaerktoej::afslut(k, fuldfoert ? vaerktoej::Resultat : vaerktoej::Besked, obj, linjer,
                              beskeder.tekster);
+}
+
+// The rows of the front end's table for the other-functions pages.
+QList<vaerktoej::Tilstand> TAndetVaerktoej::tilstande() {
+    return {
+        {QStringLiteral("--convert"),
+         QStringLiteral("VÆRDI FRA [TIL]"),
+         QStringLiteral("enhedskonvertering"),
+         {vaerktoej::Art::Tal, vaerktoej::Art::Tekst},
+         2,
+         3,
+         {},
+         TAndetVaerktoej::konverter},
+        {QStringLiteral("--base"),
+         QStringLiteral("VÆRDI FRA TIL"),
+         QStringLiteral("talsystemer (2..16, Bin, Okt, Dec, Hex)"),
+         {vaerktoej::Art::Tekst},
+         3,
+         3,
+         {},
+         TAndetVaerktoej::base},
+        {QStringLiteral("--datediff"),
+         QStringLiteral("DATO1 DATO2"),
+         QStringLiteral("forskel mellem to datoer (d-m-åååå eller d.m.åååå)"),
+         {vaerktoej::Art::Dato},
+         2,
+         2,
+         {{QStringLiteral("--programdir"), QStringLiteral("MAPPE"),
+           QStringLiteral("datamappen (standard ~/Tavlixmappe)")}},
+         TAndetVaerktoej::datoforskel},
+    };
 }

@@ -13,4 +13,6 @@ public:
     static Resultat konverter(const vaerktoej::Kald& k);
     static Resultat base(const vaerktoej::Kald& k);
     static Resultat datoforskel(const vaerktoej::Kald& k);
+    // This subsystem's modes, for vaerktoej::tilfoejTilstande.
+    static QList<vaerktoej::Tilstand> tilstande();
 };

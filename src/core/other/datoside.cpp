@@ -5,7 +5,7 @@
 #include "common/fejl.h"
 #include "common/installation.h"
 #include "common/optionsfil.h"
-#include "other/shellaabn.h"
+#include "common/shellaabn.h"
 
 #include <QDir>
 #include <QFile>

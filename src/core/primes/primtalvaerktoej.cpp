@@ -46,3 +46,18 @@ TFormelVaerktoej::Resultat TPrimtalVaerktoej::koer(const vaerktoej::Kald& k) {
     return vaerktoej::afslut(k, koert ? vaerktoej::Resultat : vaerktoej::Besked, o, linjer,
                              tekster);
 }
+
+// The row of the front end's table for the prime test.
+QList<vaerktoej::Tilstand> TPrimtalVaerktoej::tilstande() {
+    return {
+        {QStringLiteral("--prime"),
+         QStringLiteral("N"),
+         QStringLiteral("primtalstest som vinduet \"Primtal\": divisorerne eller \"Tallet er et "
+                        "primtal\""),
+         {vaerktoej::Art::Heltal},
+         1,
+         1,
+         {},
+         TPrimtalVaerktoej::koer},
+    };
+}

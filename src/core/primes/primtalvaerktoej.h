@@ -10,4 +10,6 @@ public:
     // Exit code 0 when the test ran, 1 when the window would not test the
     // number (an even number, or one below 3), with the reason.
     static TFormelVaerktoej::Resultat koer(const vaerktoej::Kald& k);
+    // This subsystem's modes, for vaerktoej::tilfoejTilstande.
+    static QList<vaerktoej::Tilstand> tilstande();
 };

@@ -7,6 +7,7 @@
 #include "common/fejl.h"
 #include "common/graense.h"
 #include "common/placering.h"
+#include "equations/grafligningssider.h"
 #include "equations/ligningssider.h"
 #include "formula/formelpanel.h"
 #include "graph/form3.h"
@@ -61,8 +62,8 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     // windows when first shown; they write their options when the program ends.
     m_infoModel.FormCreate();
     m_urlliste.FormCreate();
-    m_model.setInfoformen(&m_infoModel);
-    m_model.createStrukturPU();
+    m_model.setHjaelp(&m_infoModel);
+    m_infoModel.createStrukturPU();
     connect(&m_infoModel, &TInfoformenModel::vis, this, [this] { infoformen().visVindue(); });
     connect(&m_infoModel, &TInfoformenModel::visUdenFokus, this, [this] {
         if (!infoformen().isVisible()) infoformen().visVindue();
@@ -71,7 +72,9 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
         if (m_infoformen && m_infoformen->isVisible()) m_infoformen->close();
     });
 
-    m_andet = std::make_unique<TAndetModel>(m_model, m_hukommelse, m_regner, m_beskeder);
+    m_andet = std::make_unique<TAndetModel>(
+        m_infoModel, [this] { return m_model.doShowHint; }, m_model.mapper(), m_hukommelse,
+        m_regner, m_beskeder);
     m_andet->FormCreate();
     m_andetform = new Tandetform(*m_andet, m_mainform.get());
     m_model.vedLukning([this] { m_andet->gemOpt(); });

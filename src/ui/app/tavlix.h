@@ -36,6 +36,7 @@ class Tegenskabsform;
 class TomForm;
 class Tstrukturform;
 class TSpmBeskeder;
+class TGrafLigningssider;
 class Tinfoformen;
 class Tgrafform;
 class Tform3;
@@ -124,6 +125,7 @@ private:
     Tinfoformen* m_infoformen = nullptr; // owned by the main window
     std::unique_ptr<TGrafformModel> m_grafModel;
     std::unique_ptr<TForm3Model> m_form3Model;
+    std::unique_ptr<TGrafLigningssider> m_grafSider; // the equation pages as the graph sees them
     std::unique_ptr<Tgrafform> m_grafform;
     Tform3* m_form3 = nullptr; // owned by the graph window
     Tandetform* m_andetform = nullptr; // owned by the main window

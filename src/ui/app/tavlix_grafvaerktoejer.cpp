@@ -4,6 +4,7 @@
 #include "app/tavlix.h"
 #include "common/fejl.h"
 #include "common/placering.h"
+#include "equations/grafligningssider.h"
 #include "grafeksport.h"
 #include "graph/bitmapprint.h"
 #include "graph/grafform.h"
@@ -51,10 +52,13 @@ void Tavlix::grafvaerktoejer() {
     m_andengrads.setGrafModtager(m_grafModel.get());
     m_ligninger.setGrafModtager(m_grafModel.get());
     m_ligninger.setGrafSynlig([this] { return m_grafform && m_grafform->isVisible(); });
-    m_grafModel->setLigningssider(&m_andengrads, &m_ligninger);
+    m_grafSider = std::make_unique<TGrafLigningssider>(m_andengrads, m_ligninger);
+    m_grafModel->setLigningssider(m_grafSider.get());
 
     m_zoomModel = std::make_unique<TZoomformModel>(m_model.optDir(), *m_grafModel, m_beskeder);
     m_zoomModel->FormCreate();
+    connect(m_zoomModel.get(), &TZoomformModel::informationOenskes, this,
+            [this](const QString& emne) { m_model.Information(emne); });
     m_optModel = std::make_unique<TOptformModel>(m_model.optDir(), *m_grafModel, m_beskeder);
     m_optModel->FormCreate();
     m_printModel = std::make_unique<TPrintformModel>(m_grafModel->Graf, m_beskeder);

@@ -448,7 +448,7 @@ QWidget* Tgrafform::lavAksebjaelke() {
 }
 
 void Tgrafform::visListe() {
-    const QList<TFormelRaekke>& rk = m_model.formelBox;
+    const QList<TFormelRaekke>& rk = m_model.formelBox();
     bool ens = m_formelBox->count() == rk.size();
     for (int i = 0; ens && i < rk.size(); ++i)
         ens = m_formelBox->item(i)->text() == rk.at(i).tekst;
@@ -477,8 +477,8 @@ void Tgrafform::visListe() {
         }
         c->setCurrentIndex(i);
     };
-    valg(m_L1Box, m_model.L1Box, m_model.L1Index);
-    valg(m_L2Box, m_model.L2Box, m_model.L2Index);
+    valg(m_L1Box, m_model.L1Box(), m_model.L1Index());
+    valg(m_L2Box, m_model.L2Box(), m_model.L2Index());
 }
 
 void Tgrafform::opdater() {

@@ -1,3 +1,4 @@
+#include "app/vaerktoejstilstande.h"
 #include "formula/formelvaerktoej.h"
 
 #include <QJsonDocument>
@@ -7,6 +8,7 @@
 class TstLigningVaerktoej : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { vaerktoej::tilfoejAlleTilstande(); }
     void koer_data() {
         QTest::addColumn<QStringList>("argumenter");
         QTest::addColumn<int>("exitKode");

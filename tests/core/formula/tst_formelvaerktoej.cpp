@@ -1,4 +1,5 @@
 // The tavlix-formel tool: options, output and exit status.
+#include "app/vaerktoejstilstande.h"
 #include "formula/formelvaerktoej.h"
 
 #include <QJsonArray>
@@ -29,6 +30,7 @@ QStringList liste(const QJsonValue& v) {
 class TestFormelvaerktoej : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { vaerktoej::tilfoejAlleTilstande(); }
     void display_data();
     void display();
     void jsonMedTaster();

@@ -1,5 +1,6 @@
 // tavlix-formel --program: headless runs of formula programs, and the
 // example programs installed in the data folder.
+#include "app/vaerktoejstilstande.h"
 #include "formula/formelvaerktoej.h"
 
 #include <QDir>
@@ -48,6 +49,7 @@ QString TestProgramvaerktoej::skriv(const QString& navn, const QByteArray& bytes
 }
 
 void TestProgramvaerktoej::initTestCase() {
+    vaerktoej::tilfoejAlleTilstande();
     skriv(QStringLiteral("areal.txt"), "!Areal af et rektangel\r\n:L\xe6ngde\r\n:Bredde\r\n"
                                        "*[0]=\r\n:Areal\r\n");
     skriv(QStringLiteral("x.txt"), "x=\r\n");

@@ -1,5 +1,6 @@
 // The one front end of tavlix-formel: the same handling of "--", numbers,
 // --help and exit codes in every mode, and --batch.
+#include "app/vaerktoejstilstande.h"
 #include "formula/vaerktoejsfront.h"
 
 #include <QBuffer>
@@ -58,6 +59,7 @@ private:
 };
 
 void TestVaerktoejsfront::initTestCase() {
+    vaerktoej::tilfoejAlleTilstande();
     m_program = m_dir.path() + QStringLiteral("/p.txt");
     QFile f(m_program);
     QVERIFY(f.open(QIODevice::WriteOnly));

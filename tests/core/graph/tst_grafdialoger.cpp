@@ -6,6 +6,7 @@
 #include "calc/regner.h"
 #include "common/fejl.h"
 #include "equations/andengrads.h"
+#include "equations/grafligningssider.h"
 #include "equations/ligninger.h"
 #include "graph/grafformmodel.h"
 #include "graph/optformmodel.h"
@@ -28,10 +29,11 @@ struct Vinduer {
     TGrafformModel graf{optDir, beskeder};
     TAndengrads al{beskeder, regner, meta, huk, &graf};
     TLigninger lig{beskeder, regner, meta, huk, &al, &graf};
+    TGrafLigningssider sider{al, lig};
     TZoomformModel zoom{optDir, graf, beskeder};
 
     Vinduer() {
-        graf.setLigningssider(&al, &lig);
+        graf.setLigningssider(&sider);
         graf.FormCreate(QSize(1600, 1000));
         graf.FormResize(500, 400);
         graf.Graf.FlytFocus(100, 300); // origin away from the middle
@@ -84,6 +86,21 @@ private Q_SLOTS:
         QCOMPARE(v.graf.Graf.CenterX(), 100); // nothing moved
         QCOMPARE(v.graf.zPosLabel, QStringLiteral("1.50 : -2.00"));
         QCOMPARE(v.graf.yAkseEdit, QStringLiteral("100"));
+    }
+
+    // The window shows the new centre, and the dialog's help is its own topic.
+    void zoomCentrumMeldesOgHjaelp() {
+        Vinduer v;
+        QSignalSpy aendret(&v.graf, &TGrafformModel::aendret);
+        QSignalSpy hjaelp(&v.zoom, &TZoomformModel::informationOenskes);
+        v.zoom.xEdit = QStringLiteral("3");
+        v.zoom.yEdit = QStringLiteral("4");
+        v.zoom.SetZoomCentrum();
+        QCOMPARE(aendret.size(), 1);
+        QCOMPARE(v.graf.zPosLabel, QStringLiteral("3.00 : 4.00"));
+        v.zoom.zoomSpmClick();
+        QCOMPARE(hjaelp.size(), 1);
+        QCOMPARE(hjaelp[0][0].toString(), QStringLiteral("Zoom og fokusering"));
     }
 
     // The points that may be missing, each with its message; nothing changes then.

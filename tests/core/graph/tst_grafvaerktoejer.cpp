@@ -6,6 +6,7 @@
 #include "calc/regner.h"
 #include "common/taltekst.h"
 #include "equations/andengrads.h"
+#include "equations/grafligningssider.h"
 #include "equations/ligninger.h"
 #include "graph/grafformmodel.h"
 
@@ -23,9 +24,10 @@ struct Vinduer {
     TGrafformModel graf{dir.path() + u'/', beskeder};
     TAndengrads al{beskeder, regner, meta, huk, &graf};
     TLigninger lig{beskeder, regner, meta, huk, &al, &graf};
+    TGrafLigningssider sider{al, lig};
 
     Vinduer() {
-        graf.setLigningssider(&al, &lig);
+        graf.setLigningssider(&sider);
         graf.FormCreate(QSize(1600, 1000));
         graf.FormResize(400, 400);
     }
@@ -177,10 +179,10 @@ private Q_SLOTS:
         v.graf.L1BoxChange(0);
         v.graf.L2BoxChange(0);
         v.graf.L2BoxChange(1);
-        QCOMPARE(v.graf.L2Index, -1);
-        QCOMPARE(v.graf.L1Index, 0);
+        QCOMPARE(v.graf.L2Index(), -1);
+        QCOMPARE(v.graf.L1Index(), 0);
         v.graf.L1BoxChange(1);
-        QCOMPARE(v.graf.L1Index, -1);
+        QCOMPARE(v.graf.L1Index(), -1);
         QCOMPARE(v.boksBeskeder(),
                  QStringLiteral("information:Der løses ikke tredjegradsligninger!|"
                                 "information:Der løses ikke tredjegradsligninger!"));
@@ -279,7 +281,7 @@ private Q_SLOTS:
         v.al.setAndengradsC(QStringLiteral("-4"));
         v.al.andengradsSendClick();
         QCOMPARE(v.kurver(), QStringLiteral("a 1 0 -4"));
-        QCOMPARE(v.graf.formelBox.size(), 1);
+        QCOMPARE(v.graf.formelBox().size(), 1);
     }
 };
 

@@ -1,9 +1,9 @@
-#include "app/mainformmodel.h"
 #include "beskedoptager.h"
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
 #include "calc/regner.h"
-#include "formula/udtryk.h"
+#include "common/hjaelp.h"
+#include "common/programmapper.h"
 #include "other/andetmodel.h"
 
 #include <memory>
@@ -11,27 +11,40 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The main window's models and the other-functions window over a temporary data folder.
+// The help topics asked for, as "structure|topic" (with "|uden fokus" when
+// the browser is not to take the focus).
+struct HjaelpOptager : THjaelp {
+    QStringList emner;
+    void Information(const QString& emne) override { emner << "Info.txt|" + emne; }
+    void Enhedsinformation(const QString& emne, bool fokus) override {
+        emner << "Enhedsinformation.txt|" + emne + (fokus ? "" : "|uden fokus");
+    }
+    void HelpInfo(const QString& struktur, const QString& emne) override {
+        emner << struktur + u'|' + emne;
+    }
+};
+
+// The other-functions window over a temporary data folder.
 struct Andet {
     QTemporaryDir dir;
     BeskedOptager beskeder;
     TMetaListe meta;
     THukommelse huk;
     TRegner regner{beskeder, meta, huk};
-    TUdtryk udtryk{regner, meta};
-    std::unique_ptr<TMainformModel> hoved;
+    HjaelpOptager hjaelp;
+    bool visHint = true;
     std::unique_ptr<TAndetModel> m;
 
     explicit Andet(const QStringList& linjer = {}) {
         QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        hoved = std::make_unique<TMainformModel>(TProgramMapper::fra(dir.path()), beskeder, regner,
-                                                 huk, udtryk);
+        const TProgramMapper mapper = TProgramMapper::fra(dir.path());
         if (!linjer.isEmpty()) {
-            QFile f(hoved->optDir() + QStringLiteral("andet.txt"));
+            QFile f(mapper.optDir + QStringLiteral("andet.txt"));
             f.open(QIODevice::WriteOnly);
             f.write(linjer.join(QStringLiteral("\r\n")).toLatin1());
         }
-        m = std::make_unique<TAndetModel>(*hoved, huk, regner, beskeder);
+        m = std::make_unique<TAndetModel>(hjaelp, [this] { return visHint; }, mapper, huk, regner,
+                                          beskeder);
         m->FormCreate();
     }
 };
@@ -81,16 +94,20 @@ private Q_SLOTS:
         QCOMPARE(a.m->talsystemer.inputEdit, QStringLiteral("1"));
     }
 
-    void hjaelpGaarTilHovedvinduet() {
+    void hjaelpGaarTilBrowseren() {
         Andet a;
-        QSignalSpy spy(a.hoved.get(), &TMainformModel::informationOenskes);
         a.m->talsystemer.spmTalsystemerKnapClick();
         a.m->datoer.spmDatoerKnapClick();
         a.m->enheder.feltGoHoejreklik();
-        QCOMPARE(spy.size(), 3);
-        QCOMPARE(spy[0], (QVariantList{"Info.txt", "Funktioner"}));
-        QCOMPARE(spy[1], (QVariantList{"Info.txt", "Funktioner"}));
-        QCOMPARE(spy[2], (QVariantList{"Enhedsinformation.txt", "Temperatur"}));
+        QCOMPARE(a.hjaelp.emner, (QStringList{"Info.txt|Funktioner", "Info.txt|Funktioner",
+                                              "Enhedsinformation.txt|Temperatur"}));
+        // Following the converter, the browser leaves the focus alone.
+        a.hjaelp.emner.clear();
+        a.m->enheder.visEinfoClick(true);
+        a.m->enheder.fraEditEdited(QStringLiteral("2"));
+        QVERIFY(!a.hjaelp.emner.isEmpty());
+        QVERIFY(a.hjaelp.emner.last().startsWith(QStringLiteral("Enhedsinformation.txt|")));
+        QVERIFY(a.hjaelp.emner.last().endsWith(QStringLiteral("|uden fokus")));
     }
 
     void hentFraTavlixLaeserDisplayet() {
@@ -105,7 +122,7 @@ private Q_SLOTS:
         Andet a;
         a.m->showHint(QStringLiteral("Ny|Forbered nyt input med samme input talsystem"));
         QCOMPARE(a.m->infoBar, QStringLiteral("Forbered nyt input med samme input talsystem"));
-        a.hoved->doShowHint = false;
+        a.visHint = false;
         a.m->showHint(QStringLiteral("Andet"));
         QCOMPARE(a.m->infoBar, QStringLiteral("Forbered nyt input med samme input talsystem"));
     }

@@ -1,3 +1,4 @@
+#include "app/vaerktoejstilstande.h"
 #include "formula/formelvaerktoej.h"
 
 #include <QFile>
@@ -17,6 +18,7 @@ TFormelVaerktoej::Resultat koer(const QStringList& a) {
 class TstAndetVaerktoej : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { vaerktoej::tilfoejAlleTilstande(); }
     void tekst_data() {
         QTest::addColumn<QStringList>("argumenter");
         QTest::addColumn<int>("kode");

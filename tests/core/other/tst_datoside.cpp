@@ -1,7 +1,7 @@
 #include "beskedoptager.h"
 #include "common/fejl.h"
 #include "other/datoside.h"
-#include "other/shellaabn.h"
+#include "common/shellaabn.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,3 +1,4 @@
+#include "app/vaerktoejstilstande.h"
 #include "formula/formelvaerktoej.h"
 
 #include <QtTest>
@@ -5,6 +6,7 @@
 class TstPrimtalVaerktoej : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { vaerktoej::tilfoejAlleTilstande(); }
     void koer_data() {
         QTest::addColumn<QStringList>("argumenter");
         QTest::addColumn<int>("kode");
