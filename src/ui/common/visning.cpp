@@ -81,15 +81,22 @@ void TVisning::tilpas() {
         // Of a long text only the piece at the shown end can be drawn. Laying
         // out the whole of a number of thousands of digits for every key costs
         // more than a frame, so a long text is measured by that piece alone:
-        // no character is narrower than a quarter of a pixel, and a piece that
-        // is too wide at the smallest size tells as much as the whole text.
-        const qsizetype stykke = 4 * qsizetype(plads) + 16;
+        // a piece that is too wide at the smallest size tells as much as the
+        // whole text. The piece starts at twice what fits of average
+        // characters and grows up to a quarter of a pixel a character.
         QFont mindste = f;
         if (m_art == Art::Tal && f.pointSizeF() > mindstePunkt) mindste.setPointSizeF(mindstePunkt);
+        const QFontMetrics mfm(mindste);
+        const qsizetype stoerst = 4 * qsizetype(plads) + 16;
         QString del;
-        if (m_tekst.size() > stykke) {
-            del = m_art == Art::Tal ? m_tekst.first(stykke) : m_tekst.last(stykke);
-            if (QFontMetrics(mindste).horizontalAdvance(del) <= plads) del.clear();
+        for (qsizetype n = 2 * qsizetype(plads) / std::max(1, mfm.averageCharWidth()) + 16;
+             n < m_tekst.size(); n = std::min(4 * n, stoerst)) {
+            const QString stykke = m_art == Art::Tal ? m_tekst.first(n) : m_tekst.last(n);
+            if (mfm.horizontalAdvance(stykke) > plads) {
+                del = stykke;
+                break;
+            }
+            if (n >= stoerst) break;
         }
         if (!del.isEmpty()) {
             f = mindste;
