@@ -87,6 +87,12 @@ private Q_SLOTS:
         QTest::newRow("udtrykslinje")
             << "1 + 2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 = 45" << true << 90 << "…"
             << "= 45";
+        // Long texts are measured by the piece that can show: the same result.
+        QTest::newRow("20 000 cifre") << "-9," + QString(20000, u'7') + "1" << false << 120 << "-9,7"
+                                      << "…";
+        QTest::newRow("lang udtrykslinje")
+            << "1" + QString(20000, u'+') + " = 45" << true << 90 << "…"
+            << "= 45";
     }
     void felterAfkorterMedMaerke() {
         QFETCH(QString, tekst);
@@ -103,6 +109,10 @@ private Q_SLOTS:
         QVERIFY2(v.visteTekst().endsWith(slut), qPrintable(v.visteTekst()));
         QVERIFY(v.visteFont().pointSizeF() >=
                 std::min(v.font().pointSizeF(), TVisning::mindstePunkt));
+        QCOMPARE(v.visteTekst(),
+                 QFontMetrics(v.visteFont())
+                     .elidedText(tekst, loebende ? Qt::ElideLeft : Qt::ElideRight,
+                                 v.contentsRect().width() - 8));
         QCOMPARE(v.toolTip(), v.afkortet() ? tekst : QStringLiteral("Hint"));
         v.setText(QStringLiteral("1"));
         QCOMPARE(v.toolTip(), QStringLiteral("Hint")); // the hint comes back

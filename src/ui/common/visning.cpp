@@ -77,17 +77,44 @@ void TVisning::tilpas() {
     const int plads = tekstFelt().width();
     QFont f = font();
     m_vist = m_tekst;
-    if (plads > 0 && QFontMetrics(f).horizontalAdvance(m_tekst) > plads) {
-        if (m_art == Art::Tal) {
-            // Smaller, in steps, down to the readable minimum.
-            const qreal mindst = std::min(f.pointSizeF(), mindstePunkt);
-            while (f.pointSizeF() > mindst && QFontMetrics(f).horizontalAdvance(m_tekst) > plads)
-                f.setPointSizeF(std::max(mindst, f.pointSizeF() - 0.5));
+    if (plads > 0) {
+        // Of a long text only the piece at the shown end can be drawn. Laying
+        // out the whole of a number of thousands of digits for every key costs
+        // more than a frame, so a long text is measured by that piece alone:
+        // a piece that is too wide at the smallest size tells as much as the
+        // whole text. The piece starts at twice what fits of average
+        // characters and grows up to a quarter of a pixel a character.
+        QFont mindste = f;
+        if (m_art == Art::Tal && f.pointSizeF() > mindstePunkt) mindste.setPointSizeF(mindstePunkt);
+        const QFontMetrics mfm(mindste);
+        const qsizetype stoerst = 4 * qsizetype(plads) + 16;
+        QString del;
+        for (qsizetype n = 2 * qsizetype(plads) / std::max(1, mfm.averageCharWidth()) + 16;
+             n < m_tekst.size(); n = std::min(4 * n, stoerst)) {
+            const QString stykke = m_art == Art::Tal ? m_tekst.first(n) : m_tekst.last(n);
+            if (mfm.horizontalAdvance(stykke) > plads) {
+                del = stykke;
+                break;
+            }
+            if (n >= stoerst) break;
         }
-        const QFontMetrics fm(f);
-        if (fm.horizontalAdvance(m_tekst) > plads)
-            m_vist =
-                fm.elidedText(m_tekst, m_art == Art::Tal ? Qt::ElideRight : Qt::ElideLeft, plads);
+        if (!del.isEmpty()) {
+            f = mindste;
+            m_vist = QFontMetrics(f).elidedText(
+                del, m_art == Art::Tal ? Qt::ElideRight : Qt::ElideLeft, plads);
+        } else if (QFontMetrics(f).horizontalAdvance(m_tekst) > plads) {
+            if (m_art == Art::Tal) {
+                // Smaller, in steps, down to the readable minimum.
+                const qreal mindst = std::min(f.pointSizeF(), mindstePunkt);
+                while (f.pointSizeF() > mindst &&
+                       QFontMetrics(f).horizontalAdvance(m_tekst) > plads)
+                    f.setPointSizeF(std::max(mindst, f.pointSizeF() - 0.5));
+            }
+            const QFontMetrics fm(f);
+            if (fm.horizontalAdvance(m_tekst) > plads)
+                m_vist = fm.elidedText(m_tekst,
+                                       m_art == Art::Tal ? Qt::ElideRight : Qt::ElideLeft, plads);
+        }
     }
     m_visFont = f;
     // While the text is cut, the tool tip shows it whole; the control's own
