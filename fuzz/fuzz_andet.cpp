@@ -1,15 +1,15 @@
 // The other-functions window's options file "andet.txt": any bytes apply
 // without a crash (a bad line ends the reading with an error), the page stays
 // one of the three, and what the window writes reads back to the same state.
-#include "app/mainformmodel.h"
 #include "calc/hukommelse.h"
 #include "calc/metaliste.h"
 #include "calc/regner.h"
 #include "common/beskeder.h"
 #include "common/fejl.h"
+#include "common/hjaelp.h"
 #include "common/optionsfil.h"
+#include "common/programmapper.h"
 #include "common/tekstkodning.h"
-#include "formula/udtryk.h"
 #include "other/andetmodel.h"
 
 #include <QByteArray>
@@ -21,15 +21,21 @@
 
 namespace {
 
+// Help topics go nowhere here.
+struct IngenHjaelp : THjaelp {
+    void Information(const QString&) override {}
+    void Enhedsinformation(const QString&, bool) override {}
+    void HelpInfo(const QString&, const QString&) override {}
+};
+
 struct Vindue {
     TavseBeskeder beskeder;
     TMetaListe meta;
     THukommelse huk;
     TRegner regner{beskeder, meta, huk};
-    TUdtryk udtryk{regner, meta};
-    TMainformModel hoved{TProgramMapper::fra(QStringLiteral("/nonexistent-tavlix")), beskeder,
-                         regner, huk, udtryk};
-    TAndetModel andet{hoved, huk, regner, beskeder};
+    IngenHjaelp hjaelp;
+    TProgramMapper mapper = TProgramMapper::fra(QStringLiteral("/nonexistent-tavlix"));
+    TAndetModel andet{hjaelp, [] { return false; }, mapper, huk, regner, beskeder};
 };
 
 TOptionsFil linjer(const QString& t) {
