@@ -7,10 +7,13 @@
 #include "calc/displaypanel.h"
 #include "common/visning.h"
 
+#include <functional>
 #include <memory>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,23 +21,65 @@ struct ProgramFixtur {
     QTemporaryDir dir;
     BeskedOptager beskeder;
     std::unique_ptr<Tavlix> t;
+    const bool vent = true;
+
+    // Lays files into the data folder before the program starts.
+    using Forberedelse = std::function<void(const QDir& mappe)>;
 
     // `optioner` are the lines of "mainform.txt"; none: no file.
-    explicit ProgramFixtur(const QStringList& optioner = {}) {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        if (!optioner.isEmpty()) {
-            QFile f(dir.path() + QStringLiteral("/Egenskaber/mainform.txt"));
-            f.open(QIODevice::WriteOnly);
-            f.write(optioner.join(QStringLiteral("\r\n")).toUtf8());
-        }
+    explicit ProgramFixtur(const QStringList& optioner = {})
+        : ProgramFixtur([&optioner](const QDir& mappe) {
+              if (optioner.isEmpty())
+                  return;
+              mappe.mkpath(QStringLiteral("Egenskaber"));
+              QFile f(mappe.filePath(QStringLiteral("Egenskaber/mainform.txt")));
+              QVERIFY(f.open(QIODevice::WriteOnly));
+              f.write(optioner.join(QStringLiteral("\r\n")).toUtf8());
+          }) {}
+    // `vent`: return only once the main window is on screen.
+    explicit ProgramFixtur(const Forberedelse& forbered, bool vent = true) : vent(vent) {
+        const QDir mappe(dir.path());
+        if (forbered)
+            forbered(mappe);
+        mappe.mkpath(QStringLiteral("Egenskaber"));
+        start();
+    }
+    virtual ~ProgramFixtur() = default;
+
+    void start() {
         t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
         t->vis();
-        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
+        if (vent)
+            QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
     }
+    // Closes the main window (the other windows write their options) and starts again.
+    void genstart() {
+        t->mainform().close();
+        t.reset();
+        start();
+    }
+
     Tmainform& w() { return t->mainform(); }
     QString display() { return w().displayPanel()->rmDisplay()->text(); }
     void skriv(const QString& taster) {
         for (QChar c : taster)
             QTest::keyClick(&w(), c.toLatin1());
+    }
+    // Copies the files below `fra` (hidden ones too) to the same places below `til`.
+    static void kopierMappe(const QString& fra, const QString& til) {
+        QDirIterator it(fra, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString f = it.next();
+            const QString maal = til + f.mid(fra.size());
+            QDir().mkpath(QFileInfo(maal).path());
+            QFile::copy(f, maal);
+        }
+    }
+    // The control `navn` of `vindue`; a missing one ends the test run.
+    template <typename T> static T* find(QWidget& vindue, const QString& navn) {
+        T* c = vindue.findChild<T*>(navn);
+        if (!c)
+            qFatal("missing control %s", qPrintable(navn));
+        return c;
     }
 };

@@ -1,6 +1,5 @@
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "calc/tastatur.h"
 #include "common/graense.h"
 #include "common/visning.h"
@@ -27,19 +26,13 @@
 
 // The whole program over a temporary data folder with the date program in
 // place, and the other-functions window opened with F10.
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    Program() {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        QDir(dir.path()).mkpath(QStringLiteral("datediff"));
-        QFile::copy(QStringLiteral(TAVLIX_DATEDIFF),
-                    dir.path() + QStringLiteral("/datediff/datediff"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
+struct Program : ProgramFixtur {
+    Program()
+        : ProgramFixtur([](const QDir& mappe) {
+              mappe.mkpath(QStringLiteral("datediff"));
+              QFile::copy(QStringLiteral(TAVLIX_DATEDIFF),
+                          mappe.filePath(QStringLiteral("datediff/datediff")));
+          }) {
         QTest::keyClick(&t->mainform(), Qt::Key_F10);
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
     }

@@ -1,8 +1,7 @@
 #include "app/egenskabsform.h"
 #include "app/mainform.h"
 #include "app/omform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/graense.h"
 #include "graph/form3.h"
 #include "graph/grafform.h"
@@ -26,16 +25,7 @@
 #include <QTimer>
 #include <QtTest>
 
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-    Program() {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-    }
-};
+struct Program : ProgramFixtur {};
 
 // Runs `handling` on the modal dialog once it shows; a dialog that a failed
 // check leaves open is closed, so a failure never hangs.

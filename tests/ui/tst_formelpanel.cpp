@@ -1,8 +1,7 @@
 // The formula page through the window: write, save, find in the list, load,
 // run with typed values, delete, "[G]", keys and accessible names.
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "calc/displaypanel.h"
 #include "calc/listepanel.h"
 #include "common/graense.h"
@@ -23,29 +22,20 @@
 
 namespace {
 
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    explicit Program(const QByteArray& formelfil = {}) {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        QDir(dir.path()).mkpath(QStringLiteral("Formler"));
-        if (!formelfil.isEmpty()) {
-            QFile f(dir.path() + QStringLiteral("/Formler/areal.txt"));
-            f.open(QIODevice::WriteOnly);
-            f.write(formelfil);
-        }
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
-    }
-    Tmainform& w() { return t->mainform(); }
+struct Program : ProgramFixtur {
+    explicit Program(const QByteArray& formelfil = {})
+        : ProgramFixtur([&formelfil](const QDir& mappe) {
+              mappe.mkpath(QStringLiteral("Formler"));
+              if (formelfil.isEmpty())
+                  return;
+              QFile f(mappe.filePath(QStringLiteral("Formler/areal.txt")));
+              QVERIFY(f.open(QIODevice::WriteOnly));
+              f.write(formelfil);
+          }) {}
     TFormelPanel* panel() { return qobject_cast<TFormelPanel*>(w().side(3)); }
     QToolButton* knap(const char* navn) {
         return panel()->findChild<QToolButton*>(QString::fromLatin1(navn));
     }
-    QString display() { return w().displayPanel()->rmDisplay()->text(); }
     QStringList liste() { return t->meta().linjer; }
     void tast(const QString& taster) {
         for (QChar c : taster) {

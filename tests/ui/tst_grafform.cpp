@@ -1,6 +1,5 @@
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/graense.h"
 #include "common/talfelt.h"
 #include "graph/form3.h"
@@ -22,23 +21,9 @@
 
 // The whole program over a temporary data folder; the graph window is shown
 // with F6 from the main window.
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    Program() {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
-    }
+struct Program : ProgramFixtur {
     Tgrafform& g() { return t->grafform(); }
-    template <typename T> T* find(const QString& navn) {
-        T* w = g().findChild<T*>(navn);
-        if (!w) qFatal("missing control %s", qPrintable(navn));
-        return w;
-    }
+    template <typename T> T* find(const QString& navn) { return ProgramFixtur::find<T>(g(), navn); }
     void skriv(const QString& felt, const QString& tekst) {
         auto* e = find<QLineEdit>(felt);
         e->setFocus();

@@ -2,8 +2,7 @@
 // pages, solving and zooming on the solution, the colour dialog kept after a
 // restart, printing into a PDF file and "Gem som billede...".
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/fejl.h"
 #include "common/graense.h"
 #include "graph/grafform.h"
@@ -70,28 +69,7 @@ private:
 #endif
 };
 
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    Program() { start(); }
-    void start() {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-    }
-    // Closes the main window (the other windows write their options) and starts again.
-    void genstart() {
-        t->mainform().close();
-        t.reset();
-        start();
-    }
-    template <typename T> T* find(QWidget& i, const QString& navn) {
-        T* w = i.findChild<T*>(navn);
-        if (!w) qFatal("missing control %s", qPrintable(navn));
-        return w;
-    }
+struct Program : ProgramFixtur {
     TGrafformModel& graf() { return t->grafModel(); }
 };
 

@@ -4,8 +4,7 @@
 // forward work, the structure menu shows names as they are, and every
 // control can be found by its accessible name.
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/graense.h"
 #include "info/infoformen.h"
 #include "info/infoformenmodel.h"
@@ -32,32 +31,15 @@
 
 namespace {
 
-void kopier(const QString& fra, const QString& til) {
-    QDirIterator it(fra, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString f = it.next();
-        const QString maal = til + f.mid(fra.size());
-        QDir().mkpath(QFileInfo(maal).path());
-        QFile::copy(f, maal);
-    }
-}
-
 } // namespace
 
 // The whole program over a temporary data folder holding the shipped help.
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    Program() {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        kopier(QStringLiteral(TAVLIX_KILDEMAPPE "/data/Tavlixmappe/Struktur"),
-               dir.path() + QStringLiteral("/Struktur"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
-    }
+struct Program : ProgramFixtur {
+    Program()
+        : ProgramFixtur([](const QDir& mappe) {
+              kopierMappe(QStringLiteral(TAVLIX_KILDEMAPPE "/data/Tavlixmappe/Struktur"),
+                          mappe.filePath(QStringLiteral("Struktur")));
+          }) {}
     Tinfoformen& b() { return t->infoformen(); }
     TInfoformenModel& m() { return t->infoModel(); }
     QString side() { return b().web()->url().fileName(); }

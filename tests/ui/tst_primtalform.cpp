@@ -1,6 +1,5 @@
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/graense.h"
 #include "primes/primtalform.h"
 
@@ -14,16 +13,7 @@
 #include <QTimer>
 #include <QtTest>
 
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-    Program() {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-    }
-};
+struct Program : ProgramFixtur {};
 
 class TstPrimtalform : public QObject {
     Q_OBJECT

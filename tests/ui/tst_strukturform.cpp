@@ -1,6 +1,5 @@
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/graense.h"
 #include "info/spmform.h"
 #include "info/strukturform.h"
@@ -23,17 +22,12 @@
 #include <QToolButton>
 #include <QtTest>
 
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-    Program() {
-        QDir d(dir.path());
-        d.mkpath(QStringLiteral("Egenskaber"));
-        d.mkpath(QStringLiteral("Struktur/Info"));
-        d.mkpath(QStringLiteral("HTML"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
+struct Program : ProgramFixtur {
+    Program()
+        : ProgramFixtur([](const QDir& mappe) {
+              mappe.mkpath(QStringLiteral("Struktur/Info"));
+              mappe.mkpath(QStringLiteral("HTML"));
+          }) {
         t->strukturModel().infostruktur.papirkurv = [](const QString& sti) {
             return QFile::remove(sti);
         };

@@ -4,8 +4,7 @@
 #include "app/egenskabsform.h"
 #include "app/mainform.h"
 #include "app/omform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/graense.h"
 #include "graph/form3.h"
 #include "graph/grafform.h"
@@ -50,17 +49,9 @@
 
 namespace {
 
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    Program() {
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-    }
-    Tmainform& w() { return t->mainform(); }
+// The walks start right after `vis()`, before the main window is first exposed.
+struct Program : ProgramFixtur {
+    Program() : ProgramFixtur(Forberedelse{}, false) {}
     QWidget* side(Qt::Key tast) {
         QTest::keyClick(&w(), tast);
         return &w();

@@ -3,8 +3,7 @@
 // tells of each new text; open pop-up menus are found under the program; the
 // status messages reach the status bar whether hints are shown or not.
 #include "app/mainform.h"
-#include "app/tavlix.h"
-#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "common/graense.h"
 #include "common/tilgaengelighed.h"
 #include "common/visning.h"
@@ -43,30 +42,12 @@ void optag(QAccessibleEvent* e) {
         meldte().append(e->object());
 }
 
-void kopier(const QString& fra, const QString& til) {
-    QDirIterator it(fra, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString f = it.next();
-        const QString maal = til + f.mid(fra.size());
-        QDir().mkpath(QFileInfo(maal).path());
-        QFile::copy(f, maal);
-    }
-}
-
 // The whole program over a copy of the shipped data folder.
-struct Program {
-    QTemporaryDir dir;
-    BeskedOptager beskeder;
-    std::unique_ptr<Tavlix> t;
-
-    Program() {
-        kopier(QStringLiteral(TAVLIX_KILDEMAPPE "/data/Tavlixmappe"), dir.path());
-        QDir(dir.path()).mkpath(QStringLiteral("Egenskaber"));
-        t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
-        t->vis();
-        QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
-    }
-    Tmainform& w() { return t->mainform(); }
+struct Program : ProgramFixtur {
+    Program()
+        : ProgramFixtur([](const QDir& mappe) {
+              kopierMappe(QStringLiteral(TAVLIX_KILDEMAPPE "/data/Tavlixmappe"), mappe.path());
+          }) {}
     void tast(int k) { QTest::keyClick(&w(), static_cast<Qt::Key>(k)); }
 };
 
