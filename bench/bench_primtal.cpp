@@ -1,7 +1,7 @@
 // How long the prime test takes for the largest number it accepts
 // (2147483647, a prime, so every candidate divisor is tried), and for a few
 // numbers with many divisors. Prints the median of many runs; run by hand.
-#include "primes/primtal.h"
+#include "core/primes/primtal.h"
 
 #include <QElapsedTimer>
 

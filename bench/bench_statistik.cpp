@@ -2,11 +2,11 @@
 // hands it over (text, then Enter), through the page's model. Entering n
 // values should take about n times one value's time. Target: 100 000 values
 // in under 0,3 s of processor time.
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "equations/statistik.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/equations/statistik.h"
 
 #include <QElapsedTimer>
 

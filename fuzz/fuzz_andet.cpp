@@ -1,16 +1,16 @@
 // The other-functions window's options file "andet.txt": any bytes apply
 // without a crash (a bad line ends the reading with an error), the page stays
 // one of the three, and what the window writes reads back to the same state.
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/hjaelp.h"
-#include "common/optionsfil.h"
-#include "common/programmapper.h"
-#include "common/tekstkodning.h"
-#include "other/andetmodel.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/hjaelp.h"
+#include "core/common/optionsfil.h"
+#include "core/common/programmapper.h"
+#include "core/common/tekstkodning.h"
+#include "core/other/andetmodel.h"
 
 #include <QByteArray>
 #include <QRegularExpression>

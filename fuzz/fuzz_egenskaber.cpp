@@ -1,9 +1,9 @@
 // Fuzz target: the settings dialog's options file "egenskaber.txt" (the
 // dialog's top and left), read from arbitrary bytes as the dialog reads it.
-#include "app/egenskaber.h"
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/tekstkodning.h"
+#include "core/app/egenskaber.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/tekstkodning.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,11 +2,11 @@
 // "Beregn" does, then typed key by key (with "Tilbage" as Backspace), and
 // the task's own recording is replayed as "Tilbage" does. Any crash, sanitizer
 // report or hang is a finding; errors the engine reports are not.
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
 
 #include <QString>
 

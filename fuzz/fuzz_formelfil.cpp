@@ -2,12 +2,12 @@
 // file, normalises and reads the program, and runs it, answering every
 // prompt with a value, so the reader, the references and the run itself meet
 // arbitrary input. A run must end or wait; nothing may crash or hang.
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "formula/formelprogram.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/formula/formelprogram.h"
 
 #include <cstddef>
 #include <cstdint>

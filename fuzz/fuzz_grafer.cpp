@@ -2,11 +2,11 @@
 // read as an options file, its lines applied to a canvas, and the canvas
 // repainted onto a surface that draws nothing, so that any scale, tick
 // length, step or colour a file can hold goes through the drawing walks too.
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/tekstkodning.h"
-#include "graph/funktioner.h"
-#include "graph/grafoptioner.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/tekstkodning.h"
+#include "core/graph/funktioner.h"
+#include "core/graph/grafoptioner.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,13 +4,13 @@
 // chosen as colour indexes in the dialog and applied, so indexes outside the
 // palette (possible from hand-edited files) go through "Realiser" and a
 // repaint too.
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/tekstkodning.h"
-#include "graph/dialogplads.h"
-#include "graph/grafformmodel.h"
-#include "graph/optformmodel.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/tekstkodning.h"
+#include "core/graph/dialogplads.h"
+#include "core/graph/grafformmodel.h"
+#include "core/graph/optformmodel.h"
 
 #include <cstddef>
 #include <cstdint>

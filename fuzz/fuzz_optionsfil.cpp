@@ -1,9 +1,9 @@
 // The options-file reader: any bytes parse into lines; every line is read
 // strictly and leniently; writing the lines and reading them back gives the
 // same lines (a value never moves another line).
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/tekstkodning.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/tekstkodning.h"
 
 #include <QByteArray>
 #include <QFile>

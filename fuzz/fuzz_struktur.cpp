@@ -3,10 +3,10 @@
 // the same tree. The input split at its first zero byte is also loaded as a
 // tree file and a data file: no document the loaded structure names lies
 // outside its document folder, and a save and load give the same pair.
-#include "common/fejl.h"
-#include "common/stier.h"
-#include "common/tekstkodning.h"
-#include "info/struktur.h"
+#include "core/common/fejl.h"
+#include "core/common/stier.h"
+#include "core/common/tekstkodning.h"
+#include "core/info/struktur.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // lenient ones (TAlmenX). A number read and written in the general format
 // reads back to a text that writes the same (below 1E308); a text without an exponent and
 // without "INF" never reads as infinity unless its integer part is too long.
-#include "common/almenx.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/common/almenx.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // The text codec: any bytes decode; a decoded text encodes and decodes back
 // to itself (a file the program writes reads back as the same text).
-#include "common/tekstkodning.h"
+#include "core/common/tekstkodning.h"
 
 #include <QByteArray>
 #include <QString>

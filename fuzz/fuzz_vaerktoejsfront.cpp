@@ -3,8 +3,8 @@
 // them), read, checked and run through every mode. Tasks that would start the
 // date helper or read a file are left out: they reach outside the process.
 // Any crash, sanitizer report or hang is a finding; refusals are not.
-#include "app/vaerktoejstilstande.h"
-#include "formula/vaerktoejsfront.h"
+#include "core/app/vaerktoejstilstande.h"
+#include "core/formula/vaerktoejsfront.h"
 
 #include <QBuffer>
 #include <QByteArray>

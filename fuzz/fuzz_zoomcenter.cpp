@@ -3,13 +3,13 @@
 // back unchanged through writing and reading again. The two lines are then
 // used as the point texts of the dialog, which sets the canvas's zoom centre
 // (read leniently, centring on).
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/tekstkodning.h"
-#include "graph/dialogplads.h"
-#include "graph/grafformmodel.h"
-#include "graph/zoomformmodel.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/tekstkodning.h"
+#include "core/graph/dialogplads.h"
+#include "core/graph/grafformmodel.h"
+#include "core/graph/zoomformmodel.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,9 +4,9 @@
 // and the slowest of the repaints, in wall-clock time and in processor time
 // (the latter is what a repaint costs, whatever else the machine runs); one
 // frame is 16 ms.
-#include "graph/funktioner.h"
-#include "graph/grafoptioner.h"
-#include "painterlaerred.h"
+#include "core/graph/funktioner.h"
+#include "core/graph/grafoptioner.h"
+#include "paint/painterlaerred.h"
 
 #include <algorithm>
 #include <cstdio>

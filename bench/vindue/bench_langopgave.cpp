@@ -4,8 +4,8 @@
 // every key within 16 ms at n = 20 000. Runs offscreen by default.
 #include "faelles.h"
 
-#include "calc/regner.h"
-#include "formula/udtryk.h"
+#include "core/calc/regner.h"
+#include "core/formula/udtryk.h"
 
 #include <QElapsedTimer>
 #include <QTest>

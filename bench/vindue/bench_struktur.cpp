@@ -4,8 +4,8 @@
 // delete touches only its branch (its time does not grow with n).
 #include "faelles.h"
 
-#include "info/struktur.h"
-#include "info/strukturvisning.h"
+#include "core/info/struktur.h"
+#include "ui/info/strukturvisning.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

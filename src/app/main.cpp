@@ -1,10 +1,10 @@
-#include "app/datamappe.h"
-#include "common/programmapper.h"
-#include "app/qtdansk.h"
-#include "app/selvtest.h"
-#include "app/tavlix.h"
-#include "common/tilgaengelighed.h"
-#include "info/websider.h"
+#include "core/app/datamappe.h"
+#include "core/common/programmapper.h"
+#include "ui/app/qtdansk.h"
+#include "ui/app/selvtest.h"
+#include "ui/app/tavlix.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/info/websider.h"
 
 #include <QApplication>
 

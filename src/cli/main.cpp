@@ -2,9 +2,9 @@
 // computation of the windows, without a display. All the work is in the
 // front end (vaerktoejsfront.h) and the models; this only moves text in and
 // out (UTF-8).
-#include "app/vaerktoejstilstande.h"
-#include "formula/vaerktoejsfront.h"
-#include "formula/vaerktoejsio.h"
+#include "core/app/vaerktoejstilstande.h"
+#include "core/formula/vaerktoejsfront.h"
+#include "core/formula/vaerktoejsio.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -7,7 +7,7 @@
 // and then renamed, so a reader never sees half a result. A date that cannot
 // be read ends the program with a message on standard error and status 1,
 // without a result file.
-#include "other/datoforskel.h"
+#include "core/other/datoforskel.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "grafeksport.h"
+#include "paint/grafeksport.h"
 
-#include "graph/funktioner.h"
-#include "painterlaerred.h"
+#include "core/graph/funktioner.h"
+#include "paint/painterlaerred.h"
 
 #include <algorithm>
 #include <QBuffer>

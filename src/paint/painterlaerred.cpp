@@ -1,6 +1,6 @@
-#include "painterlaerred.h"
+#include "paint/painterlaerred.h"
 
-#include "graph/funktioner.h"
+#include "core/graph/funktioner.h"
 
 #include <QPainter>
 #include <QPen>

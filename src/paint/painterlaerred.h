@@ -2,7 +2,7 @@
 // The graph canvas's drawing surface on a QPainter: the window's paint event,
 // a picture for a file or a printer. Consecutive lines are gathered into one
 // polyline, which keeps a repaint of many sampled curves fast.
-#include "graph/laerred.h"
+#include "core/graph/laerred.h"
 
 #include <QColor>
 #include <QImage>

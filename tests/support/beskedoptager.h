@@ -1,7 +1,7 @@
 #pragma once
 // A Beskeder that writes down every message and answers questions from a
 // queue (default: no). Tests read `boxe` to see what the user would have seen.
-#include "common/beskeder.h"
+#include "core/common/beskeder.h"
 
 #include <QQueue>
 #include <QStringList>

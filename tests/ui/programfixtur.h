@@ -1,11 +1,11 @@
 #pragma once
 // The whole program over a temporary data folder, with recorded messages, for
 // window tests on the offscreen platform.
-#include "app/mainform.h"
-#include "app/tavlix.h"
+#include "ui/app/mainform.h"
+#include "ui/app/tavlix.h"
 #include "beskedoptager.h"
-#include "calc/displaypanel.h"
-#include "common/visning.h"
+#include "ui/calc/displaypanel.h"
+#include "ui/common/visning.h"
 
 #include <functional>
 #include <memory>

@@ -1,13 +1,13 @@
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "calc/tastatur.h"
-#include "common/graense.h"
-#include "common/visning.h"
-#include "info/infoformen.h"
-#include "other/andetform.h"
-#include "other/datopanel.h"
-#include "other/enhedspanel.h"
-#include "other/talsystempanel.h"
+#include "ui/calc/tastatur.h"
+#include "ui/common/graense.h"
+#include "ui/common/visning.h"
+#include "ui/info/infoformen.h"
+#include "ui/other/andetform.h"
+#include "ui/other/datopanel.h"
+#include "ui/other/enhedspanel.h"
+#include "ui/other/talsystempanel.h"
 
 #include <memory>
 #include <QApplication>

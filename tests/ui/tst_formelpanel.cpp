@@ -1,12 +1,12 @@
 // The formula page through the window: write, save, find in the list, load,
 // run with typed values, delete, "[G]", keys and accessible names.
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "calc/displaypanel.h"
-#include "calc/listepanel.h"
-#include "common/graense.h"
-#include "common/visning.h"
-#include "formula/formelpanel.h"
+#include "ui/calc/displaypanel.h"
+#include "ui/calc/listepanel.h"
+#include "ui/common/graense.h"
+#include "ui/common/visning.h"
+#include "ui/formula/formelpanel.h"
 
 #include <memory>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "common/graense.h"
-#include "common/talfelt.h"
-#include "graph/form3.h"
-#include "graph/grafform.h"
-#include "graph/grafwidget.h"
+#include "ui/common/graense.h"
+#include "ui/common/talfelt.h"
+#include "ui/graph/form3.h"
+#include "ui/graph/grafform.h"
+#include "ui/graph/grafwidget.h"
 
 #include <memory>
 #include <QAccessible>

@@ -1,18 +1,18 @@
 // The graph window's tools through the windows: sending from the equation
 // pages, solving and zooming on the solution, the colour dialog kept after a
 // restart, printing into a PDF file and "Gem som billede...".
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "common/fejl.h"
-#include "common/graense.h"
-#include "graph/grafform.h"
-#include "graph/grafwidget.h"
-#include "graph/optform.h"
-#include "graph/printform.h"
-#include "graph/tryk.h"
-#include "graph/trykflade.h"
-#include "graph/zoomform.h"
-#include "painterlaerred.h"
+#include "core/common/fejl.h"
+#include "ui/common/graense.h"
+#include "ui/graph/grafform.h"
+#include "ui/graph/grafwidget.h"
+#include "ui/graph/optform.h"
+#include "ui/graph/printform.h"
+#include "ui/graph/tryk.h"
+#include "ui/graph/trykflade.h"
+#include "ui/graph/zoomform.h"
+#include "paint/painterlaerred.h"
 
 #include <csignal>
 #include <memory>

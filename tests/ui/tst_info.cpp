@@ -3,17 +3,17 @@
 // click on a key open their topics, the search finds a word, back and
 // forward work, the structure menu shows names as they are, and every
 // control can be found by its accessible name.
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "common/graense.h"
-#include "info/infoformen.h"
-#include "info/infoformenmodel.h"
-#include "info/memoform.h"
-#include "info/strukturvisning.h"
-#include "info/urlform1.h"
-#include "info/urlliste.h"
-#include "info/websideflade.h"
-#include "info/websider.h"
+#include "ui/common/graense.h"
+#include "ui/info/infoformen.h"
+#include "core/info/infoformenmodel.h"
+#include "ui/info/memoform.h"
+#include "ui/info/strukturvisning.h"
+#include "ui/info/urlform1.h"
+#include "core/info/urlliste.h"
+#include "ui/info/websideflade.h"
+#include "ui/info/websider.h"
 
 #include <memory>
 #include <QAbstractButton>

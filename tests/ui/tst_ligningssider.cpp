@@ -1,11 +1,11 @@
-#include "app/mainform.h"
-#include "app/tavlix.h"
+#include "ui/app/mainform.h"
+#include "ui/app/tavlix.h"
 #include "beskedoptager.h"
-#include "calc/displaypanel.h"
-#include "calc/listepanel.h"
-#include "calc/tastatur.h"
-#include "common/graense.h"
-#include "common/visning.h"
+#include "ui/calc/displaypanel.h"
+#include "ui/calc/listepanel.h"
+#include "ui/calc/tastatur.h"
+#include "ui/common/graense.h"
+#include "ui/common/visning.h"
 
 #include <memory>
 #include <QApplication>

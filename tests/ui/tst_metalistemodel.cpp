@@ -1,10 +1,10 @@
 // The calculation list's item model follows the list by rows: what a change
 // added, removed or changed, never the whole list anew.
 #include "beskedoptager.h"
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/metalistemodel.h"
-#include "calc/regner.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "ui/calc/metalistemodel.h"
+#include "core/calc/regner.h"
 
 #include <QAbstractItemModelTester>
 #include <QRandomGenerator>

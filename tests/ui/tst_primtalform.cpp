@@ -1,7 +1,7 @@
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "common/graense.h"
-#include "primes/primtalform.h"
+#include "ui/common/graense.h"
+#include "ui/primes/primtalform.h"
 
 #include <memory>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Qt's own dialogs speak Danish: the program loads Qt's translations.
-#include "app/qtdansk.h"
+#include "ui/app/qtdansk.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,10 +1,10 @@
 // The calculator window as users meet it: numbers never shown cut without a
 // mark, every control reachable by name and action through the accessibility
 // interface, and a window that stays on screen.
-#include "calc/listepanel.h"
-#include "calc/tastatur.h"
-#include "common/graense.h"
-#include "common/statusfelt.h"
+#include "ui/calc/listepanel.h"
+#include "ui/calc/tastatur.h"
+#include "ui/common/graense.h"
+#include "ui/common/statusfelt.h"
 #include "programfixtur.h"
 
 #include <QAccessible>

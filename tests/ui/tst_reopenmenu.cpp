@@ -1,5 +1,5 @@
-#include "common/reopenfiler.h"
-#include "common/reopenmenu.h"
+#include "core/common/reopenfiler.h"
+#include "ui/common/reopenmenu.h"
 
 #include <algorithm>
 #include <QAction>

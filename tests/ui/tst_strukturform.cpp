@@ -1,9 +1,9 @@
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "common/graense.h"
-#include "info/spmform.h"
-#include "info/strukturform.h"
-#include "info/strukturvisning.h"
+#include "ui/common/graense.h"
+#include "ui/info/spmform.h"
+#include "ui/info/strukturform.h"
+#include "ui/info/strukturvisning.h"
 
 #include <memory>
 #include <QAction>

@@ -1,8 +1,8 @@
 // The structure tree follows the structure by branches: after any change its
 // items show the nodes in order, with their texts and open as the nodes say,
 // and an insert or a delete leaves the items of the other branches alone.
-#include "info/struktur.h"
-#include "info/strukturvisning.h"
+#include "core/info/struktur.h"
+#include "ui/info/strukturvisning.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // The rich-text page view of the information browser: a page reads only the
 // files of its own structure, and the view picks the web engine only for a
 // page that runs scripts of its own.
-#include "info/tekstside.h"
-#include "info/websider.h"
+#include "ui/info/tekstside.h"
+#include "ui/info/websider.h"
 
 #include <QFile>
 #include <QTemporaryDir>

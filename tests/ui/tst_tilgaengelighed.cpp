@@ -2,18 +2,18 @@
 // says what it is by its name and what it shows by its value and text, and
 // tells of each new text; open pop-up menus are found under the program; the
 // status messages reach the status bar whether hints are shown or not.
-#include "app/mainform.h"
+#include "ui/app/mainform.h"
 #include "programfixtur.h"
-#include "common/graense.h"
-#include "common/tilgaengelighed.h"
-#include "common/visning.h"
-#include "equations/statistik.h"
-#include "graph/grafform.h"
-#include "info/infoformen.h"
-#include "info/strukturform.h"
-#include "info/urlform1.h"
-#include "other/andetform.h"
-#include "primes/primtalform.h"
+#include "ui/common/graense.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/visning.h"
+#include "core/equations/statistik.h"
+#include "ui/graph/grafform.h"
+#include "ui/info/infoformen.h"
+#include "ui/info/strukturform.h"
+#include "ui/info/urlform1.h"
+#include "ui/other/andetform.h"
+#include "ui/primes/primtalform.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 // A window's event filter sees the window's own widgets, also those that join
 // later, and nothing else of the process.
-#include "common/vinduesfilter.h"
+#include "ui/common/vinduesfilter.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 // hostile page may load its own files but must neither read a file outside
 // its structure's folder nor reach the network (http, fetch, WebSocket,
 // pictures). A listening socket on the loopback must see no connection.
-#include "info/websideflade.h"
-#include "info/websider.h"
+#include "ui/info/websideflade.h"
+#include "ui/info/websider.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 // The module tavlix-graf opens to paint a picture (see grafmodul.h).
-#include "grafmodul.h"
+#include "cli/graf/grafmodul.h"
 
-#include "grafeksport.h"
-#include "graph/funktioner.h"
+#include "paint/grafeksport.h"
+#include "core/graph/funktioner.h"
 
 #include <QSvgGenerator>
 

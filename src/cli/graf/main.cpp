@@ -3,11 +3,11 @@
 // Exit status 0 when the file was written (and the curves intersect), 1 when
 // it could not be written or the intersection gives a message, 2 for bad
 // arguments.
-#include "common/installation.h"
-#include "grafmodul.h"
-#include "graph/funktioner.h"
-#include "graph/grafvaerktoej.h"
-#include "graph/skaeringvaerktoej.h"
+#include "core/common/installation.h"
+#include "cli/graf/grafmodul.h"
+#include "core/graph/funktioner.h"
+#include "core/graph/grafvaerktoej.h"
+#include "core/graph/skaeringvaerktoej.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

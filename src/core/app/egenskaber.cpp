@@ -1,12 +1,12 @@
-#include "app/egenskaber.h"
+#include "core/app/egenskaber.h"
 
-#include "app/mainformmodel.h"
-#include "calc/hukommelse.h"
-#include "common/almenx.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/taltekst.h"
+#include "core/app/mainformmodel.h"
+#include "core/calc/hukommelse.h"
+#include "core/common/almenx.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/taltekst.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
-#include "app/mainformmodel.h"
+#include "core/app/mainformmodel.h"
 
-#include "app/egenskaber.h"
-#include "calc/hukommelse.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/taltekst.h"
-#include "formula/udtryk.h"
-#include "common/hjaelp.h"
+#include "core/app/egenskaber.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/taltekst.h"
+#include "core/formula/udtryk.h"
+#include "core/common/hjaelp.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,7 +9,7 @@
 // TRegner; the frame drives it through its public operations (new task,
 // angle mode, decimals, list switches) and reads the shown value for the
 // prime test. Views show this state and forward every event here.
-#include "common/programmapper.h"
+#include "core/common/programmapper.h"
 
 #include <functional>
 #include <QHash>

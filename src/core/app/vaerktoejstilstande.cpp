@@ -1,9 +1,9 @@
-#include "app/vaerktoejstilstande.h"
+#include "core/app/vaerktoejstilstande.h"
 
-#include "equations/ligningvaerktoej.h"
-#include "formula/vaerktoejsfront.h"
-#include "other/andetvaerktoej.h"
-#include "primes/primtalvaerktoej.h"
+#include "core/equations/ligningvaerktoej.h"
+#include "core/formula/vaerktoejsfront.h"
+#include "core/other/andetvaerktoej.h"
+#include "core/primes/primtalvaerktoej.h"
 
 void vaerktoej::tilfoejAlleTilstande() {
     tilfoejTilstande(TLigningVaerktoej::tilstande());

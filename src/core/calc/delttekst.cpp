@@ -1,4 +1,4 @@
-#include "calc/delttekst.h"
+#include "core/calc/delttekst.h"
 
 #include <utility>
 

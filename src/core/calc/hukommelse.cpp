@@ -1,6 +1,6 @@
-#include "hukommelse.h"
+#include "core/calc/hukommelse.h"
 
-#include "common/taltekst.h"
+#include "core/common/taltekst.h"
 
 THukommelse::THukommelse(QObject* parent) : QObject(parent) {
     Huk.setImageStartNr(0);

@@ -4,7 +4,7 @@
 // shown as the "Hukommelse" sub-menu in columns of 8. Every window that stores
 // a result goes through gemFraVindue; a click on a stored value makes it
 // current again. The memory lives for one run of the program.
-#include "common/reopenfiler.h"
+#include "core/common/reopenfiler.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "knaptabel.h"
+#include "core/calc/knaptabel.h"
 
 #include <algorithm>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "metaliste.h"
+#include "core/calc/metaliste.h"
 
 TMetaListe::TMetaListe(QObject* parent) : QObject(parent) {}
 

@@ -1,4 +1,4 @@
-#include "optagelse.h"
+#include "core/calc/optagelse.h"
 
 void TOptagelse::setMemo(const QString& s) {
     m_memo = TDelttekst(s);

@@ -6,7 +6,7 @@
 // Both are shared texts (TDelttekst): the memo following the recording, and
 // the copies of the engine's state that "Tilbage" keeps, share the
 // recording's characters instead of copying them.
-#include "calc/delttekst.h"
+#include "core/calc/delttekst.h"
 
 #include <QString>
 

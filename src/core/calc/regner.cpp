@@ -1,12 +1,12 @@
 // State, number entry and display of the calculator engine.
-#include "calc/regner.h"
+#include "core/calc/regner.h"
 
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner_haandtering.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner_haandtering.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <cmath>
 #include <limits>

@@ -26,8 +26,8 @@
 // regner_funktioner.cpp (immediate functions, Inv/Hyp, angle modes),
 // regner_taster.cpp (keyboard, buttons, memory keys, list switches) and
 // regner_udtryk.cpp (expression line, recording and replay).
-#include "calc/optagelse.h"
-#include "calc/rmrec.h"
+#include "core/calc/optagelse.h"
+#include "core/calc/rmrec.h"
 
 #include <QHash>
 #include <QList>

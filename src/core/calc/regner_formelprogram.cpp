@@ -1,9 +1,9 @@
 // The engine's side of formula programs: the few state changes a running
 // program makes between the keys it presses, and "Tilbage" while it runs.
-#include "calc/regner.h"
+#include "core/calc/regner.h"
 
-#include "calc/regner_haandtering.h"
-#include "common/taltekst.h"
+#include "core/calc/regner_haandtering.h"
+#include "core/common/taltekst.h"
 
 void TRegner::setUdtrykGo(bool go) {
     m_UdtrykGo = go;

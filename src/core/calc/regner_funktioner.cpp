@@ -1,11 +1,11 @@
 // Immediate functions, Inv and Hyp, pi and the angle modes of the calculator engine.
-#include "calc/regner.h"
+#include "core/calc/regner.h"
 
-#include "calc/knaptabel.h"
-#include "calc/metaliste.h"
-#include "calc/regner_haandtering.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/calc/knaptabel.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner_haandtering.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <cmath>
 #include <numbers>

@@ -2,9 +2,9 @@
 // Internal to the calculator engine: one handled key. Nested handlers share
 // the outermost one, which releases the list and the memory and tells the
 // views once, however many internal steps (or replayed keys) ran.
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
 
 class TRegner::Haandtering {
 public:

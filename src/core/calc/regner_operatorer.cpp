@@ -1,10 +1,10 @@
 // Binary operators, precedence, parentheses and "=" of the calculator engine.
-#include "calc/regner.h"
+#include "core/calc/regner.h"
 
-#include "calc/metaliste.h"
-#include "calc/regner_haandtering.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner_haandtering.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // Keyboard, button clicks, memory keys and the calculation-list switches of
 // the calculator engine.
-#include "calc/regner.h"
+#include "core/calc/regner.h"
 
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner_haandtering.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner_haandtering.h"
 
 #include <QHash>
 

@@ -1,11 +1,11 @@
 // The expression line, the recording and its replay.
-#include "calc/regner.h"
+#include "core/calc/regner.h"
 
-#include "calc/metaliste.h"
-#include "calc/regner_haandtering.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner_haandtering.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
-#include "almenx.h"
+#include "core/common/almenx.h"
 
-#include "fejl.h"
-#include "taltekst.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <cmath>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "common/eksaktprodukt.h"
+#include "core/common/eksaktprodukt.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "common/installation.h"
+#include "core/common/installation.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "optionsfil.h"
+#include "core/common/optionsfil.h"
 
-#include "fejl.h"
-#include "taltekst.h"
-#include "tekstkodning.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
+#include "core/common/tekstkodning.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "papirkurv.h"
+#include "core/common/papirkurv.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "programmapper.h"
+#include "core/common/programmapper.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
-#include "reopenfiler.h"
+#include "core/common/reopenfiler.h"
 
-#include "fejl.h"
-#include "optionsfil.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "shellaabn.h"
+#include "core/common/shellaabn.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "common/skaermplads.h"
+#include "core/common/skaermplads.h"
 
 #include <algorithm>
 #include <limits>

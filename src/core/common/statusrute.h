@@ -3,7 +3,7 @@
 // not the hint of the control under the mouse: they reach the status bar
 // whether or not hints are shown. This Beskeder passes everything on to
 // another one and sends the status messages to the status bar as well.
-#include "common/beskeder.h"
+#include "core/common/beskeder.h"
 
 #include <functional>
 

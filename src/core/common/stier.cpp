@@ -1,4 +1,4 @@
-#include "stier.h"
+#include "core/common/stier.h"
 
 #include <QDir>
 #include <QFileInfo>

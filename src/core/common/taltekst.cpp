@@ -1,6 +1,6 @@
-#include "taltekst.h"
+#include "core/common/taltekst.h"
 
-#include "fejl.h"
+#include "core/common/fejl.h"
 
 #include <algorithm>
 #include <charconv>

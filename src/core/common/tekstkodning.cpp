@@ -1,6 +1,6 @@
-#include "tekstkodning.h"
+#include "core/common/tekstkodning.h"
 
-#include "fejl.h"
+#include "core/common/fejl.h"
 
 #include <array>
 #include <QFile>

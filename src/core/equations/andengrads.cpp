@@ -1,13 +1,13 @@
-#include "equations/andengrads.h"
+#include "core/equations/andengrads.h"
 
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/almenx.h"
-#include "common/andengradsroedder.h"
-#include "common/beskeder.h"
-#include "common/taltekst.h"
-#include "graph/grafmodtager.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/almenx.h"
+#include "core/common/andengradsroedder.h"
+#include "core/common/beskeder.h"
+#include "core/common/taltekst.h"
+#include "core/graph/grafmodtager.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 // protocol to the calculation list, stores a root in the memory and sends the
 // parabola to the graph window. The graph window and its zoom-centre dialog
 // read the coefficients, write the boxes and let the page solve.
-#include "equations/ligningsside.h"
+#include "core/equations/ligningsside.h"
 
 class TGrafModtager;
 

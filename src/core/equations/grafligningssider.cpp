@@ -1,9 +1,9 @@
-#include "equations/grafligningssider.h"
+#include "core/equations/grafligningssider.h"
 
-#include "common/almenx.h"
-#include "common/taltekst.h"
-#include "equations/andengrads.h"
-#include "equations/ligninger.h"
+#include "core/common/almenx.h"
+#include "core/common/taltekst.h"
+#include "core/equations/andengrads.h"
+#include "core/equations/ligninger.h"
 
 TLigning TGrafLigningssider::andengrads() const {
     TLigning l;

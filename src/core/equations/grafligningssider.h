@@ -1,7 +1,7 @@
 #pragma once
 // The equation pages as the graph window sees them: the quadratic page and
 // the two-equations page behind the graph's TLigningssider.
-#include "graph/ligningssider.h"
+#include "core/graph/ligningssider.h"
 
 class TAndengrads;
 class TLigninger;

@@ -1,14 +1,14 @@
-#include "equations/ligninger.h"
+#include "core/equations/ligninger.h"
 
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "common/almenx.h"
-#include "common/andengradsroedder.h"
-#include "common/beskeder.h"
-#include "common/eksaktprodukt.h"
-#include "common/taltekst.h"
-#include "equations/andengrads.h"
-#include "graph/grafmodtager.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/common/almenx.h"
+#include "core/common/andengradsroedder.h"
+#include "core/common/beskeder.h"
+#include "core/common/eksaktprodukt.h"
+#include "core/common/taltekst.h"
+#include "core/equations/andengrads.h"
+#include "core/graph/grafmodtager.h"
 
 #include <cmath>
 

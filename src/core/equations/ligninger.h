@@ -7,7 +7,7 @@
 // substitution, single values go to the memory and both equations to the
 // graph window. The graph window's import and export read and write the
 // boxes and the two form choices.
-#include "equations/ligningsside.h"
+#include "core/equations/ligningsside.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "equations/ligningsside.h"
+#include "core/equations/ligningsside.h"
 
-#include "calc/metaliste.h"
-#include "calc/regner.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
 
 TLigningsside::TLigningsside(Beskeder& beskeder, TRegner& regner, TMetaListe& meta,
                              THukommelse& huk, QObject* parent)

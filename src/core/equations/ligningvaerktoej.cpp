@@ -1,13 +1,13 @@
-#include "equations/ligningvaerktoej.h"
+#include "core/equations/ligningvaerktoej.h"
 
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "equations/andengrads.h"
-#include "equations/ligninger.h"
-#include "equations/statistik.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/equations/andengrads.h"
+#include "core/equations/ligninger.h"
+#include "core/equations/statistik.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

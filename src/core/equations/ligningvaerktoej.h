@@ -6,7 +6,7 @@
 //   --equations F1 A1 B1 C1 F2 A2 B2 C2  "Løs" on the two-equations page (F: + * /)
 //   --statistics [--squares] [--population] V...
 // The front end (vaerktoejsfront.h) has read and checked the values.
-#include "formula/formelvaerktoej.h"
+#include "core/formula/formelvaerktoej.h"
 
 class TLigningVaerktoej {
 public:

@@ -1,11 +1,11 @@
-#include "equations/statistik.h"
+#include "core/equations/statistik.h"
 
-#include "calc/hukommelse.h"
-#include "calc/regner.h"
-#include "common/almenx.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/regner.h"
+#include "core/common/almenx.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <cmath>
 #include <optional>

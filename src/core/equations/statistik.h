@@ -5,7 +5,7 @@
 // from typing, from the calculator's display and from the memory; results go
 // to a result box and from there, or from the list, into the memory. Nothing
 // of the page is written to the calculation list.
-#include "equations/ligningsside.h"
+#include "core/equations/ligningsside.h"
 
 #include <QList>
 

@@ -1,11 +1,11 @@
-#include "formula/formelprogram.h"
+#include "core/formula/formelprogram.h"
 
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/stier.h"
-#include "common/taltekst.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/stier.h"
+#include "core/common/taltekst.h"
 
 #include <QDir>
 #include <QFile>

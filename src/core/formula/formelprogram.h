@@ -9,7 +9,7 @@
 // operation is pressed key by key (with "[n]" putting in earlier values), and
 // so on to "Udført". The page around it keeps the editor, the file name, the
 // sorted list of formula files, and loads, saves and deletes those files.
-#include "formula/pformel.h"
+#include "core/formula/pformel.h"
 
 #include <QObject>
 #include <QString>

@@ -1,13 +1,13 @@
-#include "formelvaerktoej.h"
+#include "core/formula/formelvaerktoej.h"
 
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
-#include "formula/programvaerktoej.h"
-#include "formula/udtryk.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
+#include "core/formula/programvaerktoej.h"
+#include "core/formula/udtryk.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

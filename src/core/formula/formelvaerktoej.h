@@ -5,7 +5,7 @@
 // other modes and the one front end that reads the arguments for all of them
 // are in vaerktoejsfront.h; the program's main() only passes arguments and
 // standard input in and writes the result out.
-#include "formula/vaerktoejsfront.h"
+#include "core/formula/vaerktoejsfront.h"
 
 #include <QString>
 #include <QStringList>

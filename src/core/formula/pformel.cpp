@@ -1,6 +1,6 @@
-#include "formula/pformel.h"
+#include "core/formula/pformel.h"
 
-#include "common/tekstkodning.h"
+#include "core/common/tekstkodning.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // as the formula page's "Udfør" does, answering each of its prompts with the
 // next `--input` value (typed on the calculator, then Enter). The program
 // file is read as the page reads formula files.
-#include "formula/formelvaerktoej.h"
+#include "core/formula/formelvaerktoej.h"
 
 class TProgramVaerktoej {
 public:

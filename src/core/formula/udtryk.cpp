@@ -1,7 +1,7 @@
-#include "udtryk.h"
+#include "core/formula/udtryk.h"
 
-#include "calc/metaliste.h"
-#include "calc/regner.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
 
 TUdtryk::TUdtryk(TRegner& regner, TMetaListe& meta, QObject* parent)
     : QObject(parent), m_regner(regner), m_meta(meta) {

@@ -1,9 +1,9 @@
-#include "formula/vaerktoejsfront.h"
+#include "core/formula/vaerktoejsfront.h"
 
-#include "common/fejl.h"
-#include "common/taltekst.h"
-#include "formula/formelvaerktoej.h"
-#include "formula/programvaerktoej.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
+#include "core/formula/formelvaerktoej.h"
+#include "core/formula/programvaerktoej.h"
 
 #include <QIODevice>
 #include <QJsonArray>

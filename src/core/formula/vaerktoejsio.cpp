@@ -1,4 +1,4 @@
-#include "vaerktoejsio.h"
+#include "core/formula/vaerktoejsio.h"
 
 #include <QIODevice>
 

@@ -1,4 +1,4 @@
-#include "graph/bitmapprint.h"
+#include "core/graph/bitmapprint.h"
 
 void TBitmapPrint::PrintStretchDraw(TPrinterFlade& printer) const {
     if (KopiAntal <= 0) return;

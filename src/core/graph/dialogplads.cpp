@@ -1,7 +1,7 @@
-#include "graph/dialogplads.h"
+#include "core/graph/dialogplads.h"
 
-#include "common/beskeder.h"
-#include "common/fejl.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
 
 void laesDialogPlads(const TOptionsFil& fil, TDialogPlads& plads) {
     const qint32 top = fil.heltal(1);

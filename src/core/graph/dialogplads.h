@@ -2,7 +2,7 @@
 // The place of a small dialog of the graph window, kept in its own options
 // file: line 1 the dialog's top, line 2 its left. Without the file the
 // dialog is centred on the desktop. The zoom-centre and colour dialogs use it.
-#include "common/optionsfil.h"
+#include "core/common/optionsfil.h"
 
 #include <QtGlobal>
 

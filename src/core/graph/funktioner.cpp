@@ -1,6 +1,6 @@
-#include "graph/funktioner.h"
+#include "core/graph/funktioner.h"
 
-#include "common/taltekst.h"
+#include "core/common/taltekst.h"
 
 #include <algorithm>
 #include <cmath>

@@ -17,8 +17,8 @@
 // outside the picture is cut at a wide margin around it, a point that is not
 // a number is skipped, and a zoom or centring whose result does not fit a
 // 32-bit pixel position is refused.
-#include "graph/laerred.h"
-#include "graph/linier.h"
+#include "core/graph/laerred.h"
+#include "core/graph/linier.h"
 
 #include <QList>
 #include <QObject>

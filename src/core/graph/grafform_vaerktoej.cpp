@@ -1,13 +1,13 @@
 // The graph window's tools: solving two chosen equations, the choice lists,
 // import from and export to the equation pages, and the dialogs of its menu.
-#include "calc/hukommelse.h"
-#include "common/almenx.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
-#include "graph/grafformmodel.h"
-#include "graph/ligningsres.h"
-#include "graph/ligningssider.h"
+#include "core/calc/hukommelse.h"
+#include "core/common/almenx.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
+#include "core/graph/grafformmodel.h"
+#include "core/graph/ligningsres.h"
+#include "core/graph/ligningssider.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
-#include "graph/grafformmodel.h"
+#include "core/graph/grafformmodel.h"
 
-#include "common/almenx.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
-#include "graph/ligning3model.h"
+#include "core/common/almenx.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
+#include "core/graph/ligning3model.h"
 
 #include <limits>
 

@@ -12,9 +12,9 @@
 // The view shows the fields below and forwards every event to the handler of
 // the same name. Intersections, import, export and the dialogs of the menu
 // are operations of this model that the graph tools complete.
-#include "graph/funktioner.h"
-#include "graph/grafmodtager.h"
-#include "graph/grafoptioner.h"
+#include "core/graph/funktioner.h"
+#include "core/graph/grafmodtager.h"
+#include "core/graph/grafoptioner.h"
 
 #include <functional>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "graph/grafoptioner.h"
+#include "core/graph/grafoptioner.h"
 
-#include "graph/funktioner.h"
+#include "core/graph/funktioner.h"
 
 #include <iterator>
 

@@ -4,8 +4,8 @@
 // (flag); zoom step; axes (flag); half tick length; unit grid (flag); zoom
 // step again (this one decides); pixels per unit; units per mark; colour
 // indexes of background, axes and new curves.
-#include "common/optionsfil.h"
-#include "graph/laerred.h"
+#include "core/common/optionsfil.h"
+#include "core/graph/laerred.h"
 
 #include <QtGlobal>
 

@@ -1,8 +1,8 @@
-#include "graph/grafvaerktoej.h"
+#include "core/graph/grafvaerktoej.h"
 
-#include "common/fejl.h"
-#include "common/taltekst.h"
-#include "graph/grafoptioner.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
+#include "core/graph/grafoptioner.h"
 
 #include <QRegularExpression>
 

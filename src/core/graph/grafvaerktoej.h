@@ -1,7 +1,7 @@
 #pragma once
 // The logic of the drawing tool `tavlix-graf`: its arguments, and the canvas
 // they describe. The tool itself only paints the canvas into a picture file.
-#include "graph/funktioner.h"
+#include "core/graph/funktioner.h"
 
 #include <QList>
 #include <QSize>

@@ -1,8 +1,8 @@
-#include "graph/ligning3model.h"
+#include "core/graph/ligning3model.h"
 
-#include "common/almenx.h"
-#include "common/taltekst.h"
-#include "graph/funktioner.h"
+#include "core/common/almenx.h"
+#include "core/common/taltekst.h"
+#include "core/graph/funktioner.h"
 
 TForm3Model::TForm3Model(TFunktioner& graf, QObject* parent) : QObject(parent), m_graf(graf) {}
 

@@ -1,8 +1,8 @@
-#include "graph/ligningsres.h"
+#include "core/graph/ligningsres.h"
 
-#include "common/andengradsroedder.h"
-#include "common/eksaktprodukt.h"
-#include "common/taltekst.h"
+#include "core/common/andengradsroedder.h"
+#include "core/common/eksaktprodukt.h"
+#include "core/common/taltekst.h"
 
 #include <cmath>
 #include <utility>

@@ -4,7 +4,7 @@
 // page's boxes and solutions, for import, export and zooming on a solution.
 // The equation pages implement it (TGrafLigningssider); the graph window's
 // model holds a pointer to it (null: import and export do nothing).
-#include "graph/ligningsres.h"
+#include "core/graph/ligningsres.h"
 
 #include <QString>
 

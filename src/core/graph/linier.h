@@ -4,7 +4,7 @@
 //
 // Kinds: "+" a·x + b·y = c, "/" a·x / (b·y) = c, "*" a·x · b·y = c,
 // "a" a·x² + b·x + c, "3" a·x³ + b·x² + c·x + d.
-#include "graph/laerred.h"
+#include "core/graph/laerred.h"
 
 #include <QChar>
 #include <QString>

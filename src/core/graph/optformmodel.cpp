@@ -1,6 +1,6 @@
-#include "graph/optformmodel.h"
+#include "core/graph/optformmodel.h"
 
-#include "graph/grafformmodel.h"
+#include "core/graph/grafformmodel.h"
 
 TOptformModel::TOptformModel(const QString& optDir, TGrafformModel& graf, Beskeder& beskeder,
                              QObject* parent)

@@ -5,8 +5,8 @@
 // the chosen colours or restores all the graph's default settings. The
 // choices live in the graph window (saved in "grafer.txt"); the dialog keeps
 // only its place, in "options.txt".
-#include "graph/dialogplads.h"
-#include "graph/laerred.h"
+#include "core/graph/dialogplads.h"
+#include "core/graph/laerred.h"
 
 #include <QObject>
 #include <QStringList>

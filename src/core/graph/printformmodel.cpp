@@ -1,8 +1,8 @@
-#include "graph/printformmodel.h"
+#include "core/graph/printformmodel.h"
 
-#include "common/almenx.h"
-#include "common/beskeder.h"
-#include "graph/funktioner.h"
+#include "core/common/almenx.h"
+#include "core/common/beskeder.h"
+#include "core/graph/funktioner.h"
 
 #include <algorithm>
 #include <limits>

@@ -5,7 +5,7 @@
 // pixels of a 600 dpi printer per screen pixel, whatever the printer's own
 // resolution: "Størrelse 2" is then as wide on the page on a 1200 dpi printer
 // as on the printers the sizes were made for, not half as wide.
-#include "graph/bitmapprint.h"
+#include "core/graph/bitmapprint.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "graph/skaeringvaerktoej.h"
+#include "core/graph/skaeringvaerktoej.h"
 
-#include "graph/ligningsres.h"
+#include "core/graph/ligningsres.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,7 +1,7 @@
 #pragma once
 // tavlix-graf --intersect: the graph window's "Løs" on two of the curves
 // given, without a window.
-#include "graph/grafvaerktoej.h"
+#include "core/graph/grafvaerktoej.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "graph/zoomformmodel.h"
+#include "core/graph/zoomformmodel.h"
 
-#include "common/almenx.h"
-#include "common/beskeder.h"
-#include "common/taltekst.h"
-#include "graph/grafformmodel.h"
-#include "graph/ligningssider.h"
+#include "core/common/almenx.h"
+#include "core/common/beskeder.h"
+#include "core/common/taltekst.h"
+#include "core/graph/grafformmodel.h"
+#include "core/graph/ligningssider.h"
 
 namespace {
 const QString kIngenLoesning = QStringLiteral("Der er ikke beregnet nogen løsning!");

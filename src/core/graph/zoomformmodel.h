@@ -5,7 +5,7 @@
 // come from the equation pages (the quadratic's roots, the two equations'
 // solutions) and from the graph window (origin, zoom centre, its solutions).
 // Its place is kept in "zoomcenter.txt".
-#include "graph/dialogplads.h"
+#include "core/graph/dialogplads.h"
 
 #include <QObject>
 #include <QString>

@@ -1,14 +1,14 @@
-#include "info/infoformenmodel.h"
+#include "core/info/infoformenmodel.h"
 
-#include "common/stier.h"
+#include "core/common/stier.h"
 
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/tekstkodning.h"
-#include "info/programstart.h"
-#include "info/strukturnavne.h"
-#include "info/urlliste.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/tekstkodning.h"
+#include "core/info/programstart.h"
+#include "core/info/strukturnavne.h"
+#include "core/info/urlliste.h"
 
 #include <QDir>
 #include <QFile>

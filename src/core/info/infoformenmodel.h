@@ -9,9 +9,9 @@
 // The page view belongs to the window: this model asks it to navigate
 // (`naviger`) and the window reports back the location of the page shown
 // (`UrlLister`) and the link under the mouse (`linkOver`).
-#include "common/hjaelp.h"
-#include "common/programmapper.h"
-#include "info/struktur.h"
+#include "core/common/hjaelp.h"
+#include "core/common/programmapper.h"
+#include "core/info/struktur.h"
 
 #include <QObject>
 #include <QStringList>

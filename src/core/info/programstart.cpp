@@ -1,6 +1,6 @@
-#include "info/programstart.h"
+#include "core/info/programstart.h"
 
-#include "common/shellaabn.h"
+#include "core/common/shellaabn.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,9 +1,9 @@
-#include "info/struktur.h"
+#include "core/info/struktur.h"
 
-#include "common/fejl.h"
-#include "common/papirkurv.h"
-#include "common/stier.h"
-#include "common/tekstkodning.h"
+#include "core/common/fejl.h"
+#include "core/common/papirkurv.h"
+#include "core/common/stier.h"
+#include "core/common/tekstkodning.h"
 
 #include <algorithm>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "info/strukturmaker.h"
+#include "core/info/strukturmaker.h"
 
-#include "common/stier.h"
+#include "core/common/stier.h"
 
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/tekstkodning.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/tekstkodning.h"
 
 #include <algorithm>
 #include <QDir>

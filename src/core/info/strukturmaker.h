@@ -8,7 +8,7 @@
 // messages and questions. Names typed by the user become file names, so they
 // are checked before anything is written, and nothing is ever written, moved
 // or deleted outside the structure's own folder.
-#include "info/struktur.h"
+#include "core/info/struktur.h"
 
 #include <QObject>
 #include <QStringList>

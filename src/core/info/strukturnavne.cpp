@@ -1,4 +1,4 @@
-#include "info/strukturnavne.h"
+#include "core/info/strukturnavne.h"
 
 #include <QDir>
 #include <QFileInfo>

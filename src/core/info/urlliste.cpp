@@ -1,7 +1,7 @@
-#include "info/urlliste.h"
+#include "core/info/urlliste.h"
 
-#include "common/fejl.h"
-#include "common/optionsfil.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
 
 TUrlListe::TUrlListe(const QString& optDir, QObject* parent)
     : QObject(parent), optFilnavn(optDir + QStringLiteral("urlboks1.txt")) {}

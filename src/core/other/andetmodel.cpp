@@ -1,10 +1,10 @@
-#include "andetmodel.h"
+#include "core/other/andetmodel.h"
 
-#include "calc/regner.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/hjaelp.h"
-#include "common/programmapper.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/hjaelp.h"
+#include "core/common/programmapper.h"
 
 TAndetModel::TAndetModel(THjaelp& hjaelp, std::function<bool()> visHint,
                          const TProgramMapper& mapper, THukommelse& hukommelse, TRegner& regner,

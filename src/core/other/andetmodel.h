@@ -6,10 +6,10 @@
 // options file "andet.txt" and the hint line. The pages store values in the
 // calculator memory, read the calculator's display and open help topics
 // in the information browser.
-#include "common/optionsfil.h"
-#include "other/datoside.h"
-#include "other/enhedsside.h"
-#include "other/talsystemside.h"
+#include "core/common/optionsfil.h"
+#include "core/other/datoside.h"
+#include "core/other/enhedsside.h"
+#include "core/other/talsystemside.h"
 
 #include <functional>
 #include <QObject>

@@ -1,12 +1,12 @@
-#include "andetvaerktoej.h"
+#include "core/other/andetvaerktoej.h"
 
-#include "calc/hukommelse.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/programmapper.h"
-#include "other/datoside.h"
-#include "other/enhedsside.h"
-#include "other/talsystemside.h"
+#include "core/calc/hukommelse.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/programmapper.h"
+#include "core/other/datoside.h"
+#include "core/other/enhedsside.h"
+#include "core/other/talsystemside.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

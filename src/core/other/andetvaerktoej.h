@@ -3,7 +3,7 @@
 // --base (number systems) and --datediff (dates). Each runs the page's own
 // model the way a user would and prints what the page shows. The front end
 // (vaerktoejsfront.h) has read and checked the values.
-#include "formula/formelvaerktoej.h"
+#include "core/formula/formelvaerktoej.h"
 
 class TAndetVaerktoej {
 public:

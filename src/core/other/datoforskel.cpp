@@ -1,4 +1,4 @@
-#include "datoforskel.h"
+#include "core/other/datoforskel.h"
 
 namespace datoforskel {
 

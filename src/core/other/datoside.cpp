@@ -1,11 +1,11 @@
-#include "datoside.h"
+#include "core/other/datoside.h"
 
-#include "common/almenx.h"
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/installation.h"
-#include "common/optionsfil.h"
-#include "common/shellaabn.h"
+#include "core/common/almenx.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/installation.h"
+#include "core/common/optionsfil.h"
+#include "core/common/shellaabn.h"
 
 #include <QDir>
 #include <QFile>

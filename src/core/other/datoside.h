@@ -8,7 +8,7 @@
 // four-line result (or why there is none) and removes the file. So two
 // windows, or a window and a script, never read each other's results. The
 // wait is bounded.
-#include "other/kalender.h"
+#include "core/other/kalender.h"
 
 #include <QObject>
 #include <QProcess>

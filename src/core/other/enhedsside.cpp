@@ -1,8 +1,8 @@
-#include "enhedsside.h"
+#include "core/other/enhedsside.h"
 
-#include "calc/hukommelse.h"
-#include "common/almenx.h"
-#include "common/taltekst.h"
+#include "core/calc/hukommelse.h"
+#include "core/common/almenx.h"
+#include "core/common/taltekst.h"
 
 namespace {
 // 2π as the converter has always used it.

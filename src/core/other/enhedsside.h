@@ -3,7 +3,7 @@
 // over the fixed unit table (value × factor, shown in the quantity's target
 // unit and sent to the calculator memory on request) and a three-field
 // converter for temperature and angle.
-#include "other/enhedstabel.h"
+#include "core/other/enhedstabel.h"
 
 #include <QObject>
 #include <QStringList>

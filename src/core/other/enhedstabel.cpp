@@ -1,4 +1,4 @@
-#include "enhedstabel.h"
+#include "core/other/enhedstabel.h"
 
 namespace enhedstabel {
 

@@ -1,6 +1,6 @@
-#include "kalender.h"
+#include "core/other/kalender.h"
 
-#include "common/fejl.h"
+#include "core/common/fejl.h"
 
 bool TKalender::gyldig(int aar, int maaned, int dag) {
     return aar >= 1 && aar <= 9999 && QDate::isValid(aar, maaned, dag);

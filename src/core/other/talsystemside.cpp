@@ -1,7 +1,7 @@
-#include "talsystemside.h"
+#include "core/other/talsystemside.h"
 
-#include "common/beskeder.h"
-#include "common/taltekst.h"
+#include "core/common/beskeder.h"
+#include "core/common/taltekst.h"
 
 #include <cmath>
 #include <limits>

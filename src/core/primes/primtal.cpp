@@ -1,8 +1,8 @@
-#include "primes/primtal.h"
+#include "core/primes/primtal.h"
 
-#include "common/beskeder.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/common/beskeder.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <algorithm>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "primes/primtalvaerktoej.h"
+#include "core/primes/primtalvaerktoej.h"
 
-#include "primes/primtal.h"
+#include "core/primes/primtal.h"
 
-#include "common/beskeder.h"
+#include "core/common/beskeder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

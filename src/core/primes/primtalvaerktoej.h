@@ -3,7 +3,7 @@
 // display and prints the lower information line and the divisors in the
 // list's order, or everything as JSON. The front end (vaerktoejsfront.h) has
 // checked that N is a whole number.
-#include "formula/formelvaerktoej.h"
+#include "core/formula/formelvaerktoej.h"
 
 class TPrimtalVaerktoej {
 public:

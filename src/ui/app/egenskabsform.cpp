@@ -1,10 +1,10 @@
-#include "app/egenskabsform.h"
+#include "ui/app/egenskabsform.h"
 
-#include "app/egenskaber.h"
-#include "common/fedtekst.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/placering.h"
+#include "core/app/egenskaber.h"
+#include "ui/common/fedtekst.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/ikoner.h"
+#include "ui/app/ikoner.h"
 
 #include <QPainter>
 #include <QPainterPath>

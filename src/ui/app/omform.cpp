@@ -1,10 +1,10 @@
-#include "app/omform.h"
+#include "ui/app/omform.h"
 
-#include "app/ikoner.h"
-#include "app/mainformmodel.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/placering.h"
+#include "ui/app/ikoner.h"
+#include "core/app/mainformmodel.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/qtdansk.h"
+#include "ui/app/qtdansk.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "app/selvtest.h"
+#include "ui/app/selvtest.h"
 
-#include "app/tavlix.h"
-#include "common/fejl.h"
-#include "graph/bitmapprint.h"
-#include "graph/tryk.h"
-#include "graph/trykflade.h"
-#include "info/websider.h"
-#include "other/datoside.h"
+#include "ui/app/tavlix.h"
+#include "core/common/fejl.h"
+#include "core/graph/bitmapprint.h"
+#include "ui/graph/tryk.h"
+#include "ui/graph/trykflade.h"
+#include "ui/info/websider.h"
+#include "core/other/datoside.h"
 
 #include <QApplication>
 #include <QEventLoop>

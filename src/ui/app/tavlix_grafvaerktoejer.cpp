@@ -1,19 +1,19 @@
 // The graph window's tools in the application object: the equation pages
 // send to and exchange with the graph window, and the zoom-centre, colour and
 // print dialogs, "Printer setup..." and "Gem som billede...".
-#include "app/tavlix.h"
-#include "common/fejl.h"
-#include "common/placering.h"
-#include "equations/grafligningssider.h"
-#include "grafeksport.h"
-#include "graph/bitmapprint.h"
-#include "graph/grafform.h"
-#include "graph/optform.h"
-#include "graph/printform.h"
-#include "graph/tryk.h"
-#include "graph/trykflade.h"
-#include "graph/zoomform.h"
-#include "painterlaerred.h"
+#include "ui/app/tavlix.h"
+#include "core/common/fejl.h"
+#include "ui/common/placering.h"
+#include "core/equations/grafligningssider.h"
+#include "paint/grafeksport.h"
+#include "core/graph/bitmapprint.h"
+#include "ui/graph/grafform.h"
+#include "ui/graph/optform.h"
+#include "ui/graph/printform.h"
+#include "ui/graph/tryk.h"
+#include "ui/graph/trykflade.h"
+#include "ui/graph/zoomform.h"
+#include "paint/painterlaerred.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>

@@ -1,4 +1,4 @@
-#include "app/temaer.h"
+#include "ui/app/temaer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "calc/displaypanel.h"
+#include "ui/calc/displaypanel.h"
 
-#include "calc/regner.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/tilgaengelighed.h"
-#include "common/visning.h"
+#include "core/calc/regner.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/visning.h"
 
 #include <QAction>
 #include <QButtonGroup>

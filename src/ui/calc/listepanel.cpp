@@ -1,14 +1,14 @@
-#include "calc/listepanel.h"
+#include "ui/calc/listepanel.h"
 
-#include "app/ikoner.h"
-#include "app/mainformmodel.h"
-#include "calc/metaliste.h"
-#include "calc/metalistemodel.h"
-#include "calc/regner.h"
-#include "calc/udtrykshandlinger.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "formula/udtryk.h"
+#include "ui/app/ikoner.h"
+#include "core/app/mainformmodel.h"
+#include "core/calc/metaliste.h"
+#include "ui/calc/metalistemodel.h"
+#include "core/calc/regner.h"
+#include "ui/calc/udtrykshandlinger.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "core/formula/udtryk.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "calc/metalistemodel.h"
+#include "ui/calc/metalistemodel.h"
 
-#include "calc/metaliste.h"
+#include "core/calc/metaliste.h"
 
 #include <QPainter>
 

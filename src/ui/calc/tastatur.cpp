@@ -1,14 +1,14 @@
-#include "calc/tastatur.h"
+#include "ui/calc/tastatur.h"
 
-#include "calc/hukommelse.h"
-#include "calc/knaptabel.h"
-#include "calc/regner.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/reopenmenu.h"
-#include "common/statusfelt.h"
-#include "common/tilgaengelighed.h"
-#include "common/visning.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/knaptabel.h"
+#include "core/calc/regner.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/reopenmenu.h"
+#include "ui/common/statusfelt.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/visning.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,8 +1,8 @@
-#include "calc/udtrykshandlinger.h"
+#include "ui/calc/udtrykshandlinger.h"
 
-#include "calc/regner.h"
-#include "common/graense.h"
-#include "formula/udtryk.h"
+#include "core/calc/regner.h"
+#include "ui/common/graense.h"
+#include "core/formula/udtryk.h"
 
 #include <QAction>
 #include <QWidget>

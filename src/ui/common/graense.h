@@ -4,7 +4,7 @@
 // not convert, a file that cannot be written, a short options file) ends that
 // operation with an error box carrying the error's own text, and the program
 // goes on.
-#include "common/fejl.h"
+#include "core/common/fejl.h"
 
 #include <exception>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "common/placering.h"
+#include "ui/common/placering.h"
 
-#include "common/skaermplads.h"
+#include "core/common/skaermplads.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "common/qtbeskeder.h"
+#include "ui/common/qtbeskeder.h"
 
-#include "common/graense.h"
+#include "ui/common/graense.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

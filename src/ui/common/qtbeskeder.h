@@ -2,7 +2,7 @@
 // Beskeder shown with real dialogs: Danish message boxes and file dialogs.
 // Status messages go to the main window's status bar on a road of their own
 // (TStatusRute); here they end.
-#include "common/beskeder.h"
+#include "core/common/beskeder.h"
 
 #include <functional>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "reopenmenu.h"
+#include "ui/common/reopenmenu.h"
 
-#include "common/reopenfiler.h"
+#include "core/common/reopenfiler.h"
 
 #include <QAction>
 #include <QApplication>

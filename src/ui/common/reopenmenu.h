@@ -14,7 +14,7 @@
 //
 // An item's hint reaches the window that opened the menu as a status tip, in
 // columns as well as in the ordinary menu.
-#include "common/reopenfiler.h"
+#include "core/common/reopenfiler.h"
 
 #include <QAction>
 #include <QIcon>

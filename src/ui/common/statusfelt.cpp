@@ -1,6 +1,6 @@
-#include "common/statusfelt.h"
+#include "ui/common/statusfelt.h"
 
-#include "common/tilgaengelighed.h"
+#include "ui/common/tilgaengelighed.h"
 
 #include <QEvent>
 #include <QPainter>

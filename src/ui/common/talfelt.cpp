@@ -1,6 +1,6 @@
-#include "common/talfelt.h"
+#include "ui/common/talfelt.h"
 
-#include "common/visning.h"
+#include "ui/common/visning.h"
 
 #include <algorithm>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "common/tilgaengelighed.h"
+#include "ui/common/tilgaengelighed.h"
 
-#include "common/statusfelt.h"
-#include "common/visning.h"
+#include "ui/common/statusfelt.h"
+#include "ui/common/visning.h"
 
 #include <algorithm>
 #include <QAbstractItemView>

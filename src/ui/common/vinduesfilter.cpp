@@ -1,4 +1,4 @@
-#include "common/vinduesfilter.h"
+#include "ui/common/vinduesfilter.h"
 
 #include <QAbstractSpinBox>
 #include <QChildEvent>

@@ -1,6 +1,6 @@
-#include "common/visning.h"
+#include "ui/common/visning.h"
 
-#include "common/tilgaengelighed.h"
+#include "ui/common/tilgaengelighed.h"
 
 #include <algorithm>
 #include <QAccessible>

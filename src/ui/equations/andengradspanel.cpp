@@ -1,9 +1,9 @@
-#include "equations/andengradspanel.h"
+#include "ui/equations/andengradspanel.h"
 
-#include "common/navngiv.h"
-#include "common/tilgaengelighed.h"
-#include "common/visning.h"
-#include "equations/andengrads.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/visning.h"
+#include "core/equations/andengrads.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

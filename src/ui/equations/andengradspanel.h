@@ -2,7 +2,7 @@
 // The quadratic page `andengradsPanel`: three coefficient boxes, the
 // discriminant and its verdict, the two roots with their memory buttons, and
 // "Ny", "Løs" and "Send til grafboks".
-#include "equations/sidepanel.h"
+#include "ui/equations/sidepanel.h"
 
 class TAndengrads;
 class QLabel;

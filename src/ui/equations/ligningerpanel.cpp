@@ -1,9 +1,9 @@
-#include "equations/ligningerpanel.h"
+#include "ui/equations/ligningerpanel.h"
 
-#include "common/navngiv.h"
-#include "common/tilgaengelighed.h"
-#include "common/visning.h"
-#include "equations/ligninger.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/visning.h"
+#include "core/equations/ligninger.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 // The page of two equations in two unknowns `ligningerPanel`: the two form
 // choices, six coefficient boxes, four result boxes with their memory buttons,
 // and "Ny", "Løs", "Kon" and "Send til grafboks".
-#include "equations/sidepanel.h"
+#include "ui/equations/sidepanel.h"
 
 class TLigninger;
 class QButtonGroup;

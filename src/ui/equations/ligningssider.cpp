@@ -1,13 +1,13 @@
-#include "equations/ligningssider.h"
+#include "ui/equations/ligningssider.h"
 
-#include "app/mainform.h"
-#include "app/mainformmodel.h"
-#include "equations/andengrads.h"
-#include "equations/andengradspanel.h"
-#include "equations/ligninger.h"
-#include "equations/ligningerpanel.h"
-#include "equations/statistik.h"
-#include "equations/statistikpanel.h"
+#include "ui/app/mainform.h"
+#include "core/app/mainformmodel.h"
+#include "core/equations/andengrads.h"
+#include "ui/equations/andengradspanel.h"
+#include "core/equations/ligninger.h"
+#include "ui/equations/ligningerpanel.h"
+#include "core/equations/statistik.h"
+#include "ui/equations/statistikpanel.h"
 
 void indsaetLigningssider(Tmainform& vindue, TMainformModel& ramme, TAndengrads& andengrads,
                           TLigninger& ligninger, TStatistik& statistik) {

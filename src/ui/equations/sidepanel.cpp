@@ -1,10 +1,10 @@
-#include "equations/sidepanel.h"
+#include "ui/equations/sidepanel.h"
 
-#include "app/mainformmodel.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/visning.h"
-#include "equations/ligningsside.h"
+#include "core/app/mainformmodel.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/visning.h"
+#include "core/equations/ligningsside.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

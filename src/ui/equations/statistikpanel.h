@@ -2,7 +2,7 @@
 // The statistics page `statistikPanel`: the value list with check marks, the
 // entry box, the result box and the buttons that add, remove, compute and
 // send values.
-#include "equations/sidepanel.h"
+#include "ui/equations/sidepanel.h"
 
 class TStatistik;
 class QCheckBox;

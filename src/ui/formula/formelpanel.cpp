@@ -1,9 +1,9 @@
-#include "formula/formelpanel.h"
+#include "ui/formula/formelpanel.h"
 
-#include "app/mainformmodel.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "formula/formelprogram.h"
+#include "core/app/mainformmodel.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "core/formula/formelprogram.h"
 
 #include <QAction>
 #include <QApplication>

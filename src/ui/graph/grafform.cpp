@@ -1,13 +1,13 @@
-#include "graph/grafform.h"
+#include "ui/graph/grafform.h"
 
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/placering.h"
-#include "common/talfelt.h"
-#include "common/tilgaengelighed.h"
-#include "common/vinduesfilter.h"
-#include "graph/grafformmodel.h"
-#include "graph/grafwidget.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
+#include "ui/common/talfelt.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/vinduesfilter.h"
+#include "core/graph/grafformmodel.h"
+#include "ui/graph/grafwidget.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
-#include "graph/grafwidget.h"
+#include "ui/graph/grafwidget.h"
 
-#include "common/graense.h"
-#include "graph/grafformmodel.h"
-#include "painterlaerred.h"
+#include "ui/common/graense.h"
+#include "core/graph/grafformmodel.h"
+#include "paint/painterlaerred.h"
 
 #include <QMouseEvent>
 #include <QPainter>

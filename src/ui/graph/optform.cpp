@@ -1,10 +1,10 @@
-#include "graph/optform.h"
+#include "ui/graph/optform.h"
 
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "graph/grafformmodel.h"
-#include "graph/optformmodel.h"
-#include "painterlaerred.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "core/graph/grafformmodel.h"
+#include "core/graph/optformmodel.h"
+#include "paint/painterlaerred.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

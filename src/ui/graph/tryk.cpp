@@ -1,7 +1,7 @@
-#include "graph/tryk.h"
+#include "ui/graph/tryk.h"
 
-#include "common/installation.h"
-#include "graph/trykflade.h"
+#include "core/common/installation.h"
+#include "ui/graph/trykflade.h"
 
 namespace tryk {
 

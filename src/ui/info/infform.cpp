@@ -1,4 +1,4 @@
-#include "info/infform.h"
+#include "ui/info/infform.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,14 +1,14 @@
-#include "info/infoformen.h"
+#include "ui/info/infoformen.h"
 
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/placering.h"
-#include "common/tilgaengelighed.h"
-#include "info/infoformenmodel.h"
-#include "info/strukturvisning.h"
-#include "info/urlform1.h"
-#include "info/urlliste.h"
-#include "info/websider.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
+#include "ui/common/tilgaengelighed.h"
+#include "core/info/infoformenmodel.h"
+#include "ui/info/strukturvisning.h"
+#include "ui/info/urlform1.h"
+#include "core/info/urlliste.h"
+#include "ui/info/websider.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "info/memoform.h"
+#include "ui/info/memoform.h"
 
-#include "common/navngiv.h"
+#include "ui/common/navngiv.h"
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>

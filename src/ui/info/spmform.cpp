@@ -1,7 +1,7 @@
-#include "info/spmform.h"
+#include "ui/info/spmform.h"
 
-#include "common/navngiv.h"
-#include "common/placering.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // question in a read-only text area and the buttons "Ja" and "Nej".
 // TSpmBeskeder puts it in front of another Beskeder: questions go to this
 // window, every other message goes on unchanged.
-#include "common/beskeder.h"
+#include "core/common/beskeder.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,14 +1,14 @@
-#include "info/strukturform.h"
+#include "ui/info/strukturform.h"
 
-#include "common/fedtekst.h"
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/placering.h"
-#include "common/tilgaengelighed.h"
-#include "common/visning.h"
-#include "info/strukturikoner.h"
-#include "info/strukturmaker.h"
-#include "info/strukturvisning.h"
+#include "ui/common/fedtekst.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/visning.h"
+#include "ui/info/strukturikoner.h"
+#include "core/info/strukturmaker.h"
+#include "ui/info/strukturvisning.h"
 
 #include <QAction>
 #include <QButtonGroup>

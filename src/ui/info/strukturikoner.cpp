@@ -1,4 +1,4 @@
-#include "info/strukturikoner.h"
+#include "ui/info/strukturikoner.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
-#include "info/strukturvisning.h"
+#include "ui/info/strukturvisning.h"
 
-#include "info/struktur.h"
-#include "info/strukturikoner.h"
+#include "core/info/struktur.h"
+#include "ui/info/strukturikoner.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

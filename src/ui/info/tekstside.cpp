@@ -1,6 +1,6 @@
-#include "info/tekstside.h"
+#include "ui/info/tekstside.h"
 
-#include "common/stier.h"
+#include "core/common/stier.h"
 
 #include <QDesktopServices>
 #include <QDir>

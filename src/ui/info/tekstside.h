@@ -4,7 +4,7 @@
 // nothing more: it reads only regular files inside its structure's folder
 // (stylesheets, pictures, the page itself), never an address on the network;
 // a link to anything else goes to the desktop's browser.
-#include "info/websideflade.h"
+#include "ui/info/websideflade.h"
 
 #include <QTextBrowser>
 

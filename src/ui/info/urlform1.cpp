@@ -1,10 +1,10 @@
-#include "info/urlform1.h"
+#include "ui/info/urlform1.h"
 
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/placering.h"
-#include "common/tilgaengelighed.h"
-#include "info/urlliste.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
+#include "ui/common/tilgaengelighed.h"
+#include "core/info/urlliste.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

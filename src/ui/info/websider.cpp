@@ -1,7 +1,7 @@
-#include "info/websider.h"
+#include "ui/info/websider.h"
 
-#include "common/installation.h"
-#include "info/tekstside.h"
+#include "core/common/installation.h"
+#include "ui/info/tekstside.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -3,7 +3,7 @@
 // view (tekstside.h); a page that needs scripts of its own is shown by the web
 // engine, a module loaded the first time such a page is opened. Without the
 // module such a page, too, is shown by the rich-text view, without scripts.
-#include "info/websideflade.h"
+#include "ui/info/websideflade.h"
 
 #include <QByteArray>
 

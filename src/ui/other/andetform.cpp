@@ -1,13 +1,13 @@
-#include "other/andetform.h"
+#include "ui/other/andetform.h"
 
-#include "common/graense.h"
-#include "common/placering.h"
-#include "common/tilgaengelighed.h"
-#include "common/vinduesfilter.h"
-#include "other/andetmodel.h"
-#include "other/datopanel.h"
-#include "other/enhedspanel.h"
-#include "other/talsystempanel.h"
+#include "ui/common/graense.h"
+#include "ui/common/placering.h"
+#include "ui/common/tilgaengelighed.h"
+#include "ui/common/vinduesfilter.h"
+#include "core/other/andetmodel.h"
+#include "ui/other/datopanel.h"
+#include "ui/other/enhedspanel.h"
+#include "ui/other/talsystempanel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "other/enhedspanel.h"
+#include "ui/other/enhedspanel.h"
 
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/visning.h"
-#include "other/enhedsside.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/visning.h"
+#include "core/other/enhedsside.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
-#include "primes/primtalform.h"
+#include "ui/primes/primtalform.h"
 
-#include "common/graense.h"
-#include "common/navngiv.h"
-#include "common/placering.h"
-#include "common/tilgaengelighed.h"
-#include "primes/primtal.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
+#include "ui/common/placering.h"
+#include "ui/common/tilgaengelighed.h"
+#include "core/primes/primtal.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "app/datamappe.h"
+#include "core/app/datamappe.h"
 
 #include <QDir>
 #include <QFile>

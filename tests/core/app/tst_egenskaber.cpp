@@ -1,11 +1,11 @@
-#include "app/egenskaber.h"
-#include "app/mainformmodel.h"
+#include "core/app/egenskaber.h"
+#include "core/app/mainformmodel.h"
 #include "beskedoptager.h"
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/fejl.h"
-#include "formula/udtryk.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/fejl.h"
+#include "core/formula/udtryk.h"
 
 #include <memory>
 #include <QSignalSpy>

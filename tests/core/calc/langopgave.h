@@ -3,10 +3,10 @@
 // operators, functions, parentheses and results that the next operator
 // continues from, so the recording keeps growing. The same seed and choices
 // give the same task.
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/beskeder.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/beskeder.h"
 
 #include <QRandomGenerator>
 #include <QString>

@@ -2,10 +2,10 @@
 // A calculator with its list and memory, and a message recorder, driven the
 // way the keyboard drives it.
 #include "beskedoptager.h"
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/fejl.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/fejl.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // Shared texts: every copy keeps its own text whatever the others do, and
 // going the same way again shares the characters instead of copying them.
-#include "calc/delttekst.h"
+#include "core/calc/delttekst.h"
 
 #include <QList>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 // Recording and replay: the formula language, the expression line, "Tilbage",
 // and the property that replaying a recording repeats what the keys did.
-#include "common/taltekst.h"
+#include "core/common/taltekst.h"
 #include "regnerfixtur.h"
 
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 // The calculator as typed on the keyboard: number entry, operators and
 // precedence, immediate functions, the keyboard table and the display state.
-#include "calc/knaptabel.h"
+#include "core/calc/knaptabel.h"
 #include "regnerfixtur.h"
 
 #include <QSignalSpy>

@@ -2,7 +2,7 @@
 #include "langopgave.h"
 #include "regnerfixtur.h"
 
-#include "common/taltekst.h"
+#include "core/common/taltekst.h"
 
 #include <QRandomGenerator>
 

@@ -1,5 +1,5 @@
-#include "common/almenx.h"
-#include "common/fejl.h"
+#include "core/common/almenx.h"
+#include "core/common/fejl.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "common/fejl.h"
-#include "common/optionsfil.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "common/fejl.h"
-#include "common/reopenfiler.h"
+#include "core/common/fejl.h"
+#include "core/common/reopenfiler.h"
 
 #include <QSignalSpy>
 #include <QtTest>

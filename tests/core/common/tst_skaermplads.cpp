@@ -1,5 +1,5 @@
 // Secondary windows are kept inside a screen's available area.
-#include "common/skaermplads.h"
+#include "core/common/skaermplads.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "common/almenx.h"
-#include "common/fejl.h"
-#include "common/taltekst.h"
+#include "core/common/almenx.h"
+#include "core/common/fejl.h"
+#include "core/common/taltekst.h"
 
 #include <cmath>
 #include <limits>

@@ -1,5 +1,5 @@
-#include "common/fejl.h"
-#include "common/tekstkodning.h"
+#include "core/common/fejl.h"
+#include "core/common/tekstkodning.h"
 
 #include <QtTest>
 

@@ -2,11 +2,11 @@
 // devices, huge files, names that climb out of their folder. The readers and
 // the path rule refuse them, and deleting to the wastebasket either lands in
 // a wastebasket or leaves the file where it was.
-#include "common/fejl.h"
-#include "common/optionsfil.h"
-#include "common/papirkurv.h"
-#include "common/stier.h"
-#include "common/tekstkodning.h"
+#include "core/common/fejl.h"
+#include "core/common/optionsfil.h"
+#include "core/common/papirkurv.h"
+#include "core/common/stier.h"
+#include "core/common/tekstkodning.h"
 
 #include <QtTest>
 

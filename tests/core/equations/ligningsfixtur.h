@@ -3,10 +3,10 @@
 // graph window that writes down the curves it is sent: what the equation and
 // statistics pages need around them.
 #include "beskedoptager.h"
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "graph/grafmodtager.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/graph/grafmodtager.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
-#include "equations/andengrads.h"
-#include "equations/ligninger.h"
+#include "core/equations/andengrads.h"
+#include "core/equations/ligninger.h"
 #include "ligningsfixtur.h"
 
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "app/vaerktoejstilstande.h"
-#include "formula/formelvaerktoej.h"
+#include "core/app/vaerktoejstilstande.h"
+#include "core/formula/formelvaerktoej.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

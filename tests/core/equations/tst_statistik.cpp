@@ -1,5 +1,5 @@
-#include "common/taltekst.h"
-#include "equations/statistik.h"
+#include "core/common/taltekst.h"
+#include "core/equations/statistik.h"
 #include "ligningsfixtur.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 // Formula programs: reading, running with typed values, references, aborts,
 // and the formula page's files.
 #include "../calc/regnerfixtur.h"
-#include "formula/formelprogram.h"
+#include "core/formula/formelprogram.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The tavlix-formel tool: options, output and exit status.
-#include "app/vaerktoejstilstande.h"
-#include "formula/formelvaerktoej.h"
+#include "core/app/vaerktoejstilstande.h"
+#include "core/formula/formelvaerktoej.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

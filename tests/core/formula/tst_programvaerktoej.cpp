@@ -1,7 +1,7 @@
 // tavlix-formel --program: headless runs of formula programs, and the
 // example programs installed in the data folder.
-#include "app/vaerktoejstilstande.h"
-#include "formula/formelvaerktoej.h"
+#include "core/app/vaerktoejstilstande.h"
+#include "core/formula/formelvaerktoej.h"
 
 #include <QDir>
 #include <QFile>

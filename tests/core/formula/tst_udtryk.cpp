@@ -1,6 +1,6 @@
 // The expression window: its actions and the memo that follows the keys.
 #include "../calc/regnerfixtur.h"
-#include "formula/udtryk.h"
+#include "core/formula/udtryk.h"
 
 #include <QSignalSpy>
 #include <QTest>

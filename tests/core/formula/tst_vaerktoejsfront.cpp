@@ -1,7 +1,7 @@
 // The one front end of tavlix-formel: the same handling of "--", numbers,
 // --help and exit codes in every mode, and --batch.
-#include "app/vaerktoejstilstande.h"
-#include "formula/vaerktoejsfront.h"
+#include "core/app/vaerktoejstilstande.h"
+#include "core/formula/vaerktoejsfront.h"
 
 #include <QBuffer>
 #include <QDir>

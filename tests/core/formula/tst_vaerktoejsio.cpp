@@ -1,5 +1,5 @@
 // The command-line tool's input limit and its checked output.
-#include "formula/vaerktoejsio.h"
+#include "core/formula/vaerktoejsio.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 // A drawing surface that writes down every call, so tests can check the
 // canvas's algorithms call by call.
-#include "graph/laerred.h"
+#include "core/graph/laerred.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "graph/funktioner.h"
+#include "core/graph/funktioner.h"
 #include "optagerlaerred.h"
 
 #include <cmath>

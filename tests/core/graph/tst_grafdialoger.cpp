@@ -1,17 +1,17 @@
 // The graph window's zoom-centre, colour and print dialogs, on their models
 // over the graph window's model and the equation pages.
 #include "beskedoptager.h"
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/fejl.h"
-#include "equations/andengrads.h"
-#include "equations/grafligningssider.h"
-#include "equations/ligninger.h"
-#include "graph/grafformmodel.h"
-#include "graph/optformmodel.h"
-#include "graph/printformmodel.h"
-#include "graph/zoomformmodel.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/fejl.h"
+#include "core/equations/andengrads.h"
+#include "core/equations/grafligningssider.h"
+#include "core/equations/ligninger.h"
+#include "core/graph/grafformmodel.h"
+#include "core/graph/optformmodel.h"
+#include "core/graph/printformmodel.h"
+#include "core/graph/zoomformmodel.h"
 
 #include <QFile>
 #include <QTemporaryDir>

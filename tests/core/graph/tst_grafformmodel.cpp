@@ -1,7 +1,7 @@
 #include "beskedoptager.h"
-#include "common/fejl.h"
-#include "graph/grafformmodel.h"
-#include "graph/ligning3model.h"
+#include "core/common/fejl.h"
+#include "core/graph/grafformmodel.h"
+#include "core/graph/ligning3model.h"
 
 #include <memory>
 #include <QDir>

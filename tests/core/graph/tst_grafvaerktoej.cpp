@@ -1,4 +1,4 @@
-#include "graph/grafvaerktoej.h"
+#include "core/graph/grafvaerktoej.h"
 
 #include <QtTest>
 

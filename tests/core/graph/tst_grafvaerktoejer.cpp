@@ -1,14 +1,14 @@
 // The graph window's solving, choice lists, import and export, on the
 // window's model together with the two equation pages.
 #include "beskedoptager.h"
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/taltekst.h"
-#include "equations/andengrads.h"
-#include "equations/grafligningssider.h"
-#include "equations/ligninger.h"
-#include "graph/grafformmodel.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/taltekst.h"
+#include "core/equations/andengrads.h"
+#include "core/equations/grafligningssider.h"
+#include "core/equations/ligninger.h"
+#include "core/graph/grafformmodel.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

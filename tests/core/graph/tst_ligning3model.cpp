@@ -1,5 +1,5 @@
-#include "graph/funktioner.h"
-#include "graph/ligning3model.h"
+#include "core/graph/funktioner.h"
+#include "core/graph/ligning3model.h"
 
 #include <QSignalSpy>
 #include <QtTest>

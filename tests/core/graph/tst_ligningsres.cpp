@@ -1,5 +1,5 @@
-#include "common/taltekst.h"
-#include "graph/ligningsres.h"
+#include "core/common/taltekst.h"
+#include "core/graph/ligningsres.h"
 
 #include <cmath>
 #include <QtTest>

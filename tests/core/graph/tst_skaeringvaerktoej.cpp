@@ -1,5 +1,5 @@
-#include "graph/grafvaerktoej.h"
-#include "graph/skaeringvaerktoej.h"
+#include "core/graph/grafvaerktoej.h"
+#include "core/graph/skaeringvaerktoej.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The help content that comes with the program: every topic a window opens
 // stands as a node of its structure, every node has its page, every link
 // between pages leads to a page, and the structure files read back as written.
-#include "calc/knaptabel.h"
-#include "info/struktur.h"
+#include "core/calc/knaptabel.h"
+#include "core/info/struktur.h"
 
 #include <QDir>
 #include <QFile>

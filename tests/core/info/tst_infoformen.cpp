@@ -3,8 +3,8 @@
 // the address box, the structure menu, the link under the mouse, the external
 // editor and the options files of the browser and the URL list.
 #include "beskedoptager.h"
-#include "info/infoformenmodel.h"
-#include "info/urlliste.h"
+#include "core/info/infoformenmodel.h"
+#include "core/info/urlliste.h"
 
 #include <QDir>
 #include <QFile>

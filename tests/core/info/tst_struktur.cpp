@@ -1,9 +1,9 @@
 // The structure tree and its two files: reading and writing the tree file,
 // the data file, node operations by attach mode, finding by document, drag
 // and drop, deleting with documents to the wastebasket, and encodings.
-#include "info/struktur.h"
+#include "core/info/struktur.h"
 
-#include "common/fejl.h"
+#include "core/common/fejl.h"
 
 #include <QDir>
 #include <QFile>

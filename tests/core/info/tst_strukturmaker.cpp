@@ -1,6 +1,6 @@
 #include "beskedoptager.h"
-#include "common/tekstkodning.h"
-#include "info/strukturmaker.h"
+#include "core/common/tekstkodning.h"
+#include "core/info/strukturmaker.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

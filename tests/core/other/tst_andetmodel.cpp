@@ -1,10 +1,10 @@
 #include "beskedoptager.h"
-#include "calc/hukommelse.h"
-#include "calc/metaliste.h"
-#include "calc/regner.h"
-#include "common/hjaelp.h"
-#include "common/programmapper.h"
-#include "other/andetmodel.h"
+#include "core/calc/hukommelse.h"
+#include "core/calc/metaliste.h"
+#include "core/calc/regner.h"
+#include "core/common/hjaelp.h"
+#include "core/common/programmapper.h"
+#include "core/other/andetmodel.h"
 
 #include <memory>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "other/datoforskel.h"
+#include "core/other/datoforskel.h"
 
 #include <QtTest>
 

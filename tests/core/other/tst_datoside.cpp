@@ -1,7 +1,7 @@
 #include "beskedoptager.h"
-#include "common/fejl.h"
-#include "other/datoside.h"
-#include "common/shellaabn.h"
+#include "core/common/fejl.h"
+#include "core/other/datoside.h"
+#include "core/common/shellaabn.h"
 
 #include <QFile>
 #include <QProcess>

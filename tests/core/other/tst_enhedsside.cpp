@@ -1,6 +1,6 @@
-#include "calc/hukommelse.h"
-#include "common/fejl.h"
-#include "other/enhedsside.h"
+#include "core/calc/hukommelse.h"
+#include "core/common/fejl.h"
+#include "core/other/enhedsside.h"
 
 #include <QSignalSpy>
 #include <QtTest>

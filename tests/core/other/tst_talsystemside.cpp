@@ -1,6 +1,6 @@
 #include "beskedoptager.h"
-#include "common/fejl.h"
-#include "other/talsystemside.h"
+#include "core/common/fejl.h"
+#include "core/other/talsystemside.h"
 
 #include <QtTest>
 

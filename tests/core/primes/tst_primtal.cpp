@@ -1,5 +1,5 @@
 #include "beskedoptager.h"
-#include "primes/primtal.h"
+#include "core/primes/primtal.h"
 
 #include <cmath>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // The print module: the platform's printer and printer setup dialog, and the
 // SVG writer, opened by the program the first time it needs them.
-#include "common/fejl.h"
-#include "graph/bitmapprint.h"
-#include "graph/trykflade.h"
+#include "core/common/fejl.h"
+#include "core/graph/bitmapprint.h"
+#include "ui/graph/trykflade.h"
 
 #include <functional>
 #include <QImage>

@@ -7,9 +7,9 @@
 // folding, but cannot reach files outside the structure's folder, open
 // windows or talk to the network; a link the user clicks to anything but a
 // local page goes to the desktop's browser.
-#include "../websideflade.h"
+#include "ui/info/websideflade.h"
 
-#include "common/stier.h"
+#include "core/common/stier.h"
 
 #include <QDesktopServices>
 #include <QPointer>
