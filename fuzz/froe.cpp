@@ -24,8 +24,7 @@ int main(int argc, char** argv) {
                                       std::istreambuf_iterator<char>()};
         // An empty file runs with a valid pointer of size zero, as libFuzzer does.
         static const uint8_t tom = 0;
-        const auto* data =
-            bytes.empty() ? &tom : reinterpret_cast<const uint8_t*>(bytes.data());
+        const auto* data = bytes.empty() ? &tom : reinterpret_cast<const uint8_t*>(bytes.data());
         LLVMFuzzerTestOneInput(data, bytes.size());
         std::printf("%s: ok\n", argv[i]);
     }

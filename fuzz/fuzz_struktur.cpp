@@ -19,8 +19,7 @@ namespace {
 
 void skriv(const QString& sti, const QByteArray& b) {
     QFile f(sti);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size())
-        std::abort();
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(b) != b.size()) std::abort();
 }
 
 QStringList par(const TStruktur& s) {

@@ -5,8 +5,8 @@
 // Run under a real X server (xvfb-run -a), which maps and paints the window.
 #include "faelles.h"
 
-#include "ui/info/infoformen.h"
 #include "core/info/infoformenmodel.h"
+#include "ui/info/infoformen.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -2,9 +2,9 @@
 // Shared by the window benchmarks: the whole program over a temporary data
 // folder with the shipped help, processor time, and the memory of the process
 // with its child processes (the web engine's helpers).
+#include "core/common/beskeder.h"
 #include "ui/app/mainform.h"
 #include "ui/app/tavlix.h"
-#include "core/common/beskeder.h"
 
 #include <QApplication>
 #include <QDir>

@@ -17,19 +17,16 @@ namespace {
 QHash<QString, QSet<QString>> laesTabel(const QString& doc) {
     QHash<QString, QSet<QString>> tabel;
     QFile f(doc);
-    if (!f.open(QIODevice::ReadOnly))
-        return tabel;
+    if (!f.open(QIODevice::ReadOnly)) return tabel;
     const QString tekst = QString::fromUtf8(f.readAll());
     const qsizetype start = tekst.indexOf(QStringLiteral("| Core folder | May include |"));
-    if (start < 0)
-        return tabel;
+    if (start < 0) return tabel;
     static const QRegularExpression raekke(QStringLiteral(R"(^\|\s*`(\w+)`\s*\|([^|]*)\|)"));
     static const QRegularExpression navn(QStringLiteral(R"(`(\w+)`)"));
     const QStringList linjer = tekst.mid(start).split(u'\n');
     for (qsizetype i = 2; i < linjer.size() && linjer[i].startsWith(u'|'); ++i) {
         const auto m = raekke.match(linjer[i]);
-        if (!m.hasMatch())
-            continue;
+        if (!m.hasMatch()) continue;
         QSet<QString>& tilladt = tabel[m.captured(1)];
         for (auto it = navn.globalMatch(m.captured(2)); it.hasNext();)
             tilladt.insert(it.next().captured(1));
@@ -45,8 +42,7 @@ QString findInclude(const QDir& src, const QString& fil, const QString& navn,
          {QFileInfo(fil).absolutePath(), src.absolutePath(), src.filePath(biblioteksmappe),
           src.filePath(QStringLiteral("core"))}) {
         const QString kandidat = QDir::cleanPath(base + u'/' + navn);
-        if (QFileInfo(kandidat).isFile())
-            return src.relativeFilePath(kandidat);
+        if (QFileInfo(kandidat).isFile()) return src.relativeFilePath(kandidat);
     }
     return {};
 }
@@ -56,8 +52,7 @@ QStringList lagbrud(const QString& rod) {
     const QDir src(rod + QStringLiteral("/src"));
     const auto tabel = laesTabel(rod + QStringLiteral("/docs/architecture.md"));
     QStringList brud;
-    if (tabel.isEmpty())
-        return {QStringLiteral("docs/architecture.md: no dependency table")};
+    if (tabel.isEmpty()) return {QStringLiteral("docs/architecture.md: no dependency table")};
     static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*\"([^\"]+)\""),
                                             QRegularExpression::MultilineOption);
     for (const QString& bibliotek : {QStringLiteral("core"), QStringLiteral("paint")}) {
@@ -68,8 +63,7 @@ QStringList lagbrud(const QString& rod) {
             const QString relFil = src.relativeFilePath(fil);
             const QString mappe = relFil.section(u'/', 1, 1);
             QFile f(fil);
-            if (!f.open(QIODevice::ReadOnly))
-                continue;
+            if (!f.open(QIODevice::ReadOnly)) continue;
             const QString tekst = QString::fromUtf8(f.readAll());
             for (auto m = include.globalMatch(tekst); m.hasNext();) {
                 const QString navn = m.next().captured(1);
@@ -138,8 +132,8 @@ private Q_SLOTS:
         skriv(rod, QStringLiteral("docs/architecture.md"),
               "| Core folder | May include |\n|---|---|\n"
               "| `common` | \xe2\x80\x94 |\n| `calc` | `common` |\n");
-        for (const char* f : {"src/ui/app/vindue.h", "src/paint/laerred.h", "src/core/calc/regner.h",
-                              "src/core/common/c.h"})
+        for (const char* f : {"src/ui/app/vindue.h", "src/paint/laerred.h",
+                              "src/core/calc/regner.h", "src/core/common/c.h"})
             skriv(rod, QString::fromLatin1(f), "#pragma once\n");
         skriv(rod, QStringLiteral("src/") + fil, "#include \"" + include.toUtf8() + "\"\n");
         QCOMPARE(lagbrud(dir.path()).size(), brud ? 1 : 0);

@@ -1,9 +1,9 @@
 #pragma once
 // The whole program over a temporary data folder, with recorded messages, for
 // window tests on the offscreen platform.
+#include "beskedoptager.h"
 #include "ui/app/mainform.h"
 #include "ui/app/tavlix.h"
-#include "beskedoptager.h"
 #include "ui/calc/displaypanel.h"
 #include "ui/common/visning.h"
 
@@ -29,8 +29,7 @@ struct ProgramFixtur {
     // `optioner` are the lines of "mainform.txt"; none: no file.
     explicit ProgramFixtur(const QStringList& optioner = {})
         : ProgramFixtur([&optioner](const QDir& mappe) {
-              if (optioner.isEmpty())
-                  return;
+              if (optioner.isEmpty()) return;
               mappe.mkpath(QStringLiteral("Egenskaber"));
               QFile f(mappe.filePath(QStringLiteral("Egenskaber/mainform.txt")));
               QVERIFY(f.open(QIODevice::WriteOnly));
@@ -39,8 +38,7 @@ struct ProgramFixtur {
     // `vent`: return only once the main window is on screen.
     explicit ProgramFixtur(const Forberedelse& forbered, bool vent = true) : vent(vent) {
         const QDir mappe(dir.path());
-        if (forbered)
-            forbered(mappe);
+        if (forbered) forbered(mappe);
         mappe.mkpath(QStringLiteral("Egenskaber"));
         start();
     }
@@ -49,8 +47,7 @@ struct ProgramFixtur {
     void start() {
         t = std::make_unique<Tavlix>(*qApp, dir.path(), &beskeder);
         t->vis();
-        if (vent)
-            QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
+        if (vent) QVERIFY(QTest::qWaitForWindowExposed(&t->mainform()));
     }
     // Closes the main window (the other windows write their options) and starts again.
     void genstart() {
@@ -78,8 +75,7 @@ struct ProgramFixtur {
     // The control `navn` of `vindue`; a missing one ends the test run.
     template <typename T> static T* find(QWidget& vindue, const QString& navn) {
         T* c = vindue.findChild<T*>(navn);
-        if (!c)
-            qFatal("missing control %s", qPrintable(navn));
+        if (!c) qFatal("missing control %s", qPrintable(navn));
         return c;
     }
 };

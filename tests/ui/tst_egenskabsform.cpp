@@ -1,7 +1,7 @@
+#include "programfixtur.h"
 #include "ui/app/egenskabsform.h"
 #include "ui/app/mainform.h"
 #include "ui/app/omform.h"
-#include "programfixtur.h"
 #include "ui/common/graense.h"
 #include "ui/graph/form3.h"
 #include "ui/graph/grafform.h"

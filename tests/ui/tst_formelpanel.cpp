@@ -1,7 +1,7 @@
 // The formula page through the window: write, save, find in the list, load,
 // run with typed values, delete, "[G]", keys and accessible names.
-#include "ui/app/mainform.h"
 #include "programfixtur.h"
+#include "ui/app/mainform.h"
 #include "ui/calc/displaypanel.h"
 #include "ui/calc/listepanel.h"
 #include "ui/common/graense.h"
@@ -26,8 +26,7 @@ struct Program : ProgramFixtur {
     explicit Program(const QByteArray& formelfil = {})
         : ProgramFixtur([&formelfil](const QDir& mappe) {
               mappe.mkpath(QStringLiteral("Formler"));
-              if (formelfil.isEmpty())
-                  return;
+              if (formelfil.isEmpty()) return;
               QFile f(mappe.filePath(QStringLiteral("Formler/areal.txt")));
               QVERIFY(f.open(QIODevice::WriteOnly));
               f.write(formelfil);

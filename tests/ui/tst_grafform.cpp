@@ -1,5 +1,5 @@
-#include "ui/app/mainform.h"
 #include "programfixtur.h"
+#include "ui/app/mainform.h"
 #include "ui/common/graense.h"
 #include "ui/common/talfelt.h"
 #include "ui/graph/form3.h"

@@ -1,9 +1,10 @@
 // The graph window's tools through the windows: sending from the equation
 // pages, solving and zooming on the solution, the colour dialog kept after a
 // restart, printing into a PDF file and "Gem som billede...".
-#include "ui/app/mainform.h"
-#include "programfixtur.h"
 #include "core/common/fejl.h"
+#include "paint/painterlaerred.h"
+#include "programfixtur.h"
+#include "ui/app/mainform.h"
 #include "ui/common/graense.h"
 #include "ui/graph/grafform.h"
 #include "ui/graph/grafwidget.h"
@@ -12,7 +13,6 @@
 #include "ui/graph/tryk.h"
 #include "ui/graph/trykflade.h"
 #include "ui/graph/zoomform.h"
-#include "paint/painterlaerred.h"
 
 #include <csignal>
 #include <memory>

@@ -3,15 +3,15 @@
 // click on a key open their topics, the search finds a word, back and
 // forward work, the structure menu shows names as they are, and every
 // control can be found by its accessible name.
-#include "ui/app/mainform.h"
+#include "core/info/infoformenmodel.h"
+#include "core/info/urlliste.h"
 #include "programfixtur.h"
+#include "ui/app/mainform.h"
 #include "ui/common/graense.h"
 #include "ui/info/infoformen.h"
-#include "core/info/infoformenmodel.h"
 #include "ui/info/memoform.h"
 #include "ui/info/strukturvisning.h"
 #include "ui/info/urlform1.h"
-#include "core/info/urlliste.h"
 #include "ui/info/websideflade.h"
 #include "ui/info/websider.h"
 
@@ -29,9 +29,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 // The whole program over a temporary data folder holding the shipped help.
 struct Program : ProgramFixtur {

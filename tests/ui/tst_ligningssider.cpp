@@ -1,6 +1,6 @@
+#include "beskedoptager.h"
 #include "ui/app/mainform.h"
 #include "ui/app/tavlix.h"
-#include "beskedoptager.h"
 #include "ui/calc/displaypanel.h"
 #include "ui/calc/listepanel.h"
 #include "ui/calc/tastatur.h"

@@ -1,6 +1,7 @@
+#include "beskedoptager.h"
+#include "programfixtur.h"
 #include "ui/app/mainform.h"
 #include "ui/app/tavlix.h"
-#include "beskedoptager.h"
 #include "ui/calc/displaypanel.h"
 #include "ui/calc/listepanel.h"
 #include "ui/calc/tastatur.h"
@@ -10,7 +11,6 @@
 #include "ui/info/infoformen.h"
 #include "ui/info/strukturform.h"
 #include "ui/other/andetform.h"
-#include "programfixtur.h"
 
 #include <memory>
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "beskedoptager.h"
 #include "core/calc/hukommelse.h"
 #include "core/calc/metaliste.h"
-#include "ui/calc/metalistemodel.h"
 #include "core/calc/regner.h"
+#include "ui/calc/metalistemodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QRandomGenerator>

@@ -1,11 +1,11 @@
 // The calculator window as users meet it: numbers never shown cut without a
 // mark, every control reachable by name and action through the accessibility
 // interface, and a window that stays on screen.
+#include "programfixtur.h"
 #include "ui/calc/listepanel.h"
 #include "ui/calc/tastatur.h"
 #include "ui/common/graense.h"
 #include "ui/common/statusfelt.h"
-#include "programfixtur.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -88,8 +88,9 @@ private Q_SLOTS:
             << "1 + 2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 = 45" << true << 90 << "…"
             << "= 45";
         // Long texts are measured by the piece that can show: the same result.
-        QTest::newRow("20 000 cifre") << "-9," + QString(20000, u'7') + "1" << false << 120 << "-9,7"
-                                      << "…";
+        QTest::newRow("20 000 cifre")
+            << "-9," + QString(20000, u'7') + "1" << false << 120 << "-9,7"
+            << "…";
         QTest::newRow("lang udtrykslinje")
             << "1" + QString(20000, u'+') + " = 45" << true << 90 << "…"
             << "= 45";
@@ -109,10 +110,9 @@ private Q_SLOTS:
         QVERIFY2(v.visteTekst().endsWith(slut), qPrintable(v.visteTekst()));
         QVERIFY(v.visteFont().pointSizeF() >=
                 std::min(v.font().pointSizeF(), TVisning::mindstePunkt));
-        QCOMPARE(v.visteTekst(),
-                 QFontMetrics(v.visteFont())
-                     .elidedText(tekst, loebende ? Qt::ElideLeft : Qt::ElideRight,
-                                 v.contentsRect().width() - 8));
+        QCOMPARE(v.visteTekst(), QFontMetrics(v.visteFont())
+                                     .elidedText(tekst, loebende ? Qt::ElideLeft : Qt::ElideRight,
+                                                 v.contentsRect().width() - 8));
         QCOMPARE(v.toolTip(), v.afkortet() ? tekst : QStringLiteral("Hint"));
         v.setText(QStringLiteral("1"));
         QCOMPARE(v.toolTip(), QStringLiteral("Hint")); // the hint comes back

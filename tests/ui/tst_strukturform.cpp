@@ -1,5 +1,5 @@
-#include "ui/app/mainform.h"
 #include "programfixtur.h"
+#include "ui/app/mainform.h"
 #include "ui/common/graense.h"
 #include "ui/info/spmform.h"
 #include "ui/info/strukturform.h"

@@ -1,10 +1,12 @@
 // Every window by keyboard alone: Tab walks through each window and reaches
 // every enabled control exactly once, and a check box or radio button changed
 // without a click (arrow keys, the accessible Toggle action) reaches the model.
+#include "core/other/enhedsside.h"
+#include "core/other/talsystemside.h"
+#include "programfixtur.h"
 #include "ui/app/egenskabsform.h"
 #include "ui/app/mainform.h"
 #include "ui/app/omform.h"
-#include "programfixtur.h"
 #include "ui/common/graense.h"
 #include "ui/graph/form3.h"
 #include "ui/graph/grafform.h"
@@ -15,8 +17,6 @@
 #include "ui/info/strukturform.h"
 #include "ui/info/urlform1.h"
 #include "ui/other/andetform.h"
-#include "core/other/enhedsside.h"
-#include "core/other/talsystemside.h"
 #include "ui/primes/primtalform.h"
 
 #include <QAccessible>

@@ -2,12 +2,12 @@
 // says what it is by its name and what it shows by its value and text, and
 // tells of each new text; open pop-up menus are found under the program; the
 // status messages reach the status bar whether hints are shown or not.
-#include "ui/app/mainform.h"
+#include "core/equations/statistik.h"
 #include "programfixtur.h"
+#include "ui/app/mainform.h"
 #include "ui/common/graense.h"
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/visning.h"
-#include "core/equations/statistik.h"
 #include "ui/graph/grafform.h"
 #include "ui/info/infoformen.h"
 #include "ui/info/strukturform.h"

@@ -87,38 +87,43 @@ private Q_SLOTS:
         QVERIFY(QFile::link(hemmeligFil, struktur.filePath("tekstfiler/link.txt")));
         const QString port = QString::number(lytter.port());
         const QString side = struktur.filePath("tekstfiler/ond.html");
-        skriv(side, QString::fromUtf8(
-            "<html><head><title>start</title>\n"
-            "<script>var r = [];</script><script src=\"egen.js\"></script></head><body>\n"
-            "<img src=\"http://127.0.0.1:%1/billede.png\"><iframe src=\"data:text/html,<b>x</b>\"></iframe>\n"
-            "<iframe id=\"ramme\" src=\"file://%2\" onload=\"try { r.push('ramme:' + "
-            "document.getElementById('ramme').contentDocument.body.innerText); } catch (e) {}\"></iframe>\n"
-            "<script>\n"
-            "function laes(adresse) {\n"
-            "  try { var x = new XMLHttpRequest(); x.open('GET', adresse, false); x.send();\n"
-            "        r.push('laest:' + x.responseText.length + ':' + x.responseText); }\n"
-            "  catch (e) { r.push('blokeret'); }\n"
-            "}\n"
-            "function billede(adresse, navn) {\n"
-            "  var i = new Image(); i.onload = function () { r.push(navn); }; i.src = adresse;\n"
-            "}\n"
-            "laes('file://%2');\n"
-            "laes('file:///etc/hostname');\n"
-            "laes('file:///etc/');\n"
-            "laes('link.txt');\n"
-            "billede('egen.png', 'eget-billede');\n"
-            "billede('file://%3', 'billede-ude');\n"
-            "try { fetch('file:///etc/hostname').then(function (s) { return s.text(); })\n"
-            "        .then(function (t) { r.push('hentet:' + t); }).catch(function () {}); } catch (e) {}\n"
-            "try { new WebSocket('ws://127.0.0.1:%1/ws'); } catch (e) {}\n"
-            "try { fetch('http://127.0.0.1:%1/fetch').catch(function () {}); } catch (e) {}\n"
-            "try { navigator.sendBeacon('http://127.0.0.1:%1/beacon', 'x'); } catch (e) {}\n"
-            "try { window.open('http://127.0.0.1:%1/vindue'); } catch (e) {}\n"
-            "try { new Worker('file://%2'); } catch (e) {}\n"
-            "setTimeout(function () { document.title = 'slut ' + r.join(' '); }, 1500);\n"
-            "</script></body></html>")
-                               .arg(port, hemmeligFil, hemmelig.filePath("hemmelig.png"))
-                               .toUtf8());
+        skriv(side,
+              QString::fromUtf8(
+                  "<html><head><title>start</title>\n"
+                  "<script>var r = [];</script><script src=\"egen.js\"></script></head><body>\n"
+                  "<img src=\"http://127.0.0.1:%1/billede.png\"><iframe "
+                  "src=\"data:text/html,<b>x</b>\"></iframe>\n"
+                  "<iframe id=\"ramme\" src=\"file://%2\" onload=\"try { r.push('ramme:' + "
+                  "document.getElementById('ramme').contentDocument.body.innerText); } catch (e) "
+                  "{}\"></iframe>\n"
+                  "<script>\n"
+                  "function laes(adresse) {\n"
+                  "  try { var x = new XMLHttpRequest(); x.open('GET', adresse, false); x.send();\n"
+                  "        r.push('laest:' + x.responseText.length + ':' + x.responseText); }\n"
+                  "  catch (e) { r.push('blokeret'); }\n"
+                  "}\n"
+                  "function billede(adresse, navn) {\n"
+                  "  var i = new Image(); i.onload = function () { r.push(navn); }; i.src = "
+                  "adresse;\n"
+                  "}\n"
+                  "laes('file://%2');\n"
+                  "laes('file:///etc/hostname');\n"
+                  "laes('file:///etc/');\n"
+                  "laes('link.txt');\n"
+                  "billede('egen.png', 'eget-billede');\n"
+                  "billede('file://%3', 'billede-ude');\n"
+                  "try { fetch('file:///etc/hostname').then(function (s) { return s.text(); })\n"
+                  "        .then(function (t) { r.push('hentet:' + t); }).catch(function () {}); } "
+                  "catch (e) {}\n"
+                  "try { new WebSocket('ws://127.0.0.1:%1/ws'); } catch (e) {}\n"
+                  "try { fetch('http://127.0.0.1:%1/fetch').catch(function () {}); } catch (e) {}\n"
+                  "try { navigator.sendBeacon('http://127.0.0.1:%1/beacon', 'x'); } catch (e) {}\n"
+                  "try { window.open('http://127.0.0.1:%1/vindue'); } catch (e) {}\n"
+                  "try { new Worker('file://%2'); } catch (e) {}\n"
+                  "setTimeout(function () { document.title = 'slut ' + r.join(' '); }, 1500);\n"
+                  "</script></body></html>")
+                  .arg(port, hemmeligFil, hemmelig.filePath("hemmelig.png"))
+                  .toUtf8());
 
         QWidget rod;
         rod.resize(400, 300);

@@ -1,8 +1,8 @@
 // The module tavlix-graf opens to paint a picture (see grafmodul.h).
 #include "cli/graf/grafmodul.h"
 
-#include "paint/grafeksport.h"
 #include "core/graph/funktioner.h"
+#include "paint/grafeksport.h"
 
 #include <QSvgGenerator>
 

@@ -3,8 +3,8 @@
 // Exit status 0 when the file was written (and the curves intersect), 1 when
 // it could not be written or the intersection gives a message, 2 for bad
 // arguments.
-#include "core/common/installation.h"
 #include "cli/graf/grafmodul.h"
+#include "core/common/installation.h"
 #include "core/graph/funktioner.h"
 #include "core/graph/grafvaerktoej.h"
 #include "core/graph/skaeringvaerktoej.h"

@@ -5,10 +5,10 @@
 #include "core/calc/regner.h"
 #include "core/common/beskeder.h"
 #include "core/common/fejl.h"
+#include "core/common/hjaelp.h"
 #include "core/common/optionsfil.h"
 #include "core/common/taltekst.h"
 #include "core/formula/udtryk.h"
-#include "core/common/hjaelp.h"
 
 #include <algorithm>
 #include <cmath>

@@ -97,8 +97,9 @@ bool TOptionsFil::fejlILinje(int linje) const {
 
 QString TOptionsFil::fejlTekst() const {
     if (m_fejl.isEmpty()) return QString();
-    const QString fil = m_sti.isEmpty() ? QStringLiteral("Fejl i filen:\n")
-                                        : QStringLiteral("Fejl i filen %1:\n").arg(QDir::toNativeSeparators(m_sti));
+    const QString fil =
+        m_sti.isEmpty() ? QStringLiteral("Fejl i filen:\n")
+                        : QStringLiteral("Fejl i filen %1:\n").arg(QDir::toNativeSeparators(m_sti));
     return fil + m_fejl.join(u'\n');
 }
 

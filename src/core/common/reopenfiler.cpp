@@ -142,7 +142,8 @@ void TReopenFiler::HentReopenFiler() {
     FFilantal = fil.heltal(1);
     const int antal = fil.heltal(2);
     if (antal < 0)
-        throw TKonverteringsFejl(QStringLiteral("'%1' er ikke et gyldigt antal").arg(citat(fil.tekst(2))));
+        throw TKonverteringsFejl(
+            QStringLiteral("'%1' er ikke et gyldigt antal").arg(citat(fil.tekst(2))));
     // Read into a new list so that a short file leaves the list empty, not
     // half filled. The count may exceed Filantal; it is not lowered here.
     QList<TReopenRec> ny;

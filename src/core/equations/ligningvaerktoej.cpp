@@ -147,7 +147,8 @@ QList<vaerktoej::Tilstand> TLigningVaerktoej::tilstande() {
          QStringLiteral("F1 A1 B1 C1 F2 A2 B2 C2"),
          QStringLiteral("løser to ligninger som siden \"To ligninger med to ubekendte\" "
                         "(F: + * /)"),
-         {vaerktoej::Art::Form, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Form, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Tal},
+         {vaerktoej::Art::Form, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Tal,
+          vaerktoej::Art::Form, vaerktoej::Art::Tal, vaerktoej::Art::Tal, vaerktoej::Art::Tal},
          8,
          8,
          {},

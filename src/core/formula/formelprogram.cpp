@@ -262,8 +262,7 @@ void TFormelProgram::formelGemClick() {
     } else if (m_formelMemo.isEmpty()) {
         m_beskeder.information(QStringLiteral("Der er ingen udtryk at gemme!"));
     } else {
-        QString sti =
-            m_beskeder.gemFilnavn(QStringLiteral("Gem formel"), m_formeldir, filter());
+        QString sti = m_beskeder.gemFilnavn(QStringLiteral("Gem formel"), m_formeldir, filter());
         // The list shows ".txt" files only: a name without an ending gets
         // one, as a name typed in the box does, so the saved file is listed.
         if (!sti.isEmpty() && !QFileInfo(sti).fileName().contains(u'.'))

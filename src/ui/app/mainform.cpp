@@ -1,10 +1,10 @@
 #include "ui/app/mainform.h"
 
-#include "ui/app/ikoner.h"
 #include "core/app/mainformmodel.h"
+#include "core/calc/regner.h"
+#include "ui/app/ikoner.h"
 #include "ui/calc/displaypanel.h"
 #include "ui/calc/listepanel.h"
-#include "core/calc/regner.h"
 #include "ui/calc/tastatur.h"
 #include "ui/calc/udtrykshandlinger.h"
 #include "ui/common/graense.h"

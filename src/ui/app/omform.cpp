@@ -1,7 +1,7 @@
 #include "ui/app/omform.h"
 
-#include "ui/app/ikoner.h"
 #include "core/app/mainformmodel.h"
+#include "ui/app/ikoner.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/placering.h"

@@ -1,12 +1,12 @@
 #include "ui/app/selvtest.h"
 
-#include "ui/app/tavlix.h"
 #include "core/common/fejl.h"
 #include "core/graph/bitmapprint.h"
+#include "core/other/datoside.h"
+#include "ui/app/tavlix.h"
 #include "ui/graph/tryk.h"
 #include "ui/graph/trykflade.h"
 #include "ui/info/websider.h"
-#include "core/other/datoside.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -7,23 +7,23 @@
 #include "core/calc/hukommelse.h"
 #include "core/calc/metaliste.h"
 #include "core/calc/regner.h"
-#include "ui/common/qtbeskeder.h"
 #include "core/common/statusrute.h"
-#include "core/formula/formelprogram.h"
 #include "core/equations/andengrads.h"
 #include "core/equations/ligninger.h"
 #include "core/equations/statistik.h"
+#include "core/formula/formelprogram.h"
 #include "core/formula/udtryk.h"
-#include "core/primes/primtal.h"
-#include "core/info/infoformenmodel.h"
-#include "core/info/urlliste.h"
 #include "core/graph/grafformmodel.h"
 #include "core/graph/ligning3model.h"
-#include "core/other/andetmodel.h"
 #include "core/graph/optformmodel.h"
 #include "core/graph/printformmodel.h"
 #include "core/graph/zoomformmodel.h"
+#include "core/info/infoformenmodel.h"
 #include "core/info/strukturmaker.h"
+#include "core/info/urlliste.h"
+#include "core/other/andetmodel.h"
+#include "core/primes/primtal.h"
+#include "ui/common/qtbeskeder.h"
 
 #include <memory>
 #include <QObject>
@@ -116,8 +116,8 @@ private:
     TPrimtalModel m_primtal;
     TEgenskabsModel m_egenskaber;
     std::unique_ptr<Tmainform> m_mainform;
-    Tinfform* m_infform = nullptr; // owned by the main window
-    TprimtalForm* m_primtalform = nullptr; // owned by the main window
+    Tinfform* m_infform = nullptr;             // owned by the main window
+    TprimtalForm* m_primtalform = nullptr;     // owned by the main window
     Tegenskabsform* m_egenskabsform = nullptr; // owned by the main window
     TomForm* m_omform = nullptr;               // owned by the main window
     TUrlListe m_urlliste;
@@ -127,7 +127,7 @@ private:
     std::unique_ptr<TForm3Model> m_form3Model;
     std::unique_ptr<TGrafLigningssider> m_grafSider; // the equation pages as the graph sees them
     std::unique_ptr<Tgrafform> m_grafform;
-    Tform3* m_form3 = nullptr; // owned by the graph window
+    Tform3* m_form3 = nullptr;         // owned by the graph window
     Tandetform* m_andetform = nullptr; // owned by the main window
     std::unique_ptr<TZoomformModel> m_zoomModel;
     std::unique_ptr<TOptformModel> m_optModel;
@@ -136,7 +136,7 @@ private:
     Tzoomform* m_zoomform = nullptr;
     Toptform* m_optform = nullptr;
     Tprintform* m_printform = nullptr;
-    void grafvaerktoejer(); // creates and wires the graph window's tools
+    void grafvaerktoejer();                      // creates and wires the graph window's tools
     std::unique_ptr<TSpmBeskeder> m_spmBeskeder; // the structure editor asks with its own window
     std::unique_ptr<TStrukturformModel> m_strukturModel;
     Tstrukturform* m_strukturform = nullptr; // owned by the main window

@@ -1,19 +1,19 @@
 // The graph window's tools in the application object: the equation pages
 // send to and exchange with the graph window, and the zoom-centre, colour and
 // print dialogs, "Printer setup..." and "Gem som billede...".
-#include "ui/app/tavlix.h"
 #include "core/common/fejl.h"
-#include "ui/common/placering.h"
 #include "core/equations/grafligningssider.h"
-#include "paint/grafeksport.h"
 #include "core/graph/bitmapprint.h"
+#include "paint/grafeksport.h"
+#include "paint/painterlaerred.h"
+#include "ui/app/tavlix.h"
+#include "ui/common/placering.h"
 #include "ui/graph/grafform.h"
 #include "ui/graph/optform.h"
 #include "ui/graph/printform.h"
 #include "ui/graph/tryk.h"
 #include "ui/graph/trykflade.h"
 #include "ui/graph/zoomform.h"
-#include "paint/painterlaerred.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>

@@ -1,14 +1,14 @@
 #include "ui/calc/listepanel.h"
 
-#include "ui/app/ikoner.h"
 #include "core/app/mainformmodel.h"
 #include "core/calc/metaliste.h"
-#include "ui/calc/metalistemodel.h"
 #include "core/calc/regner.h"
+#include "core/formula/udtryk.h"
+#include "ui/app/ikoner.h"
+#include "ui/calc/metalistemodel.h"
 #include "ui/calc/udtrykshandlinger.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
-#include "core/formula/udtryk.h"
 
 #include <algorithm>
 

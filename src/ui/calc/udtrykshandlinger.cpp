@@ -1,8 +1,8 @@
 #include "ui/calc/udtrykshandlinger.h"
 
 #include "core/calc/regner.h"
-#include "ui/common/graense.h"
 #include "core/formula/udtryk.h"
+#include "ui/common/graense.h"
 
 #include <QAction>
 #include <QWidget>

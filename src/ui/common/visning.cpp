@@ -112,8 +112,8 @@ void TVisning::tilpas() {
             }
             const QFontMetrics fm(f);
             if (fm.horizontalAdvance(m_tekst) > plads)
-                m_vist = fm.elidedText(m_tekst,
-                                       m_art == Art::Tal ? Qt::ElideRight : Qt::ElideLeft, plads);
+                m_vist = fm.elidedText(m_tekst, m_art == Art::Tal ? Qt::ElideRight : Qt::ElideLeft,
+                                       plads);
         }
     }
     m_visFont = f;

@@ -1,9 +1,9 @@
 #include "ui/equations/andengradspanel.h"
 
+#include "core/equations/andengrads.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/visning.h"
-#include "core/equations/andengrads.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

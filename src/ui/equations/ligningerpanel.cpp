@@ -1,9 +1,9 @@
 #include "ui/equations/ligningerpanel.h"
 
+#include "core/equations/ligninger.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/visning.h"
-#include "core/equations/ligninger.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
 #include "ui/equations/ligningssider.h"
 
-#include "ui/app/mainform.h"
 #include "core/app/mainformmodel.h"
 #include "core/equations/andengrads.h"
-#include "ui/equations/andengradspanel.h"
 #include "core/equations/ligninger.h"
-#include "ui/equations/ligningerpanel.h"
 #include "core/equations/statistik.h"
+#include "ui/app/mainform.h"
+#include "ui/equations/andengradspanel.h"
+#include "ui/equations/ligningerpanel.h"
 #include "ui/equations/statistikpanel.h"
 
 void indsaetLigningssider(Tmainform& vindue, TMainformModel& ramme, TAndengrads& andengrads,

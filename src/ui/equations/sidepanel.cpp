@@ -1,10 +1,10 @@
 #include "ui/equations/sidepanel.h"
 
 #include "core/app/mainformmodel.h"
+#include "core/equations/ligningsside.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/visning.h"
-#include "core/equations/ligningsside.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "ui/equations/statistikpanel.h"
 
+#include "core/equations/statistik.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/visning.h"
-#include "core/equations/statistik.h"
 
 #include <QCheckBox>
 #include <QEvent>

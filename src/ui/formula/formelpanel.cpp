@@ -1,9 +1,9 @@
 #include "ui/formula/formelpanel.h"
 
 #include "core/app/mainformmodel.h"
+#include "core/formula/formelprogram.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
-#include "core/formula/formelprogram.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ui/graph/form3.h"
 
+#include "core/graph/ligning3model.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
-#include "core/graph/ligning3model.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

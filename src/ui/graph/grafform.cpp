@@ -1,12 +1,12 @@
 #include "ui/graph/grafform.h"
 
+#include "core/graph/grafformmodel.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/placering.h"
 #include "ui/common/talfelt.h"
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/vinduesfilter.h"
-#include "core/graph/grafformmodel.h"
 #include "ui/graph/grafwidget.h"
 
 #include <QApplication>

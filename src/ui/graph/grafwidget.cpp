@@ -1,8 +1,8 @@
 #include "ui/graph/grafwidget.h"
 
-#include "ui/common/graense.h"
 #include "core/graph/grafformmodel.h"
 #include "paint/painterlaerred.h"
+#include "ui/common/graense.h"
 
 #include <QMouseEvent>
 #include <QPainter>

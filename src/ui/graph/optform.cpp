@@ -1,10 +1,10 @@
 #include "ui/graph/optform.h"
 
-#include "ui/common/graense.h"
-#include "ui/common/navngiv.h"
 #include "core/graph/grafformmodel.h"
 #include "core/graph/optformmodel.h"
 #include "paint/painterlaerred.h"
+#include "ui/common/graense.h"
+#include "ui/common/navngiv.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "ui/graph/printform.h"
 
+#include "core/graph/printformmodel.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
-#include "core/graph/printformmodel.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "ui/graph/zoomform.h"
 
+#include "core/graph/zoomformmodel.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
-#include "core/graph/zoomformmodel.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

@@ -1,13 +1,13 @@
 #include "ui/info/infoformen.h"
 
+#include "core/info/infoformenmodel.h"
+#include "core/info/urlliste.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/placering.h"
 #include "ui/common/tilgaengelighed.h"
-#include "core/info/infoformenmodel.h"
 #include "ui/info/strukturvisning.h"
 #include "ui/info/urlform1.h"
-#include "core/info/urlliste.h"
 #include "ui/info/websider.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
 #include "ui/info/strukturform.h"
 
+#include "core/info/strukturmaker.h"
 #include "ui/common/fedtekst.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
@@ -7,7 +8,6 @@
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/visning.h"
 #include "ui/info/strukturikoner.h"
-#include "core/info/strukturmaker.h"
 #include "ui/info/strukturvisning.h"
 
 #include <QAction>

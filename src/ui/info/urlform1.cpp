@@ -1,10 +1,10 @@
 #include "ui/info/urlform1.h"
 
+#include "core/info/urlliste.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/placering.h"
 #include "ui/common/tilgaengelighed.h"
-#include "core/info/urlliste.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "ui/other/andetform.h"
 
+#include "core/other/andetmodel.h"
 #include "ui/common/graense.h"
 #include "ui/common/placering.h"
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/vinduesfilter.h"
-#include "core/other/andetmodel.h"
 #include "ui/other/datopanel.h"
 #include "ui/other/enhedspanel.h"
 #include "ui/other/talsystempanel.h"

@@ -1,10 +1,10 @@
 #include "ui/other/datopanel.h"
 
+#include "core/other/datoside.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/tilgaengelighed.h"
 #include "ui/common/visning.h"
-#include "core/other/datoside.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>

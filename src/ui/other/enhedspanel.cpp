@@ -1,9 +1,9 @@
 #include "ui/other/enhedspanel.h"
 
+#include "core/other/enhedsside.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/visning.h"
-#include "core/other/enhedsside.h"
 
 #include <QCheckBox>
 #include <QComboBox>

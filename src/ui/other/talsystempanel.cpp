@@ -1,9 +1,9 @@
 #include "ui/other/talsystempanel.h"
 
+#include "core/other/talsystemside.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/visning.h"
-#include "core/other/talsystemside.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "ui/primes/primtalform.h"
 
+#include "core/primes/primtal.h"
 #include "ui/common/graense.h"
 #include "ui/common/navngiv.h"
 #include "ui/common/placering.h"
 #include "ui/common/tilgaengelighed.h"
-#include "core/primes/primtal.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
+#include "beskedoptager.h"
 #include "core/app/egenskaber.h"
 #include "core/app/mainformmodel.h"
-#include "beskedoptager.h"
 #include "core/calc/hukommelse.h"
 #include "core/calc/metaliste.h"
 #include "core/calc/regner.h"

@@ -402,7 +402,8 @@ void TestFormelprogram::gemMedDialog() {
     QCOMPARE(f.program.formelFilnavn(), QStringLiteral("kvadrat.txt"));
     QCOMPARE(f.program.formelFilboks(), QStringList{"kvadrat.txt"});
     // Every dialog opened in the formula folder.
-    for (const QString& m : f.beskeder.dialogmapper) QCOMPARE(m, f.dir.path());
+    for (const QString& m : f.beskeder.dialogmapper)
+        QCOMPARE(m, f.dir.path());
 
     // A name without an ending is saved as a ".txt" file, so it is listed.
     Fixtur g;

@@ -43,8 +43,8 @@ struct Andet {
             f.open(QIODevice::WriteOnly);
             f.write(linjer.join(QStringLiteral("\r\n")).toLatin1());
         }
-        m = std::make_unique<TAndetModel>(hjaelp, [this] { return visHint; }, mapper, huk, regner,
-                                          beskeder);
+        m = std::make_unique<TAndetModel>(
+            hjaelp, [this] { return visHint; }, mapper, huk, regner, beskeder);
         m->FormCreate();
     }
 };

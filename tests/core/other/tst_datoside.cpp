@@ -1,7 +1,7 @@
 #include "beskedoptager.h"
 #include "core/common/fejl.h"
-#include "core/other/datoside.h"
 #include "core/common/shellaabn.h"
+#include "core/other/datoside.h"
 
 #include <QFile>
 #include <QProcess>

@@ -108,8 +108,7 @@ public:
         // Permissions a page asks for (camera, location, notifications) are refused.
         connect(side, &QWebEnginePage::featurePermissionRequested, side,
                 [side](const QUrl& herkomst, QWebEnginePage::Feature f) {
-                    side->setFeaturePermission(herkomst, f,
-                                               QWebEnginePage::PermissionDeniedByUser);
+                    side->setFeaturePermission(herkomst, f, QWebEnginePage::PermissionDeniedByUser);
                 });
 
         connect(this, &QWebEngineView::titleChanged, this, [this](const QString& titel) {
