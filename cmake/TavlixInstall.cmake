@@ -16,10 +16,15 @@ set(TAVLIX_APP_ID dk.tavlix.Tavlix)
 set(TAVLIX_DIST ${PROJECT_SOURCE_DIR}/dist/linux)
 
 # Programs and modules are installed stripped (a third smaller), as
-# `cmake --install --strip` does, unless the build carries debug information
-# on purpose; -DCMAKE_INSTALL_DO_STRIP=0 on the install keeps the symbols.
+# `cmake --install --strip` does, unless the build is for debugging
+# (Debug, RelWithDebInfo); -DCMAKE_INSTALL_DO_STRIP=0 on the install keeps the
+# symbols. CPack stages its install under _CPack_Packages: there the files
+# stay whole, and CPack itself strips them for the package and moves their
+# debug information into the -dbgsym package.
 install(CODE [[
-  if(NOT DEFINED CMAKE_INSTALL_DO_STRIP AND NOT CMAKE_INSTALL_CONFIG_NAME MATCHES "^(Debug|RelWithDebInfo)$")
+  if(NOT DEFINED CMAKE_INSTALL_DO_STRIP
+     AND NOT CMAKE_INSTALL_CONFIG_NAME MATCHES "^(Debug|RelWithDebInfo)$"
+     AND NOT "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}" MATCHES "/_CPack_Packages/")
     set(CMAKE_INSTALL_DO_STRIP 1)
   endif()
 ]])
@@ -127,7 +132,10 @@ over beregningerne og et formelsprog. Værktøjet tavlix-formel regner i
 formelsproget uden skærm.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tavlix.dk/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# Not CPACK_STRIP_FILES: it would strip before the debug information is split
+# off. The split strips the main package's files all the same.
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/ret-dbgsym.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # the Qt libraries the programs link
