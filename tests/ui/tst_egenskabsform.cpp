@@ -27,18 +27,29 @@
 
 struct Program : ProgramFixtur {};
 
-// Runs `handling` on the modal dialog once it shows; a dialog that a failed
-// check leaves open is closed, so a failure never hangs.
-static void naarModal(std::function<void(QWidget*)> handling) {
-    QTimer::singleShot(0, [handling] {
-        QPointer<QWidget> m = QApplication::activeModalWidget();
-        QVERIFY(m);
-        QTimer::singleShot(5000, [m] {
-            if (m && m->isVisible()) m->close();
+// Runs `handling` on the dialog that the next call opens, once it shows as
+// the application's modal window; a dialog that a failed check leaves open
+// is closed, so a failure never hangs. `koert` counts the runs: the call that
+// opens a modal dialog returns only after the handler has run and closed it,
+// so a count of 0 after the call means the dialog did not block (it was not
+// modal, or not shown). The timers end with the object.
+struct NaarModal {
+    QObject ramme;
+    int koert = 0;
+
+    explicit NaarModal(std::function<void(QWidget*)> handling) {
+        QTimer::singleShot(0, &ramme, [this, handling] {
+            QPointer<QWidget> m = QApplication::activeModalWidget();
+            QVERIFY2(m, "no modal dialog is shown");
+            QCOMPARE(m->windowModality(), Qt::ApplicationModal);
+            ++koert;
+            QTimer::singleShot(5000, m, [m] {
+                if (m->isVisible()) m->close();
+            });
+            handling(m);
         });
-        handling(m);
-    });
-}
+    }
+};
 
 static QStringList laesLinjer(const QString& fil) {
     QFile f(fil);
@@ -61,7 +72,7 @@ private Q_SLOTS:
 
     void flereOgGem() {
         Program p;
-        naarModal([](QWidget* m) {
+        NaarModal modal([](QWidget* m) {
             auto* d = qobject_cast<Tegenskabsform*>(m);
             QVERIFY(d);
             QCOMPARE(d->windowTitle(), QStringLiteral("Egenskaber"));
@@ -78,6 +89,7 @@ private Q_SLOTS:
             d->gemKnap()->click();
         });
         p.t->model().EgenskaberClick();
+        QCOMPARE(modal.koert, 1);
         QCOMPARE(p.t->model().hukFilantal, 32);
         QVERIFY(!p.t->model().doShowHint);
         QCOMPARE(p.t->model().designName, QStringLiteral("Carbon"));
@@ -86,8 +98,9 @@ private Q_SLOTS:
 
     void testOgAnnuller() {
         Program p;
-        naarModal([](QWidget* m) {
+        NaarModal modal([](QWidget* m) {
             auto* d = qobject_cast<Tegenskabsform*>(m);
+            QVERIFY(d);
             d->designBox()->setCurrentText(QStringLiteral("Sky"));
             d->testKnap()->click();
             QVERIFY(d->isVisible()); // the dialog stays open
@@ -95,6 +108,7 @@ private Q_SLOTS:
             d->lukKnap()->click();
         });
         p.t->model().EgenskaberClick();
+        QCOMPARE(modal.koert, 1);
         QCOMPARE(p.t->model().designName, QStringLiteral("Sky"));
         QCOMPARE(p.t->model().hukFilantal, 16);
     }
@@ -107,19 +121,21 @@ private Q_SLOTS:
         const QString fil = p.t->egenskaber().optFilnavn;
         const QRect skaerm = p.t->mainform().screen()->availableGeometry();
         QPoint centreret;
-        naarModal([&centreret](QWidget* m) {
+        NaarModal foerste([&centreret](QWidget* m) {
             centreret = m->pos();
             m->findChild<QPushButton*>(QStringLiteral("lukKnap"))->click();
         });
         p.t->model().EgenskaberClick();
+        QCOMPARE(foerste.koert, 1);
         QVERIFY(centreret != QPoint(0, 0));
         QCOMPARE(laesLinjer(fil),
                  (QStringList{QString::number(centreret.y()), QString::number(centreret.x())}));
-        naarModal([](QWidget* m) {
+        NaarModal anden([](QWidget* m) {
             m->move(37, 45);
             m->findChild<QPushButton*>(QStringLiteral("gemKnap"))->click();
         });
         p.t->model().EgenskaberClick();
+        QCOMPARE(anden.koert, 1);
         QCOMPARE(laesLinjer(fil), (QStringList{"45", "37"}));
 
         QFile f(fil);
@@ -128,11 +144,12 @@ private Q_SLOTS:
         f.close();
         p.t->egenskaber().FormCreate();
         QRect vist;
-        naarModal([&vist](QWidget* m) {
+        NaarModal tredje([&vist](QWidget* m) {
             vist = m->frameGeometry();
             m->findChild<QPushButton*>(QStringLiteral("lukKnap"))->click();
         });
         p.t->model().EgenskaberClick();
+        QCOMPARE(tredje.koert, 1);
         QVERIFY2(skaerm.contains(vist),
                  qPrintable(QStringLiteral("%1,%2").arg(vist.x()).arg(vist.y())));
     }
@@ -161,7 +178,7 @@ private Q_SLOTS:
 
     void omTavlix() {
         Program p;
-        naarModal([](QWidget* m) {
+        NaarModal modal([](QWidget* m) {
             QCOMPARE(m->windowTitle(), QStringLiteral("Om Tavlix"));
             QVERIFY(qobject_cast<TomForm*>(m));
             alleNavngivet(m);
@@ -174,6 +191,7 @@ private Q_SLOTS:
             m->findChild<QPushButton*>(QStringLiteral("okKnap"))->click();
         });
         p.t->model().OmTavlix1Click();
+        QCOMPARE(modal.koert, 1);
     }
 };
 

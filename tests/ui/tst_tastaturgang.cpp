@@ -49,9 +49,8 @@
 
 namespace {
 
-// The walks start right after `vis()`, before the main window is first exposed.
+// The walks start once the main window is on screen, as the user finds it.
 struct Program : ProgramFixtur {
-    Program() : ProgramFixtur(Forberedelse{}, false) {}
     QWidget* side(Qt::Key tast) {
         QTest::keyClick(&w(), tast);
         return &w();

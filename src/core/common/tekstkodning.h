@@ -1,7 +1,8 @@
 #pragma once
 // Text encodings of the program's text files (options files, formula files,
-// structure files). The files were written as 8-bit Windows-1252; a file that
-// starts with a byte-order mark is read as UTF-8 or UTF-16 instead. Writing
+// structure files). They are 8-bit Windows-1252, the encoding of the files
+// shipped and exchanged; a file that starts with a byte-order mark is read as
+// UTF-8 or UTF-16 instead. Writing
 // uses Windows-1252 whenever the text fits, else UTF-8 with a byte-order mark,
 // so every written file reads back as the same text.
 #include <QByteArray>

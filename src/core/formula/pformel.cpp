@@ -4,7 +4,8 @@
 
 namespace {
 
-// Leading blanks and control characters go, as the original line cleaning did.
+// Leading blanks and control characters (every code up to the space) go, so
+// an indented line is read by its first visible character.
 QString udenForanstillede(const QString& s) {
     qsizetype i = 0;
     while (i < s.size() && s[i].unicode() <= 32)

@@ -47,8 +47,8 @@ public:
 
     // The helper program for a data folder: beside the running program, in
     // the build when run from there, in the installed helper folder, and
-    // last in the data folder's "datediff" folder (the old layout). The last
-    // place when none has it.
+    // last in the data folder's "datediff" folder (where a data folder laid
+    // down by hand keeps it). The last place when none has it.
     static QString findProgram(const QString& programdir);
 
     static QString kortDato(const QDate& d); // "dd-MM-yyyy"

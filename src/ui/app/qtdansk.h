@@ -2,7 +2,7 @@
 // Qt's own texts in Danish: the file, print setup and message dialogs, the
 // standard buttons and the edit boxes' context menus speak the program's
 // language. The translations come with Qt (Debian's qt6-translations-l10n);
-// without them Qt's texts stay English and the program runs as before.
+// without them Qt's texts stay English and nothing else changes.
 class QCoreApplication;
 class QString;
 

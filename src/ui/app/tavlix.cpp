@@ -46,8 +46,7 @@ Tavlix::Tavlix(QApplication& app, const QString& programdir, Beskeder* beskeder)
     m_model.setWebAabner(
         [](const QString& adresse) { return QDesktopServices::openUrl(QUrl(adresse)); });
 
-    // The windows, in start-up order; the later windows join here as the
-    // program grows.
+    // The windows, in start-up order, the main window first.
     // The main window's creation reads its options first, so the theme is in
     // place before any widget is made and polished.
     m_formel.LoadFormelFilboks();

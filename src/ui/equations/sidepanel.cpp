@@ -38,6 +38,10 @@ void TSidePanel::byg() {
     l->setSpacing(4);
     bygIndhold(l);
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, indhold, 1);
+    // Built while the page is being shown: its children were shown before
+    // this content existed, and the layout would show it only later, queued,
+    // after the window has ordered its Tab chain and moved the focus.
+    indhold->show();
 
     connect(&m_side, &TLigningsside::aendret, this, &TSidePanel::opdater);
     connect(&m_side, &TLigningsside::fokusOenskes, this, [this](const QString& navn) {

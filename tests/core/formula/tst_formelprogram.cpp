@@ -336,7 +336,7 @@ void TestFormelprogram::tomtProgram() {
     QCOMPARE(f.regner.displayTekst(), QStringLiteral("5"));
 }
 
-// Reading formula files: Windows-1252 from the original, byte-order marks, line ends.
+// Reading formula files: Windows-1252, byte-order marks, line ends.
 void TestFormelprogram::filformat_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("linjer");

@@ -19,7 +19,8 @@ struct Laerred400 {
     }
 };
 
-// The tick walks exactly as first designed: from the origin outwards.
+// The tick walk written the plain way, from the origin outwards: the
+// reference the canvas's own walk must match.
 QStringList naiveMarker(const TFunktioner& g) {
     QStringList s;
     const qint64 p = g.PixelEnhed(), m = g.MarkEnhed(), h = g.MarkHojde();

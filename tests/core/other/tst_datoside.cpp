@@ -220,27 +220,45 @@ private Q_SLOTS:
         QCOMPARE(m.side.parameterTekst(), QStringLiteral("30-10-2013 1-1-2020"));
     }
 
+    // Each run reads its own answer: a result file of the fixed name
+    // "datediff.txt" and the answer of the run before stay out of it, and the
+    // fields are empty from the start of a run until its own answer is read.
     void beregnMedProgrammet() {
         Mappe m;
-        // A result file of the old fixed name must not pass for this run.
-        QFile gammel(m.side.resultatMappe() + QStringLiteral("/datediff.txt"));
-        QVERIFY(gammel.open(QIODevice::WriteOnly));
-        gammel.write("9\r\n9\r\n9\r\n9\r\n");
-        gammel.close();
+        QFile fremmed(m.side.resultatMappe() + QStringLiteral("/datediff.txt"));
+        QVERIFY(fremmed.open(QIODevice::WriteOnly));
+        fremmed.write("9\r\n9\r\n9\r\n9\r\n");
+        fremmed.close();
         m.saetDatoer(QStringLiteral("1-1-2019"), QStringLiteral("2-2-2020"));
         m.side.beregnKnapClick();
         QVERIFY(m.side.venter());
-        const QString fil = m.side.resultatFil();
-        QVERIFY(fil.startsWith(m.side.resultatMappe() + QStringLiteral("/datediff-")));
+        const QString foerste = m.side.resultatFil();
+        QVERIFY(foerste.startsWith(m.side.resultatMappe() + QStringLiteral("/datediff-")));
         m.side.koerTilEnde();
-        QVERIFY(!m.side.venter());
         QCOMPARE(m.side.Edit1, QStringLiteral("1 år, 1 måned samt 1 dag."));
         QCOMPARE(m.side.Edit2, QStringLiteral("397 dage ialt."));
+
+        // 1-1-2019 to 3-3-2021: 365 + 366 + 31 + 28 + 2 = 792 days.
+        m.saetDatoer(QStringLiteral("1-1-2019"), QStringLiteral("3-3-2021"));
+        m.side.beregnKnapClick();
+        QVERIFY(m.side.venter());
+        QCOMPARE(m.side.Edit1, QString());
+        QCOMPARE(m.side.Edit2, QString());
+        const QString anden = m.side.resultatFil();
+        QVERIFY(anden.startsWith(m.side.resultatMappe() + QStringLiteral("/datediff-")));
+        QVERIFY(anden != foerste);
+        m.side.koerTilEnde();
+        QCOMPARE(m.side.resultat, (QStringList{"2", "2", "2", "792"}));
+        QCOMPARE(m.side.Edit1, QStringLiteral("2 år, 2 måneder samt 2 dage."));
+        QCOMPARE(m.side.Edit2, QStringLiteral("792 dage ialt."));
         QVERIFY(m.b.boxe.isEmpty());
-        // The run's own file is removed once read; nothing else is left.
-        QVERIFY(!QFile::exists(fil));
+        // Each run's own file is removed once read; the other file is not touched.
+        QVERIFY(!QFile::exists(foerste));
+        QVERIFY(!QFile::exists(anden));
         QCOMPARE(QDir(m.side.resultatMappe()).entryList(QDir::Files),
                  (QStringList{"datediff", "datediff.txt"}));
+        QVERIFY(fremmed.open(QIODevice::ReadOnly));
+        QCOMPARE(fremmed.readAll(), QByteArray("9\r\n9\r\n9\r\n9\r\n"));
     }
 
     // Twenty pages on one data folder at once (two windows, or a window and
