@@ -89,7 +89,7 @@ void TRegner::udskrivUdtext(QString S, bool erstatTal) {
             if (m_udText[start] == u'(') {
                 m_udText.insert(start, S);
             } else {
-                m_udText.insert(start, S + u'(');
+                m_udText.insert(start, QString(S + u'('));
                 m_udText += u')';
             }
             S.clear();

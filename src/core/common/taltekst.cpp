@@ -30,12 +30,14 @@ QString generel(double v) {
     const int E = eksp10 + 1; // as 0.d1d2… × 10^E
     std::string ud = v < 0 ? "-" : "";
     if (E >= -3 && E <= 15) {
+        // -3 <= E <= 15 here, so each count below is small and not negative.
         if (E <= 0) {
-            ud += "0," + std::string(-E, '0') + cifre;
-        } else if (static_cast<int>(cifre.size()) <= E) {
-            ud += cifre + std::string(E - cifre.size(), '0');
+            ud += "0," + std::string(static_cast<std::size_t>(-E), '0') + cifre;
+        } else if (cifre.size() <= static_cast<std::size_t>(E)) {
+            ud += cifre + std::string(static_cast<std::size_t>(E) - cifre.size(), '0');
         } else {
-            ud += cifre.substr(0, E) + "," + cifre.substr(E);
+            const auto e = static_cast<std::size_t>(E);
+            ud += cifre.substr(0, e) + "," + cifre.substr(e);
         }
     } else {
         ud += cifre.substr(0, 1);

@@ -29,8 +29,8 @@ constexpr std::array<char16_t, 32> cp1252Hoej = {
 // The byte for a character, or -1 when Windows-1252 has none.
 int cp1252Byte(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return c;
-    for (int i = 0; i < 32; ++i)
-        if (cp1252Hoej[i] == c) return 0x80 + i;
+    for (std::size_t i = 0; i < cp1252Hoej.size(); ++i)
+        if (cp1252Hoej[i] == c) return 0x80 + static_cast<int>(i);
     return -1;
 }
 

@@ -427,10 +427,10 @@ void TLigninger::LigKontrol() {
     DoDis();
     if (!Kon) return;
     const Koefficienter k = laesKoefficienter();
-    auto venstre = [](QChar opr, double a, double b, double x, double y) {
-        if (opr == u'*') return a * x * (b * y);
-        if (opr == u'/') return a * x / (b * y);
-        return a * x + b * y;
+    auto venstre = [](QChar opr, double ka, double kb, double x, double y) {
+        if (opr == u'*') return ka * x * (kb * y);
+        if (opr == u'/') return ka * x / (kb * y);
+        return ka * x + kb * y;
     };
     auto kontroller = [&](double x, double y) {
         skriv(T(venstre(opr1, k.a1, k.b1, x, y)) + QStringLiteral(" (=) ") + T(k.c1));

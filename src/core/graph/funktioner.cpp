@@ -348,9 +348,11 @@ void TFunktioner::Zoom() {
     const double zx = KsToCompX(FZoomX);
     const double zy = KsToCompY(FZoomY);
     double d = zx - FCenterX;
-    const double nyX = FCenterX - tal::rundHalvLige((d / p) * q - d);
+    // Both are below 2^31 (checked above), so exact as doubles.
+    const double pD = static_cast<double>(p), qD = static_cast<double>(q);
+    const double nyX = FCenterX - tal::rundHalvLige((d / pD) * qD - d);
     d = FCenterY - zy;
-    const double nyY = FCenterY + tal::rundHalvLige((d / p) * q - d);
+    const double nyY = FCenterY + tal::rundHalvLige((d / pD) * qD - d);
     // A centre that no pixel position can hold refuses the step.
     if (!iInt32(nyX) || !iInt32(nyY)) return;
     FCenterX = qint32(nyX);
@@ -553,6 +555,8 @@ void TFunktioner::TegnGrafen(TLaerred& l, int index) const {
     case '*': {
         const auto f = [&](double x) { return c / (a * b * x); };
         const qint64 cx = FCenterX, cy = FCenterY, h = m_height;
+        // Pixel rows are 32-bit, so a double holds them exactly.
+        const double cyD = static_cast<double>(cy), bundD = static_cast<double>(h - 1);
         const qint64 i0 = cx == 0 ? 1 : 0;
         double x = double(i0 - cx) / p;
         punkt(x, f(x), true);
@@ -560,9 +564,9 @@ void TFunktioner::TegnGrafen(TLaerred& l, int index) const {
             if (i == cx - 1) {
                 // The left branch runs off to the edge beside the y-axis.
                 if (!t.gyldig) continue;
-                if (0 < t.py && t.py < cy)
+                if (0 < t.py && t.py < cyD)
                     t.linje(double(cx - 1), 0);
-                else if (cy < t.py && t.py < h - 1)
+                else if (cyD < t.py && t.py < bundD)
                     t.linje(double(cx), double(h - 1));
                 else
                     t.linje(t.px, t.py);
@@ -572,9 +576,9 @@ void TFunktioner::TegnGrafen(TLaerred& l, int index) const {
                 // The right branch starts at the edge beside the y-axis.
                 x = double(i - cx) / p;
                 const double r = KsToCompY(f(x));
-                if (0 < r && r < cy)
+                if (0 < r && r < cyD)
                     t.flyt(double(cx), 0);
-                else if (cy < r && r < h - 1)
+                else if (cyD < r && r < bundD)
                     t.flyt(double(cx + 1), double(h - 1));
                 else
                     punkt(x, f(x), true);

@@ -155,8 +155,8 @@ void opsaet(TFunktioner& g, const TGrafArgumenter& a, QStringList& afviste, QLis
         if (indeks) {
             // A curve given twice is one row on the canvas.
             int i = -1;
-            for (int k = 0; k < g.Antal() && i < 0 && !t.isEmpty(); ++k)
-                if (g.Lin().at(k).formel == t) i = k;
+            for (int j = 0; j < g.Antal() && i < 0 && !t.isEmpty(); ++j)
+                if (g.Lin().at(j).formel == t) i = j;
             indeks->append(i);
         }
         if (t.isEmpty())

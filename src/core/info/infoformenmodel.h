@@ -83,7 +83,7 @@ public:
     void EnhedsinformationClick() { Enhedsinformation(QStringLiteral("SI-enheder")); }
     void createStrukturPU(const QStringList& strukturer);
     void createStrukturPU(); // the structures found below the structure folder
-    void PUonclick(const QString& caption) { HelpInfo(caption, QString()); }
+    void PUonclick(const QString& emne) { HelpInfo(emne, QString()); }
 
     // History.
     void UrlLister(const QString& url);
