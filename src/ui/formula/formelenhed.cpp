@@ -5,8 +5,7 @@
 #include "ui/formula/formelpanel.h"
 
 TFormelEnhed::TFormelEnhed(const Behov& behov)
-    : m_behov(behov),
-      m_formel(behov.regner, behov.meta, behov.beskeder, behov.ramme.formeldir()) {
+    : m_behov(behov), m_formel(behov.regner, behov.meta, behov.beskeder, behov.ramme.formeldir()) {
     m_formel.LoadFormelFilboks();
 }
 

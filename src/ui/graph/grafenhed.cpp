@@ -28,9 +28,8 @@ TGrafEnhed::TGrafEnhed(const Behov& behov) {
             [&ramme](const QString& emne) { ramme.Information(emne); });
     connect(m_grafModel.get(), &TGrafformModel::dialogOenskes, this, &TGrafEnhed::aabnDialog);
     connect(m_grafModel.get(), &TGrafformModel::lukkes, this, [this] {
-        for (QWidget* w :
-             {static_cast<QWidget*>(m_form3), static_cast<QWidget*>(m_zoomform),
-              static_cast<QWidget*>(m_optform), static_cast<QWidget*>(m_printform)})
+        for (QWidget* w : {static_cast<QWidget*>(m_form3), static_cast<QWidget*>(m_zoomform),
+                           static_cast<QWidget*>(m_optform), static_cast<QWidget*>(m_printform)})
             if (w) w->hide();
     });
     ramme.vedLukning([this] { m_grafModel->gemOpt(); });

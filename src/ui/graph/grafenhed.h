@@ -54,7 +54,7 @@ public:
     void lukVinduer();
 
 private:
-    void vaerktoejer(const Behov& behov); // the dialogs, printing and pictures
+    void vaerktoejer(const Behov& behov);           // the dialogs, printing and pictures
     void aabnDialog(TGrafformModel::Dialog dialog); // the one place a dialog is opened
 
     std::unique_ptr<TGrafformModel> m_grafModel;

@@ -10,8 +10,7 @@
 #include <QApplication>
 
 TInfoEnhed::TInfoEnhed(const Behov& behov)
-    : m_ramme(behov.ramme), m_hovedvindue(behov.hovedvindue),
-      m_urlliste(behov.ramme.optDir()),
+    : m_ramme(behov.ramme), m_hovedvindue(behov.hovedvindue), m_urlliste(behov.ramme.optDir()),
       m_infoModel(behov.ramme.mapper(), behov.beskeder, m_urlliste) {
     TMainformModel& ramme = behov.ramme;
     m_infform = new Tinfform(&m_hovedvindue);
@@ -38,9 +37,9 @@ TInfoEnhed::TInfoEnhed(const Behov& behov)
     m_spmBeskeder = std::make_unique<TSpmBeskeder>(behov.beskeder, [this]() -> QWidget* {
         return m_strukturform ? static_cast<QWidget*>(m_strukturform) : &m_hovedvindue;
     });
-    m_strukturModel = std::make_unique<TStrukturformModel>(
-        ramme.strukturDir(), ramme.programdir(),
-        behov.spoergIVindue ? *m_spmBeskeder : behov.beskeder);
+    m_strukturModel =
+        std::make_unique<TStrukturformModel>(ramme.strukturDir(), ramme.programdir(),
+                                             behov.spoergIVindue ? *m_spmBeskeder : behov.beskeder);
     m_strukturModel->FormCreate();
     connect(m_strukturModel.get(), &TStrukturformModel::strukturerAendret, this,
             [this](const QStringList& l) { m_infoModel.createStrukturPU(l); });

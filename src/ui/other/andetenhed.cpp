@@ -5,8 +5,8 @@
 
 TAndetEnhed::TAndetEnhed(const Behov& behov)
     : m_andet(
-          behov.hjaelp, [&ramme = behov.ramme] { return ramme.doShowHint; },
-          behov.ramme.mapper(), behov.hukommelse, behov.regner, behov.beskeder) {
+          behov.hjaelp, [&ramme = behov.ramme] { return ramme.doShowHint; }, behov.ramme.mapper(),
+          behov.hukommelse, behov.regner, behov.beskeder) {
     m_andet.FormCreate();
     m_andetform = new Tandetform(m_andet, &behov.hovedvindue);
     behov.ramme.vedLukning([this] { m_andet.gemOpt(); });

@@ -28,6 +28,6 @@ public:
     void lukVinduer();
 
 private:
-    TAndetModel m_andet; // outlives the window that shows it
+    TAndetModel m_andet;               // outlives the window that shows it
     Tandetform* m_andetform = nullptr; // owned by the main window
 };
