@@ -6,6 +6,7 @@
 #include "faelles.h"
 
 #include "core/info/infoformenmodel.h"
+#include "ui/info/infoenhed.h"
 #include "ui/info/infoformen.h"
 
 #include <QElapsedTimer>
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     double sideKlar = -1;
     while (ur.elapsed() < 20000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const QString vist = p.t->infoModel().Edit;
+        const QString vist = p.t->infoEnhed().infoModel().Edit;
         if (sideKlar < 0 && !vist.isEmpty())
             sideKlar = static_cast<double>(ur.nsecsElapsed()) / 1e6;
         if (sideKlar >= 0 && maler.sidste >= sideKlar) {
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
     const long efter = bench::rssTraeKiB(pid);
     std::printf("first F1: window painted %7.1f ms (target 150)  page readable %7.1f ms (target "
                 "300)  [%s]\n",
-                maler.foerste, laest, qPrintable(p.t->infoModel().Edit));
+                maler.foerste, laest, qPrintable(p.t->infoEnhed().infoModel().Edit));
     std::printf("first F1: cpu %7.1f ms; memory of the process tree %6.1f -> %6.1f MiB, "
                 "+%.1f MiB (target +30)\n",
                 cpu, foer / 1024.0, efter / 1024.0, (efter - foer) / 1024.0);

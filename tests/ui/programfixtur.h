@@ -2,10 +2,17 @@
 // The whole program over a temporary data folder, with recorded messages, for
 // window tests on the offscreen platform.
 #include "beskedoptager.h"
+#include "ui/app/egenskabsenhed.h"
 #include "ui/app/mainform.h"
 #include "ui/app/tavlix.h"
 #include "ui/calc/displaypanel.h"
 #include "ui/common/visning.h"
+#include "ui/equations/ligningsenhed.h"
+#include "ui/formula/formelenhed.h"
+#include "ui/graph/grafenhed.h"
+#include "ui/info/infoenhed.h"
+#include "ui/other/andetenhed.h"
+#include "ui/primes/primtalenhed.h"
 
 #include <functional>
 #include <memory>

@@ -36,7 +36,7 @@ struct Program : ProgramFixtur {
         QTest::keyClick(&t->mainform(), Qt::Key_F10);
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
     }
-    Tandetform& w() { return t->andetform(); }
+    Tandetform& w() { return t->andetEnhed().andetform(); }
 };
 
 class TstAndetform : public QObject {
@@ -51,11 +51,11 @@ private Q_SLOTS:
         BeskedOptager b;
         Tavlix t(*qApp, dir.path(), &b);
         // Built on first show, not at start-up.
-        QVERIFY(!t.andetform().bog());
+        QVERIFY(!t.andetEnhed().andetform().bog());
         t.vis();
         t.model().mAfunkClick();
-        QVERIFY(QTest::qWaitForWindowExposed(&t.andetform()));
-        Tandetform& w = t.andetform();
+        QVERIFY(QTest::qWaitForWindowExposed(&t.andetEnhed().andetform()));
+        Tandetform& w = t.andetEnhed().andetform();
         QCOMPARE(w.windowTitle(), QStringLiteral("Andre funktioner"));
         QCOMPARE(w.bog()->count(), 3);
         QCOMPARE(w.bog()->currentIndex(), 2); // "Enhedskonvertering" without options
@@ -125,7 +125,7 @@ private Q_SLOTS:
         // On another page the digits are not taken.
         p.w().bog()->setCurrentIndex(2);
         QTest::keyClicks(&p.w(), QStringLiteral("1"));
-        QCOMPARE(p.t->andet().talsystemer.inputEdit, QStringLiteral("101"));
+        QCOMPARE(p.t->andetEnhed().andet().talsystemer.inputEdit, QStringLiteral("101"));
     }
 
     void datoforskelMedProgrammet() {
@@ -165,7 +165,7 @@ private Q_SLOTS:
         s->visEinfoCheck()->click();
         s->fraEdit()->setFocus();
         QTest::keyClick(s->fraEdit(), Qt::Key_2);
-        QTRY_VERIFY(p.t->infoformen().isVisible());
+        QTRY_VERIFY(p.t->infoEnhed().infoformen().isVisible());
 
         p.w().activateWindow();
         QTRY_VERIFY(p.w().isActiveWindow());
@@ -176,13 +176,13 @@ private Q_SLOTS:
             QVERIFY(p.w().isActiveWindow());
             QCOMPARE(QApplication::focusWidget(), s->fraEdit());
         }
-        QVERIFY(p.t->infoformen().isVisible());
+        QVERIFY(p.t->infoEnhed().infoformen().isVisible());
     }
 
     void optionerGemmesNaarHovedvinduetLukker() {
         {
             Program p;
-            const QString sti = p.t->andet().optFilnavn;
+            const QString sti = p.t->andetEnhed().andet().optFilnavn;
             p.w().bog()->setCurrentIndex(1);
             p.w().side3()->visEinfoCheck()->click();
             p.t->mainform().close();

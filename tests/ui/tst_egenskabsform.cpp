@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(p.t->model().hukFilantal, 32);
         QVERIFY(!p.t->model().doShowHint);
         QCOMPARE(p.t->model().designName, QStringLiteral("Carbon"));
-        QVERIFY(QFile::exists(p.t->egenskaber().optFilnavn));
+        QVERIFY(QFile::exists(p.t->egenskabsEnhed().egenskaber().optFilnavn));
     }
 
     void testOgAnnuller() {
@@ -118,7 +118,7 @@ private Q_SLOTS:
     // off the screen.
     void pladsVedLukning() {
         Program p;
-        const QString fil = p.t->egenskaber().optFilnavn;
+        const QString fil = p.t->egenskabsEnhed().egenskaber().optFilnavn;
         const QRect skaerm = p.t->mainform().screen()->availableGeometry();
         QPoint centreret;
         NaarModal foerste([&centreret](QWidget* m) {
@@ -142,7 +142,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("-500\r\n99999\r\n");
         f.close();
-        p.t->egenskaber().FormCreate();
+        p.t->egenskabsEnhed().egenskaber().FormCreate();
         QRect vist;
         NaarModal tredje([&vist](QWidget* m) {
             vist = m->frameGeometry();
@@ -157,16 +157,18 @@ private Q_SLOTS:
     // A theme switch closes the windows that would keep the old look.
     void temaskiftLukkerVinduer() {
         Program p;
-        p.t->infoformen().visVindue();
-        p.t->andetform().vis();
-        p.t->visGrafform();
-        p.t->zoomform().show();
-        p.t->optform().show();
-        p.t->printform().show();
-        p.t->form3().show();
-        const QList<QWidget*> vinduer{&p.t->infoformen(), &p.t->andetform(), &p.t->grafform(),
-                                      &p.t->zoomform(),   &p.t->optform(),   &p.t->printform(),
-                                      &p.t->form3()};
+        p.t->infoEnhed().infoformen().visVindue();
+        p.t->andetEnhed().andetform().vis();
+        p.t->grafEnhed().visGrafform();
+        p.t->grafEnhed().zoomform().show();
+        p.t->grafEnhed().optform().show();
+        p.t->grafEnhed().printform().show();
+        p.t->grafEnhed().form3().show();
+        const QList<QWidget*> vinduer{
+            &p.t->infoEnhed().infoformen(), &p.t->andetEnhed().andetform(),
+            &p.t->grafEnhed().grafform(),   &p.t->grafEnhed().zoomform(),
+            &p.t->grafEnhed().optform(),    &p.t->grafEnhed().printform(),
+            &p.t->grafEnhed().form3()};
         for (QWidget* w : vinduer)
             QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
         p.t->model().newDesign(QStringLiteral("Carbon"));

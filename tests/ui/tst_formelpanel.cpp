@@ -101,7 +101,7 @@ private Q_SLOTS:
         panel->formelMemo()->insertPlainText(QStringLiteral(":Længde\n:Bredde\n*[0]=\n:Areal"));
         // Home edits while the editor has the focus.
         QTest::keyClick(&p.w(), Qt::Key_Home);
-        QCOMPARE(p.t->formelprogram().formelMemo().size(), 4);
+        QCOMPARE(p.t->formelEnhed().formelprogram().formelMemo().size(), 4);
         QTest::keyClicks(panel->formelFilnavn(), QStringLiteral("areal"));
         p.knap("formelGem")->click();
         QVERIFY(QFile::exists(p.dir.path() + QStringLiteral("/Formler/areal.txt")));
@@ -179,10 +179,10 @@ private Q_SLOTS:
         QTest::keyClicks(memo, QStringLiteral("*2="));
         QTest::keyClick(memo, Qt::Key_N, Qt::ControlModifier);
         QVERIFY(memo->toPlainText().isEmpty());
-        QVERIFY(p.t->formelprogram().formelMemo().isEmpty());
+        QVERIFY(p.t->formelEnhed().formelprogram().formelMemo().isEmpty());
         QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(memo->toPlainText(), QStringLiteral(":a\n*2="));
-        QCOMPARE(p.t->formelprogram().formelMemo(), QStringList({":a", "*2="}));
+        QCOMPARE(p.t->formelEnhed().formelprogram().formelMemo(), QStringList({":a", "*2="}));
     }
 };
 

@@ -22,7 +22,7 @@
 // The whole program over a temporary data folder; the graph window is shown
 // with F6 from the main window.
 struct Program : ProgramFixtur {
-    Tgrafform& g() { return t->grafform(); }
+    Tgrafform& g() { return t->grafEnhed().grafform(); }
     template <typename T> T* find(const QString& navn) { return ProgramFixtur::find<T>(g(), navn); }
     void skriv(const QString& felt, const QString& tekst) {
         auto* e = find<QLineEdit>(felt);
@@ -59,7 +59,7 @@ private Q_SLOTS:
 
     void indfoerOgSkjul() {
         Program p;
-        p.t->visGrafform();
+        p.t->grafEnhed().visGrafform();
         QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
         p.skriv(QStringLiteral("aEdit"), QStringLiteral("1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -73,21 +73,21 @@ private Q_SLOTS:
         QCOMPARE(liste->item(0)->text(), QStringLiteral("x + y = 4"));
         QCOMPARE(liste->item(0)->checkState(), Qt::Checked);
         liste->item(0)->setCheckState(Qt::Unchecked);
-        QVERIFY(!p.t->grafModel().Graf.Lin().at(0).synlig);
+        QVERIFY(!p.t->grafEnhed().grafModel().Graf.Lin().at(0).synlig);
         // Ctrl+N in a box is "Ny": the window sees the key first.
         QTest::keyClick(p.find<QLineEdit>(QStringLiteral("cEdit")), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(p.find<QLineEdit>(QStringLiteral("aEdit"))->text().isEmpty());
         // An unticked row keeps its box when the list is rebuilt.
-        p.t->grafModel().AddFormelToGraf(u'a', 1, 0, 0);
-        p.t->grafModel().formelBoxMarkering({1});
-        p.t->grafModel().delSelKnapClick();
+        p.t->grafEnhed().grafModel().AddFormelToGraf(u'a', 1, 0, 0);
+        p.t->grafEnhed().grafModel().formelBoxMarkering({1});
+        p.t->grafEnhed().grafModel().delSelKnapClick();
         QCOMPARE(liste->count(), 1);
         QCOMPARE(liste->item(0)->data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
     }
 
     void musOgZoom() {
         Program p;
-        p.t->visGrafform();
+        p.t->grafEnhed().visGrafform();
         QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
         TGrafWidget* graf = p.g().graf();
         QTest::mouseClick(graf, Qt::LeftButton, {}, QPoint(100, 80));
@@ -110,15 +110,15 @@ private Q_SLOTS:
         QVERIFY(!fejl.isEmpty());
         QVERIFY(spring->text().size() < 11);
         p.find<QCheckBox>(QStringLiteral("visEnhedskvadrater"))->click();
-        QVERIFY(!p.t->grafModel().Graf.MedFelter());
+        QVERIFY(!p.t->grafEnhed().grafModel().Graf.MedFelter());
     }
 
     void tilgaengeligeNavne() {
         Program p;
-        p.t->visGrafform();
-        p.t->visForm3();
+        p.t->grafEnhed().visGrafform();
+        p.t->grafEnhed().visForm3();
         for (QWidget* vindue :
-             {static_cast<QWidget*>(&p.g()), static_cast<QWidget*>(&p.t->form3())}) {
+             {static_cast<QWidget*>(&p.g()), static_cast<QWidget*>(&p.t->grafEnhed().form3())}) {
             QSet<QString> navne;
             for (QWidget* w : vindue->findChildren<QWidget*>()) {
                 if (w->window() != vindue || !w->focusPolicy()) continue;
@@ -145,9 +145,9 @@ private Q_SLOTS:
     // The "^" beside a result puts it in the calculator's memory.
     void sendTilHukommelse() {
         Program p;
-        p.t->visGrafform();
-        p.t->grafModel().ligningX2 = QStringLiteral("-1,5");
-        Q_EMIT p.t->grafModel().aendret();
+        p.t->grafEnhed().visGrafform();
+        p.t->grafEnhed().grafModel().ligningX2 = QStringLiteral("-1,5");
+        Q_EMIT p.t->grafEnhed().grafModel().aendret();
         p.find<QToolButton>(QStringLiteral("ligningerX2send"))->click();
         QCOMPARE(p.t->hukommelse().Hval, -1.5);
         QCOMPARE(p.t->hukommelse().hukDisplay, QStringLiteral("-1,5"));
@@ -175,7 +175,7 @@ private Q_SLOTS:
         QFETCH(QString, tekst);
         QFETCH(bool, afkortet);
         Program p;
-        p.t->visGrafform();
+        p.t->grafEnhed().visGrafform();
         QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
         auto* e = p.find<TTalFelt>(felt);
         p.g().setFocus();
@@ -200,24 +200,24 @@ private Q_SLOTS:
 
     void ctrlTasterFoerBoksen_data() {
         QTest::addColumn<int>("tast");
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("Ctrl+Z zoomcentrum") << int(Qt::Key_Z) << QStringLiteral("zoomform");
-        QTest::newRow("Ctrl+E farver") << int(Qt::Key_E) << QStringLiteral("optform");
+        QTest::addColumn<TGrafformModel::Dialog>("dialog");
+        QTest::newRow("Ctrl+Z zoomcentrum") << int(Qt::Key_Z) << TGrafformModel::Dialog::Zoomcenter;
+        QTest::newRow("Ctrl+E farver") << int(Qt::Key_E) << TGrafformModel::Dialog::Farver;
     }
     void ctrlTasterFoerBoksen() {
         QFETCH(int, tast);
-        QFETCH(QString, dialog);
+        QFETCH(TGrafformModel::Dialog, dialog);
         Program p;
-        p.t->visGrafform();
+        p.t->grafEnhed().visGrafform();
         QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
         QApplication::setActiveWindow(&p.g());
         auto* a = p.find<QLineEdit>(QStringLiteral("aEdit"));
         p.skriv(QStringLiteral("aEdit"), QStringLiteral("12"));
         QCOMPARE(QApplication::focusWidget(), a);
-        QSignalSpy spy(&p.t->grafModel(), &TGrafformModel::dialogOenskes);
+        QSignalSpy spy(&p.t->grafEnhed().grafModel(), &TGrafformModel::dialogOenskes);
         QTest::keyClick(p.g().windowHandle(), Qt::Key(tast), Qt::ControlModifier);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toString(), dialog);
+        QCOMPARE(spy.at(0).at(0).value<TGrafformModel::Dialog>(), dialog);
         QCOMPARE(a->text(), QStringLiteral("12"));
     }
 
@@ -226,14 +226,14 @@ private Q_SLOTS:
     // the box's other Ctrl keys are left to the box.
     void ctrlTasterUdenAktivtVindue() {
         Program p;
-        p.t->visGrafform();
+        p.t->grafEnhed().visGrafform();
         QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
         QApplication::setActiveWindow(&p.t->mainform());
         auto* a = p.find<QLineEdit>(QStringLiteral("aEdit"));
         a->setFocus();
         QTest::keyClicks(a, QStringLiteral("12"));
         QCOMPARE(a->text(), QStringLiteral("12"));
-        QSignalSpy spy(&p.t->grafModel(), &TGrafformModel::dialogOenskes);
+        QSignalSpy spy(&p.t->grafEnhed().grafModel(), &TGrafformModel::dialogOenskes);
         QTest::keyClick(a, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(a->text(), QStringLiteral("12"));
@@ -259,12 +259,12 @@ private Q_SLOTS:
         QFETCH(QString, boks);
         QFETCH(QString, foerste);
         Program p;
-        p.t->visGrafform();
+        p.t->grafEnhed().visGrafform();
         QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
         QWidget* vindue = &p.g();
         if (tredjegrads) {
-            p.t->visForm3();
-            vindue = &p.t->form3();
+            p.t->grafEnhed().visForm3();
+            vindue = &p.t->grafEnhed().form3();
             QVERIFY(QTest::qWaitForWindowExposed(vindue));
         }
         QApplication::setActiveWindow(vindue);
@@ -286,17 +286,17 @@ private Q_SLOTS:
 
     void tredjegradsdialogen() {
         Program p;
-        p.t->visGrafform();
+        p.t->grafEnhed().visGrafform();
         QVERIFY(QTest::qWaitForWindowExposed(&p.g()));
         QAction* punkt = nullptr;
         for (QAction* a : p.g().menu()->actions())
             if (a->text() == u"Tredjegradsligning...") punkt = a;
         QVERIFY(punkt);
         punkt->trigger();
-        Tform3& f = p.t->form3();
+        Tform3& f = p.t->grafEnhed().form3();
         QVERIFY(f.isVisible());
         QCOMPARE(f.windowTitle(), QStringLiteral("Tredjegradsligning"));
-        QCOMPARE(f.pos(), p.t->grafModel().vinduesPos + QPoint(270, 350));
+        QCOMPARE(f.pos(), p.t->grafEnhed().grafModel().vinduesPos + QPoint(270, 350));
         auto* a = f.findChild<QLineEdit*>(QStringLiteral("ligningA"));
         a->setFocus();
         QTest::keyClicks(a, QStringLiteral("1.5"));
@@ -306,7 +306,8 @@ private Q_SLOTS:
             QCOMPARE(f.focusWidget()->objectName(), QString::fromLatin1(naeste));
         }
         QCOMPARE(a->text(), QStringLiteral("1,5"));
-        QCOMPARE(p.t->grafModel().formelBox().last().tekst, QStringLiteral("1,5x^3 = 0"));
+        QCOMPARE(p.t->grafEnhed().grafModel().formelBox().last().tekst,
+                 QStringLiteral("1,5x^3 = 0"));
         // Ctrl+N empties the boxes, whichever box has the focus.
         QTest::keyClick(f.findChild<QLineEdit*>(QStringLiteral("ligningC")), Qt::Key_N,
                         Qt::ControlModifier);

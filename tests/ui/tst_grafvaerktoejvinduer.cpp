@@ -70,7 +70,7 @@ private:
 };
 
 struct Program : ProgramFixtur {
-    TGrafformModel& graf() { return t->grafModel(); }
+    TGrafformModel& graf() { return t->grafEnhed().grafModel(); }
 };
 
 // The content streams of a PDF file written by Qt, unpacked.
@@ -112,18 +112,19 @@ private Q_SLOTS:
     // graph window and shows it.
     void sendParabel() {
         Program p;
-        p.t->andengrads().setAndengradsA(QStringLiteral("1"));
-        p.t->andengrads().setAndengradsB(QStringLiteral("-2"));
-        p.t->andengrads().setAndengradsC(QStringLiteral("-3"));
-        p.t->andengrads().andengradsSendClick();
+        p.t->ligningsEnhed().andengrads().setAndengradsA(QStringLiteral("1"));
+        p.t->ligningsEnhed().andengrads().setAndengradsB(QStringLiteral("-2"));
+        p.t->ligningsEnhed().andengrads().setAndengradsC(QStringLiteral("-3"));
+        p.t->ligningsEnhed().andengrads().andengradsSendClick();
         QCOMPARE(p.graf().Graf.Antal(), 1);
         QCOMPARE(p.graf().Graf.Lin().first().opr, QChar(u'a'));
-        QVERIFY(p.t->grafform().isVisible());
+        QVERIFY(p.t->grafEnhed().grafform().isVisible());
         // And the two equations, each as a curve.
         const char* tekster[] = {"1", "1", "4", "1", "-1", "0"};
         for (int i = 0; i < 6; ++i)
-            p.t->ligninger().setBoks(TLigninger::Boks(i), QString::fromLatin1(tekster[i]));
-        p.t->ligninger().ligningerSendClick();
+            p.t->ligningsEnhed().ligninger().setBoks(TLigninger::Boks(i),
+                                                     QString::fromLatin1(tekster[i]));
+        p.t->ligningsEnhed().ligninger().ligningerSendClick();
         QCOMPARE(p.graf().Graf.Antal(), 3);
     }
 
@@ -133,7 +134,7 @@ private Q_SLOTS:
         Program p;
         p.graf().AddFormelToGraf(u'+', 1, 1, 4);
         p.graf().AddFormelToGraf(u'+', 1, -1, 0);
-        Tgrafform& g = p.t->grafform();
+        Tgrafform& g = p.t->grafEnhed().grafform();
         g.vis();
         QVERIFY(QTest::qWaitForWindowExposed(&g));
         const auto vaelg = [&](const QString& navn, int i) {
@@ -148,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(p.find<QLineEdit>(g, QStringLiteral("ligningY1"))->text(), QStringLiteral("2"));
 
         p.find<QToolButton>(g, QStringLiteral("zoomBoksKnap"))->click();
-        Tzoomform& z = p.t->zoomform();
+        Tzoomform& z = p.t->grafEnhed().zoomform();
         QVERIFY(z.isVisible());
         p.find<QCheckBox>(z, QStringLiteral("centrerCheck"))->setChecked(true);
         p.find<QToolButton>(z, QStringLiteral("ToolButton7"))->click();
@@ -163,9 +164,9 @@ private Q_SLOTS:
     // Colours chosen in the dialog stay after a restart.
     void farverEfterGenstart() {
         Program p;
-        p.t->grafform().vis();
+        p.t->grafEnhed().grafform().vis();
         p.graf().EgenskaberClick();
-        Toptform& o = p.t->optform();
+        Toptform& o = p.t->grafEnhed().optform();
         QVERIFY(o.isVisible());
         auto vaelg = [&](const QString& navn, int i) {
             auto* c = p.find<QComboBox>(o, navn);
@@ -181,8 +182,9 @@ private Q_SLOTS:
         p.genstart();
         QCOMPARE(p.graf().farveItemIndex, 15);
         QCOMPARE(p.graf().Graf.ColorLinie(), farve::rgb(255, 255, 0));
-        QCOMPARE(p.t->optModel().opt.plads.left, 77);
-        QCOMPARE(p.find<QComboBox>(p.t->optform(), QStringLiteral("Farvebox"))->currentText(),
+        QCOMPARE(p.t->grafEnhed().optModel().opt.plads.left, 77);
+        QCOMPARE(p.find<QComboBox>(p.t->grafEnhed().optform(), QStringLiteral("Farvebox"))
+                     ->currentText(),
                  QStringLiteral("Hvid"));
     }
 
@@ -200,7 +202,7 @@ private Q_SLOTS:
         p.graf().AddFormelToGraf(u'a', 1, 0, -2);
         p.graf().FormResize(300, 200);
         p.graf().MPrintClick();
-        Tprintform& f = p.t->printform();
+        Tprintform& f = p.t->grafEnhed().printform();
         QVERIFY(f.isVisible());
         // "Størrelse 2": 3 pixels of a 600 dpi printer per screen pixel, so 6
         // of this 1200 dpi printer: 1800 + 160.
@@ -239,7 +241,7 @@ private Q_SLOTS:
         Program p;
         p.graf().AddFormelToGraf(u'+', 1, 1, 4);
         p.graf().FormResize(100, 80);
-        TPrintformModel& m = p.t->printModel();
+        TPrintformModel& m = p.t->grafEnhed().printModel();
         p.graf().MPrintClick();
         const auto fejl = [&m]() -> QString {
             try {
@@ -277,10 +279,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Program p;
         p.graf().AddFormelToGraf(u'*', 1, 1, 2);
-        p.t->grafform().vis();
+        p.t->grafEnhed().grafform().vis();
         const QString fil = dir.filePath(navn);
         p.beskeder.filnavne.enqueue(fil);
-        for (QAction* a : p.t->grafform().menu()->actions())
+        for (QAction* a : p.t->grafEnhed().grafform().menu()->actions())
             if (a->text() == u"Gem som billede...") a->trigger();
         QFile f(fil);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -288,7 +290,7 @@ private Q_SLOTS:
         if (navn.endsWith(u"png")) {
             QImage b;
             QVERIFY(b.loadFromData(data));
-            QCOMPARE(b.size(), p.t->grafform().graf()->size());
+            QCOMPARE(b.size(), p.t->grafEnhed().grafform().graf()->size());
         } else if (navn.endsWith(u"svg")) {
             QVERIFY(data.contains("<polyline") || data.contains("<path"));
             QVERIFY(!data.contains("<image"));
@@ -333,7 +335,7 @@ private Q_SLOTS:
         Program p;
         p.graf().AddFormelToGraf(u'*', 1, 1, 2);
         p.graf().AddFormelToGraf(u'a', 1, 0, -3);
-        p.t->grafform().vis();
+        p.t->grafEnhed().grafform().vis();
         p.beskeder.filnavne.enqueue(fil);
         {
             const Filgraense g(fuld ? 512 : 0);
@@ -389,10 +391,10 @@ private Q_SLOTS:
     // Every control of the three dialogs has a name, unique within its dialog.
     void tilgaengeligeNavne() {
         Program p;
-        p.t->grafform();
-        for (QWidget* d :
-             {static_cast<QWidget*>(&p.t->zoomform()), static_cast<QWidget*>(&p.t->optform()),
-              static_cast<QWidget*>(&p.t->printform())}) {
+        p.t->grafEnhed().grafform();
+        for (QWidget* d : {static_cast<QWidget*>(&p.t->grafEnhed().zoomform()),
+                           static_cast<QWidget*>(&p.t->grafEnhed().optform()),
+                           static_cast<QWidget*>(&p.t->grafEnhed().printform())}) {
             QSet<QString> navne;
             const auto ctrls = d->findChildren<QWidget*>();
             for (QWidget* w : ctrls) {

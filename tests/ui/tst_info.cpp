@@ -38,8 +38,8 @@ struct Program : ProgramFixtur {
               kopierMappe(QStringLiteral(TAVLIX_KILDEMAPPE "/data/Tavlixmappe/Struktur"),
                           mappe.filePath(QStringLiteral("Struktur")));
           }) {}
-    Tinfoformen& b() { return t->infoformen(); }
-    TInfoformenModel& m() { return t->infoModel(); }
+    Tinfoformen& b() { return t->infoEnhed().infoformen(); }
+    TInfoformenModel& m() { return t->infoEnhed().infoModel(); }
     QString side() { return b().web()->url().fileName(); }
     QString valgt() {
         const TStrukturNode* n = m().Struktur.Selected();
@@ -159,7 +159,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("Forside\r\n");
         f.close();
-        p.t->infoModel().createStrukturPU();
+        p.t->infoEnhed().infoModel().createStrukturPU();
         QStringList tekster;
         for (QAction* a : p.b().strukturMenu()->actions())
             if (!a->isSeparator()) tekster << a->text();

@@ -6,6 +6,7 @@
 #include "ui/calc/tastatur.h"
 #include "ui/common/graense.h"
 #include "ui/common/visning.h"
+#include "ui/equations/ligningsenhed.h"
 
 #include <memory>
 #include <QApplication>
@@ -168,7 +169,7 @@ private Q_SLOTS:
         Vindue v(Qt::Key_F3);
         QVERIFY(v.w().side(2)->isVisible());
         v.find<QGroupBox>("ligninger2")->findChildren<QRadioButton*>().at(1)->click();
-        QCOMPARE(v.t->ligninger().ligninger2(), 1);
+        QCOMPARE(v.t->ligningsEnhed().ligninger().ligninger2(), 1);
         v.skriv("ligning1a", "1");
         const char* resten[] = {"1", "5", "1", "1", "6"};
         for (const char* t : resten) {
@@ -183,9 +184,9 @@ private Q_SLOTS:
         QCOMPARE(res.join(u' '), "2 3 3 2");
 
         // F9 solves again after a change; a form chosen from the model shows.
-        v.t->ligninger().ligninger1Click(2);
+        v.t->ligningsEnhed().ligninger().ligninger1Click(2);
         QVERIFY(v.find<QGroupBox>("ligninger1")->findChildren<QRadioButton*>().at(2)->isChecked());
-        v.t->ligninger().ligninger1Click(0);
+        v.t->ligningsEnhed().ligninger().ligninger1Click(0);
         v.boks("ligning2c")->setText(QString());
         QTest::keyClicks(v.boks("ligning2c"), "4");
         QTest::keyClick(v.boks("ligning2c"), Qt::Key_F9);
@@ -199,9 +200,9 @@ private Q_SLOTS:
         auto* gange = v.find<QGroupBox>("ligninger1")->findChildren<QRadioButton*>().at(1);
         QVERIFY(gange->focusPolicy() & Qt::TabFocus);
         gange->setChecked(true);
-        QCOMPARE(v.t->ligninger().ligninger1(), 1);
-        v.t->ligninger().ligninger1Click(0);
-        QCOMPARE(v.t->ligninger().ligninger1(), 0);
+        QCOMPARE(v.t->ligningsEnhed().ligninger().ligninger1(), 1);
+        v.t->ligningsEnhed().ligninger().ligninger1Click(0);
+        QCOMPARE(v.t->ligningsEnhed().ligninger().ligninger1(), 0);
         QVERIFY(!gange->isChecked());
     }
 
@@ -228,7 +229,7 @@ private Q_SLOTS:
         QCOMPARE(v.boks("statistikValue")->text(), "");
 
         liste->item(0)->setCheckState(Qt::Unchecked);
-        QVERIFY(!v.t->statistik().statistikBoks().at(0).markeret);
+        QVERIFY(!v.t->ligningsEnhed().statistik().statistikBoks().at(0).markeret);
         v.find<QPushButton>("statistikSum")->click();
         QCOMPARE(v.vis("statistikDisplay"), "5,5");
         QCOMPARE(v.statistikKnap()->text(), "n=3"); // unchecking does not recount

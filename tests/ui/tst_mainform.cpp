@@ -182,12 +182,13 @@ private Q_SLOTS:
     // writes its settings.
     void lukningLukkerAlleVinduer() {
         Program p;
-        p.t->visGrafform();
-        p.t->andetform().vis();
-        p.t->strukturform().vis();
-        p.t->infoformen().visVindue();
-        const QList<QWidget*> vinduer{&p.t->grafform(), &p.t->andetform(), &p.t->strukturform(),
-                                      &p.t->infoformen()};
+        p.t->grafEnhed().visGrafform();
+        p.t->andetEnhed().andetform().vis();
+        p.t->infoEnhed().strukturform().vis();
+        p.t->infoEnhed().infoformen().visVindue();
+        const QList<QWidget*> vinduer{&p.t->grafEnhed().grafform(), &p.t->andetEnhed().andetform(),
+                                      &p.t->infoEnhed().strukturform(),
+                                      &p.t->infoEnhed().infoformen()};
         for (QWidget* v : vinduer)
             QVERIFY(v->isVisible());
         const QString egenskaber = p.dir.path() + QStringLiteral("/Egenskaber/");
@@ -222,8 +223,8 @@ private Q_SLOTS:
         t.vis();
         QVERIFY(QTest::qWaitForWindowExposed(&t.mainform()));
         beskeder.vindue = &t.mainform();
-        t.visGrafform();
-        t.infoformen().visVindue();
+        t.grafEnhed().visGrafform();
+        t.infoEnhed().infoformen().visVindue();
         beskeder.boxe.clear(); // the browser says it has no structures
         QVERIFY(t.mainform().close());
         QVERIFY2(beskeder.boxe.size() == 1, qPrintable(beskeder.tekster().join(" | ")));
@@ -233,7 +234,7 @@ private Q_SLOTS:
         for (const char* fil : {"mainform.txt", "grafer.txt", "infor.txt"})
             QVERIFY2(tekst.contains(egenskaber + QString::fromLatin1(fil)), qPrintable(tekst));
         QVERIFY(!t.mainform().isVisible());
-        QVERIFY(!t.infoformen().isVisible());
+        QVERIFY(!t.infoEnhed().infoformen().isVisible());
     }
 
     // "Ryd til ny formel" (Ctrl+Home) works while the expression window has

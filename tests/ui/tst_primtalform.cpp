@@ -27,7 +27,7 @@ private Q_SLOTS:
         Program p;
         QTest::keyClicks(&p.t->mainform(), QStringLiteral("2,6"));
         p.t->mainform().findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-        TprimtalForm& f = p.t->primtalform();
+        TprimtalForm& f = p.t->primtalEnhed().primtalform();
         QVERIFY(f.isVisible());
         QCOMPARE(f.windowTitle(), QStringLiteral("Primtal"));
         QCOMPARE(f.primtalEdit()->text(), QStringLiteral("3"));
@@ -38,7 +38,7 @@ private Q_SLOTS:
 
     void enterKoererTesten() {
         Program p;
-        TprimtalForm& f = p.t->primtalform();
+        TprimtalForm& f = p.t->primtalEnhed().primtalform();
         f.vis();
         f.primtalEdit()->clear();
         QTest::keyClicks(f.primtalEdit(), QStringLiteral("15"));
@@ -61,10 +61,10 @@ private Q_SLOTS:
     // While a test is under way neither window closes.
     void lukningAfvist() {
         Program p;
-        TprimtalForm& f = p.t->primtalform();
+        TprimtalForm& f = p.t->primtalEnhed().primtalform();
         f.vis();
-        p.t->primtal().primtalEdit = QStringLiteral("2147483647");
-        QVERIFY(p.t->primtal().KanProcessenStartes());
+        p.t->primtalEnhed().primtal().primtalEdit = QStringLiteral("2147483647");
+        QVERIFY(p.t->primtalEnhed().primtal().KanProcessenStartes());
         QVERIFY(!f.startKnap()->isEnabled() && !f.hentButton()->isEnabled());
         QVERIFY(!f.close());
         QVERIFY(f.isVisible());
@@ -74,7 +74,7 @@ private Q_SLOTS:
         });
         QVERIFY(!p.t->mainform().close());
         QVERIFY(p.t->mainform().isVisible());
-        p.t->primtal().koerSynkront();
+        p.t->primtalEnhed().primtal().koerSynkront();
         QCOMPARE(f.slutInfoLabel()->text(), QStringLiteral("Tallet er et primtal"));
         QVERIFY(f.close());
     }

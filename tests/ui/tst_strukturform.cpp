@@ -28,11 +28,11 @@ struct Program : ProgramFixtur {
               mappe.mkpath(QStringLiteral("Struktur/Info"));
               mappe.mkpath(QStringLiteral("HTML"));
           }) {
-        t->strukturModel().infostruktur.papirkurv = [](const QString& sti) {
+        t->infoEnhed().strukturModel().infostruktur.papirkurv = [](const QString& sti) {
             return QFile::remove(sti);
         };
     }
-    Tstrukturform& f() { return t->strukturform(); }
+    Tstrukturform& f() { return t->infoEnhed().strukturform(); }
     QPushButton* knap(const char* navn) {
         return f().findChild<QPushButton*>(QString::fromLatin1(navn));
     }
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QTest::keyClick(f.navnEdit(), Qt::Key_Return);
         QCOMPARE(f.sider()->currentIndex(), 1);
         QCOMPARE(f.infoLabel()->text(), QStringLiteral("Strukturnavn: Geometri"));
-        QVERIFY(p.t->infoModel().strukturMenu.contains(QStringLiteral("Geometri")));
+        QVERIFY(p.t->infoEnhed().infoModel().strukturMenu.contains(QStringLiteral("Geometri")));
 
         // Elements with icons: "Objekt" then "Eksempel".
         f.findChild<QToolButton*>(QStringLiteral("ikon0"))->click();
@@ -105,7 +105,8 @@ private Q_SLOTS:
 
         // Drag "Trekant" onto "Cirkel" as its last child, then save.
         f.findChild<QRadioButton*>(QStringLiteral("flyt3"))->click();
-        QCOMPARE(p.t->strukturModel().infostruktur.Flytmode, int(TStruktur::SidsteBarn));
+        QCOMPARE(p.t->infoEnhed().strukturModel().infostruktur.Flytmode,
+                 int(TStruktur::SidsteBarn));
         auto* vp = f.infostruktur()->viewport();
         QTest::mousePress(vp, Qt::LeftButton, {},
                           f.infostruktur()->visualItemRect(p.item("Trekant")).center());
@@ -124,18 +125,19 @@ private Q_SLOTS:
         QCOMPARE(data.readAll(), QByteArray("4Cirkel\r\n2Trekant\r\n"));
 
         // Shown in the browser at the chosen element.
-        p.t->strukturModel().infostrukturClick(
-            &*p.t->strukturModel().infostruktur.forsteNode()->boern.front());
+        p.t->infoEnhed().strukturModel().infostrukturClick(
+            &*p.t->infoEnhed().strukturModel().infostruktur.forsteNode()->boern.front());
         QCOMPARE(f.tekstEdit()->text(), QStringLiteral("Trekant"));
         QCOMPARE(f.ikonboks()->title(), QStringLiteral("Element ikon: Eksempel"));
         f.handling(QStringLiteral("tbVisStruktur"))->trigger();
-        QCOMPARE(p.t->infoModel().strukturnavn, QStringLiteral("Geometri"));
-        QCOMPARE(p.t->infoModel().Struktur.Selected()->tekst, QStringLiteral("Trekant"));
+        QCOMPARE(p.t->infoEnhed().infoModel().strukturnavn, QStringLiteral("Geometri"));
+        QCOMPARE(p.t->infoEnhed().infoModel().Struktur.Selected()->tekst,
+                 QStringLiteral("Trekant"));
 
         // Deleted from the list.
         f.sider()->setCurrentIndex(0);
         f.strukturboks()->setCurrentRow(
-            static_cast<int>(p.t->strukturModel().strukturboks.indexOf("Geometri")));
+            static_cast<int>(p.t->infoEnhed().strukturModel().strukturboks.indexOf("Geometri")));
         p.beskeder.svar.enqueue(true);
         p.knap("sletStrukturButton")->click();
         QVERIFY(!QFileInfo::exists(p.dir.path() + QStringLiteral("/Struktur/Geometri")));

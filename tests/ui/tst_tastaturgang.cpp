@@ -64,8 +64,8 @@ struct Program : ProgramFixtur {
     }
     QWidget* andet(int fane) {
         t->model().mAfunkClick();
-        t->andetform().bog()->setCurrentIndex(fane);
-        return &t->andetform();
+        t->andetEnhed().andetform().bog()->setCurrentIndex(fane);
+        return &t->andetEnhed().andetform();
     }
     // Modal dialogs are shown without their event loop, so the test never blocks.
     static QWidget* vis(QWidget* w) {
@@ -187,41 +187,43 @@ private Q_SLOTS:
         QTest::newRow("statistik") << std::function<QWidget*(Program&)>(side(Qt::Key_F5));
         using F = std::function<QWidget*(Program&)>;
         QTest::newRow("egenskaber")
-            << F([](Program& p) { return Program::vis(&p.t->egenskabsform()); });
-        QTest::newRow("om") << F([](Program& p) { return Program::vis(&p.t->omform()); });
-        QTest::newRow("primtal") << F([](Program& p) { return Program::vis(&p.t->primtalform()); });
+            << F([](Program& p) { return Program::vis(&p.t->egenskabsEnhed().egenskabsform()); });
+        QTest::newRow("om") << F(
+            [](Program& p) { return Program::vis(&p.t->egenskabsEnhed().omform()); });
+        QTest::newRow("primtal") << F(
+            [](Program& p) { return Program::vis(&p.t->primtalEnhed().primtalform()); });
         QTest::newRow("grafboks") << F([](Program& p) {
-            p.t->grafform().vis();
-            return static_cast<QWidget*>(&p.t->grafform());
+            p.t->grafEnhed().grafform().vis();
+            return static_cast<QWidget*>(&p.t->grafEnhed().grafform());
         });
         QTest::newRow("tredjegradsligning") << F([](Program& p) {
-            p.t->visForm3();
-            return static_cast<QWidget*>(&p.t->form3());
+            p.t->grafEnhed().visForm3();
+            return static_cast<QWidget*>(&p.t->grafEnhed().form3());
         });
         QTest::newRow("zoomcenter") << F([](Program& p) {
-            p.t->grafform().vis();
-            return Program::vis(&p.t->zoomform());
+            p.t->grafEnhed().grafform().vis();
+            return Program::vis(&p.t->grafEnhed().zoomform());
         });
         QTest::newRow("grafarver") << F([](Program& p) {
-            p.t->grafform().vis();
-            return Program::vis(&p.t->optform());
+            p.t->grafEnhed().grafform().vis();
+            return Program::vis(&p.t->grafEnhed().optform());
         });
         QTest::newRow("udskriv graf") << F([](Program& p) {
-            p.t->grafform().vis();
-            return Program::vis(&p.t->printform());
+            p.t->grafEnhed().grafform().vis();
+            return Program::vis(&p.t->grafEnhed().printform());
         });
         QTest::newRow("talsystemer") << F([](Program& p) { return p.andet(0); });
         QTest::newRow("datoer") << F([](Program& p) { return p.andet(1); });
         QTest::newRow("enheder") << F([](Program& p) { return p.andet(2); });
         QTest::newRow("information") << F([](Program& p) {
-            p.t->infoformen().visVindue();
-            return static_cast<QWidget*>(&p.t->infoformen());
+            p.t->infoEnhed().infoformen().visVindue();
+            return static_cast<QWidget*>(&p.t->infoEnhed().infoformen());
         });
         QTest::newRow("url-liste")
-            << F([](Program& p) { return Program::vis(p.t->infoformen().urlform()); });
+            << F([](Program& p) { return Program::vis(p.t->infoEnhed().infoformen().urlform()); });
         QTest::newRow("strukturprogram") << F([](Program& p) {
-            p.t->strukturform().vis();
-            return static_cast<QWidget*>(&p.t->strukturform());
+            p.t->infoEnhed().strukturform().vis();
+            return static_cast<QWidget*>(&p.t->infoEnhed().strukturform());
         });
     }
 
@@ -335,27 +337,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("standardKnap"); // empty: Enter belongs to the boxes
         const auto graf = [](QWidget* (*dialog)(Program&)) {
             return Aabner([dialog](Program& p) {
-                p.t->grafform().vis();
+                p.t->grafEnhed().grafform().vis();
                 return Program::vis(dialog(p));
             });
         };
-        QTest::newRow("egenskaber")
-            << Aabner([](Program& p) { return Program::vis(&p.t->egenskabsform()); }) << "gemKnap";
-        QTest::newRow("om") << Aabner([](Program& p) { return Program::vis(&p.t->omform()); })
-                            << "okKnap";
+        QTest::newRow("egenskaber") << Aabner([](Program& p) {
+            return Program::vis(&p.t->egenskabsEnhed().egenskabsform());
+        }) << "gemKnap";
+        QTest::newRow("om") << Aabner([](Program& p) {
+            return Program::vis(&p.t->egenskabsEnhed().omform());
+        }) << "okKnap";
         QTest::newRow("primtal") << Aabner([](Program& p) {
-            return Program::vis(&p.t->primtalform());
+            return Program::vis(&p.t->primtalEnhed().primtalform());
         }) << "";
         QTest::newRow("tredjegradsligning") << Aabner([](Program& p) {
-            p.t->visForm3();
-            return static_cast<QWidget*>(&p.t->form3());
+            p.t->grafEnhed().visForm3();
+            return static_cast<QWidget*>(&p.t->grafEnhed().form3());
         }) << "";
         QTest::newRow("zoomcenter")
-            << graf([](Program& p) -> QWidget* { return &p.t->zoomform(); }) << "";
+            << graf([](Program& p) -> QWidget* { return &p.t->grafEnhed().zoomform(); }) << "";
         QTest::newRow("grafarver")
-            << graf([](Program& p) -> QWidget* { return &p.t->optform(); }) << "";
+            << graf([](Program& p) -> QWidget* { return &p.t->grafEnhed().optform(); }) << "";
         QTest::newRow("udskriv graf")
-            << graf([](Program& p) -> QWidget* { return &p.t->printform(); }) << "";
+            << graf([](Program& p) -> QWidget* { return &p.t->grafEnhed().printform(); }) << "";
     }
 
     // Escape closes a dialog wherever the focus is; Enter presses its default button.
@@ -390,27 +394,33 @@ private Q_SLOTS:
         QTest::addColumn<int>("ventet"); // -1: the opposite of before
 
         const Aabner graf = [](Program& p) {
-            p.t->grafform().vis();
-            return static_cast<QWidget*>(&p.t->grafform());
+            p.t->grafEnhed().grafform().vis();
+            return static_cast<QWidget*>(&p.t->grafEnhed().grafform());
         };
-        QTest::newRow("egenskaber: elementantal")
-            << Aabner([](Program& p) { return Program::vis(&p.t->egenskabsform()); }) << "eleGroup3"
-            << Laeser([](Program& p) { return p.t->egenskaber().eleGroup; }) << 3;
+        QTest::newRow("egenskaber: elementantal") << Aabner([](Program& p) {
+            return Program::vis(&p.t->egenskabsEnhed().egenskabsform());
+        }) << "eleGroup3" << Laeser([](Program& p) {
+            return p.t->egenskabsEnhed().egenskaber().eleGroup;
+        }) << 3;
         QTest::newRow("grafboks: vis zoomcentrum")
             << graf << "zoomCenterBox"
-            << Laeser([](Program& p) { return int(p.t->grafModel().zoomCenterBox); }) << -1;
+            << Laeser([](Program& p) { return int(p.t->grafEnhed().grafModel().zoomCenterBox); })
+            << -1;
         QTest::newRow("grafboks: koordinatsystem")
-            << graf << "visKoordinatsystem"
-            << Laeser([](Program& p) { return int(p.t->grafModel().visKoordinatsystem); }) << -1;
+            << graf << "visKoordinatsystem" << Laeser([](Program& p) {
+                   return int(p.t->grafEnhed().grafModel().visKoordinatsystem);
+               })
+            << -1;
         QTest::newRow("grafarver: realiser alle") << Aabner([](Program& p) {
-            p.t->grafform().vis();
-            return Program::vis(&p.t->optform());
-        }) << "valGruppe1" << Laeser([](Program& p) { return p.t->optModel().valGruppe; })
-                                                  << 1;
+            p.t->grafEnhed().grafform().vis();
+            return Program::vis(&p.t->grafEnhed().optform());
+        }) << "valGruppe1" << Laeser([](Program& p) {
+            return p.t->grafEnhed().optModel().valGruppe;
+        }) << 1;
         QTest::newRow("udskriv graf: størrelse") << Aabner([](Program& p) {
-            p.t->grafform().vis();
-            return Program::vis(&p.t->printform());
-        }) << "Values3" << Laeser([](Program& p) { return p.t->printModel().Values; })
+            p.t->grafEnhed().grafform().vis();
+            return Program::vis(&p.t->grafEnhed().printform());
+        }) << "Values3" << Laeser([](Program& p) { return p.t->grafEnhed().printModel().Values; })
                                                  << 3;
         QTest::newRow("udskrift: vis beregninger")
             << Aabner([](Program& p) { return p.medListe(); }) << "metaAktiv"
@@ -418,33 +428,39 @@ private Q_SLOTS:
         QTest::newRow("udskrift: I-U")
             << Aabner([](Program& p) { return p.medListe(); }) << "metaIndUd"
             << Laeser([](Program& p) { return int(p.t->regner().UdskrivInOut()); }) << -1;
-        QTest::newRow("statistik: kvadrater")
-            << Aabner([](Program& p) { return p.side(Qt::Key_F5); }) << "statistikKvadrater"
-            << Laeser([](Program& p) { return int(p.t->statistik().statistikKvadrater()); }) << -1;
+        QTest::newRow("statistik: kvadrater") << Aabner([](Program& p) {
+            return p.side(Qt::Key_F5);
+        }) << "statistikKvadrater" << Laeser([](Program& p) {
+            return int(p.t->ligningsEnhed().statistik().statistikKvadrater());
+        }) << -1;
         QTest::newRow("talsystemer: input-grundtal")
             << Aabner([](Program& p) { return p.andet(0); })
             << "Input " + TTalsystemside::baseNavne().at(14)
-            << Laeser([](Program& p) { return p.t->andet().talsystemer.inputIndex; }) << 14;
+            << Laeser([](Program& p) { return p.t->andetEnhed().andet().talsystemer.inputIndex; })
+            << 14;
         QTest::newRow("talsystemer: output-grundtal")
             << Aabner([](Program& p) { return p.andet(0); })
             << "Output " + TTalsystemside::baseNavne().at(0)
-            << Laeser([](Program& p) { return p.t->andet().talsystemer.outputIndex; }) << 0;
+            << Laeser([](Program& p) { return p.t->andetEnhed().andet().talsystemer.outputIndex; })
+            << 0;
         QTest::newRow("enheder: størrelse")
             << Aabner([](Program& p) { return p.andet(2); }) << TEnhedsside::valgboxItems().at(3)
-            << Laeser([](Program& p) { return p.t->andet().enheder.valgIndex; }) << 3;
+            << Laeser([](Program& p) { return p.t->andetEnhed().andet().enheder.valgIndex; }) << 3;
         QTest::newRow("enheder: vis enhedsinformation")
             << Aabner([](Program& p) { return p.andet(2); }) << "Vis enhedsinformation"
-            << Laeser([](Program& p) { return int(p.t->andet().enheder.visEinfo); }) << -1;
+            << Laeser([](Program& p) { return int(p.t->andetEnhed().andet().enheder.visEinfo); })
+            << -1;
         QTest::newRow("strukturprogram: flyt") << Aabner([](Program& p) {
-            p.t->strukturform().vis();
-            return static_cast<QWidget*>(&p.t->strukturform());
-        }) << "flyt2" << Laeser([](Program& p) { return p.t->strukturModel().flytBox; })
+            p.t->infoEnhed().strukturform().vis();
+            return static_cast<QWidget*>(&p.t->infoEnhed().strukturform());
+        }) << "flyt2" << Laeser([](Program& p) { return p.t->infoEnhed().strukturModel().flytBox; })
                                                << 2;
         QTest::newRow("strukturprogram: ikon") << Aabner([](Program& p) {
-            p.t->strukturform().vis();
-            return static_cast<QWidget*>(&p.t->strukturform());
-        }) << "ikon3" << Laeser([](Program& p) { return p.t->strukturModel().ikonboksValgt; })
-                                               << 3;
+            p.t->infoEnhed().strukturform().vis();
+            return static_cast<QWidget*>(&p.t->infoEnhed().strukturform());
+        }) << "ikon3" << Laeser([](Program& p) {
+            return p.t->infoEnhed().strukturModel().ikonboksValgt;
+        }) << 3;
     }
 
     // The accessible Toggle action (as a screen reader works a box) changes the
@@ -493,7 +509,7 @@ private Q_SLOTS:
     void statistikMellemrum() {
         Program p;
         p.side(Qt::Key_F5);
-        TStatistik& s = p.t->statistik();
+        TStatistik& s = p.t->ligningsEnhed().statistik();
         for (const char* v : {"2", "4", "9"}) {
             s.setStatistikValue(QString::fromLatin1(v));
             s.statistikInsertClick();

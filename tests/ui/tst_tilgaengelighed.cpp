@@ -78,55 +78,58 @@ QList<Rad> tabel() {
     };
     const auto graf = [](Program& p) -> QWidget* {
         p.tast(Qt::Key_F6);
-        return &p.t->grafform();
+        return &p.t->grafEnhed().grafform();
     };
     const auto andet = [](int side) {
         return [side](Program& p) -> QWidget* {
-            p.t->andetform().vis();
-            p.t->andetform().bog()->setCurrentIndex(side);
-            return &p.t->andetform();
+            p.t->andetEnhed().andetform().vis();
+            p.t->andetEnhed().andetform().bog()->setCurrentIndex(side);
+            return &p.t->andetEnhed().andetform();
         };
     };
     const auto browser = [](Program& p) -> QWidget* {
         p.t->model().Information(QStringLiteral("Tavlix"));
-        return &p.t->infoformen();
+        return &p.t->infoEnhed().infoformen();
     };
     const auto primtal = [](Program& p) -> QWidget* {
-        p.t->primtalform().vis();
-        return &p.t->primtalform();
+        p.t->primtalEnhed().primtalform().vis();
+        return &p.t->primtalEnhed().primtalform();
     };
     const auto primtest = [](Program& p) {
-        p.t->primtal().primtalEdit = QStringLiteral("1000003");
-        p.t->primtalform().findChild<QPushButton*>(QStringLiteral("startKnap"))->click();
-        QTRY_VERIFY_WITH_TIMEOUT(p.t->primtal().kanLukkes(), 20000);
+        p.t->primtalEnhed().primtal().primtalEdit = QStringLiteral("1000003");
+        p.t->primtalEnhed()
+            .primtalform()
+            .findChild<QPushButton*>(QStringLiteral("startKnap"))
+            ->click();
+        QTRY_VERIFY_WITH_TIMEOUT(p.t->primtalEnhed().primtal().kanLukkes(), 20000);
     };
     return {
         {"hovedvinduets statusfelt", QStringLiteral("Info-tekst"), hoved(Qt::Key_F5),
-         [](Program& p) { p.t->statistik().statistikSumClick(); },
+         [](Program& p) { p.t->ligningsEnhed().statistik().statistikSumClick(); },
          QStringLiteral("Ingen beregning!")},
         {"parenteser", QStringLiteral("Parenteser"), hoved(0),
          [](Program& p) { QTest::keyClicks(&p.w(), QStringLiteral("((")); }, QStringLiteral("2")},
         {"andengradsligningens status", QStringLiteral("Status"), hoved(Qt::Key_F2),
          [](Program& p) {
-             p.t->andengrads().setAndengradsA(QStringLiteral("1"));
-             p.t->andengrads().setAndengradsB(QStringLiteral("-3"));
-             p.t->andengrads().setAndengradsC(QStringLiteral("2"));
+             p.t->ligningsEnhed().andengrads().setAndengradsA(QStringLiteral("1"));
+             p.t->ligningsEnhed().andengrads().setAndengradsB(QStringLiteral("-3"));
+             p.t->ligningsEnhed().andengrads().setAndengradsC(QStringLiteral("2"));
          },
          QStringLiteral("  2 løsninger")},
         {"to ligningers status", QStringLiteral("Status for ligninger"), hoved(Qt::Key_F3),
          [](Program& p) {
              const char* tal[] = {"1", "1", "5", "1", "-1", "1"};
              for (int b = TLigninger::L1a; b <= TLigninger::L2c; ++b)
-                 p.t->ligninger().setBoks(static_cast<TLigninger::Boks>(b),
-                                          QString::fromLatin1(tal[b]));
-             p.t->ligninger().ligningerBeregnClick();
+                 p.t->ligningsEnhed().ligninger().setBoks(static_cast<TLigninger::Boks>(b),
+                                                          QString::fromLatin1(tal[b]));
+             p.t->ligningsEnhed().ligninger().ligningerBeregnClick();
          },
          QStringLiteral("1 løsning")},
         {"statistikkens n", QStringLiteral("Antal værdier"), hoved(Qt::Key_F5),
          [](Program& p) {
              for (const char* v : {"2", "4"}) {
-                 p.t->statistik().setStatistikValue(QString::fromLatin1(v));
-                 p.t->statistik().statistikInsertValue();
+                 p.t->ligningsEnhed().statistik().setStatistikValue(QString::fromLatin1(v));
+                 p.t->ligningsEnhed().statistik().statistikInsertValue();
              }
          },
          QStringLiteral("n=2")},
@@ -135,21 +138,26 @@ QList<Rad> tabel() {
         {"primtal, dommen", QStringLiteral("Nederste informationslinje"), primtal, primtest,
          QStringLiteral("Tallet er et primtal")},
         {"grafens position", QStringLiteral("Pos"), graf,
-         [](Program& p) { p.t->grafModel().GrafMouseMove(40, 60); }, QString()},
+         [](Program& p) { p.t->grafEnhed().grafModel().GrafMouseMove(40, 60); }, QString()},
         {"grafens zoomcentrum", QStringLiteral("Zoom pos"), graf,
-         [](Program& p) { p.t->grafModel().GrafMouseDown(Qt::RightButton, 40, 60); }, QString()},
+         [](Program& p) { p.t->grafEnhed().grafModel().GrafMouseDown(Qt::RightButton, 40, 60); },
+         QString()},
         {"grafens statuslinje", QStringLiteral("Info-tekst"), graf,
-         [](Program& p) { p.t->grafModel().showHint(QStringLiteral("Kort|Et langt hint")); },
+         [](Program& p) {
+             p.t->grafEnhed().grafModel().showHint(QStringLiteral("Kort|Et langt hint"));
+         },
          QStringLiteral("Et langt hint")},
         {"andre funktioners statuslinje", QStringLiteral("Info"), andet(0),
-         [](Program& p) { p.t->andet().showHint(QStringLiteral("Et hint")); },
+         [](Program& p) { p.t->andetEnhed().andet().showHint(QStringLiteral("Et hint")); },
          QStringLiteral("Et hint")},
         {"datoens måned", QStringLiteral("Måned 1"), andet(2),
-         [](Program& p) { p.t->andet().datoer.mNextClick(1); }, QString()},
+         [](Program& p) { p.t->andetEnhed().andet().datoer.mNextClick(1); }, QString()},
         {"datoens år", QStringLiteral("År 2"), andet(2),
-         [](Program& p) { p.t->andet().datoer.yNextClick(2); }, QString()},
+         [](Program& p) { p.t->andetEnhed().andet().datoer.yNextClick(2); }, QString()},
         {"browserens linklinje", QStringLiteral("Link under musen"), browser,
-         [](Program& p) { p.t->infoModel().linkOver(QStringLiteral("https://example.org/a")); },
+         [](Program& p) {
+             p.t->infoEnhed().infoModel().linkOver(QStringLiteral("https://example.org/a"));
+         },
          QStringLiteral("https://example.org/a")},
         {"browserens antal elementer", QStringLiteral("Antal elementer"), browser,
          [](Program& p) { p.t->model().Enhedsinformation(QStringLiteral("SI-enheder")); },
@@ -157,11 +165,11 @@ QList<Rad> tabel() {
         {"urllistens statuslinje", QStringLiteral("Statuslinje"),
          [browser](Program& p) -> QWidget* {
              browser(p);
-             p.t->infoformen().urlform()->visVindue();
-             return p.t->infoformen().urlform();
+             p.t->infoEnhed().infoformen().urlform()->visVindue();
+             return p.t->infoEnhed().infoformen().urlform();
          },
          [](Program& p) {
-             Turlform1* u = p.t->infoformen().urlform();
+             Turlform1* u = p.t->infoEnhed().infoformen().urlform();
              QWidget* luk = u->findChild<QPushButton*>();
              QEvent ind(QEvent::Enter);
              QApplication::sendEvent(luk, &ind);
@@ -170,10 +178,10 @@ QList<Rad> tabel() {
         {"strukturkonstruktørens info", QStringLiteral("Strukturinfo"),
          [](Program& p) -> QWidget* {
              p.t->model().Strukturprogram1Click();
-             return &p.t->strukturform();
+             return &p.t->infoEnhed().strukturform();
          },
          [](Program& p) {
-             QLineEdit* navn = p.t->strukturform().navnEdit();
+             QLineEdit* navn = p.t->infoEnhed().strukturform().navnEdit();
              QTest::keyClicks(navn, QStringLiteral("Geometri"));
              QTest::keyClick(navn, Qt::Key_Return);
          },
@@ -310,18 +318,18 @@ private Q_SLOTS:
         QVERIFY(felt);
         switch (side) {
         case Qt::Key_F5:
-            p.t->statistik().statistikSumClick();
+            p.t->ligningsEnhed().statistik().statistikSumClick();
             break;
         case Qt::Key_F2:
-            p.t->andengrads().setAndengradsA(QStringLiteral("1"));
-            p.t->andengrads().setAndengradsB(QStringLiteral("-3"));
-            p.t->andengrads().setAndengradsC(QStringLiteral("2"));
-            p.t->andengrads().andengradsSendClick();
+            p.t->ligningsEnhed().andengrads().setAndengradsA(QStringLiteral("1"));
+            p.t->ligningsEnhed().andengrads().setAndengradsB(QStringLiteral("-3"));
+            p.t->ligningsEnhed().andengrads().setAndengradsC(QStringLiteral("2"));
+            p.t->ligningsEnhed().andengrads().andengradsSendClick();
             break;
         default:
             // A formula program whose reference is no number stops.
-            p.t->formelprogram().setFormelMemoTekst(QStringLiteral(":a\n[x]\n:b"));
-            p.t->formelprogram().formelBeregnClick();
+            p.t->formelEnhed().formelprogram().setFormelMemoTekst(QStringLiteral(":a\n[x]\n:b"));
+            p.t->formelEnhed().formelprogram().formelBeregnClick();
             p.t->regner().FormKeyPress(QChar(u'1'));
             p.t->regner().FormKeyPress(QChar(13));
             break;

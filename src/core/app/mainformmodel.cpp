@@ -70,7 +70,7 @@ void TMainformModel::HentOpt() {
         vinduesPos.setX(iOmraade(venstre) ? venstre : 0);
         rmSide = fil.heltal(4, RmSide);
         // The width with the list leaves the list room and stays a size.
-        formWidth = std::clamp(fil.heltal(5, 489), mindsteFormWidth(),
+        formWidth = std::clamp(fil.heltal(5, listeBredde), mindsteFormWidth(),
                                std::max(maksKlientBredde, mindsteFormWidth()));
         metaPanelSynlig = fil.flag(6, false);
         fejl = fil.fejlTekst();
@@ -81,7 +81,7 @@ void TMainformModel::HentOpt() {
         rmSide = RmSide;
         centrer = true;
         metaPanelSynlig = false;
-        formWidth = 489;
+        formWidth = listeBredde;
         anvendVinkel(0);
         m_regner.disDecimalerChange(0);
         doShowHint = true;
@@ -273,7 +273,7 @@ void TMainformModel::visStandardClick() {
 }
 
 void TMainformModel::visGrafboks1Click() {
-    Q_EMIT vinduesOenske(QStringLiteral("grafform"));
+    Q_EMIT vinduesOenske(Vindue::Graf);
 }
 
 void TMainformModel::metaVisClick() {
@@ -292,6 +292,18 @@ void TMainformModel::metaVisClick() {
         saetKlientBredde(bredde);
     }
     Q_EMIT aendret();
+}
+
+void TMainformModel::visRegnerMedListe() {
+    setUMemoFokus(false);
+    Q_EMIT fokusTilForm();
+    if (synligSide != RmSide) visRmBoks();
+    if (!metaPanelSynlig) {
+        metaVisClick();
+        // Shown beside a page that filled the window, the list would have
+        // no room.
+        if (klientBredde <= sideBredde(RmSide)) FormResize(listeBredde);
+    }
 }
 
 qint32 TMainformModel::primtalFraVaerdi(double v) {
@@ -395,16 +407,16 @@ bool TMainformModel::FormKeyDown(int qtKey, Qt::KeyboardModifiers mods) {
 }
 
 void TMainformModel::mAfunkClick() {
-    Q_EMIT vinduesOenske(QStringLiteral("andetform"));
+    Q_EMIT vinduesOenske(Vindue::Andet);
 }
 void TMainformModel::EgenskaberClick() {
-    Q_EMIT vinduesOenske(QStringLiteral("egenskabsform"));
+    Q_EMIT vinduesOenske(Vindue::Egenskaber);
 }
 void TMainformModel::Strukturprogram1Click() {
-    Q_EMIT vinduesOenske(QStringLiteral("strukturform"));
+    Q_EMIT vinduesOenske(Vindue::Struktur);
 }
 void TMainformModel::OmTavlix1Click() {
-    Q_EMIT vinduesOenske(QStringLiteral("omform"));
+    Q_EMIT vinduesOenske(Vindue::Om);
 }
 
 const char* TMainformModel::hjemmesideAdresse() {

@@ -38,6 +38,12 @@ public:
         StatistikSide = 4,
         RmSideX = 100,
     };
+    // The secondary windows the frame asks for.
+    enum class Vindue { Graf, Andet, Egenskaber, Struktur, Om };
+    Q_ENUM(Vindue)
+    // The width the window takes when the list is shown beside a page that
+    // filled it.
+    static constexpr int listeBredde = 489;
 
     TMainformModel(const TProgramMapper& mapper, Beskeder& beskeder, TRegner& regner,
                    THukommelse& hukommelse, TUdtryk& udtryk, QObject* parent = nullptr);
@@ -52,7 +58,7 @@ public:
 
     // Frame state.
     int rmSide = RmSide;
-    int formWidth = 489;
+    int formWidth = listeBredde;
     QString designName;
     bool doShowHint = true;
     int hukFilantal = 16;
@@ -114,6 +120,10 @@ public:
     void visStatistik1Click() { visStatistikBoks(); }
     void visGrafboks1Click();
     void metaVisClick();
+    // A formula program starts: the calculator page with its list, wide
+    // enough for the protocol to be readable, and the focus off the
+    // expression window.
+    void visRegnerMedListe();
     bool erRegnerSide() const { return synligSide == RmSide || synligSide == RmSideX; }
 
     // The "Primtal" button.
@@ -185,7 +195,7 @@ Q_SIGNALS:
     void designAendret(const QString& navn);
     void fokusTilForm(); // no control keeps the focus
     void informationOenskes(const QString& struktur, const QString& emne);
-    void vinduesOenske(const QString& vindue); // a secondary window is asked for
+    void vinduesOenske(TMainformModel::Vindue vindue); // a secondary window is asked for
     void primtalOenskes(qint32 tal);
     void visInfform(const QString& tekst); // modal message window
     void lukVinduerForTema();

@@ -139,19 +139,19 @@ void TGrafformModel::MExportClick() {
 }
 
 void TGrafformModel::EgenskaberClick() {
-    Q_EMIT dialogOenskes(QStringLiteral("optform"));
+    Q_EMIT dialogOenskes(Dialog::Farver);
 }
 
 void TGrafformModel::zoomBoksKnapClick() {
-    Q_EMIT dialogOenskes(QStringLiteral("zoomform"));
+    Q_EMIT dialogOenskes(Dialog::Zoomcenter);
 }
 
 void TGrafformModel::PrinterSetupClick() {
-    Q_EMIT dialogOenskes(QStringLiteral("printersetup"));
+    Q_EMIT dialogOenskes(Dialog::Printeropsaetning);
 }
 
 void TGrafformModel::MPrintClick() {
-    Q_EMIT dialogOenskes(QStringLiteral("printform"));
+    Q_EMIT dialogOenskes(Dialog::Udskriv);
 }
 
 void TGrafformModel::GemSomBilledeClick() {

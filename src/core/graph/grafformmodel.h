@@ -38,6 +38,11 @@ struct TFormelRaekke {
 class TGrafformModel : public QObject, public TGrafModtager {
     Q_OBJECT
 public:
+    // The dialogs and setups the window asks for: the cubic equation, the
+    // colours, the zoom centre, printing and the printer's setup.
+    enum class Dialog { Tredjegrads, Farver, Zoomcenter, Udskriv, Printeropsaetning };
+    Q_ENUM(Dialog)
+
     // `optDir` is the options folder (ends in a separator).
     TGrafformModel(const QString& optDir, Beskeder& beskeder, QObject* parent = nullptr);
 
@@ -168,7 +173,7 @@ public:
     bool tekstboksFokus = false;
     void showHint(const QString& hint);
     void InformationClick() { Q_EMIT informationOenskes(QStringLiteral("Grafer og ligninger")); }
-    void Tredjegradsligning1Click() { Q_EMIT dialogOenskes(QStringLiteral("form3")); }
+    void Tredjegradsligning1Click() { Q_EMIT dialogOenskes(Dialog::Tredjegrads); }
     void FormClose() { Q_EMIT lukkes(); }
 
     // Completed with the graph tools: solving two equations, the choice lists,
@@ -203,7 +208,7 @@ Q_SIGNALS:
     void aendret();                            // fields shown by the view changed
     void visOenskes();                         // show the window
     void fokusOenskes(const QString& kontrol); // move the focus to that control
-    void dialogOenskes(const QString& dialog); // "form3", "optform", "zoomform", ...
+    void dialogOenskes(TGrafformModel::Dialog dialog);
     void informationOenskes(const QString& emne);
     void lukkes();         // the window closes: its dialogs close too
     void grafStoerrelse(); // the canvas was resized

@@ -426,3 +426,9 @@ void TInfoformenModel::runFilname(const QString& fil) {
 void TInfoformenModel::ErrorInfo(int kode) {
     m_beskeder.fejl(programstart::fejlTekst(kode));
 }
+
+void TInfoformenModel::indlaesStruktur(const QString& navn) {
+    strukturnavn = navn;
+    newNavn = navn;
+    LoadStruktur();
+}

@@ -64,6 +64,9 @@ public:
 
     // Structures and topics.
     void LoadStruktur();
+    // Opens the structure `navn` (a structure the editor names) in place of
+    // the one shown.
+    void indlaesStruktur(const QString& navn);
     bool goToInfo(const QString& openNodetekst);
     void goToStruktur(int aIndex);
     void StrukturClick();

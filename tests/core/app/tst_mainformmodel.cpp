@@ -251,6 +251,38 @@ private Q_SLOTS:
         QCOMPARE(r.m->klientBredde, 640);
     }
 
+    // A formula program that starts shows the calculator page with its list,
+    // wide enough for the protocol, and takes the focus from the expression
+    // window.
+    void regnerMedListe_data() {
+        QTest::addColumn<bool>("listeVist");
+        QTest::addColumn<int>("skaerm");    // widest client width the screens allow
+        QTest::addColumn<int>("forventet"); // client width afterwards
+        QTest::newRow("liste skjult") << false << 1200 << 640;
+        QTest::newRow("liste vist") << true << 1200 << 640;
+        QTest::newRow("smal skaerm") << false << 300 << TMainformModel::listeBredde;
+    }
+    void regnerMedListe() {
+        QFETCH(bool, listeVist);
+        QFETCH(int, skaerm);
+        QFETCH(int, forventet);
+        Ramme r;
+        r.m->FormCreate();
+        r.m->metaVisClick();
+        r.m->FormResize(640);
+        if (!listeVist) r.m->metaVisClick();
+        r.m->visFormelBoks();
+        r.m->saetMaksKlientBredde(skaerm);
+        r.m->setUMemoFokus(true);
+        QSignalSpy fokus(r.m.get(), &TMainformModel::fokusTilForm);
+        r.m->visRegnerMedListe();
+        QCOMPARE(r.m->synligSide, int(TMainformModel::RmSide));
+        QVERIFY(r.m->metaPanelSynlig);
+        QCOMPARE(r.m->klientBredde, forventet);
+        QVERIFY(!r.m->uMemoHarFokus());
+        QVERIFY(fokus.count() >= 1);
+    }
+
     // Showing the list never leaves it without room, and stays within the screen.
     void listepanelFaarPlads_data() {
         QTest::addColumn<int>("gemt");      // line 5

@@ -433,7 +433,12 @@ private Q_SLOTS:
         if (virkning == u"indfoer") QCOMPARE(v.m->formelBox().size(), 1);
         if (virkning == u"hjaelp")
             QCOMPARE(hjaelp.value(0).value(0).toString(), QStringLiteral("Grafer og ligninger"));
-        if (virkning.endsWith(u"form")) QCOMPARE(dialog.value(0).value(0).toString(), virkning);
+        if (virkning == u"optform")
+            QCOMPARE(dialog.value(0).value(0).value<TGrafformModel::Dialog>(),
+                     TGrafformModel::Dialog::Farver);
+        if (virkning == u"zoomform")
+            QCOMPARE(dialog.value(0).value(0).value<TGrafformModel::Dialog>(),
+                     TGrafformModel::Dialog::Zoomcenter);
     }
 
     void hints() {

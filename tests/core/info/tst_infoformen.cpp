@@ -168,6 +168,21 @@ private Q_SLOTS:
         QCOMPARE(m().strukturnavn, QStringLiteral("Info.txt"));
     }
 
+    // The structure editor opens a structure by name in place of the one shown.
+    void indlaesStrukturEfterNavn() {
+        QSignalSpy indlaest(&m().Struktur, &TStruktur::aendret);
+        m().indlaesStruktur(QStringLiteral("Enhedsinformation.txt"));
+        QCOMPARE(indlaest.count(), 1);
+        QCOMPARE(m().caption, QStringLiteral("Enhedsinformation.txt"));
+        QCOMPARE(m().strukturnavn, QStringLiteral("Enhedsinformation.txt"));
+        QCOMPARE(m().newNavn, QStringLiteral("Enhedsinformation.txt"));
+        QCOMPARE(m().Struktur.antal(), 2);
+        // The program's own topics still find their structure afterwards.
+        m().Information(QStringLiteral("Ligninger"));
+        QCOMPARE(m().caption, QStringLiteral("Info.txt"));
+        QCOMPARE(vist(), QStringLiteral("Ligninger.html"));
+    }
+
     void historikSekvens() {
         m().Information(QStringLiteral("Statistik"));
         m().Information(QStringLiteral("Statistik"));

@@ -1,13 +1,16 @@
-// The graph window's tools in the application object: the equation pages
-// send to and exchange with the graph window, and the zoom-centre, colour and
-// print dialogs, "Printer setup..." and "Gem som billede...".
+// The graph window's tools: the equation pages send to and exchange with the
+// graph window, and the zoom-centre, colour and print dialogs, "Printer
+// setup..." and "Gem som billede...".
+#include "core/app/mainformmodel.h"
 #include "core/common/fejl.h"
+#include "core/equations/andengrads.h"
 #include "core/equations/grafligningssider.h"
+#include "core/equations/ligninger.h"
 #include "core/graph/bitmapprint.h"
 #include "paint/grafeksport.h"
 #include "paint/painterlaerred.h"
-#include "ui/app/tavlix.h"
 #include "ui/common/placering.h"
+#include "ui/graph/grafenhed.h"
 #include "ui/graph/grafform.h"
 #include "ui/graph/optform.h"
 #include "ui/graph/printform.h"
@@ -47,21 +50,22 @@ void visDialog(QWidget& w) {
 
 } // namespace
 
-void Tavlix::grafvaerktoejer() {
+void TGrafEnhed::vaerktoejer(const Behov& behov) {
+    TMainformModel& ramme = behov.ramme;
     // The pages were made before the graph window: they get it now.
-    m_andengrads.setGrafModtager(m_grafModel.get());
-    m_ligninger.setGrafModtager(m_grafModel.get());
-    m_ligninger.setGrafSynlig([this] { return m_grafform && m_grafform->isVisible(); });
-    m_grafSider = std::make_unique<TGrafLigningssider>(m_andengrads, m_ligninger);
+    behov.andengrads.setGrafModtager(m_grafModel.get());
+    behov.ligninger.setGrafModtager(m_grafModel.get());
+    behov.ligninger.setGrafSynlig([this] { return m_grafform && m_grafform->isVisible(); });
+    m_grafSider = std::make_unique<TGrafLigningssider>(behov.andengrads, behov.ligninger);
     m_grafModel->setLigningssider(m_grafSider.get());
 
-    m_zoomModel = std::make_unique<TZoomformModel>(m_model.optDir(), *m_grafModel, m_beskeder);
+    m_zoomModel = std::make_unique<TZoomformModel>(ramme.optDir(), *m_grafModel, behov.beskeder);
     m_zoomModel->FormCreate();
     connect(m_zoomModel.get(), &TZoomformModel::informationOenskes, this,
-            [this](const QString& emne) { m_model.Information(emne); });
-    m_optModel = std::make_unique<TOptformModel>(m_model.optDir(), *m_grafModel, m_beskeder);
+            [&ramme](const QString& emne) { ramme.Information(emne); });
+    m_optModel = std::make_unique<TOptformModel>(ramme.optDir(), *m_grafModel, behov.beskeder);
     m_optModel->FormCreate();
-    m_printModel = std::make_unique<TPrintformModel>(m_grafModel->Graf, m_beskeder);
+    m_printModel = std::make_unique<TPrintformModel>(m_grafModel->Graf, behov.beskeder);
     m_printModel->setPrinterKilde([this] {
         TTrykFlade& t = trykModul();
         return t.printer(grafBillede(m_grafModel->Graf));
@@ -73,34 +77,38 @@ void Tavlix::grafvaerktoejer() {
         if (!grafeksport::gem(m_grafModel->Graf, fil, svg, fejl)) throw TFejl(fejl);
     });
 
-    connect(m_grafModel.get(), &TGrafformModel::dialogOenskes, this, [this](const QString& d) {
-        if (d == u"zoomform") {
-            visDialog(zoomform());
-        } else if (d == u"optform") {
-            visDialog(optform());
-        } else if (d == u"printform") {
-            printform(); // built before the model fills it
-            m_printModel->MPrintClick();
-        } else if (d == u"printersetup") {
-            trykModul().printerSetup(&grafform());
-        }
-    });
     connect(m_printModel.get(), &TPrintformModel::visOenskes, this,
             [this] { visDialog(printform()); });
     connect(m_grafModel.get(), &TGrafformModel::grafStoerrelse, this, [this] {
         if (m_printform && m_printform->isVisible())
             m_printModel->ValuesClick(m_printModel->Values);
     });
-    connect(m_grafModel.get(), &TGrafformModel::lukkes, this, [this] {
-        for (QWidget* w : {static_cast<QWidget*>(m_zoomform), static_cast<QWidget*>(m_optform),
-                           static_cast<QWidget*>(m_printform)})
-            if (w) w->hide();
-    });
-    m_model.vedLukning([this] { m_zoomModel->gemOpt(); });
-    m_model.vedLukning([this] { m_optModel->gemOpt(); });
+    ramme.vedLukning([this] { m_zoomModel->gemOpt(); });
+    ramme.vedLukning([this] { m_optModel->gemOpt(); });
 }
 
-Tzoomform& Tavlix::zoomform() {
+void TGrafEnhed::aabnDialog(TGrafformModel::Dialog dialog) {
+    switch (dialog) {
+    case TGrafformModel::Dialog::Tredjegrads:
+        visForm3();
+        break;
+    case TGrafformModel::Dialog::Zoomcenter:
+        visDialog(zoomform());
+        break;
+    case TGrafformModel::Dialog::Farver:
+        visDialog(optform());
+        break;
+    case TGrafformModel::Dialog::Udskriv:
+        printform(); // built before the model fills it
+        m_printModel->MPrintClick();
+        break;
+    case TGrafformModel::Dialog::Printeropsaetning:
+        trykModul().printerSetup(&grafform());
+        break;
+    }
+}
+
+Tzoomform& TGrafEnhed::zoomform() {
     if (!m_zoomform) {
         m_zoomform = new Tzoomform(*m_zoomModel, &grafform());
         placer(*m_zoomform, m_zoomModel->opt.plads);
@@ -108,7 +116,7 @@ Tzoomform& Tavlix::zoomform() {
     return *m_zoomform;
 }
 
-Toptform& Tavlix::optform() {
+Toptform& TGrafEnhed::optform() {
     if (!m_optform) {
         m_optform = new Toptform(*m_optModel, &grafform());
         placer(*m_optform, m_optModel->opt.plads);
@@ -116,7 +124,7 @@ Toptform& Tavlix::optform() {
     return *m_optform;
 }
 
-Tprintform& Tavlix::printform() {
+Tprintform& TGrafEnhed::printform() {
     if (!m_printform) {
         m_printform = new Tprintform(*m_printModel, &grafform());
         placerPaaSkaermen(*m_printform, m_grafModel->vinduesPos + QPoint(370, 450));
