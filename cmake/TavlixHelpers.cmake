@@ -1,16 +1,3 @@
-# tavlix_strict(<target>)
-# The target's text is always Unicode (no silent conversion from or to
-# char*), concatenates through QStringBuilder and has no connect() that
-# narrows; with TAVLIX_WERROR its warnings are errors. Targets that are clean
-# of all of it say so here; the rest of the tree follows as it is cleaned.
-function(tavlix_strict target)
-  target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII
-    QT_USE_QSTRINGBUILDER QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
-  if(TAVLIX_WERROR AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-    target_compile_options(${target} PRIVATE -Werror)
-  endif()
-endfunction()
-
 # tavlix_add_test(<name> SOURCES <files...> LIBS <libs...>)
 # One Qt Test executable registered with CTest under <name>.
 function(tavlix_add_test name)

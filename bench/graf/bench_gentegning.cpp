@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
             g.Paint(l);
         }
         if (i < 5) continue; // the first few warm up
-        ms.push_back(ur.nsecsElapsed() / 1e6);
+        ms.push_back(static_cast<double>(ur.nsecsElapsed()) / 1e6);
         cpu.push_back(double(std::clock() - c0) * 1000.0 / CLOCKS_PER_SEC);
     }
     const auto vis = [antal](const char* hvad, std::vector<double>& v) {

@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
                 maler.foerste, laest, qPrintable(p.t->infoEnhed().infoModel().Edit));
     std::printf("first F1: cpu %7.1f ms; memory of the process tree %6.1f -> %6.1f MiB, "
                 "+%.1f MiB (target +30)\n",
-                cpu, foer / 1024.0, efter / 1024.0, (efter - foer) / 1024.0);
+                cpu, static_cast<double>(foer) / 1024.0, static_cast<double>(efter) / 1024.0,
+                static_cast<double>(efter - foer) / 1024.0);
     return 0;
 }

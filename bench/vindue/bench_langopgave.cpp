@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
              argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("12+"));
         return 0;
     }
-    for (const QString m : {QStringLiteral("12+"), QStringLiteral("7")})
+    for (const QString& m : {QStringLiteral("12+"), QStringLiteral("7")})
         for (int n : {5000, 20000})
             maal(n, m);
     return 0;

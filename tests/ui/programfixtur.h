@@ -42,8 +42,8 @@ struct ProgramFixtur {
               QVERIFY(f.open(QIODevice::WriteOnly));
               f.write(optioner.join(QStringLiteral("\r\n")).toUtf8());
           }) {}
-    // `vent`: return only once the main window is on screen.
-    explicit ProgramFixtur(const Forberedelse& forbered, bool vent = true) : vent(vent) {
+    // `venter`: return only once the main window is on screen.
+    explicit ProgramFixtur(const Forberedelse& forbered, bool venter = true) : vent(venter) {
         const QDir mappe(dir.path());
         if (forbered) forbered(mappe);
         mappe.mkpath(QStringLiteral("Egenskaber"));

@@ -24,6 +24,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The whole program over a temporary data folder with the date program in
 // place, and the other-functions window opened with F10.
 struct Program : ProgramFixtur {
@@ -43,7 +45,7 @@ class TstAndetform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     void vinduetOgNavnene() {
@@ -68,7 +70,8 @@ private Q_SLOTS:
                 continue;
             if (c->objectName().startsWith(QStringLiteral("qt_"))) continue;
             QVERIFY2(!c->accessibleName().isEmpty(),
-                     qPrintable(c->objectName() + " " + c->metaObject()->className()));
+                     qPrintable(c->objectName() + u' ' +
+                                QString::fromLatin1(c->metaObject()->className())));
             navne << c->accessibleName();
         }
         QStringList dubletter;
@@ -132,7 +135,7 @@ private Q_SLOTS:
         Program p;
         p.w().bog()->setCurrentIndex(1);
         TDatoPanel* s = p.w().side2();
-        const QString felter[2][3] = {{"1", "1", "2019"}, {"2", "2", "2020"}};
+        const QString felter[2][3] = {{u"1"_s, u"1"_s, u"2019"_s}, {u"2"_s, u"2"_s, u"2020"_s}};
         for (int nr = 1; nr <= 2; ++nr) {
             for (int f = 0; f < 3; ++f) {
                 s->dato(nr).felt[f]->selectAll();

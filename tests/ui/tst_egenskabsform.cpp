@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 struct Program : ProgramFixtur {};
 
 // Runs `handling` on the dialog that the next call opens, once it shows as
@@ -67,7 +69,7 @@ class TstEgenskabsform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     void flereOgGem() {
@@ -136,7 +138,7 @@ private Q_SLOTS:
         });
         p.t->model().EgenskaberClick();
         QCOMPARE(anden.koert, 1);
-        QCOMPARE(laesLinjer(fil), (QStringList{"45", "37"}));
+        QCOMPARE(laesLinjer(fil), (QStringList{u"45"_s, u"37"_s}));
 
         QFile f(fil);
         QVERIFY(f.open(QIODevice::WriteOnly));

@@ -20,6 +20,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Program : ProgramFixtur {
@@ -55,7 +57,7 @@ class TstFormelpanel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     void sidenOgNavne() {
@@ -89,7 +91,7 @@ private Q_SLOTS:
         QStringList menu;
         for (QAction* a : p.panel()->filboksHandlinger())
             menu << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(menu, QStringList({"Opdater listen", "-", "Slet valgte formelfil"}));
+        QCOMPARE(menu, QStringList({u"Opdater listen"_s, u"-"_s, u"Slet valgte formelfil"_s}));
     }
 
     // Write, save, find in the list, load, run with typed values, delete.
@@ -125,15 +127,15 @@ private Q_SLOTS:
         QVERIFY(p.w().side(0)->isVisible());
         QVERIFY(p.w().metaPanel()->isVisible());
         p.tast(QStringLiteral("4\r3\r"));
-        QCOMPARE(p.liste(), QStringList({"Længde", "Længde = 4", "Bredde", "Bredde = 3",
-                                         "Areal = 12", "Udført", ""}));
+        QCOMPARE(p.liste(), QStringList({u"Længde"_s, u"Længde = 4"_s, u"Bredde"_s, u"Bredde = 3"_s,
+                                         u"Areal = 12"_s, u"Udført"_s, u""_s}));
         QCOMPARE(p.display(), QStringLiteral("12"));
 
         // "[G]" runs it again from the calculator page.
         auto* gentag = p.w().metaPanel()->findChild<QToolButton*>(QStringLiteral("metaGentag"));
         QVERIFY(gentag->isEnabled());
         gentag->click();
-        QCOMPARE(p.liste(), QStringList({"Længde"}));
+        QCOMPARE(p.liste(), QStringList({u"Længde"_s}));
         p.tast(QStringLiteral("5\r2\r"));
         QCOMPARE(p.liste().at(4), QStringLiteral("Areal = 10"));
 
@@ -161,7 +163,7 @@ private Q_SLOTS:
         panel->formelBog()->setFocus();
         QTest::keyClick(&p.w(), Qt::Key_F9);
         QVERIFY(p.w().side(0)->isVisible());
-        QCOMPARE(p.liste(), QStringList({"Areal af et rektangel", "Længde"}));
+        QCOMPARE(p.liste(), QStringList({u"Areal af et rektangel"_s, u"Længde"_s}));
         QTest::keyClick(&p.w(), Qt::Key_F4);
         QTest::keyClick(&p.w(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(panel->formelMemo()->toPlainText().isEmpty());
@@ -182,7 +184,7 @@ private Q_SLOTS:
         QVERIFY(p.t->formelEnhed().formelprogram().formelMemo().isEmpty());
         QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(memo->toPlainText(), QStringLiteral(":a\n*2="));
-        QCOMPARE(p.t->formelEnhed().formelprogram().formelMemo(), QStringList({":a", "*2="}));
+        QCOMPARE(p.t->formelEnhed().formelprogram().formelMemo(), QStringList({u":a"_s, u"*2="_s}));
     }
 };
 

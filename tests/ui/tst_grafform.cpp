@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The whole program over a temporary data folder; the graph window is shown
 // with F6 from the main window.
 struct Program : ProgramFixtur {
@@ -44,7 +46,7 @@ class TstGrafform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     void byggesFoersteGangDenVises() {
@@ -106,7 +108,7 @@ private Q_SLOTS:
         setFejlModtager([&](const QString& t) { fejl << t; });
         spring->selectAll();
         QTest::keyClicks(spring, QStringLiteral("99999999999"));
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
         QVERIFY(!fejl.isEmpty());
         QVERIFY(spring->text().size() < 11);
         p.find<QCheckBox>(QStringLiteral("visEnhedskvadrater"))->click();
@@ -130,7 +132,8 @@ private Q_SLOTS:
                     continue;
                 const QString navn = w->accessibleName();
                 QVERIFY2(!navn.isEmpty(),
-                         qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
+                         qPrintable(w->objectName() + u' ' +
+                                    QString::fromLatin1(w->metaObject()->className())));
                 QVERIFY2(!navne.contains(navn), qPrintable(navn));
                 navne.insert(navn);
             }
@@ -152,7 +155,7 @@ private Q_SLOTS:
         QCOMPARE(p.t->hukommelse().Hval, -1.5);
         QCOMPARE(p.t->hukommelse().hukDisplay, QStringLiteral("-1,5"));
         p.find<QToolButton>(QStringLiteral("ligningerY2send"))->click(); // empty: nothing
-        QCOMPARE(p.t->hukommelse().captions(), QStringList{"-1,5"});
+        QCOMPARE(p.t->hukommelse().captions(), QStringList{u"-1,5"_s});
     }
 
     // A number wider than its box shrinks, then shows its leading digits with

@@ -37,6 +37,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // While it lives, files this process (and a program it starts) writes may
@@ -105,7 +107,7 @@ class TstGrafvaerktoejVinduer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     // "Send til grafboks" on the quadratic page draws the parabola in the
@@ -329,9 +331,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fuld");
         for (const char* e : {"png", "pdf", "svg"}) {
 #ifdef Q_OS_UNIX
-            QTest::addRow("%s full disk", e) << QStringLiteral("graf.%1").arg(e) << true;
+            QTest::addRow("%s full disk", e)
+                << QStringLiteral("graf.%1").arg(QString::fromLatin1(e)) << true;
 #endif
-            QTest::addRow("%s folder", e) << QStringLiteral("graf.%1").arg(e) << false;
+            QTest::addRow("%s folder", e)
+                << QStringLiteral("graf.%1").arg(QString::fromLatin1(e)) << false;
         }
     }
     void gemFejler() {

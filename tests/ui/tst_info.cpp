@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {} // namespace
 
 // The whole program over a temporary data folder holding the shipped help.
@@ -51,7 +53,7 @@ class TstInfo : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     void f1PaaHverSide_data() {
@@ -90,7 +92,7 @@ private Q_SLOTS:
         QTest::keyClick(&p.t->mainform(), Qt::Key_F1);
         QVERIFY(p.b().isVisible());
         QCOMPARE(p.valgt(), emne);
-        QCOMPARE(p.side(), emne + ".html");
+        QCOMPARE(p.side(), emne + u".html"_s);
         QCOMPARE(p.b().windowTitle(), QStringLiteral("Info.txt"));
         QVERIFY(p.beskeder.boxe.isEmpty());
     }
@@ -113,13 +115,13 @@ private Q_SLOTS:
         p.t->model().Enhedsinformation(QStringLiteral("Længde"));
         QCOMPARE(p.b().windowTitle(), QStringLiteral("Enhedsinformation.txt"));
 
-        p.b().handling("Aback")->trigger();
+        p.b().handling(u"Aback"_s)->trigger();
         QCOMPARE(p.side(), QStringLiteral("Statistik.html"));
         QCOMPARE(p.b().windowTitle(), QStringLiteral("Info.txt"));
-        QVERIFY(p.b().handling("Aforward")->isEnabled());
-        p.b().handling("Aforward")->trigger();
+        QVERIFY(p.b().handling(u"Aforward"_s)->isEnabled());
+        p.b().handling(u"Aforward"_s)->trigger();
         QCOMPARE(p.side(), QStringLiteral("Længde.html"));
-        QVERIFY(!p.b().handling("Aforward")->isEnabled());
+        QVERIFY(!p.b().handling(u"Aforward"_s)->isEnabled());
 
         // The search page: type a word and press Enter.
         p.b().infoBog()->setCurrentIndex(1);
@@ -128,11 +130,11 @@ private Q_SLOTS:
         QStringList fundet;
         for (int i = 0; i < p.b().findis()->count(); ++i)
             fundet << p.b().findis()->item(i)->text();
-        QVERIFY2(fundet.contains(QStringLiteral("Vægt_Masse")), qPrintable(fundet.join(',')));
+        QVERIFY2(fundet.contains(QStringLiteral("Vægt_Masse")), qPrintable(fundet.join(u',')));
         QVERIFY(!fundet.contains(QStringLiteral("Vægt_Masse.html")));
         const QRect r = p.b().findis()->visualItemRect(p.b().findis()->item(0));
         QTest::mouseClick(p.b().findis()->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(p.side(), fundet[0] + ".html");
+        QCOMPARE(p.side(), fundet[0] + u".html"_s);
     }
 
     void traeKlikOgAdresse() {
@@ -163,8 +165,8 @@ private Q_SLOTS:
         QStringList tekster;
         for (QAction* a : p.b().strukturMenu()->actions())
             if (!a->isSeparator()) tekster << a->text();
-        QCOMPARE(tekster, (QStringList{"Program information", "Enhedsinformation", "A&&B",
-                                       "Enhedsinformation", "Info"}));
+        QCOMPARE(tekster, (QStringList{u"Program information"_s, u"Enhedsinformation"_s, u"A&&B"_s,
+                                       u"Enhedsinformation"_s, u"Info"_s}));
         p.b().strukturMenu()->actions().at(3)->trigger();
         QCOMPARE(p.b().windowTitle(), QStringLiteral("A&B"));
         QCOMPARE(p.valgt(), QStringLiteral("Forside"));
@@ -185,13 +187,13 @@ private Q_SLOTS:
         QTest::mouseClick(u->urlListe()->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(u->strukturliste()->currentRow(), 2);
         QTest::mouseDClick(u->urlListe()->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(p.side(), u->urlListe()->item(2)->text() + ".html");
+        QCOMPARE(p.side(), u->urlListe()->item(2)->text() + u".html"_s);
         QVERIFY(u->sletKnap()->isEnabled());
         QTest::mouseClick(u->sletKnap(), Qt::LeftButton);
         QCOMPARE(u->urlListe()->count(), 0);
         QVERIFY(!u->sletKnap()->isEnabled());
-        QVERIFY(!p.b().handling("Aback")->isEnabled());
-        QVERIFY(!p.b().handling("Aforward")->isEnabled());
+        QVERIFY(!p.b().handling(u"Aback"_s)->isEnabled());
+        QVERIFY(!p.b().handling(u"Aforward"_s)->isEnabled());
     }
 
     void tilgaengeligeNavne() {
@@ -214,7 +216,7 @@ private Q_SLOTS:
                     w->inherits("QLineEditIconButton") || w->inherits("QHeaderView"))
                     continue;
                 QVERIFY2(!w->accessibleName().isEmpty(),
-                         qPrintable(QString::fromLatin1(w->metaObject()->className()) + " " +
+                         qPrintable(QString::fromLatin1(w->metaObject()->className()) + u' ' +
                                     w->objectName()));
                 QVERIFY2(!navne.contains(w->accessibleName()), qPrintable(w->accessibleName()));
                 navne << w->accessibleName();

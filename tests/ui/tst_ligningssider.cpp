@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The program over a temporary data folder, on one of the equation pages.
 struct Vindue {
     QTemporaryDir dir;
@@ -64,49 +66,49 @@ class TstLigningssider : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     // Solve by Enter in the last box, store a root, see it in the memory menu.
     void andengradsGennemVinduet() {
         Vindue v(Qt::Key_F2);
         QVERIFY(v.w().side(1)->isVisible());
-        QCOMPARE(v.w().side(1)->objectName(), "andengradsPanel");
+        QCOMPARE(v.w().side(1)->objectName(), u"andengradsPanel"_s);
         QCOMPARE(v.w().width(), 221);
-        v.skriv("andengradsA", "1");
+        v.skriv("andengradsA", u"1"_s);
         v.enter();
-        QCOMPARE(v.fokus(), "andengradsB");
-        QTest::keyClicks(QApplication::focusWidget(), "-3");
+        QCOMPARE(v.fokus(), u"andengradsB"_s);
+        QTest::keyClicks(QApplication::focusWidget(), u"-3"_s);
         v.enter();
-        QTest::keyClicks(QApplication::focusWidget(), "2.0");
-        QCOMPARE(v.find<QLabel>("andengradsStatus")->text(), "  2 løsninger");
-        QCOMPARE(v.vis("andengradsD"), "1");
+        QTest::keyClicks(QApplication::focusWidget(), u"2.0"_s);
+        QCOMPARE(v.find<QLabel>("andengradsStatus")->text(), u"  2 løsninger"_s);
+        QCOMPARE(v.vis("andengradsD"), u"1"_s);
         v.enter();
-        QCOMPARE(v.boks("andengradsC")->text(), "2");
-        QCOMPARE(v.vis("andengradsX1"), "2");
-        QCOMPARE(v.vis("andengradsX2"), "1");
-        QCOMPARE(v.t->meta().linjer.first(), "1x^2 - 3x + 2 = 0");
+        QCOMPARE(v.boks("andengradsC")->text(), u"2"_s);
+        QCOMPARE(v.vis("andengradsX1"), u"2"_s);
+        QCOMPARE(v.vis("andengradsX2"), u"1"_s);
+        QCOMPARE(v.t->meta().linjer.first(), u"1x^2 - 3x + 2 = 0"_s);
 
         v.find<QPushButton>("andengradsX2send")->click();
         QTest::keyClick(&v.w(), Qt::Key_F7);
         auto* tastatur = v.w().side(0)->findChild<TTastatur*>();
-        QMenu* liste = tastatur->hukommelsesMenu()->findChild<QMenu*>("Hukommelse");
+        QMenu* liste = tastatur->hukommelsesMenu()->findChild<QMenu*>(u"Hukommelse"_s);
         QVERIFY(liste);
         QStringList punkter;
         for (QAction* a : liste->actions())
             punkter << a->text() + u'@' + a->toolTip();
-        QVERIFY2(punkter.contains("1@1x^2 - 3x + 2 = 0"), qPrintable(punkter.join(", ")));
-        QCOMPARE(tastatur->findChild<TVisning*>("hukDisplay")->text(), "1");
+        QVERIFY2(punkter.contains(u"1@1x^2 - 3x + 2 = 0"_s), qPrintable(punkter.join(u", "_s)));
+        QCOMPARE(tastatur->findChild<TVisning*>(u"hukDisplay"_s)->text(), u"1"_s);
 
         // Ctrl+N starts a new equation, also from a box (Home there moves the
         // caret: see homeIKoefficientboks).
         QTest::keyClick(&v.w(), Qt::Key_F2);
         v.boks("andengradsB")->setFocus();
         QTest::keyClick(v.boks("andengradsB"), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(v.boks("andengradsA")->text(), "");
-        QCOMPARE(v.vis("andengradsX1"), "");
-        QCOMPARE(v.fokus(), "andengradsA");
-        QCOMPARE(v.find<QLabel>("andengradsStatus")->text(), "Ugyldige data");
+        QCOMPARE(v.boks("andengradsA")->text(), u""_s);
+        QCOMPARE(v.vis("andengradsX1"), u""_s);
+        QCOMPARE(v.fokus(), u"andengradsA"_s);
+        QCOMPARE(v.find<QLabel>("andengradsStatus")->text(), u"Ugyldige data"_s);
     }
 
     // Home in a coefficient box moves the caret and keeps every box; with no
@@ -125,20 +127,20 @@ private Q_SLOTS:
         QFETCH(QString, boks);
         QFETCH(QString, foerste);
         Vindue v{Qt::Key(side)};
-        v.skriv(foerste.toLatin1().constData(), "7");
-        v.skriv(boks.toLatin1().constData(), "12");
+        v.skriv(foerste.toLatin1().constData(), u"7"_s);
+        v.skriv(boks.toLatin1().constData(), u"12"_s);
         QLineEdit* e = v.boks(boks.toLatin1().constData());
         QTest::keyClick(e, Qt::Key_Home);
-        QCOMPARE(e->text(), "12");
+        QCOMPARE(e->text(), u"12"_s);
         QCOMPARE(e->cursorPosition(), 0);
-        QCOMPARE(v.boks(foerste.toLatin1().constData())->text(), "7");
+        QCOMPARE(v.boks(foerste.toLatin1().constData())->text(), u"7"_s);
         QVERIFY(e->hasFocus());
 
         e->clearFocus();
         v.w().setFocus();
         QTest::keyClick(&v.w(), Qt::Key_Home);
-        QCOMPARE(e->text(), "");
-        QCOMPARE(v.boks(foerste.toLatin1().constData())->text(), "");
+        QCOMPARE(e->text(), u""_s);
+        QCOMPARE(v.boks(foerste.toLatin1().constData())->text(), u""_s);
     }
 
     // F9 belongs to the shown page: with text in the expression memo it still
@@ -146,23 +148,23 @@ private Q_SLOTS:
     void f9TilDenVisteSide() {
         Vindue v(Qt::Key_F2);
         v.w().metaPanel()->uMemo()->setPlainText(QStringLiteral("2+3*4="));
-        v.skriv("andengradsA", "1");
-        v.skriv("andengradsB", "-3");
-        v.skriv("andengradsC", "2");
-        QCOMPARE(v.vis("andengradsX1"), "");
+        v.skriv("andengradsA", u"1"_s);
+        v.skriv("andengradsB", u"-3"_s);
+        v.skriv("andengradsC", u"2"_s);
+        QCOMPARE(v.vis("andengradsX1"), u""_s);
         QTest::keyClick(v.boks("andengradsC"), Qt::Key_F9);
-        QCOMPARE(v.vis("andengradsX1"), "2");
-        QCOMPARE(v.vis("andengradsX2"), "1");
+        QCOMPARE(v.vis("andengradsX1"), u"2"_s);
+        QCOMPARE(v.vis("andengradsX2"), u"1"_s);
 
         QTest::keyClick(&v.w(), Qt::Key_F7);
         QTest::keyClick(&v.w(), Qt::Key_F9);
-        QCOMPARE(v.w().displayPanel()->rmDisplay()->text(), "14");
+        QCOMPARE(v.w().displayPanel()->rmDisplay()->text(), u"14"_s);
         // Back on the quadratic page after the calculator, F9 is the page's again.
         QTest::keyClick(&v.w(), Qt::Key_F2);
         v.boks("andengradsC")->clear();
-        v.skriv("andengradsC", "-4");
+        v.skriv("andengradsC", u"-4"_s);
         QTest::keyClick(v.boks("andengradsC"), Qt::Key_F9);
-        QCOMPARE(v.vis("andengradsX1"), "4");
+        QCOMPARE(v.vis("andengradsX1"), u"4"_s);
     }
 
     void ligningerGennemVinduet() {
@@ -170,30 +172,30 @@ private Q_SLOTS:
         QVERIFY(v.w().side(2)->isVisible());
         v.find<QGroupBox>("ligninger2")->findChildren<QRadioButton*>().at(1)->click();
         QCOMPARE(v.t->ligningsEnhed().ligninger().ligninger2(), 1);
-        v.skriv("ligning1a", "1");
+        v.skriv("ligning1a", u"1"_s);
         const char* resten[] = {"1", "5", "1", "1", "6"};
         for (const char* t : resten) {
             v.enter();
-            QTest::keyClicks(QApplication::focusWidget(), t);
+            QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(t));
         }
-        QCOMPARE(v.fokus(), "ligning2c");
+        QCOMPARE(v.fokus(), u"ligning2c"_s);
         v.enter();
-        QCOMPARE(v.find<QLabel>("ligningerStatus")->text(), "2 løsninger");
+        QCOMPARE(v.find<QLabel>("ligningerStatus")->text(), u"2 løsninger"_s);
         const QStringList res{v.vis("ligningX1"), v.vis("ligningY1"), v.vis("ligningX2"),
                               v.vis("ligningY2")};
-        QCOMPARE(res.join(u' '), "2 3 3 2");
+        QCOMPARE(res.join(u' '), u"2 3 3 2"_s);
 
         // F9 solves again after a change; a form chosen from the model shows.
         v.t->ligningsEnhed().ligninger().ligninger1Click(2);
         QVERIFY(v.find<QGroupBox>("ligninger1")->findChildren<QRadioButton*>().at(2)->isChecked());
         v.t->ligningsEnhed().ligninger().ligninger1Click(0);
         v.boks("ligning2c")->setText(QString());
-        QTest::keyClicks(v.boks("ligning2c"), "4");
+        QTest::keyClicks(v.boks("ligning2c"), u"4"_s);
         QTest::keyClick(v.boks("ligning2c"), Qt::Key_F9);
-        QCOMPARE(v.vis("ligningX1"), "1");
-        QCOMPARE(v.vis("ligningX2"), "4");
+        QCOMPARE(v.vis("ligningX1"), u"1"_s);
+        QCOMPARE(v.vis("ligningX2"), u"4"_s);
         v.find<QPushButton>("ligningerY1send")->click();
-        QCOMPARE(v.t->hukommelse().Huk.GetCaption(0), "4");
+        QCOMPARE(v.t->hukommelse().Huk.GetCaption(0), u"4"_s);
 
         // A form chosen without a click (arrow key, the accessible Toggle action) reaches
         // the solver too, and the form buttons can be reached by Tab.
@@ -210,33 +212,33 @@ private Q_SLOTS:
     void statistikGennemVinduet() {
         Vindue v(Qt::Key_F5);
         QVERIFY(v.w().side(4)->isVisible());
-        QCOMPARE(v.statistikKnap()->text(), "n=0");
-        v.t->hukommelse().gemFraVindue("a", 3);
-        v.t->hukommelse().gemFraVindue("b", 7);
+        QCOMPARE(v.statistikKnap()->text(), u"n=0"_s);
+        v.t->hukommelse().gemFraVindue(u"a"_s, 3);
+        v.t->hukommelse().gemFraVindue(u"b"_s, 7);
         v.find<QPushButton>("statistikImporter")->click();
         auto* liste = v.find<QListWidget>("statistikBoks");
         QCOMPARE(liste->count(), 2);
-        QCOMPARE(liste->item(0)->text(), "7");
-        QCOMPARE(v.statistikKnap()->text(), "n=2");
-        QCOMPARE(v.find<QLabel>("statistikNantal")->text(), "n=2");
+        QCOMPARE(liste->item(0)->text(), u"7"_s);
+        QCOMPARE(v.statistikKnap()->text(), u"n=2"_s);
+        QCOMPARE(v.find<QLabel>("statistikNantal")->text(), u"n=2"_s);
 
-        v.skriv("statistikValue", "2,5");
+        v.skriv("statistikValue", u"2,5"_s);
         QTest::keyClick(v.boks("statistikValue"), Qt::Key_Home);
         QCOMPARE(liste->count(), 2);
         QCOMPARE(v.boks("statistikValue")->cursorPosition(), 0);
         v.enter();
-        QCOMPARE(liste->item(2)->text(), "2,5");
-        QCOMPARE(v.boks("statistikValue")->text(), "");
+        QCOMPARE(liste->item(2)->text(), u"2,5"_s);
+        QCOMPARE(v.boks("statistikValue")->text(), u""_s);
 
         liste->item(0)->setCheckState(Qt::Unchecked);
         QVERIFY(!v.t->ligningsEnhed().statistik().statistikBoks().at(0).markeret);
         v.find<QPushButton>("statistikSum")->click();
-        QCOMPARE(v.vis("statistikDisplay"), "5,5");
-        QCOMPARE(v.statistikKnap()->text(), "n=3"); // unchecking does not recount
+        QCOMPARE(v.vis("statistikDisplay"), u"5,5"_s);
+        QCOMPARE(v.statistikKnap()->text(), u"n=3"_s); // unchecking does not recount
 
         QTest::keyClick(&v.w(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(liste->count(), 0);
-        QCOMPARE(v.statistikKnap()->text(), "n=0");
+        QCOMPARE(v.statistikKnap()->text(), u"n=0"_s);
     }
 
     // Every control of the three pages has an accessible name, unique in the
@@ -254,7 +256,7 @@ private Q_SLOTS:
                               !w->property("sideskiftBogstav").isValid();
             const bool kontrol = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                                  qobject_cast<TVisning*>(w) || qobject_cast<QListWidget*>(w);
-            if (!kontrol || w->objectName() == "qt_spinbox_lineedit") continue;
+            if (!kontrol || w->objectName() == u"qt_spinbox_lineedit"_s) continue;
             const QString n = w->accessibleName();
             if (egen) {
                 QVERIFY2(!n.isEmpty(), qPrintable(w->objectName()));
@@ -267,7 +269,7 @@ private Q_SLOTS:
             if (egen) w->setProperty("egen", true);
             navne.insert(n, w);
         }
-        QVERIFY2(dubletter.isEmpty(), qPrintable(dubletter.join(", ")));
+        QVERIFY2(dubletter.isEmpty(), qPrintable(dubletter.join(u", "_s)));
     }
 };
 

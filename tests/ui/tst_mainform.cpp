@@ -27,6 +27,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The whole program over a temporary data folder, with recorded messages.
 struct Program : ProgramFixtur {
     using ProgramFixtur::ProgramFixtur;
@@ -37,7 +39,7 @@ class TstMainform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     void vinduet() {
@@ -57,10 +59,10 @@ private Q_SLOTS:
         QStringList punkter;
         for (QAction* a : p.w().menuPU()->actions())
             punkter << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(punkter, QStringList({"Information...\tF1", "Enhedsinformation...", "-",
-                                       "Andre funktioner...\tF10", "-", "Egenskaber...",
-                                       "Strukturprogram...", "-", "Send Kritik...",
-                                       "Hjemmesiden...", "-", "Om Tavlix..."}));
+        QCOMPARE(punkter, QStringList({u"Information...\tF1"_s, u"Enhedsinformation..."_s, u"-"_s,
+                                       u"Andre funktioner...\tF10"_s, u"-"_s, u"Egenskaber..."_s,
+                                       u"Strukturprogram..."_s, u"-"_s, u"Send Kritik..."_s,
+                                       u"Hjemmesiden..."_s, u"-"_s, u"Om Tavlix..."_s}));
     }
 
     void sideskiftMedTaster() {
@@ -198,7 +200,7 @@ private Q_SLOTS:
             QVERIFY2(!v->isVisible(), qPrintable(v->objectName()));
         for (const char* fil : {"mainform.txt", "grafer.txt", "andet.txt", "infor.txt"})
             QVERIFY2(QFile::exists(egenskaber + QString::fromLatin1(fil)), fil);
-        QVERIFY2(p.beskeder.boxe.isEmpty(), qPrintable(p.beskeder.tekster().join(" | ")));
+        QVERIFY2(p.beskeder.boxe.isEmpty(), qPrintable(p.beskeder.tekster().join(u" | "_s)));
     }
 
     // Files that cannot be written are named in one box, shown while the
@@ -227,7 +229,7 @@ private Q_SLOTS:
         t.infoEnhed().infoformen().visVindue();
         beskeder.boxe.clear(); // the browser says it has no structures
         QVERIFY(t.mainform().close());
-        QVERIFY2(beskeder.boxe.size() == 1, qPrintable(beskeder.tekster().join(" | ")));
+        QVERIFY2(beskeder.boxe.size() == 1, qPrintable(beskeder.tekster().join(u" | "_s)));
         QCOMPARE(beskeder.boxe.first().art, QStringLiteral("fejl"));
         QCOMPARE(beskeder.synlig, QList<bool>{true});
         const QString tekst = beskeder.boxe.first().tekst;
@@ -267,7 +269,7 @@ private Q_SLOTS:
         p.skriv(QStringLiteral("1000e"));
         QCOMPARE(p.display(), QStringLiteral("INF"));
         p.skriv(QStringLiteral("5"));
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
         QCOMPARE(fejl, QStringList{QStringLiteral("'INF5' er ikke et gyldigt tal")});
         QTest::keyClick(&p.w(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(p.display(), QStringLiteral("0"));

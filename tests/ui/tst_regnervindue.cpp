@@ -16,6 +16,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QAccessibleInterface* tilgang(QObject* o) {
@@ -64,7 +66,7 @@ class TstRegnervindue : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
         QAccessible::setActive(true);
     }
 
@@ -89,11 +91,9 @@ private Q_SLOTS:
             << "= 45";
         // Long texts are measured by the piece that can show: the same result.
         QTest::newRow("20 000 cifre")
-            << "-9," + QString(20000, u'7') + "1" << false << 120 << "-9,7"
-            << "…";
+            << u"-9,"_s + QString(20000, u'7') + u"1"_s << false << 120 << u"-9,7"_s << "…";
         QTest::newRow("lang udtrykslinje")
-            << "1" + QString(20000, u'+') + " = 45" << true << 90 << "…"
-            << "= 45";
+            << u"1"_s + QString(20000, u'+') + u" = 45"_s << true << 90 << u"…"_s << "= 45";
     }
     void felterAfkorterMedMaerke() {
         QFETCH(QString, tekst);
@@ -308,7 +308,7 @@ private Q_SLOTS:
             naaet << QApplication::focusWidget()->accessibleName();
         }
         for (const char* n : {"Decimaler", "Menu", "Vis/skjul udskrift vindue"})
-            QVERIFY2(naaet.contains(QString::fromUtf8(n)), qPrintable(naaet.join('|')));
+            QVERIFY2(naaet.contains(QString::fromUtf8(n)), qPrintable(naaet.join(u'|')));
         QWidget* vis = p.w().menuPanel()->findChild<QPushButton*>(QStringLiteral("metaVis"));
         vis->setFocus();
         QTest::keyClick(vis, Qt::Key_Space);
@@ -324,18 +324,19 @@ private Q_SLOTS:
     // The window opens where it can be seen and is no wider than the screen.
     void vinduetForbliverPaaSkaermen_data() {
         QTest::addColumn<QStringList>("linjer");
-        QTest::newRow("ingen skaerm") << optioner("-3000", "5000", "489", "0");
-        QTest::newRow("int-graense") << optioner("2147483647", "2147483647", "489", "0");
-        QTest::newRow("bred liste") << optioner("10", "10", "100000", "1");
-        QTest::newRow("negativ bredde") << optioner("10", "10", "-50", "1");
-        QTest::newRow("fejl i linje 3") << optioner("10", "x", "489", "0");
+        QTest::newRow("ingen skaerm") << optioner(u"-3000"_s, u"5000"_s, u"489"_s, u"0"_s);
+        QTest::newRow("int-graense")
+            << optioner(u"2147483647"_s, u"2147483647"_s, u"489"_s, u"0"_s);
+        QTest::newRow("bred liste") << optioner(u"10"_s, u"10"_s, u"100000"_s, u"1"_s);
+        QTest::newRow("negativ bredde") << optioner(u"10"_s, u"10"_s, u"-50"_s, u"1"_s);
+        QTest::newRow("fejl i linje 3") << optioner(u"10"_s, u"x"_s, u"489"_s, u"0"_s);
     }
     void vinduetForbliverPaaSkaermen() {
         QFETCH(QStringList, linjer);
         QStringList fejl;
         setFejlModtager([&](const QString& t) { fejl << t; });
         ProgramFixtur p(linjer);
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
         const QRect skaerm = p.w().screen()->availableGeometry();
         QVERIFY2(skaerm.intersects(p.w().frameGeometry()),
                  qPrintable(QStringLiteral("%1,%2").arg(p.w().x()).arg(p.w().y())));

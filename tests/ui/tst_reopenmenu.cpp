@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The memory menu's set-up: values, columns of 8 with a bar between them.
@@ -157,7 +159,8 @@ private Q_SLOTS:
         TReopenMenu v(&r, &menu, {&egen});
         hukommelse(r, m, 3);
         QVERIFY(!v.kolonner());
-        QCOMPARE(tekster(menu), (QStringList{"Egen", "2,5", "1,5", "0,5", "-", "Slet alle"}));
+        QCOMPARE(tekster(menu),
+                 (QStringList{u"Egen"_s, u"2,5"_s, u"1,5"_s, u"0,5"_s, u"-"_s, u"Slet alle"_s}));
         QCOMPARE(menu.actions()[2]->statusTip(), QStringLiteral("Kilde 1"));
 
         QSignalSpy klik(&r, &TReopenFiler::OnKlik);
@@ -170,7 +173,7 @@ private Q_SLOTS:
 
         menu.actions()[5]->trigger(); // delete all
         QCOMPARE(r.Antal(), 0);
-        QCOMPARE(tekster(menu), QStringList{"Egen"});
+        QCOMPARE(tekster(menu), QStringList{u"Egen"_s});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(egen.text(), QStringLiteral("Egen")); // the owner's action is kept
     }

@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 struct Program : ProgramFixtur {
     Program()
         : ProgramFixtur([](const QDir& mappe) {
@@ -52,7 +54,7 @@ class TstStrukturform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     // Centred on a main window at the screen's left edge, the editor (wider
@@ -82,7 +84,8 @@ private Q_SLOTS:
                 w->focusPolicy() != Qt::NoFocus &&
                 !w->objectName().startsWith(QLatin1String("qt_")))
                 QVERIFY2(!w->accessibleName().isEmpty(),
-                         qPrintable(w->objectName() + " " + w->metaObject()->className()));
+                         qPrintable(w->objectName() + u' ' +
+                                    QString::fromLatin1(w->metaObject()->className())));
 
         // Create a structure.
         QTest::keyClicks(f.navnEdit(), QStringLiteral("Geometri"));
@@ -109,9 +112,9 @@ private Q_SLOTS:
                  int(TStruktur::SidsteBarn));
         auto* vp = f.infostruktur()->viewport();
         QTest::mousePress(vp, Qt::LeftButton, {},
-                          f.infostruktur()->visualItemRect(p.item("Trekant")).center());
+                          f.infostruktur()->visualItemRect(p.item(u"Trekant"_s)).center());
         QTest::mouseRelease(vp, Qt::LeftButton, {},
-                            f.infostruktur()->visualItemRect(p.item("Cirkel")).center());
+                            f.infostruktur()->visualItemRect(p.item(u"Cirkel"_s)).center());
         QCOMPARE(f.infostruktur()->topLevelItemCount(), 1);
         QCOMPARE(p.item(QStringLiteral("Trekant"))->parent(), p.item(QStringLiteral("Cirkel")));
         QVERIFY(f.handling(QStringLiteral("Agem"))->isEnabled());
@@ -137,7 +140,7 @@ private Q_SLOTS:
         // Deleted from the list.
         f.sider()->setCurrentIndex(0);
         f.strukturboks()->setCurrentRow(
-            static_cast<int>(p.t->infoEnhed().strukturModel().strukturboks.indexOf("Geometri")));
+            static_cast<int>(p.t->infoEnhed().strukturModel().strukturboks.indexOf(u"Geometri"_s)));
         p.beskeder.svar.enqueue(true);
         p.knap("sletStrukturButton")->click();
         QVERIFY(!QFileInfo::exists(p.dir.path() + QStringLiteral("/Struktur/Geometri")));
@@ -163,7 +166,7 @@ private Q_SLOTS:
         });
         QVERIFY(!s.spoerg(QStringLiteral("Skal elementet B slettes?")));
         s.information(QStringLiteral("videre"));
-        QCOMPARE(b.tekster(), QStringList{"videre"});
+        QCOMPARE(b.tekster(), QStringList{u"videre"_s});
     }
 };
 

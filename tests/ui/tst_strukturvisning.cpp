@@ -67,8 +67,10 @@ private Q_SLOTS:
         QRandomGenerator g(3);
         for (int i = 0; i < 300; ++i) {
             const auto alle = s.preorden();
-            TStrukturNode* en = alle[g.bounded(static_cast<int>(alle.size()))];
-            TStrukturNode* anden = alle[g.bounded(static_cast<int>(alle.size()))];
+            TStrukturNode* en =
+                alle[static_cast<std::size_t>(g.bounded(static_cast<int>(alle.size())))];
+            TStrukturNode* anden =
+                alle[static_cast<std::size_t>(g.bounded(static_cast<int>(alle.size())))];
             s.vaelg(en);
             switch (g.bounded(8)) {
             case 0:

@@ -47,6 +47,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The walks start once the main window is on screen, as the user finds it.
@@ -171,7 +173,7 @@ class TstTastaturgang : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
     }
 
     void tabNaarAlt_data() {
@@ -259,14 +261,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("side");
         QTest::addColumn<QStringList>("efterHinanden");
         QTest::newRow("lommeregner: knapperne ved decimalerne, så vinklerne")
-            << int(Qt::Key_F7) << QStringList{"Decimaler", "Ny", "Tilbage", "Deg"};
+            << int(Qt::Key_F7) << QStringList{u"Decimaler"_s, u"Ny"_s, u"Tilbage"_s, u"Deg"_s};
         QTest::newRow("lommeregner: menurækken, så sideskift")
             << int(Qt::Key_F7)
-            << QStringList{"Vis/skjul udskrift vindue", "Tavlix (F7)", "Simpel lommeregner (F8)"};
+            << QStringList{u"Vis/skjul udskrift vindue"_s, u"Tavlix (F7)"_s,
+                           u"Simpel lommeregner (F8)"_s};
         QTest::newRow("statistik: sidens knapper før sideskift")
-            << int(Qt::Key_F5) << QStringList{"Standardafvigelse", "Tavlix (F7)"};
+            << int(Qt::Key_F5) << QStringList{u"Standardafvigelse"_s, u"Tavlix (F7)"_s};
         QTest::newRow("andengradsligning: sidens knapper før sideskift")
-            << int(Qt::Key_F2) << QStringList{"Send andengradsligning til grafboks", "Tavlix (F7)"};
+            << int(Qt::Key_F2)
+            << QStringList{u"Send andengradsligning til grafboks"_s, u"Tavlix (F7)"_s};
     }
 
     // Tab follows the page from top to bottom; the page-switch bar at its
@@ -435,12 +439,12 @@ private Q_SLOTS:
         }) << -1;
         QTest::newRow("talsystemer: input-grundtal")
             << Aabner([](Program& p) { return p.andet(0); })
-            << "Input " + TTalsystemside::baseNavne().at(14)
+            << u"Input "_s + TTalsystemside::baseNavne().at(14)
             << Laeser([](Program& p) { return p.t->andetEnhed().andet().talsystemer.inputIndex; })
             << 14;
         QTest::newRow("talsystemer: output-grundtal")
             << Aabner([](Program& p) { return p.andet(0); })
-            << "Output " + TTalsystemside::baseNavne().at(0)
+            << u"Output "_s + TTalsystemside::baseNavne().at(0)
             << Laeser([](Program& p) { return p.t->andetEnhed().andet().talsystemer.outputIndex; })
             << 0;
         QTest::newRow("enheder: størrelse")

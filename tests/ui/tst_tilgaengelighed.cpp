@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The objects that told the accessibility bridge of a new text or value.
@@ -195,7 +197,7 @@ class TstTilgaengelighed : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() {
-        setFejlModtager([](const QString& t) { QFAIL(qPrintable("error box: " + t)); });
+        setFejlModtager([](const QString& t) { QFAIL(qPrintable(u"error box: "_s + t)); });
         tilgaengelighed::lyt(optag);
         QVERIFY(tilgaengelighed::meldes());
     }
@@ -215,13 +217,13 @@ private Q_SLOTS:
         QWidget* vindue = rad.vis(p);
         QVERIFY(vindue && vindue->isVisible());
         QLabel* l = etiket(vindue, rad.navn);
-        QVERIFY2(l, qPrintable("no label named " + rad.navn));
+        QVERIFY2(l, qPrintable(u"no label named "_s + rad.navn));
         const QString foer = l->text();
         meldte().clear();
         rad.aendr(p);
         const QString tekst = l->text();
         if (rad.tekst.isEmpty())
-            QVERIFY2(!tekst.isEmpty() && tekst != foer, qPrintable(foer + " -> " + tekst));
+            QVERIFY2(!tekst.isEmpty() && tekst != foer, qPrintable(foer + u" -> "_s + tekst));
         else
             QCOMPARE(tekst, rad.tekst);
 
@@ -262,7 +264,7 @@ private Q_SLOTS:
                 punkter << m->child(k)->text(QAccessible::Name).section(u'\t', 0, 0);
         QVERIFY2(punkter.contains(QStringLiteral("Information...")) &&
                      punkter.contains(QStringLiteral("Om Tavlix...")),
-                 qPrintable(punkter.join(", ")));
+                 qPrintable(punkter.join(u", "_s)));
         menu->hide();
         QCOMPARE(program->childCount(), vinduer);
     }

@@ -16,6 +16,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A TCP listener on 127.0.0.1 that only counts connections.
@@ -74,19 +76,19 @@ private Q_SLOTS:
         Lytter lytter;
         QVERIFY(lytter.port() > 0);
         QTemporaryDir hemmelig, struktur;
-        const QString hemmeligFil = hemmelig.filePath("hemmelig.txt");
+        const QString hemmeligFil = hemmelig.filePath(u"hemmelig.txt"_s);
         skriv(hemmeligFil, "HEMMELIGT-INDHOLD");
         QImage prik(1, 1, QImage::Format_RGB32);
         prik.fill(Qt::red);
-        QVERIFY(prik.save(hemmelig.filePath("hemmelig.png")));
-        QDir(struktur.path()).mkpath("tekstfiler");
+        QVERIFY(prik.save(hemmelig.filePath(u"hemmelig.png"_s)));
+        QDir(struktur.path()).mkpath(u"tekstfiler"_s);
         // Its own script and picture beside it load; everything else is refused.
-        skriv(struktur.filePath("tekstfiler/egen.js"), "r.push('egen');");
-        QVERIFY(prik.save(struktur.filePath("tekstfiler/egen.png")));
+        skriv(struktur.filePath(u"tekstfiler/egen.js"_s), "r.push('egen');");
+        QVERIFY(prik.save(struktur.filePath(u"tekstfiler/egen.png"_s)));
         // A link inside the folder that points out of it.
-        QVERIFY(QFile::link(hemmeligFil, struktur.filePath("tekstfiler/link.txt")));
+        QVERIFY(QFile::link(hemmeligFil, struktur.filePath(u"tekstfiler/link.txt"_s)));
         const QString port = QString::number(lytter.port());
-        const QString side = struktur.filePath("tekstfiler/ond.html");
+        const QString side = struktur.filePath(u"tekstfiler/ond.html"_s);
         skriv(side,
               QString::fromUtf8(
                   "<html><head><title>start</title>\n"
@@ -122,7 +124,7 @@ private Q_SLOTS:
                   "try { new Worker('file://%2'); } catch (e) {}\n"
                   "setTimeout(function () { document.title = 'slut ' + r.join(' '); }, 1500);\n"
                   "</script></body></html>")
-                  .arg(port, hemmeligFil, hemmelig.filePath("hemmelig.png"))
+                  .arg(port, hemmeligFil, hemmelig.filePath(u"hemmelig.png"_s))
                   .toUtf8());
 
         QWidget rod;
@@ -134,7 +136,7 @@ private Q_SLOTS:
         if (!websider::erWebMotor() || !motor)
             QSKIP("the web engine module cannot be loaded on this machine");
         rod.show();
-        QTRY_VERIFY_WITH_TIMEOUT(motor->property("title").toString().startsWith("slut"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(motor->property("title").toString().startsWith(u"slut"_s), 30000);
         const QString titel = motor->property("title").toString();
         QVERIFY2(titel.contains(QStringLiteral("egen")), qPrintable(titel));
         QVERIFY2(titel.contains(QStringLiteral("eget-billede")), qPrintable(titel));

@@ -67,12 +67,12 @@ TMetaFarver TMetaLinjeTegner::farver(const QPalette& pal) {
         return {bund, tekst, QColor(0xC0, 0xDC, 0xC0), QColor(0xC0, 0xC0, 0xC0)};
     // A dark theme: a silver rule under every line would glare; a quarter of
     // the way from the background to the text is as quiet as silver on white.
-    const auto blanding = [&](qreal t) {
+    const auto blanding = [&](float t) {
         return QColor::fromRgbF(bund.redF() + (tekst.redF() - bund.redF()) * t,
                                 bund.greenF() + (tekst.greenF() - bund.greenF()) * t,
                                 bund.blueF() + (tekst.blueF() - bund.blueF()) * t);
     };
-    return {bund, tekst, QColor(0x7F, 0xA8, 0x7F), blanding(0.25)};
+    return {bund, tekst, QColor(0x7F, 0xA8, 0x7F), blanding(0.25f)};
 }
 
 QSize TMetaLinjeTegner::sizeHint(const QStyleOptionViewItem& opt, const QModelIndex& index) const {

@@ -358,7 +358,8 @@ QWidget* Tgrafform::lavVenstrePanel() {
                         1);
         auto* s = knap(QString::fromLatin1(x.send), QStringLiteral("^"),
                        QStringLiteral("Sendtil hukommelse"), x.sendKlik);
-        s->setAccessibleName(QStringLiteral("Send %1 til hukommelse").arg(x.etiket));
+        s->setAccessibleName(
+            QStringLiteral("Send %1 til hukommelse").arg(QString::fromLatin1(x.etiket)));
         s->setFixedWidth(kKnapBredde);
         loes->addWidget(s, r, 2);
         ++r;

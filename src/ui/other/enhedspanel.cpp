@@ -181,7 +181,8 @@ void TEnhedsPanel::opdater() {
     fyld(m_tilboks, m_model.tilboks, m_model.tilIndex);
     if (m_fraEdit->text() != m_model.fraEdit) {
         m_fraEdit->setText(m_model.fraEdit);
-        m_fraEdit->setCursorPosition(m_model.fraEdit.size());
+        // A line edit holds at most 32767 characters.
+        m_fraEdit->setCursorPosition(static_cast<int>(m_model.fraEdit.size()));
     }
     m_tilEdit->setText(m_model.tilEdit);
     m_visEinfo->setChecked(m_model.visEinfo);
@@ -195,7 +196,7 @@ void TEnhedsPanel::opdater() {
                     .arg(navn.toLower()));
         if (m_felt[i]->text() != m_model.felt[i]) {
             m_felt[i]->setText(m_model.felt[i]);
-            m_felt[i]->setCursorPosition(m_model.felt[i].size());
+            m_felt[i]->setCursorPosition(static_cast<int>(m_model.felt[i].size()));
         }
     }
     m_opdaterer = false;

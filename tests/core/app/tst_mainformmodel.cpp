@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // A frame with its calculator over a temporary data folder.
 struct Ramme {
     QTemporaryDir dir;
@@ -78,7 +80,7 @@ private Q_SLOTS:
         Ramme r;
         r.skrivOptioner(gyldigeLinjer());
         r.m->FormCreate();
-        QVERIFY2(r.beskeder.boxe.isEmpty(), qPrintable(r.beskeder.tekster().join('|')));
+        QVERIFY2(r.beskeder.boxe.isEmpty(), qPrintable(r.beskeder.tekster().join(u'|')));
         QCOMPARE(r.m->designName, QStringLiteral("Carbon"));
         QCOMPARE(r.m->vinduesPos, QPoint(240, 120));
         QVERIFY(!r.m->centrer);
@@ -112,15 +114,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("tekster");    // their texts; null: the file ends before
         QTest::addColumn<QStringList>("skrevetSom"); // what closing writes for them
         QTest::newRow("ukendt tema")
-            << QList<int>{1} << QStringList{"Pink"} << QStringList{"Iceberg Classico"};
+            << QList<int>{1} << QStringList{u"Pink"_s} << QStringList{u"Iceberg Classico"_s};
         QTest::newRow("side ikke et tal")
-            << QList<int>{4} << QStringList{"abc"} << QStringList{"0"};
+            << QList<int>{4} << QStringList{u"abc"_s} << QStringList{u"0"_s};
         QTest::newRow("vinkel ikke et tal")
-            << QList<int>{7} << QStringList{"x"} << QStringList{"0"};
+            << QList<int>{7} << QStringList{u"x"_s} << QStringList{u"0"_s};
         QTest::newRow("decimaler og hukommelse")
-            << QList<int>{8, 12} << QStringList{"x", "1,5"} << QStringList{"0", "16"};
+            << QList<int>{8, 12} << QStringList{u"x"_s, u"1,5"_s} << QStringList{u"0"_s, u"16"_s};
         QTest::newRow("manglende linje 13")
-            << QList<int>{13} << QStringList{QString()} << QStringList{"1"};
+            << QList<int>{13} << QStringList{QString()} << QStringList{u"1"_s};
     }
     void fejlILinje() {
         QFETCH(QList<int>, linjer);
@@ -224,7 +226,7 @@ private Q_SLOTS:
         l[11] = linje;
         r.skrivOptioner(l);
         r.m->FormCreate();
-        QVERIFY2(r.beskeder.boxe.isEmpty(), qPrintable(r.beskeder.tekster().join('|')));
+        QVERIFY2(r.beskeder.boxe.isEmpty(), qPrintable(r.beskeder.tekster().join(u'|')));
         QCOMPARE(r.m->hukFilantal, stoerrelse);
         QCOMPARE(r.huk.Huk.Filantal(), stoerrelse);
         TEgenskabsModel dialog(*r.m, r.huk, r.beskeder);
@@ -317,14 +319,14 @@ private Q_SLOTS:
         QTest::addColumn<QPoint>("forventet");
         const QPoint midt(960 - 150, 540 - 220);
         QTest::newRow("ingen fil") << QStringList() << midt;
-        QTest::newRow("paa skaermen") << QStringList{"120", "240"} << QPoint(240, 120);
-        QTest::newRow("paa anden skaerm") << QStringList{"100", "2000"} << QPoint(2000, 100);
-        QTest::newRow("ingen skaerm") << QStringList{"-3000", "5000"} << midt;
-        QTest::newRow("kun et hjoerne synligt") << QStringList{"1060", "1900"} << midt;
-        QTest::newRow("titellinje over skaermen") << QStringList{"-20", "100"} << midt;
-        QTest::newRow("int-graense") << QStringList{"2147483647", "2147483647"} << midt;
-        QTest::newRow("negativ int-graense") << QStringList{"-2147483648", "0"} << midt;
-        QTest::newRow("fejl i linje 3") << QStringList{"120", "x"} << midt;
+        QTest::newRow("paa skaermen") << QStringList{u"120"_s, u"240"_s} << QPoint(240, 120);
+        QTest::newRow("paa anden skaerm") << QStringList{u"100"_s, u"2000"_s} << QPoint(2000, 100);
+        QTest::newRow("ingen skaerm") << QStringList{u"-3000"_s, u"5000"_s} << midt;
+        QTest::newRow("kun et hjoerne synligt") << QStringList{u"1060"_s, u"1900"_s} << midt;
+        QTest::newRow("titellinje over skaermen") << QStringList{u"-20"_s, u"100"_s} << midt;
+        QTest::newRow("int-graense") << QStringList{u"2147483647"_s, u"2147483647"_s} << midt;
+        QTest::newRow("negativ int-graense") << QStringList{u"-2147483648"_s, u"0"_s} << midt;
+        QTest::newRow("fejl i linje 3") << QStringList{u"120"_s, u"x"_s} << midt;
     }
     void placering() {
         QFETCH(QStringList, pos);

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -27,10 +26,6 @@ void indstil(TRegner& r, const Indstillinger& ind) {
     r.metaAktivClick(ind.liste);
     r.metaIndUdClick(ind.io);
     r.disNyClick(); // the keys begin a task, as every replay does
-}
-
-bool sammeTal(double a, double b) {
-    return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 // Everything the calculator shows or keeps for the next key.

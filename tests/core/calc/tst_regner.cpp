@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestRegner : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -198,16 +200,15 @@ void TestRegner::taster_data() {
                           << "INF"
                           << "0^-1 = INF"
                           << "Negate(1) = -1|0 ^ -1 = INF";
-    QTest::newRow("division med 0") << "8/0=" << fejl << "8 / 0 = INF"
-                                    << "8 / 0 = INF" + hjaelp;
+    QTest::newRow("division med 0") << "8/0=" << fejl << "8 / 0 = INF" << u"8 / 0 = INF"_s + hjaelp;
     QTest::newRow("rod") << "27i^3="
                          << "3"
                          << "27 Rod 3 = 3"
                          << "27 Rod 3 = 3";
-    QTest::newRow("rod af 0. grad") << "8w0=" << fejl << "8 Rod 0 = INF"
-                                    << "8 Rod 0 = INF" + hjaelp;
-    QTest::newRow("kvadratrod af negativt tal") << "16fix=" << fejl << "-16 Rod 2 = NAN"
-                                                << "Negate(16) = -16|-16 Rod 2 = NAN" + hjaelp;
+    QTest::newRow("rod af 0. grad")
+        << "8w0=" << fejl << "8 Rod 0 = INF" << u"8 Rod 0 = INF"_s + hjaelp;
+    QTest::newRow("kvadratrod af negativt tal")
+        << "16fix=" << fejl << "-16 Rod 2 = NAN" << u"Negate(16) = -16|-16 Rod 2 = NAN"_s + hjaelp;
     QTest::newRow("kubikrod af negativt tal") << "8fiz="
                                               << "-2"
                                               << "-8 Rod 3 = -2"
@@ -280,7 +281,7 @@ void TestRegner::taster_data() {
                              << "Tan(180)"
                              << "Tan(180) = 0";
     QTest::newRow("tan 90") << "90t" << fejl << "Tan(90)"
-                            << "Tan(90) = 1,63312393531954E16" + hjaelp;
+                            << u"Tan(90) = 1,63312393531954E16"_s + hjaelp;
     QTest::newRow("cot 45") << "45o"
                             << "1"
                             << "Cot(45)"
@@ -363,10 +364,9 @@ void TestRegner::taster_data() {
                            << "2,71828182845905"
                            << "Exp(1)"
                            << "~";
-    QTest::newRow("ln 0") << "0n" << fejl << "Ln(0)"
-                          << "Ln(0) = -INF" + hjaelp;
+    QTest::newRow("ln 0") << "0n" << fejl << "Ln(0)" << u"Ln(0) = -INF"_s + hjaelp;
     QTest::newRow("log -1") << "1fl" << fejl << "Log(-1)"
-                            << "Negate(1) = -1|Log(-1) = NAN" + hjaelp;
+                            << u"Negate(1) = -1|Log(-1) = NAN"_s + hjaelp;
     QTest::newRow("log 100") << "100l"
                              << "2"
                              << "Log(100)"
@@ -379,8 +379,7 @@ void TestRegner::taster_data() {
                          << "0,25"
                          << "1/(4)"
                          << "1/4 = 0,25";
-    QTest::newRow("1/0") << "0r" << fejl << "1/(0)"
-                         << "1/0 = INF" + hjaelp;
+    QTest::newRow("1/0") << "0r" << fejl << "1/(0)" << u"1/0 = INF"_s + hjaelp;
     QTest::newRow("0!") << "0!"
                         << "1"
                         << "fact(0)"
@@ -683,8 +682,8 @@ void TestRegner::tekstDerIkkeErEtTal() {
 
 void TestRegner::invOgHypCaptions() {
     RegnerFixtur f;
-    const QStringList navne = {"beSin", "beCos",     "beTan",     "beCot",
-                               "beLog", "bePotens2", "bePotens3", "bePotensY"};
+    const QStringList navne = {u"beSin"_s, u"beCos"_s,     u"beTan"_s,     u"beCot"_s,
+                               u"beLog"_s, u"bePotens2"_s, u"bePotens3"_s, u"bePotensY"_s};
     auto captions = [&] {
         QStringList l;
         for (const QString& n : navne)

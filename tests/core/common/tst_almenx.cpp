@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstAlmenX : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -85,8 +87,8 @@ private Q_SLOTS:
     }
 
     void blankFoerMinusAdskillerLaeserne() {
-        QCOMPARE(TAlmenX::EditFloat(" -3"), -3.0);
-        QCOMPARE(TAlmenX::EditInteger(" -3"), 3);
+        QCOMPARE(TAlmenX::EditFloat(u" -3"_s), -3.0);
+        QCOMPARE(TAlmenX::EditInteger(u" -3"_s), 3);
     }
 };
 

@@ -37,8 +37,9 @@ private Q_SLOTS:
         QFETCH(QList<double>, hoejre);
         QFETCH(bool, lige);
         auto kald = [](const QList<double>& v, const QList<double>& h) {
-            return eksakt::produkterLige(std::span<const double>(v.constData(), v.size()),
-                                         std::span<const double>(h.constData(), h.size()));
+            return eksakt::produkterLige(
+                std::span<const double>(v.constData(), static_cast<std::size_t>(v.size())),
+                std::span<const double>(h.constData(), static_cast<std::size_t>(h.size())));
         };
         QCOMPARE(kald(venstre, hoejre), lige);
         QCOMPARE(kald(hoejre, venstre), lige);

@@ -7,6 +7,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 namespace {
@@ -26,7 +28,7 @@ class TstOptionsFil : public QObject {
 private Q_SLOTS:
     void rundtur() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("mainform.txt");
+        const QString sti = dir.filePath(u"mainform.txt"_s);
         TOptionsSkriver s;
         s.tekst(QString::fromUtf8("Iceberg Classico æ"));
         s.heltal(-5);
@@ -50,22 +52,22 @@ private Q_SLOTS:
     void linjeskift_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("linjer");
-        QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-        QTest::newRow("LF uden sidste skift") << QByteArray("a\nb") << QStringList{"a", "b"};
-        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("LF uden sidste skift") << QByteArray("a\nb") << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
         QTest::newRow("tom linje i midten")
-            << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
+            << QByteArray("a\r\n\r\nb") << QStringList{u"a"_s, u""_s, u"b"_s};
         QTest::newRow("LF efterfulgt af CRLF")
-            << QByteArray("a\n\r\nb") << QStringList{"a", "", "b"};
+            << QByteArray("a\n\r\nb") << QStringList{u"a"_s, u""_s, u"b"_s};
         QTest::newRow("tom fil") << QByteArray() << QStringList{};
-        QTest::newRow("kun et linjeskift") << QByteArray("\r\n") << QStringList{""};
-        QTest::newRow("blanke bevares") << QByteArray(" 1 \r\n") << QStringList{" 1 "};
+        QTest::newRow("kun et linjeskift") << QByteArray("\r\n") << QStringList{u""_s};
+        QTest::newRow("blanke bevares") << QByteArray(" 1 \r\n") << QStringList{u" 1 "_s};
     }
     void linjeskift() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, linjer);
         QTemporaryDir dir;
-        const QString sti = dir.filePath("f.txt");
+        const QString sti = dir.filePath(u"f.txt"_s);
         skrivBytes(sti, bytes);
         QCOMPARE(TOptionsFil::laes(sti).linjer(), linjer);
     }
@@ -78,7 +80,7 @@ private Q_SLOTS:
     }
     void manglendeLinje() {
         QFETCH(int, linje);
-        const TOptionsFil f(QStringList{"1", "2"});
+        const TOptionsFil f(QStringList{u"1"_s, u"2"_s});
         try {
             f.tekst(linje);
             QFAIL("ingen indeksfejl");
@@ -91,7 +93,7 @@ private Q_SLOTS:
     }
 
     void ikkeEtTal() {
-        const TOptionsFil f(QStringList{"abc", "1.5", "1,5"});
+        const TOptionsFil f(QStringList{u"abc"_s, u"1.5"_s, u"1,5"_s});
         QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, f.heltal(1));
         QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, f.tal(1));
         QVERIFY_THROWS_EXCEPTION(TKonverteringsFejl, f.tal(2)); // decimal point is not the format
@@ -120,12 +122,12 @@ private Q_SLOTS:
         TOptionsSkriver s;
         s.tekst(QStringLiteral("a\r\nb"));
         s.flag(true);
-        QCOMPARE(s.linjer(), (QStringList{"a  b", "1"}));
+        QCOMPARE(s.linjer(), (QStringList{u"a  b"_s, u"1"_s}));
     }
 
     void manglendeMappeVedSkrivning() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("Egenskaber/grafer.txt");
+        const QString sti = dir.filePath(u"Egenskaber/grafer.txt"_s);
         TOptionsSkriver s;
         s.heltal(1);
         try {
@@ -140,7 +142,7 @@ private Q_SLOTS:
 
     void eksisterendeFilErstattesHelt() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("f.txt");
+        const QString sti = dir.filePath(u"f.txt"_s);
         skrivBytes(sti, "1\r\n2\r\n3\r\n4\r\n");
         TOptionsSkriver s;
         s.heltal(9);
@@ -153,7 +155,7 @@ private Q_SLOTS:
     void fuldDiskBevarerDenGamleFil() {
 #ifdef Q_OS_UNIX
         QTemporaryDir dir;
-        const QString sti = dir.filePath("mainform.txt");
+        const QString sti = dir.filePath(u"mainform.txt"_s);
         skrivBytes(sti, "gammel\r\n");
         TOptionsSkriver s;
         for (int i = 0; i < 13; ++i)
@@ -174,7 +176,7 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, signalFoer);
         QVERIFY(fejl);
         QCOMPARE(indhold(sti), QByteArray("gammel\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"mainform.txt"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"mainform.txt"_s});
 #else
         QSKIP("needs a file size limit");
 #endif
@@ -184,9 +186,9 @@ private Q_SLOTS:
     void linkTilFifoErstattesIkke() {
 #ifdef Q_OS_UNIX
         QTemporaryDir dir;
-        const QString fifo = dir.filePath("fifo");
+        const QString fifo = dir.filePath(u"fifo"_s);
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString sti = dir.filePath("mainform.txt");
+        const QString sti = dir.filePath(u"mainform.txt"_s);
         QVERIFY(QFile::link(fifo, sti));
         TOptionsSkriver s;
         s.heltal(1);
@@ -219,7 +221,7 @@ private Q_SLOTS:
 
     void laesFejl() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("findesikke.txt");
+        const QString sti = dir.filePath(u"findesikke.txt"_s);
         QVERIFY(!TOptionsFil::findes(sti));
         QVERIFY(!TOptionsFil::findes(dir.path())); // a folder is not an options file
         QVERIFY_THROWS_EXCEPTION(TFilFejl, TOptionsFil::laes(sti));

@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(TItemtype)
 
 namespace {
@@ -66,17 +68,18 @@ private Q_SLOTS:
     void sammeNavnToGange_data() {
         QTest::addColumn<TItemtype>("type");
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("andet beholder begge") << itAndet << QStringList{"ny", "b", "gammel"};
-        QTest::newRow("bibliotek flytter navnet op") << itBibliotek << QStringList{"ny", "b"};
+        QTest::newRow("andet beholder begge")
+            << itAndet << QStringList{u"ny"_s, u"b"_s, u"gammel"_s};
+        QTest::newRow("bibliotek flytter navnet op") << itBibliotek << QStringList{u"ny"_s, u"b"_s};
     }
     void sammeNavnToGange() {
         QFETCH(TItemtype, type);
         QFETCH(QStringList, captions);
         TReopenFiler r;
         r.setItemtype(type);
-        r.InsertItem("x", "gammel");
-        r.InsertItem("y", "b");
-        r.InsertItem("x", "ny");
+        r.InsertItem(u"x"_s, u"gammel"_s);
+        r.InsertItem(u"y"_s, u"b"_s);
+        r.InsertItem(u"x"_s, u"ny"_s);
         QStringList faktisk;
         for (int i = 0; i < r.Antal(); ++i)
             faktisk << r.GetCaption(i);
@@ -85,14 +88,14 @@ private Q_SLOTS:
 
     void filerSkalFindes() {
         QTemporaryDir dir;
-        const QString a = dir.filePath("a.txt");
+        const QString a = dir.filePath(u"a.txt"_s);
         skrivBytes(a, "x");
         TReopenFiler r; // itFil
-        r.InsertItem(dir.filePath("findesikke.txt"), "mangler");
-        r.InsertItem(dir.path(), "en mappe er ingen fil");
+        r.InsertItem(dir.filePath(u"findesikke.txt"_s), u"mangler"_s);
+        r.InsertItem(dir.path(), u"en mappe er ingen fil"_s);
         QCOMPARE(r.Antal(), 0);
-        r.InsertItem(a, "a");
-        r.InsertItem(a, "a igen");
+        r.InsertItem(a, u"a"_s);
+        r.InsertItem(a, u"a igen"_s);
         QCOMPARE(navne(r), QStringList{a});
         QCOMPARE(r.GetCaption(0), QStringLiteral("a igen"));
     }
@@ -101,13 +104,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("foer");     // entries held
         QTest::addColumn<int>("filantal"); // capacity set before the next insertion
         QTest::addColumn<QStringList>("efter");
-        QTest::newRow("fuld liste taber den ældste") << 3 << 3 << QStringList{"ny", "n2", "n1"};
+        QTest::newRow("fuld liste taber den ældste")
+            << 3 << 3 << QStringList{u"ny"_s, u"n2"_s, u"n1"_s};
         QTest::newRow("sænket fra 16 til 8")
-            << 16 << 8 << QStringList{"ny", "n15", "n14", "n13", "n12", "n11", "n10", "n9"};
+            << 16 << 8 << QStringList{u"ny"_s,  u"n15"_s, u"n14"_s, u"n13"_s,
+                                      u"n12"_s, u"n11"_s, u"n10"_s, u"n9"_s};
         QTest::newRow("filantal 0") << 0 << 0 << QStringList{};
         QTest::newRow("filantal 0 med poster") << 2 << 0 << QStringList{};
         QTest::newRow("negativt filantal") << 2 << -1 << QStringList{};
-        QTest::newRow("plads til flere") << 2 << 10 << QStringList{"ny", "n1", "n0"};
+        QTest::newRow("plads til flere") << 2 << 10 << QStringList{u"ny"_s, u"n1"_s, u"n0"_s};
     }
     void kapacitet() {
         QFETCH(int, foer);
@@ -120,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(r.Antal(), foer);
         r.setFilantal(filantal);
         QCOMPARE(r.Antal(), foer); // the setter only stores
-        r.InsertItem("ny", "v");
+        r.InsertItem(u"ny"_s, u"v"_s);
         QCOMPARE(navne(r), efter);
     }
 
@@ -131,21 +136,21 @@ private Q_SLOTS:
         r.DeleteItem(0);
         QCOMPARE(r.Antal(), 0);
 
-        r.InsertItem("a", "1");
-        r.InsertItem("b", "2");
-        r.InsertItem("a", "2");
-        r.InsertItem("c", "3"); // newest first: c/3, a/2, b/2, a/1
+        r.InsertItem(u"a"_s, u"1"_s);
+        r.InsertItem(u"b"_s, u"2"_s);
+        r.InsertItem(u"a"_s, u"2"_s);
+        r.InsertItem(u"c"_s, u"3"_s); // newest first: c/3, a/2, b/2, a/1
         r.DeleteItem(QStringLiteral("a"));
-        QCOMPARE(navne(r), (QStringList{"c", "b", "a"}));
-        r.DeleteItemCaption("2");
-        QCOMPARE(navne(r), (QStringList{"c", "a"}));
+        QCOMPARE(navne(r), (QStringList{u"c"_s, u"b"_s, u"a"_s}));
+        r.DeleteItemCaption(u"2"_s);
+        QCOMPARE(navne(r), (QStringList{u"c"_s, u"a"_s}));
         r.DeleteItem(QStringLiteral("A")); // exact, case-sensitive
-        r.DeleteItemCaption("findes ikke");
+        r.DeleteItemCaption(u"findes ikke"_s);
         r.DeleteItem(2);
         r.DeleteItem(-1);
-        QCOMPARE(navne(r), (QStringList{"c", "a"}));
+        QCOMPARE(navne(r), (QStringList{u"c"_s, u"a"_s}));
         r.DeleteItem(1);
-        QCOMPARE(navne(r), QStringList{"c"});
+        QCOMPARE(navne(r), QStringList{u"c"_s});
     }
 
     void getCaption() {
@@ -160,15 +165,15 @@ private Q_SLOTS:
 
     void makeMenuPaaTomListe() {
         TMenuBeskrivelse m;
-        m.punkter = {fremmed("Egen 1"), fremmed("Egen 2"), fremmed("gammel post")};
+        m.punkter = {fremmed(u"Egen 1"_s), fremmed(u"Egen 2"_s), fremmed(u"gammel post"_s)};
         TReopenFiler r;
         r.setMainItem(&m);
         r.setMenuStartNr(2);
         r.setMedMenuStreg(true);
-        r.setDeleteItemCap("Slet alle");
+        r.setDeleteItemCap(u"Slet alle"_s);
         QSignalSpy spy(&r, &TReopenFiler::menuAendret);
         r.MakeMenu(-1);
-        QCOMPARE(captions(m), (QStringList{"Egen 1", "Egen 2"}));
+        QCOMPARE(captions(m), (QStringList{u"Egen 1"_s, u"Egen 2"_s}));
         QCOMPARE(spy.count(), 1);
     }
 
@@ -183,18 +188,18 @@ private Q_SLOTS:
 
     void makeMenuPunkter() {
         TMenuBeskrivelse m;
-        m.punkter = {fremmed("Egen")};
+        m.punkter = {fremmed(u"Egen"_s)};
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setMainItem(&m);
         r.setMenuStartNr(1);
         r.setMedMenuStreg(true);
-        r.setDeleteItemCap("Slet alle");
-        r.setDeleteItemHint("Sletter listen");
+        r.setDeleteItemCap(u"Slet alle"_s);
+        r.setDeleteItemHint(u"Sletter listen"_s);
         fyld(r, 2);
         r.MakeMenu(-1);
         QCOMPARE(m.punkter.size(), 5);
-        QCOMPARE(m.punkter[0], fremmed("Egen"));
+        QCOMPARE(m.punkter[0], fremmed(u"Egen"_s));
         QCOMPARE(m.punkter[1].art, TMenuPunkt::Post);
         QCOMPARE(m.punkter[1].caption, QStringLiteral("v1"));
         QCOMPARE(m.punkter[1].hint, QStringLiteral("n1"));
@@ -206,16 +211,17 @@ private Q_SLOTS:
         QCOMPARE(m.punkter[4].hint, QStringLiteral("Sletter listen"));
 
         // Rebuilding replaces the list's items, never adds to them.
-        r.InsertItem("n2", "v2");
+        r.InsertItem(u"n2"_s, u"v2"_s);
         r.MakeMenu(-1);
-        QCOMPARE(captions(m), (QStringList{"Egen", "v2", "v1", "v0", "-", "Slet alle"}));
+        QCOMPARE(captions(m),
+                 (QStringList{u"Egen"_s, u"v2"_s, u"v1"_s, u"v0"_s, u"-"_s, u"Slet alle"_s}));
     }
 
     void tomtNavnAfslutterMenuen_data() {
         QTest::addColumn<TItemtype>("type");
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("bibliotek stopper") << itBibliotek << QStringList{"c", "-"};
-        QTest::newRow("andet viser alle") << itAndet << QStringList{"c", "b", "a", "-"};
+        QTest::newRow("bibliotek stopper") << itBibliotek << QStringList{u"c"_s, u"-"_s};
+        QTest::newRow("andet viser alle") << itAndet << QStringList{u"c"_s, u"b"_s, u"a"_s, u"-"_s};
     }
     void tomtNavnAfslutterMenuen() {
         QFETCH(TItemtype, type);
@@ -225,9 +231,9 @@ private Q_SLOTS:
         r.setItemtype(type);
         r.setMainItem(&m);
         r.setMedMenuStreg(true);
-        r.InsertItem("/a", "a");
-        r.InsertItem("", "b");
-        r.InsertItem("/c", "c");
+        r.InsertItem(u"/a"_s, u"a"_s);
+        r.InsertItem(u""_s, u"b"_s);
+        r.InsertItem(u"/c"_s, u"c"_s);
         r.MakeMenu(-1);
         QCOMPARE(::captions(m), captions);
     }
@@ -251,7 +257,7 @@ private Q_SLOTS:
         r.setMainItem(&m);
         r.setImageStartNr(5);
         r.setOnlyOneImageIndex(kunEt);
-        r.setDeleteItemCap("Slet");
+        r.setDeleteItemCap(u"Slet"_s);
         fyld(r, 3);
         r.MakeMenu(aImageIndex);
         QList<int> faktisk;
@@ -334,7 +340,7 @@ private Q_SLOTS:
 
     void deleteAllItems() {
         TMenuBeskrivelse m;
-        m.punkter = {fremmed("Egen")};
+        m.punkter = {fremmed(u"Egen"_s)};
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setMainItem(&m);
@@ -344,25 +350,25 @@ private Q_SLOTS:
         QSignalSpy spy(&r, &TReopenFiler::menuAendret);
         r.DeleteAllItems();
         QCOMPARE(r.Antal(), 0);
-        QCOMPARE(captions(m), QStringList{"Egen"});
+        QCOMPARE(captions(m), QStringList{u"Egen"_s});
         QCOMPARE(spy.count(), 1);
 
         // An empty list leaves the menu alone.
-        m.punkter << fremmed("rest");
+        m.punkter << fremmed(u"rest"_s);
         r.DeleteAllItems();
-        QCOMPARE(captions(m), (QStringList{"Egen", "rest"}));
+        QCOMPARE(captions(m), (QStringList{u"Egen"_s, u"rest"_s}));
         QCOMPARE(spy.count(), 1);
     }
 
     void klikPaaAndet() {
         TMenuBeskrivelse m;
-        m.punkter = {fremmed("Egen")};
+        m.punkter = {fremmed(u"Egen"_s)};
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setMainItem(&m);
         r.setMenuStartNr(1);
         r.setMedMenuStreg(true);
-        r.setDeleteItemCap("Slet alle");
+        r.setDeleteItemCap(u"Slet alle"_s);
         fyld(r, 3);
         r.MakeMenu(-1);
         QSignalSpy klik(&r, &TReopenFiler::OnKlik);
@@ -381,20 +387,20 @@ private Q_SLOTS:
         r.OnDeleteAll();
         QCOMPARE(klik.count(), 1);
         QCOMPARE(r.Antal(), 0);
-        QCOMPARE(captions(m), QStringList{"Egen"});
+        QCOMPARE(captions(m), QStringList{u"Egen"_s});
     }
 
     void klikPaaForsvundenFil() {
         QTemporaryDir dir;
-        const QString a = dir.filePath("a.txt");
-        const QString b = dir.filePath("b.txt");
+        const QString a = dir.filePath(u"a.txt"_s);
+        const QString b = dir.filePath(u"b.txt"_s);
         skrivBytes(a, "x");
         skrivBytes(b, "x");
         TMenuBeskrivelse m;
         TReopenFiler r; // itFil
         r.setMainItem(&m);
-        r.InsertItem(a, "A");
-        r.InsertItem(b, "B");
+        r.InsertItem(a, u"A"_s);
+        r.InsertItem(b, u"B"_s);
         r.MakeMenu(-1);
         QSignalSpy klik(&r, &TReopenFiler::OnKlik);
 
@@ -411,14 +417,14 @@ private Q_SLOTS:
 
     void klikPaaBibliotek() {
         QTemporaryDir dir;
-        const QString mappe = dir.filePath("m");
+        const QString mappe = dir.filePath(u"m"_s);
         QVERIFY(QDir().mkdir(mappe));
         TMenuBeskrivelse m;
         TReopenFiler r;
         r.setItemtype(itBibliotek);
         r.setMainItem(&m);
-        r.InsertItem(dir.filePath("ingen"), "væk");
-        r.InsertItem(mappe, "m");
+        r.InsertItem(dir.filePath(u"ingen"_s), u"væk"_s);
+        r.InsertItem(mappe, u"m"_s);
         r.MakeMenu(-1);
         QSignalSpy klik(&r, &TReopenFiler::OnKlik);
         r.OnClick(0);
@@ -431,13 +437,13 @@ private Q_SLOTS:
 
     void postfilRundtur() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("filer.txt");
+        const QString sti = dir.filePath(u"filer.txt"_s);
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setItemfile(sti);
         r.setFilantal(16);
-        r.InsertItem("navn 1", QString::fromUtf8("1,5"));
-        r.InsertItem(QString::fromUtf8("Ligninger æ"), "");
+        r.InsertItem(u"navn 1"_s, QString::fromUtf8("1,5"));
+        r.InsertItem(QString::fromUtf8("Ligninger æ"), u""_s);
         r.GemReopenFiler();
         QFile f(sti);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -447,7 +453,7 @@ private Q_SLOTS:
         TReopenFiler h;
         h.setItemfile(sti);
         h.setMainItem(&m);
-        h.InsertItem(dir.path(), "bliver væk"); // itFil: a folder is not kept
+        h.InsertItem(dir.path(), u"bliver væk"_s); // itFil: a folder is not kept
         h.HentReopenFiler();
         QCOMPARE(h.Filantal(), 16);
         QCOMPARE(h.Ropen(), r.Ropen());
@@ -456,13 +462,13 @@ private Q_SLOTS:
 
     void hentAntalOverFilantal() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("filer.txt");
+        const QString sti = dir.filePath(u"filer.txt"_s);
         skrivBytes(sti, "1\n2\na\nA\nb\nB\n");
         TReopenFiler r;
         r.setItemfile(sti);
         r.HentReopenFiler();
         QCOMPARE(r.Filantal(), 1);
-        QCOMPARE(navne(r), (QStringList{"A", "B"}));
+        QCOMPARE(navne(r), (QStringList{u"A"_s, u"B"_s}));
     }
 
     void hentKortFil_data() {
@@ -473,12 +479,12 @@ private Q_SLOTS:
     void hentKortFil() {
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
-        const QString sti = dir.filePath("filer.txt");
+        const QString sti = dir.filePath(u"filer.txt"_s);
         skrivBytes(sti, bytes);
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setFilantal(3);
-        r.InsertItem("x", "y");
+        r.InsertItem(u"x"_s, u"y"_s);
         r.setItemfile(sti);
         r.HentReopenFiler();
         QCOMPARE(r.Antal(), 0);
@@ -490,8 +496,8 @@ private Q_SLOTS:
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setFilantal(3);
-        r.InsertItem("x", "y");
-        r.setItemfile(dir.filePath("findesikke.txt"));
+        r.InsertItem(u"x"_s, u"y"_s);
+        r.setItemfile(dir.filePath(u"findesikke.txt"_s));
         r.HentReopenFiler();
         QCOMPARE(r.Antal(), 0);
         QCOMPARE(r.Filantal(), 3);
@@ -513,13 +519,13 @@ private Q_SLOTS:
         QFETCH(int, fejl);
         QFETCH(int, filantal);
         QTemporaryDir dir;
-        const QString sti = dir.filePath("filer.txt");
+        const QString sti = dir.filePath(u"filer.txt"_s);
         skrivBytes(sti, bytes);
         TMenuBeskrivelse m;
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setMainItem(&m);
-        r.InsertItem("gammel", "g");
+        r.InsertItem(u"gammel"_s, u"g"_s);
         r.MakeMenu(-1);
         r.setItemfile(sti);
         if (fejl == 0)
@@ -535,19 +541,19 @@ private Q_SLOTS:
         QTemporaryDir dir;
         TReopenFiler r;
         r.setItemtype(itAndet);
-        r.InsertItem("a", "b");
+        r.InsertItem(u"a"_s, u"b"_s);
         r.GemReopenFiler(); // no item file: nothing to do
-        r.setItemfile(dir.filePath("mangler/filer.txt"));
+        r.setItemfile(dir.filePath(u"mangler/filer.txt"_s));
         QVERIFY_THROWS_EXCEPTION(TFilFejl, r.GemReopenFiler());
     }
 
     void deleteItemFile() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("filer.txt");
+        const QString sti = dir.filePath(u"filer.txt"_s);
         TReopenFiler r;
         r.setItemtype(itAndet);
         r.setItemfile(sti);
-        r.InsertItem("a", "b");
+        r.InsertItem(u"a"_s, u"b"_s);
         r.DeleteItemFile(); // no file yet: nothing happens
         QCOMPARE(r.Antal(), 1);
         QCOMPARE(r.Itemfile(), sti);

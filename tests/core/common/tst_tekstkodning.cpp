@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstTekstkodning : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -71,7 +73,7 @@ private Q_SLOTS:
 
     void filRundtur() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("f.txt");
+        const QString sti = dir.filePath(u"f.txt"_s);
         tekst::skrivFil(sti, QStringLiteral("gammel og længere tekst"));
         tekst::skrivFil(sti, QString::fromUtf8("æøå€\r\n"));
         QFile f(sti);
@@ -90,14 +92,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, bom);
         QCOMPARE(tekst::fraBytes(bom), QString(QChar(0xFEFF)) + u'x');
         QTemporaryDir dir;
-        const QString sti = dir.filePath("f.txt");
+        const QString sti = dir.filePath(u"f.txt"_s);
         tekst::skrivFil(sti, QString(QChar(0xFEFF)) + u'x');
         QCOMPARE(tekst::laesFil(sti), QString(QChar(0xFEFF)) + u'x');
     }
 
     void manglendeMappeVedSkrivning() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("findesikke/f.txt");
+        const QString sti = dir.filePath(u"findesikke/f.txt"_s);
         try {
             tekst::skrivFil(sti, QStringLiteral("x"));
             QFAIL("ingen filfejl");
@@ -109,7 +111,7 @@ private Q_SLOTS:
 
     void manglendeFilVedLaesning() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("findesikke.txt");
+        const QString sti = dir.filePath(u"findesikke.txt"_s);
         try {
             tekst::laesFil(sti);
             QFAIL("ingen filfejl");

@@ -12,6 +12,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 class TstUtrodeFiler : public QObject {
@@ -21,9 +23,9 @@ private Q_SLOTS:
     void ikkeAlmindeligeFiler() {
 #ifdef Q_OS_UNIX
         QTemporaryDir dir;
-        const QString fifo = dir.filePath("x.txt");
+        const QString fifo = dir.filePath(u"x.txt"_s);
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const QString nul = dir.filePath("nul.txt");
+        const QString nul = dir.filePath(u"nul.txt"_s);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), nul));
         // Neither blocks nor grows: both fail at once with the usual message.
         for (const QString& sti : {fifo, nul}) {
@@ -35,13 +37,13 @@ private Q_SLOTS:
             }
         }
         // A link to a regular file is read as that file.
-        const QString fil = dir.filePath("fil.txt");
+        const QString fil = dir.filePath(u"fil.txt"_s);
         QFile f(fil);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("abc");
         f.close();
-        QVERIFY(QFile::link(fil, dir.filePath("link.txt")));
-        QCOMPARE(tekst::laesFil(dir.filePath("link.txt")), QStringLiteral("abc"));
+        QVERIFY(QFile::link(fil, dir.filePath(u"link.txt"_s)));
+        QCOMPARE(tekst::laesFil(dir.filePath(u"link.txt"_s)), QStringLiteral("abc"));
 #else
         QSKIP("pipes and /dev/zero are Unix things");
 #endif
@@ -49,7 +51,7 @@ private Q_SLOTS:
 
     void stoerrelsesgraense() {
         QTemporaryDir dir;
-        const QString sti = dir.filePath("opt.txt");
+        const QString sti = dir.filePath(u"opt.txt"_s);
         QFile f(sti);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(TOptionsFil::maksStoerrelse, 'x'));
@@ -87,19 +89,19 @@ private Q_SLOTS:
 
     void aegteIndenforFoelgerLinks() {
         QTemporaryDir dir;
-        QDir(dir.path()).mkpath("mappe");
-        QFile f(dir.filePath("hemmelig"));
+        QDir(dir.path()).mkpath(u"mappe"_s);
+        QFile f(dir.filePath(u"hemmelig"_s));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
-        QFile g(dir.filePath("mappe/side.html"));
+        QFile g(dir.filePath(u"mappe/side.html"_s));
         QVERIFY(g.open(QIODevice::WriteOnly));
         g.close();
-        QVERIFY(QFile::link(dir.filePath("hemmelig"), dir.filePath("mappe/link.html")));
-        const QString mappe = dir.filePath("mappe");
-        QVERIFY(stier::aegteIndenfor(mappe, dir.filePath("mappe/side.html")));
-        QVERIFY(stier::indenfor(mappe, dir.filePath("mappe/link.html")));
-        QVERIFY(!stier::aegteIndenfor(mappe, dir.filePath("mappe/link.html")));
-        QVERIFY(!stier::aegteIndenfor(mappe, dir.filePath("mappe/findes-ikke.html")));
+        QVERIFY(QFile::link(dir.filePath(u"hemmelig"_s), dir.filePath(u"mappe/link.html"_s)));
+        const QString mappe = dir.filePath(u"mappe"_s);
+        QVERIFY(stier::aegteIndenfor(mappe, dir.filePath(u"mappe/side.html"_s)));
+        QVERIFY(stier::indenfor(mappe, dir.filePath(u"mappe/link.html"_s)));
+        QVERIFY(!stier::aegteIndenfor(mappe, dir.filePath(u"mappe/link.html"_s)));
+        QVERIFY(!stier::aegteIndenfor(mappe, dir.filePath(u"mappe/findes-ikke.html"_s)));
     }
 
     // On an account without ~/.local/share the file must not end up in a
@@ -113,7 +115,7 @@ private Q_SLOTS:
         qputenv("HOME", QFile::encodeName(hjem.path()));
         qunsetenv("XDG_DATA_HOME");
         QDir::setCurrent(arbejde.path());
-        const QString fil = data.filePath("dokument.html");
+        const QString fil = data.filePath(u"dokument.html"_s);
         QFile f(fil);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
@@ -126,7 +128,7 @@ private Q_SLOTS:
             qputenv("XDG_DATA_HOME", gammelXdg);
         QVERIFY(ok);
         QVERIFY(!QFile::exists(fil));
-        QVERIFY(QFile::exists(hjem.filePath(".local/share/Trash/files/dokument.html")));
+        QVERIFY(QFile::exists(hjem.filePath(u".local/share/Trash/files/dokument.html"_s)));
         QVERIFY(QDir(arbejde.path()).isEmpty());
 #else
         QSKIP("the freedesktop wastebasket only");

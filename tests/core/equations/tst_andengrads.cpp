@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstAndengrads : public QObject {
     Q_OBJECT
 
@@ -28,80 +30,75 @@ private Q_SLOTS:
         QTest::addColumn<QString>("liste");
         QTest::addColumn<bool>("Lon");
 
-        QTest::newRow("to rødder") << QStringList{"1", "-3", "2"} << "  2 løsninger"
-                                   << "1"
-                                   << "  2 løsninger"
-                                   << "1|-3|2|2|1"
-                                   << "1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|" << true;
-        QTest::newRow("dobbeltrod") << QStringList{"1", "2", "1"} << "  Dobbeltrod"
-                                    << "0"
-                                    << "  Dobbeltrod"
-                                    << "1|2|1|-1|-1"
-                                    << "1x^2 + 2x + 1 = 0|D = 0|x = -1|x = -1|" << true;
-        QTest::newRow("ingen reelle rødder") << QStringList{"1", "0", "1"} << "  Ingen løsninger"
-                                             << "-4"
-                                             << "  Ingen løsninger"
-                                             << "1|0|1|Ingen løsning|Ingen løsning"
-                                             << "1x^2 + 1 = 0|D < 0 : Ingen løsninger|" << false;
-        QTest::newRow("kun a") << QStringList{"2", "0", "0"} << "  Dobbeltrod"
-                               << "0"
+        QTest::newRow("to rødder")
+            << QStringList{u"1"_s, u"-3"_s, u"2"_s} << u"  2 løsninger"_s << "1"
+            << "  2 løsninger"
+            << "1|-3|2|2|1"
+            << "1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|" << true;
+        QTest::newRow("dobbeltrod")
+            << QStringList{u"1"_s, u"2"_s, u"1"_s} << u"  Dobbeltrod"_s << "0"
+            << "  Dobbeltrod"
+            << "1|2|1|-1|-1"
+            << "1x^2 + 2x + 1 = 0|D = 0|x = -1|x = -1|" << true;
+        QTest::newRow("ingen reelle rødder")
+            << QStringList{u"1"_s, u"0"_s, u"1"_s} << u"  Ingen løsninger"_s << "-4"
+            << "  Ingen løsninger"
+            << "1|0|1|Ingen løsning|Ingen løsning"
+            << "1x^2 + 1 = 0|D < 0 : Ingen løsninger|" << false;
+        QTest::newRow("kun a") << QStringList{u"2"_s, u"0"_s, u"0"_s} << u"  Dobbeltrod"_s << "0"
                                << "  Dobbeltrod"
                                << "2|0|0|0|0"
                                << "2x^2 = 0|D = 0|x = 0|x = 0|" << true;
-        QTest::newRow("negativ a") << QStringList{"-1", "", "4"} << "  2 løsninger"
-                                   << "16"
-                                   << "  2 løsninger"
-                                   << "-1|0|4|-2|2"
-                                   << "-1x^2 + 4 = 0|D = 16|x = -2|x = 2|" << true;
+        QTest::newRow("negativ a")
+            << QStringList{u"-1"_s, u""_s, u"4"_s} << u"  2 løsninger"_s << "16"
+            << "  2 løsninger"
+            << "-1|0|4|-2|2"
+            << "-1x^2 + 4 = 0|D = 16|x = -2|x = 2|" << true;
         QTest::newRow("punktum skrives som komma")
-            << QStringList{"2.5", "-5", "0"} << "  2 løsninger"
-            << "25"
+            << QStringList{u"2.5"_s, u"-5"_s, u"0"_s} << u"  2 løsninger"_s << "25"
             << "  2 løsninger"
             << "2,5|-5|0|2|0"
             << "2,5x^2 - 5x = 0|D = 25|x = 2|x = 0|" << true;
         // The box gets "1E-5" back and must read it as 0,00001, not 15.
         QTest::newRow("lille a med eksponent")
-            << QStringList{"0,00001", "1", "0"} << "  2 løsninger"
-            << "1"
+            << QStringList{u"0,00001"_s, u"1"_s, u"0"_s} << u"  2 løsninger"_s << "1"
             << "  2 løsninger"
             << "1E-5|1|0|0|-100000"
             << "1E-5x^2 + 1x = 0|D = 1|x = 0|x = -100000|" << true;
-        QTest::newRow("a = 0 kan ikke løses") << QStringList{"0", "0", "5"} << "  Ugyldige data"
-                                              << ""
-                                              << "Ugyldige data"
-                                              << "0|0|5||"
-                                              << "" << false;
-        QTest::newRow("tom a kan ikke løses") << QStringList{"", "2", "5"} << "  Ugyldige data"
-                                              << ""
-                                              << "Ugyldige data"
-                                              << "0|2|5||"
-                                              << "" << false;
+        QTest::newRow("a = 0 kan ikke løses")
+            << QStringList{u"0"_s, u"0"_s, u"5"_s} << u"  Ugyldige data"_s << ""
+            << "Ugyldige data"
+            << "0|0|5||"
+            << "" << false;
+        QTest::newRow("tom a kan ikke løses")
+            << QStringList{u""_s, u"2"_s, u"5"_s} << u"  Ugyldige data"_s << ""
+            << "Ugyldige data"
+            << "0|2|5||"
+            << "" << false;
         // (-b ± √D)/2a cancels for the small root; exact roots from decimal
         // arithmetic: 1E-8 (1,0000000000000001E-8) and -1,108260206547585E-9.
         QTest::newRow("lille rod med negativt b")
-            << QStringList{"1", "-100000000", "1"} << "  2 løsninger"
-            << "1E16"
+            << QStringList{u"1"_s, u"-100000000"_s, u"1"_s} << u"  2 løsninger"_s << "1E16"
             << "  2 løsninger"
             << "1|-100000000|1|100000000|1E-8"
             << "1x^2 - 100000000x + 1 = 0|D = 1E16|x = 100000000|x = 1E-8|" << true;
         QTest::newRow("lille rod med positivt b")
-            << QStringList{"10", "902315173", "1"} << "  2 løsninger"
+            << QStringList{u"10"_s, u"902315173"_s, u"1"_s} << u"  2 løsninger"_s
             << "8,1417267142602E17"
             << "  2 løsninger"
             << "10|902315173|1|-1,10826020654759E-9|-90231517,3"
             << "10x^2 + 902315173x + 1 = 0|D = 8,1417267142602E17|x = -1,10826020654759E-9|"
                "x = -90231517,3|"
             << true;
-        QTest::newRow("c = 0 giver roden 0") << QStringList{"1", "3", "0"} << "  2 løsninger"
-                                             << "9"
-                                             << "  2 løsninger"
-                                             << "1|3|0|0|-3"
-                                             << "1x^2 + 3x = 0|D = 9|x = 0|x = -3|" << true;
+        QTest::newRow("c = 0 giver roden 0")
+            << QStringList{u"1"_s, u"3"_s, u"0"_s} << u"  2 løsninger"_s << "9"
+            << "  2 løsninger"
+            << "1|3|0|0|-3"
+            << "1x^2 + 3x = 0|D = 9|x = 0|x = -3|" << true;
         // An exponent beyond the double range is no number of the program's
         // own; the filter keeps its digits, as for any other text.
         QTest::newRow("eksponent uden for området")
-            << QStringList{"1", "1e400", "1"} << "  2 løsninger"
-            << "1959996"
+            << QStringList{u"1"_s, u"1e400"_s, u"1"_s} << u"  2 løsninger"_s << "1959996"
             << "  2 løsninger"
             << "1|1400|1|-0,000714286078717573|-1399,99928571392"
             << "1x^2 + 1400x + 1 = 0|D = 1959996|x = -0,000714286078717573|"
@@ -109,14 +106,10 @@ private Q_SLOTS:
             << true;
         // 400 digits are beyond any double: no "INF" is written back.
         QTest::newRow("koefficient uden for double-området")
-            << QStringList{"1", QString(400, u'9'), "1"} << "  Ugyldige data"
-            << "0"
-            << "Ugyldige data"
-            << "1|" + QString(400, u'9') + "|1||"
-            << "" << false;
+            << QStringList{u"1"_s, QString(400, u'9'), u"1"_s} << u"  Ugyldige data"_s << "0"
+            << "Ugyldige data" << u"1|"_s + QString(400, u'9') + u"|1||"_s << "" << false;
         QTest::newRow("diskriminant løber over")
-            << QStringList{"1", "1E200", "0"} << "  2 løsninger"
-            << "INF"
+            << QStringList{u"1"_s, u"1E200"_s, u"0"_s} << u"  2 løsninger"_s << "INF"
             << "Ugyldige data"
             << "1|1E200|0||"
             << "" << false;
@@ -165,60 +158,60 @@ private Q_SLOTS:
     void protokollenFoelgerDecimalerne() {
         Side s;
         s.regner.disDecimalerChange(3); // two decimals
-        s.skriv("1", "0", "-2");
+        s.skriv(u"1"_s, u"0"_s, u"-2"_s);
         s.al.andengradsBeregnClick();
-        QCOMPARE(s.liste(), "1x^2 - 2 = 0|D = 8|x = 1,41|x = -1,41|");
-        QCOMPARE(s.al.andengradsX1(), "1,4142135623731"); // the box keeps full precision
+        QCOMPARE(s.liste(), u"1x^2 - 2 = 0|D = 8|x = 1,41|x = -1,41|"_s);
+        QCOMPARE(s.al.andengradsX1(), u"1,4142135623731"_s); // the box keeps full precision
     }
 
     void tomLinjeAdskillerFraForrigeOpgave() {
         Side s;
-        s.meta.tilfoej("2 + 3 = 5");
-        s.skriv("1", "-3", "2");
+        s.meta.tilfoej(u"2 + 3 = 5"_s);
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         s.al.andengradsBeregnClick();
-        QCOMPARE(s.liste(), "2 + 3 = 5||1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|");
+        QCOMPARE(s.liste(), u"2 + 3 = 5||1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|"_s);
         QCOMPARE(s.al.AlIndex, 2);
         s.al.andengradsBeregnClick(); // ends on an empty line already
-        QCOMPARE(s.meta.linjer.mid(7).join(u'|'), "1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|");
+        QCOMPARE(s.meta.linjer.mid(7).join(u'|'), u"1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|"_s);
     }
 
     void udenListeSkrivesIntet() {
         Side s;
         s.regner.metaAktivClick(false);
-        s.skriv("1", "-3", "2");
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         s.al.andengradsBeregnClick();
-        QCOMPARE(s.liste(), "");
-        QCOMPARE(s.al.andengradsX1(), "2");
+        QCOMPARE(s.liste(), u""_s);
+        QCOMPARE(s.al.andengradsX1(), u"2"_s);
         // A root is then stored with an empty label.
         s.al.andengradsX1sendClick();
-        QCOMPARE(s.hukommelse(), "2@");
+        QCOMPARE(s.hukommelse(), u"2@"_s);
     }
 
     void formelOnRyddes() {
         Side s;
         s.regner.setFormelOn(true);
-        s.skriv("1", "-3", "2");
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         s.al.andengradsBeregnClick();
         QVERIFY(!s.regner.FormelOn());
     }
 
     void rodTilHukommelse() {
         Side s;
-        s.skriv("1", "-3", "2");
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         s.al.andengradsBeregnClick();
         s.al.andengradsX2sendClick();
         s.al.andengradsX1sendClick();
-        QCOMPARE(s.hukommelse(), "2@1x^2 - 3x + 2 = 0|1@1x^2 - 3x + 2 = 0");
+        QCOMPARE(s.hukommelse(), u"2@1x^2 - 3x + 2 = 0|1@1x^2 - 3x + 2 = 0"_s);
         QCOMPARE(s.huk.Hval, 2.0);
-        QCOMPARE(s.huk.hukDisplay, "2");
+        QCOMPARE(s.huk.hukDisplay, u"2"_s);
     }
 
     void ingenRodIngenHukommelse() {
         Side s;
-        s.skriv("1", "0", "1");
+        s.skriv(u"1"_s, u"0"_s, u"1"_s);
         s.al.andengradsBeregnClick();
         s.al.andengradsX1sendClick();
-        QCOMPARE(s.hukommelse(), "");
+        QCOMPARE(s.hukommelse(), u""_s);
     }
 
     // A solve on the two-equations page empties the shared root texts; the
@@ -226,56 +219,56 @@ private Q_SLOTS:
     void rodknapGemmerSinEgenBoks() {
         Side s;
         TLigninger lig(s.beskeder, s.regner, s.meta, s.huk, &s.al);
-        s.skriv("1", "-3", "2");
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         s.al.andengradsBeregnClick();
         lig.ligningerBeregnClick();
-        QCOMPARE(s.al.Lstr1, "");
+        QCOMPARE(s.al.Lstr1, u""_s);
         s.al.andengradsX1sendClick();
-        QCOMPARE(s.huk.Huk.GetCaption(0), "2");
+        QCOMPARE(s.huk.Huk.GetCaption(0), u"2"_s);
     }
 
     void sendTilGraf() {
         Side s;
-        s.skriv("1", "-3", "2");
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         s.al.andengradsSendClick();
-        QCOMPARE(s.graf.kurver, QStringList{"a 1 -3 2"});
+        QCOMPARE(s.graf.kurver, QStringList{u"a 1 -3 2"_s});
         QCOMPARE(s.graf.vist, 1);
-        QCOMPARE(s.beskeder.hints, QStringList{"Andengradsligning sendt til grafvisning!"});
+        QCOMPARE(s.beskeder.hints, QStringList{u"Andengradsligning sendt til grafvisning!"_s});
 
-        s.skriv("0", "-3", "2");
+        s.skriv(u"0"_s, u"-3"_s, u"2"_s);
         s.al.andengradsSendClick();
         QCOMPARE(s.graf.kurver.size(), 1);
-        QCOMPARE(s.beskeder.tekster(), QStringList{"Der er ikke tale om en andengradsligning!"});
+        QCOMPARE(s.beskeder.tekster(), QStringList{u"Der er ikke tale om en andengradsligning!"_s});
     }
 
     void sendUdenGrafvindue() {
         LigningsFixtur f;
         TAndengrads al(f.beskeder, f.regner, f.meta, f.huk);
-        al.setAndengradsA("1");
+        al.setAndengradsA(u"1"_s);
         al.andengradsSendClick();
-        QCOMPARE(f.beskeder.hints, QStringList{"Andengradsligning sendt til grafvisning!"});
+        QCOMPARE(f.beskeder.hints, QStringList{u"Andengradsligning sendt til grafvisning!"_s});
     }
 
     void ny() {
         Side s;
-        s.skriv("1", "-3", "2");
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         s.al.andengradsBeregnClick();
         s.regner.setFormelOn(true);
         QSignalSpy fokus(&s.al, &TLigningsside::fokusOenskes);
         QVERIFY(s.al.FormKeyDown(Qt::Key_Home, Qt::NoModifier));
         QCOMPARE(fokus.size(), 1);
-        QCOMPARE(fokus.at(0).at(0).toString(), "andengradsA");
+        QCOMPARE(fokus.at(0).at(0).toString(), u"andengradsA"_s);
         const QStringList b{s.al.andengradsA(), s.al.andengradsB(),  s.al.andengradsC(),
                             s.al.andengradsD(), s.al.andengradsX1(), s.al.andengradsX2()};
-        QCOMPARE(b.join(u'|'), "|||||");
-        QCOMPARE(s.al.andengradsStatus(), "Ugyldige data");
-        QCOMPARE(s.al.Lstr1, "0");
+        QCOMPARE(b.join(u'|'), u"|||||"_s);
+        QCOMPARE(s.al.andengradsStatus(), u"Ugyldige data"_s);
+        QCOMPARE(s.al.Lstr1, u"0"_s);
         QCOMPARE(s.al.Dval_a, 0.0);
         QCOMPARE(s.al.Dval_b, 0.0);
         QVERIFY(!s.al.Lon);
         QVERIFY(!s.regner.FormelOn());
         s.al.andengradsX1sendClick();
-        QCOMPARE(s.hukommelse(), "");
+        QCOMPARE(s.hukommelse(), u""_s);
         QVERIFY(s.al.FormKeyDown(Qt::Key_N, Qt::ControlModifier));
         QVERIFY(!s.al.FormKeyDown(Qt::Key_Home, Qt::ControlModifier));
     }
@@ -283,14 +276,14 @@ private Q_SLOTS:
     void enterKaedeOgF9() {
         Side s;
         QSignalSpy fokus(&s.al, &TLigningsside::fokusOenskes);
-        s.skriv("1", "-3", "2");
+        s.skriv(u"1"_s, u"-3"_s, u"2"_s);
         QVERIFY(s.al.andengradsAKeyPress(QChar(13)));
         QVERIFY(s.al.andengradsBKeyPress(QChar(13)));
         QVERIFY(!s.al.andengradsAKeyPress(u'5'));
         QCOMPARE(fokus.size(), 2);
-        QCOMPARE(fokus.at(1).at(0).toString(), "andengradsC");
+        QCOMPARE(fokus.at(1).at(0).toString(), u"andengradsC"_s);
         QVERIFY(s.al.andengradsCKeyPress(QChar(13)));
-        QCOMPARE(s.al.andengradsX1(), "2");
+        QCOMPARE(s.al.andengradsX1(), u"2"_s);
         s.meta.toem();
         QVERIFY(s.al.FormKeyDown(Qt::Key_F9, Qt::NoModifier));
         QCOMPARE(s.meta.antal(), 5);
@@ -300,11 +293,11 @@ private Q_SLOTS:
     // update the stored coefficients.
     void boksSkrevetUdefraOpdatererKoefficienterne() {
         Side s;
-        s.al.setAndengradsB("-4");
-        s.al.setAndengradsA("2");
+        s.al.setAndengradsB(u"-4"_s);
+        s.al.setAndengradsA(u"2"_s);
         QCOMPARE(s.al.Dval_a, 2.0);
         QCOMPARE(s.al.Dval_b, -4.0);
-        QCOMPARE(s.al.andengradsStatus(), "  2 løsninger");
+        QCOMPARE(s.al.andengradsStatus(), u"  2 løsninger"_s);
     }
 };
 

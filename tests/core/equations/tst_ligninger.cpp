@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstLigninger : public QObject {
     Q_OBJECT
 
@@ -12,9 +14,9 @@ class TstLigninger : public QObject {
         TLigninger lig{beskeder, regner, meta, huk, nullptr, &graf};
         // "F a b c" for each equation, F being +, * or /.
         void skriv(const QString& l1, const QString& l2) {
-            const QStringList d = (l1 + u' ' + l2).split(u' ');
-            lig.ligninger1Click(QStringLiteral("+*/").indexOf(d[0]));
-            lig.ligninger2Click(QStringLiteral("+*/").indexOf(d[4]));
+            const QStringList d = QString(l1 + u' ' + l2).split(u' ');
+            lig.ligninger1Click(static_cast<int>(QStringLiteral("+*/").indexOf(d[0])));
+            lig.ligninger2Click(static_cast<int>(QStringLiteral("+*/").indexOf(d[4])));
             const int felt[] = {1, 2, 3, 5, 6, 7};
             for (int b = 0; b < 6; ++b)
                 lig.setBoks(static_cast<TLigninger::Boks>(b), d[felt[b]]);
@@ -215,11 +217,11 @@ private Q_SLOTS:
             << "1x * 1y = 1|1x + 1y = 100000000|-1x^2 + 100000000x - 1 = 0|D = 1E16|x1 = 1E-8|"
                "y1 = 100000000|x2 = 100000000|y2 = 1E-8|"
             << "1E-8|100000000|100000000|1E-8" << 2 << true;
-        QTest::newRow("koefficient uden for double-området") << "+ 1 " + QString(400, u'9') + " 1"
-                                                             << "+ 1 -1 2"
-                                                             << "Ugyldige data"
-                                                             << ""
-                                                             << "|||" << 0 << false;
+        QTest::newRow("koefficient uden for double-området")
+            << u"+ 1 "_s + QString(400, u'9') + u" 1"_s << "+ 1 -1 2"
+            << "Ugyldige data"
+            << ""
+            << "|||" << 0 << false;
         QTest::newRow("overløb i formlen") << "+ 1E300 1 1"
                                            << "+ 1 1E300 1"
                                            << "Funktionsfejl"
@@ -276,38 +278,38 @@ private Q_SLOTS:
 
     void koefficienterSkrivesTilbage() {
         Side s;
-        s.skriv("+ 2.5 1 1", "+ 1 kr-1 abc");
+        s.skriv(u"+ 2.5 1 1"_s, u"+ 1 kr-1 abc"_s);
         s.lig.ligningerBeregnClick();
         const QStringList b{s.lig.ligning1a(), s.lig.ligning1b(), s.lig.ligning1c(),
                             s.lig.ligning2a(), s.lig.ligning2b(), s.lig.ligning2c()};
-        QCOMPARE(b.join(u'|'), "2,5|1|1|1|-1|0");
+        QCOMPARE(b.join(u'|'), u"2,5|1|1|1|-1|0"_s);
     }
 
     void separatorLinjeFoerLoesningen() {
         Side s;
-        s.meta.tilfoej("2 + 3 = 5");
-        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.meta.tilfoej(u"2 + 3 = 5"_s);
+        s.skriv(u"+ 2 3 7"_s, u"+ 1 -1 1"_s);
         s.lig.ligningerBeregnClick();
-        QCOMPARE(s.meta.linjer.mid(0, 3).join(u'|'), "2 + 3 = 5||2x + 3y = 7");
+        QCOMPARE(s.meta.linjer.mid(0, 3).join(u'|'), u"2 + 3 = 5||2x + 3y = 7"_s);
     }
 
     void udenListe() {
         Side s;
         s.regner.metaAktivClick(false);
-        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.skriv(u"+ 2 3 7"_s, u"+ 1 -1 1"_s);
         s.lig.ligningerBeregnClick();
-        QCOMPARE(s.liste(), "");
-        QCOMPARE(s.resultater(), "2|1||");
-        QCOMPARE(s.lig.ligningerStatus(), "1 løsning");
+        QCOMPARE(s.liste(), u""_s);
+        QCOMPARE(s.resultater(), u"2|1||"_s);
+        QCOMPARE(s.lig.ligningerStatus(), u"1 løsning"_s);
     }
 
     void kontrol() {
         Side s;
-        s.skriv("+ 1 1 5", "* 1 1 6");
+        s.skriv(u"+ 1 1 5"_s, u"* 1 1 6"_s);
         s.lig.ligningerBeregnClick();
         s.meta.toem();
         s.lig.ligningerKonClick();
-        QCOMPARE(s.liste(), "5 (=) 5|6 (=) 6|5 (=) 5|6 (=) 6");
+        QCOMPARE(s.liste(), u"5 (=) 5|6 (=) 6|5 (=) 5|6 (=) 6"_s);
         QCOMPARE(s.lig.opr1, u'+');
         QCOMPARE(s.lig.opr2, u'*');
     }
@@ -320,58 +322,58 @@ private Q_SLOTS:
     void kontrolEfterRettelseGoerIntet() {
         QFETCH(int, hvad);
         Side s;
-        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.skriv(u"+ 2 3 7"_s, u"+ 1 -1 1"_s);
         s.lig.ligningerBeregnClick();
         if (hvad == 0)
-            s.lig.setBoks(TLigninger::L2c, "2");
+            s.lig.setBoks(TLigninger::L2c, u"2"_s);
         else
             s.lig.ligninger2Click(1);
         QVERIFY(!s.lig.Kon);
         s.meta.toem();
         s.lig.ligningerKonClick();
-        QCOMPARE(s.liste(), "");
+        QCOMPARE(s.liste(), u""_s);
     }
 
     void kvadratLoesningTomgoerAndengradsTekster() {
         Side s;
         TAndengrads al(s.beskeder, s.regner, s.meta, s.huk);
         TLigninger lig(s.beskeder, s.regner, s.meta, s.huk, &al);
-        al.Lstr1 = "2";
-        al.Lstr2 = "1";
+        al.Lstr1 = u"2"_s;
+        al.Lstr2 = u"1"_s;
         lig.ligningerBeregnClick();
-        QCOMPARE(al.Lstr1, "");
-        QCOMPARE(al.Lstr2, "");
+        QCOMPARE(al.Lstr1, u""_s);
+        QCOMPARE(al.Lstr2, u""_s);
     }
 
     void tilHukommelse() {
         Side s;
-        s.skriv("* 1 1 4", "/ 1 1 1");
+        s.skriv(u"* 1 1 4"_s, u"/ 1 1 1"_s);
         s.lig.ligningerBeregnClick();
         s.lig.ligningerY2sendClick();
         s.lig.ligningerX1sendClick();
-        QCOMPARE(s.hukommelse(), "2@Ligninger|-2@Ligninger");
+        QCOMPARE(s.hukommelse(), u"2@Ligninger|-2@Ligninger"_s);
         QCOMPARE(s.huk.Hval, 2.0);
-        QCOMPARE(s.huk.hukDisplay, "2");
+        QCOMPARE(s.huk.hukDisplay, u"2"_s);
     }
 
     void tomResultatboksGemmesIkke() {
         Side s;
-        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.skriv(u"+ 2 3 7"_s, u"+ 1 -1 1"_s);
         s.lig.ligningerBeregnClick();
         s.lig.ligningerX2sendClick();
-        QCOMPARE(s.hukommelse(), "");
+        QCOMPARE(s.hukommelse(), u""_s);
     }
 
     void sendTilGraf() {
         Side s;
         bool synlig = false;
         s.lig.setGrafSynlig([&] { return synlig; });
-        s.skriv("* 1.5 2 8", "/ 4 2 1");
+        s.skriv(u"* 1.5 2 8"_s, u"/ 4 2 1"_s);
         s.lig.ligningerSendClick();
-        QCOMPARE(s.graf.kurver, (QStringList{"* 1.5 2 8", "/ 4 2 1"}));
-        QCOMPARE(s.lig.ligning1a(), "1,5");
+        QCOMPARE(s.graf.kurver, (QStringList{u"* 1.5 2 8"_s, u"/ 4 2 1"_s}));
+        QCOMPARE(s.lig.ligning1a(), u"1,5"_s);
         QCOMPARE(s.graf.vist, 0); // the window is not opened
-        QCOMPARE(s.beskeder.tekster(), QStringList{"Ligninger sendt til grafvisning!"});
+        QCOMPARE(s.beskeder.tekster(), QStringList{u"Ligninger sendt til grafvisning!"_s});
         synlig = true;
         s.lig.ligningerSendClick();
         QCOMPARE(s.beskeder.boxe.size(), 1);
@@ -379,24 +381,24 @@ private Q_SLOTS:
 
     void sendManglerInput() {
         Side s;
-        s.skriv("+ 1 1 1", "+ 0 1 1");
+        s.skriv(u"+ 1 1 1"_s, u"+ 0 1 1"_s);
         s.lig.ligningerSendClick();
-        QCOMPARE(s.beskeder.tekster(), QStringList{"Der mangler inputsværdier!"});
+        QCOMPARE(s.beskeder.tekster(), QStringList{u"Der mangler inputsværdier!"_s});
         QVERIFY(s.graf.kurver.isEmpty());
         QCOMPARE(s.lig.opr1, u' ');
     }
 
     void ny() {
         Side s;
-        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.skriv(u"+ 2 3 7"_s, u"+ 1 -1 1"_s);
         s.lig.ligningerBeregnClick();
         QSignalSpy fokus(&s.lig, &TLigningsside::fokusOenskes);
         s.regner.setFormelOn(true);
         QVERIFY(s.lig.FormKeyDown(Qt::Key_N, Qt::ControlModifier));
-        QCOMPARE(fokus.at(0).at(0).toString(), "ligning1a");
-        QCOMPARE(s.resultater(), "|||");
-        QCOMPARE(s.lig.ligning2c(), "");
-        QCOMPARE(s.lig.ligningerStatus(), "Ugyldige data");
+        QCOMPARE(fokus.at(0).at(0).toString(), u"ligning1a"_s);
+        QCOMPARE(s.resultater(), u"|||"_s);
+        QCOMPARE(s.lig.ligning2c(), u""_s);
+        QCOMPARE(s.lig.ligningerStatus(), u"Ugyldige data"_s);
         QCOMPARE(s.lig.L1x, 0.0);
         QVERIFY(!s.regner.FormelOn());
         QVERIFY(s.lig.FormKeyDown(Qt::Key_Home, Qt::NoModifier));
@@ -404,16 +406,16 @@ private Q_SLOTS:
 
     void enterKaedeLoeserISidsteBoks() {
         Side s;
-        s.skriv("+ 2 3 7", "+ 1 -1 1");
+        s.skriv(u"+ 2 3 7"_s, u"+ 1 -1 1"_s);
         QSignalSpy fokus(&s.lig, &TLigningsside::fokusOenskes);
         for (int b = TLigninger::L1a; b < TLigninger::L2c; ++b)
             QVERIFY(s.lig.ligningKeyPress(static_cast<TLigninger::Boks>(b), QChar(13)));
         QStringList navne;
         for (const auto& a : fokus)
             navne << a.at(0).toString();
-        QCOMPARE(navne.join(u' '), "ligning1b ligning1c ligning2a ligning2b ligning2c");
+        QCOMPARE(navne.join(u' '), u"ligning1b ligning1c ligning2a ligning2b ligning2c"_s);
         QVERIFY(s.lig.ligningKeyPress(TLigninger::L2c, QChar(13)));
-        QCOMPARE(s.lig.ligningX1(), "2");
+        QCOMPARE(s.lig.ligningX1(), u"2"_s);
     }
 
     void ukendtFormLaederValgetUroert() {

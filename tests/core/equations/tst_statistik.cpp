@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 class TstStatistik : public QObject {
     Q_OBJECT
 
@@ -21,7 +23,7 @@ class TstStatistik : public QObject {
         QString boks() const {
             QStringList l;
             for (const TStatistikPost& p : st.statistikBoks())
-                l << (p.markeret ? "" : "-") + p.tekst;
+                l << (p.markeret ? u""_s : u"-"_s) + p.tekst;
             return l.join(u' ');
         }
     };
@@ -35,16 +37,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sum");
         QTest::addColumn<QString>("middel");
         QTest::addColumn<QString>("afvigelse");
-        const QStringList otte{"2", "4", "4", "4", "5", "5", "7", "9"};
+        const QStringList otte{u"2"_s, u"4"_s, u"4"_s, u"4"_s, u"5"_s, u"5"_s, u"7"_s, u"9"_s};
         QTest::newRow("stikprøve") << otte << false << false << "40"
                                    << "5" << tal::generel(std::sqrt(32.0 / 7));
         QTest::newRow("population") << otte << false << true << "40"
                                     << "5"
                                     << "2";
         QTest::newRow("kvadrater påvirker ikke afvigelsen")
-            << QStringList{"1", "2", "3"} << true << false << "14" << tal::generel(14.0 / 3) << "1";
-        QTest::newRow("decimaltal") << QStringList{"1,5", "2.5", "-1"} << false << false << "3"
-                                    << "1" << tal::generel(std::sqrt(3.25));
+            << QStringList{u"1"_s, u"2"_s, u"3"_s} << true << false << u"14"_s
+            << tal::generel(14.0 / 3) << u"1"_s;
+        QTest::newRow("decimaltal") << QStringList{u"1,5"_s, u"2.5"_s, u"-1"_s} << false << false
+                                    << u"3"_s << "1" << tal::generel(std::sqrt(3.25));
     }
     void beregn() {
         QFETCH(QStringList, vaerdier);
@@ -64,42 +67,42 @@ private Q_SLOTS:
         s.st.statistikAfvigelseClick();
         QCOMPARE(s.st.statistikDisplay(), afvigelse);
         QCOMPARE(s.beskeder.hints.join(QString()), QString()); // only clearing hints
-        QCOMPARE(s.liste(), ""); // nothing of the page goes to the calculation list
+        QCOMPARE(s.liste(), u""_s); // nothing of the page goes to the calculation list
     }
 
     void indfoerLaeserBoksen() {
         Side s;
         QSignalSpy n(&s.st, &TStatistik::nantalAendret);
-        s.indfoer({"abc", "2.5", "1E-5", "-0"});
-        QCOMPARE(s.boks(), "0 2,5 1E-5 0");
-        QCOMPARE(s.st.statistikValue(), "");
-        QCOMPARE(s.st.statistikNantal(), "n=4");
+        s.indfoer({u"abc"_s, u"2.5"_s, u"1E-5"_s, u"-0"_s});
+        QCOMPARE(s.boks(), u"0 2,5 1E-5 0"_s);
+        QCOMPARE(s.st.statistikValue(), u""_s);
+        QCOMPARE(s.st.statistikNantal(), u"n=4"_s);
         QCOMPARE(n.size(), 4);
-        QCOMPARE(n.last().at(0).toString(), "n=4");
+        QCOMPARE(n.last().at(0).toString(), u"n=4"_s);
     }
 
     void afkrydsningTaellesIkkeOm() {
         Side s;
-        s.indfoer({"1", "2", "3"});
+        s.indfoer({u"1"_s, u"2"_s, u"3"_s});
         s.st.statistikBoksClickCheck(1, false);
-        QCOMPARE(s.st.statistikNantal(), "n=3");
+        QCOMPARE(s.st.statistikNantal(), u"n=3"_s);
         s.st.statistikSumClick();
-        QCOMPARE(s.st.statistikDisplay(), "4");
+        QCOMPARE(s.st.statistikDisplay(), u"4"_s);
         QCOMPARE(s.st.Data, (QList<double>{1, 3}));
     }
 
     void foerreEndToVaerdier() {
         Side s;
-        s.indfoer({"1", "2"});
+        s.indfoer({u"1"_s, u"2"_s});
         s.st.statistikSumClick();
         s.st.statistikBoksClickCheck(0, false);
         s.st.statistikSumClick();
         s.st.statistikGennemsnitClick();
         s.st.statistikAfvigelseClick();
         // The first sum succeeded and cleared the status bar.
-        QCOMPARE(s.beskeder.hints,
-                 (QStringList{"", "Ingen beregning!", "Ingen beregning!", "Ingen beregning!"}));
-        QCOMPARE(s.st.statistikDisplay(), "3"); // unchanged
+        QCOMPARE(s.beskeder.hints, (QStringList{u""_s, u"Ingen beregning!"_s, u"Ingen beregning!"_s,
+                                                u"Ingen beregning!"_s}));
+        QCOMPARE(s.st.statistikDisplay(), u"3"_s); // unchanged
     }
 
     // A success after a failure clears "Ingen beregning!" from the status bar.
@@ -112,10 +115,10 @@ private Q_SLOTS:
     void succesRyderStatus() {
         QFETCH(int, knap);
         Side s;
-        s.indfoer({"1"});
+        s.indfoer({u"1"_s});
         s.st.statistikSumClick();
-        QCOMPARE(s.beskeder.hints.last(), "Ingen beregning!");
-        s.indfoer({"3"});
+        QCOMPARE(s.beskeder.hints.last(), u"Ingen beregning!"_s);
+        s.indfoer({u"3"_s});
         if (knap == 0) s.st.statistikSumClick();
         if (knap == 1) s.st.statistikGennemsnitClick();
         if (knap == 2) s.st.statistikAfvigelseClick();
@@ -143,45 +146,45 @@ private Q_SLOTS:
         s.st.statistikHentClick();
         QCOMPARE(s.boks(), boks);
         QCOMPARE(s.beskeder.hints.size(), afvist ? 1 : 0);
-        QCOMPARE(s.st.statistikNantal(), afvist ? "n=0" : "n=1");
+        QCOMPARE(s.st.statistikNantal(), afvist ? u"n=0"_s : u"n=1"_s);
     }
 
     void importerHukommelsen() {
         Side s;
-        s.indfoer({"1"});
+        s.indfoer({u"1"_s});
         s.st.statistikImporterClick(); // empty memory adds nothing
-        QCOMPARE(s.boks(), "1");
-        s.huk.gemFraVindue("a", 3);
-        s.huk.gemFraVindue("b", 7);
+        QCOMPARE(s.boks(), u"1"_s);
+        s.huk.gemFraVindue(u"a"_s, 3);
+        s.huk.gemFraVindue(u"b"_s, 7);
         s.st.statistikImporterClick();
-        QCOMPARE(s.boks(), "1 7 3");
-        QCOMPARE(s.st.statistikNantal(), "n=3");
+        QCOMPARE(s.boks(), u"1 7 3"_s);
+        QCOMPARE(s.st.statistikNantal(), u"n=3"_s);
     }
 
     void importeretTekstDerIkkeErEtTal() {
         Side s;
-        s.indfoer({"1", "2"});
-        s.huk.gemFraVindue("x", 0, "Ingen løsning");
+        s.indfoer({u"1"_s, u"2"_s});
+        s.huk.gemFraVindue(u"x"_s, 0, u"Ingen løsning"_s);
         s.st.statistikImporterClick();
         s.st.statistikSumClick();
-        QCOMPARE(s.st.statistikDisplay(), "");
+        QCOMPARE(s.st.statistikDisplay(), u""_s);
         QCOMPARE(s.beskeder.hints.size(), 1);
-        QVERIFY(s.beskeder.hints[0].contains("'Ingen løsning'"));
+        QVERIFY(s.beskeder.hints[0].contains(u"'Ingen løsning'"_s));
     }
 
     void sletOgNy() {
         Side s;
-        s.indfoer({"1", "2", "3"});
+        s.indfoer({u"1"_s, u"2"_s, u"3"_s});
         s.st.statistikSletClick(); // nothing selected
-        QCOMPARE(s.boks(), "1 2 3");
+        QCOMPARE(s.boks(), u"1 2 3"_s);
         s.st.vaelg(1);
         s.st.statistikSletClick();
-        QCOMPARE(s.boks(), "1 3");
+        QCOMPARE(s.boks(), u"1 3"_s);
         QCOMPARE(s.st.valgt(), -1);
-        QCOMPARE(s.st.statistikNantal(), "n=2");
+        QCOMPARE(s.st.statistikNantal(), u"n=2"_s);
         s.st.statistikNyClick();
-        QCOMPARE(s.boks(), "");
-        QCOMPARE(s.st.statistikNantal(), "n=0");
+        QCOMPARE(s.boks(), u""_s);
+        QCOMPARE(s.st.statistikNantal(), u"n=0"_s);
     }
 
     // Home in the entry box moves its caret; elsewhere on the page, and
@@ -204,34 +207,34 @@ private Q_SLOTS:
         QFETCH(bool, fokusIBoksen);
         QFETCH(bool, ryddet);
         Side s;
-        s.indfoer({"1"});
+        s.indfoer({u"1"_s});
         s.st.setStatistikValueFokus(fokusIBoksen);
         QCOMPARE(s.st.FormKeyDown(tast, Qt::KeyboardModifiers(mods)), ryddet);
-        QCOMPARE(s.boks(), ryddet ? "" : "1");
+        QCOMPARE(s.boks(), ryddet ? u""_s : u"1"_s);
     }
 
     void tilHukommelse() {
         Side s;
-        s.indfoer({"2,5", "4"});
+        s.indfoer({u"2,5"_s, u"4"_s});
         s.st.statistikSendClick(); // nothing selected
         s.st.statistikHukClick();  // no result yet
-        QCOMPARE(s.hukommelse(), "");
+        QCOMPARE(s.hukommelse(), u""_s);
         s.st.vaelg(0);
         s.st.statistikSendClick();
-        QCOMPARE(s.hukommelse(), "2,5@2,5");
+        QCOMPARE(s.hukommelse(), u"2,5@2,5"_s);
         QCOMPARE(s.huk.Hval, 2.5);
         s.st.statistikSumClick();
         s.st.statistikHukClick();
-        QCOMPARE(s.hukommelse(), "6,5@Ligninger|2,5@2,5");
-        QCOMPARE(s.huk.hukDisplay, "6,5");
+        QCOMPARE(s.hukommelse(), u"6,5@Ligninger|2,5@2,5"_s);
+        QCOMPARE(s.huk.hukDisplay, u"6,5"_s);
     }
 
     void enterIndfoerer() {
         Side s;
-        s.st.setStatistikValue("7");
+        s.st.setStatistikValue(u"7"_s);
         QVERIFY(s.st.statistikValueKeyPress(QChar(13)));
         QVERIFY(!s.st.statistikValueKeyPress(u'7'));
-        QCOMPARE(s.boks(), "7");
+        QCOMPARE(s.boks(), u"7"_s);
     }
 };
 

@@ -10,6 +10,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 #endif
 
 namespace {
@@ -82,49 +84,54 @@ void TestFormelprogram::koersel_data() {
     QTest::addColumn<QStringList>("svar");
     QTest::addColumn<QStringList>("liste");
     QTest::addColumn<QString>("display");
-    const QStringList slut{"Udført", ""};
-    QTest::newRow("rektangel") << QStringList{"!Areal af et rektangel", ":Længde", ":Bredde",
-                                              "*[0]=", ":Areal"}
-                               << QStringList{"4", "3"}
-                               << QStringList{"Areal af et rektangel",
-                                              "Længde",
-                                              "Længde = 4",
-                                              "Bredde",
-                                              "Bredde = 3",
-                                              "Areal = 12"} +
+    const QStringList slut{u"Udført"_s, u""_s};
+    QTest::newRow("rektangel") << QStringList{u"!Areal af et rektangel"_s, u":Længde"_s,
+                                              u":Bredde"_s, u"*[0]="_s, u":Areal"_s}
+                               << QStringList{u"4"_s, u"3"_s}
+                               << QStringList{u"Areal af et rektangel"_s,
+                                              u"Længde"_s,
+                                              u"Længde = 4"_s,
+                                              u"Bredde"_s,
+                                              u"Bredde = 3"_s,
+                                              u"Areal = 12"_s} +
                                       slut
                                << "12";
-    QTest::newRow("uden labels") << QStringList{"x="} << QStringList{"5"}
-                                 << QStringList{"input værdi", "input værdi = 5", "resultat = 25"} +
+    QTest::newRow("uden labels") << QStringList{u"x="_s} << QStringList{u"5"_s}
+                                 << QStringList{u"input værdi"_s, u"input værdi = 5"_s,
+                                                u"resultat = 25"_s} +
                                         slut
                                  << "25";
     QTest::newRow("store bogstaver")
-        << QStringList{"X="} << QStringList{"5"}
-        << QStringList{"input værdi", "input værdi = 5", "resultat = 25"} + slut << "25";
+        << QStringList{u"X="_s} << QStringList{u"5"_s}
+        << QStringList{u"input værdi"_s, u"input værdi = 5"_s, u"resultat = 25"_s} + slut
+        << u"25"_s;
     QTest::newRow("to operationslinjer")
-        << QStringList{":a", ":b", "*", "[0]=", ":c"} << QStringList{"4", "3"}
-        << QStringList{"a", "a = 4", "b", "b = 3", "c = 12"} + slut << "12";
-    QTest::newRow("kommentar midt i") << QStringList{":a", "!midt", "+1=", ":b"} << QStringList{"2"}
-                                      << QStringList{"midt", "a", "a = 2", "b = 3"} + slut << "3";
+        << QStringList{u":a"_s, u":b"_s, u"*"_s, u"[0]="_s, u":c"_s} << QStringList{u"4"_s, u"3"_s}
+        << QStringList{u"a"_s, u"a = 4"_s, u"b"_s, u"b = 3"_s, u"c = 12"_s} + slut << u"12"_s;
+    QTest::newRow("kommentar midt i")
+        << QStringList{u":a"_s, u"!midt"_s, u"+1="_s, u":b"_s} << QStringList{u"2"_s}
+        << QStringList{u"midt"_s, u"a"_s, u"a = 2"_s, u"b = 3"_s} + slut << u"3"_s;
     QTest::newRow("negeret reference")
-        << QStringList{":a", ":b", "[1]f+[0]=", ":c"} << QStringList{"10", "3"}
-        << QStringList{"a", "a = 10", "b", "b = 3", "c = 7"} + slut << "7";
+        << QStringList{u":a"_s, u":b"_s, u"[1]f+[0]="_s, u":c"_s} << QStringList{u"10"_s, u"3"_s}
+        << QStringList{u"a"_s, u"a = 10"_s, u"b"_s, u"b = 3"_s, u"c = 7"_s} + slut << u"7"_s;
     QTest::newRow("label efter operator venter")
-        << QStringList{":a", "5+", ":b", "=", ":c"} << QStringList{"2", "3"}
-        << QStringList{"a", "a = 2", "b = 0", "c = 8"} + slut << "8";
+        << QStringList{u":a"_s, u"5+"_s, u":b"_s, u"="_s, u":c"_s} << QStringList{u"2"_s, u"3"_s}
+        << QStringList{u"a"_s, u"a = 2"_s, u"b = 0"_s, u"c = 8"_s} + slut << u"8"_s;
     QTest::newRow("operation foer label")
-        << QStringList{"!k", "5*2=", ":r"} << QStringList{}
-        << QStringList{"k", "Der mangler indledende tekstlinie! = 0", "r = 10"} + slut << "10";
+        << QStringList{u"!k"_s, u"5*2="_s, u":r"_s} << QStringList{}
+        << QStringList{u"k"_s, u"Der mangler indledende tekstlinie! = 0"_s, u"r = 10"_s} + slut
+        << u"10"_s;
     QTest::newRow("mellemresultat venter paa Enter")
-        << QStringList{":a", "x=", ":b", "+1=", ":c"} << QStringList{"3", ""}
-        << QStringList{"a", "a = 3", "b = 9", "c = 10"} + slut << "10";
-    QTest::newRow("komma og punktum") << QStringList{":a", "*2=", ":b"} << QStringList{"1.5"}
-                                      << QStringList{"a", "a = 1,5", "b = 3"} + slut << "3";
+        << QStringList{u":a"_s, u"x="_s, u":b"_s, u"+1="_s, u":c"_s} << QStringList{u"3"_s, u""_s}
+        << QStringList{u"a"_s, u"a = 3"_s, u"b = 9"_s, u"c = 10"_s} + slut << u"10"_s;
+    QTest::newRow("komma og punktum")
+        << QStringList{u":a"_s, u"*2="_s, u":b"_s} << QStringList{u"1.5"_s}
+        << QStringList{u"a"_s, u"a = 1,5"_s, u"b = 3"_s} + slut << u"3"_s;
     QTest::newRow("stort fakultet")
-        << QStringList{":n", "*1=!", ":f"} << QStringList{"100000000000"}
-        << QStringList{"n", "n = 100000000000", "f = INF"} + slut << "INF";
-    QTest::newRow("kun label") << QStringList{":a"} << QStringList{} << QStringList{"a"} + slut
-                               << "0";
+        << QStringList{u":n"_s, u"*1=!"_s, u":f"_s} << QStringList{u"100000000000"_s}
+        << QStringList{u"n"_s, u"n = 100000000000"_s, u"f = INF"_s} + slut << u"INF"_s;
+    QTest::newRow("kun label") << QStringList{u":a"_s} << QStringList{}
+                               << QStringList{u"a"_s} + slut << "0";
 }
 
 void TestFormelprogram::koersel() {
@@ -147,8 +154,8 @@ void TestFormelprogram::normaliseringVisesIEditoren() {
     Fixtur f;
     int aendret = 0;
     connect(&f.program, &TFormelProgram::aendret, [&] { ++aendret; });
-    f.koer({"   x=", "", "    "});
-    QCOMPARE(f.program.formelMemo(), QStringList({":input værdi", "x=", ":resultat"}));
+    f.koer({u"   x="_s, u""_s, u"    "_s});
+    QCOMPARE(f.program.formelMemo(), QStringList({u":input værdi"_s, u"x="_s, u":resultat"_s}));
     QVERIFY(aendret > 0);
 }
 
@@ -156,7 +163,7 @@ void TestFormelprogram::venterOgAfslutter() {
     Fixtur f;
     int visRegner = 0;
     connect(&f.program, &TFormelProgram::visRegnerOenskes, [&] { ++visRegner; });
-    f.koer({":a", ":b", "*[0]=", ":c"});
+    f.koer({u":a"_s, u":b"_s, u"*[0]="_s, u":c"_s});
     QCOMPARE(visRegner, 1);
     QVERIFY(f.regner.FormelOn());
     QVERIFY(f.regner.PformelOn());
@@ -166,7 +173,8 @@ void TestFormelprogram::venterOgAfslutter() {
     QCOMPARE(f.meta.linjer.last(), QStringLiteral("b"));
     f.tast(QStringLiteral("7"));
     QVERIFY(f.regner.FormKeyDown(Qt::Key_F9, Qt::NoModifier));
-    QCOMPARE(f.meta.linjer, QStringList({"a", "a = 6", "b", "b = 7", "c = 42", "Udført", ""}));
+    QCOMPARE(f.meta.linjer, QStringList({u"a"_s, u"a = 6"_s, u"b"_s, u"b = 7"_s, u"c = 42"_s,
+                                         u"Udført"_s, u""_s}));
     QVERIFY(!f.regner.FormelOn());
     QCOMPARE(f.meta.valgt, f.meta.antal() - 1);
     // Typing after the end starts a new number, not one appended to the result.
@@ -193,7 +201,7 @@ void TestFormelprogram::tastEfterKoerslenBevarerListen() {
     QFETCH(QString, taster);
     QFETCH(QString, display);
     Fixtur f;
-    f.koer({":Længde", ":Bredde", "*[0]=", ":Areal"}, {"4", "3"});
+    f.koer({u":Længde"_s, u":Bredde"_s, u"*[0]="_s, u":Areal"_s}, {u"4"_s, u"3"_s});
     QVERIFY(!f.regner.FormelOn());
     const QStringList protokol = f.meta.linjer;
     QCOMPARE(protokol.size(), 7);
@@ -205,26 +213,26 @@ void TestFormelprogram::tastEfterKoerslenBevarerListen() {
 // At a prompt the display shows 0, and Enter alone takes that 0.
 void TestFormelprogram::spoergsmaalViserNul() {
     Fixtur f;
-    f.koer({":a", ":b", "[0]+[1]=", ":c"}, {"7"});
+    f.koer({u":a"_s, u":b"_s, u"[0]+[1]="_s, u":c"_s}, {u"7"_s});
     QCOMPARE(f.regner.displayTekst(), QStringLiteral("0"));
     f.tast(QString(QChar(13)));
-    QCOMPARE(f.meta.linjer.mid(3, 2), QStringList({"b = 0", "c = 7"}));
+    QCOMPARE(f.meta.linjer.mid(3, 2), QStringList({u"b = 0"_s, u"c = 7"_s}));
 }
 
 void TestFormelprogram::tilbageUnderKoersel() {
     Fixtur f;
-    f.koer({":Længde", ":Bredde", "*[0]=", ":Areal"}, {"45\b", "3,5\b\b"});
-    QCOMPARE(f.meta.linjer.mid(0, 5),
-             QStringList({"Længde", "Længde = 4", "Bredde", "Bredde = 3", "Areal = 12"}));
+    f.koer({u":Længde"_s, u":Bredde"_s, u"*[0]="_s, u":Areal"_s}, {u"45\b"_s, u"3,5\b\b"_s});
+    QCOMPARE(f.meta.linjer.mid(0, 5), QStringList({u"Længde"_s, u"Længde = 4"_s, u"Bredde"_s,
+                                                   u"Bredde = 3"_s, u"Areal = 12"_s}));
     QCOMPARE(f.beskeder.hints, QStringList());
     // The button does the same as the key.
     Fixtur g;
-    g.koer({":a", "+1=", ":b"});
+    g.koer({u":a"_s, u"+1="_s, u":b"_s});
     g.tast(QStringLiteral("12"));
     QVERIFY(g.regner.klik(QStringLiteral("disTilbage")));
     QCOMPARE(g.regner.displayTekst(), QStringLiteral("1"));
     g.tast(QString(QChar(13)));
-    QCOMPARE(g.meta.linjer.mid(1, 2), QStringList({"a = 1", "b = 2"}));
+    QCOMPARE(g.meta.linjer.mid(1, 2), QStringList({u"a = 1"_s, u"b = 2"_s}));
 }
 
 // One formula gives one result in a program and in the expression window.
@@ -232,7 +240,7 @@ void TestFormelprogram::lighedstegnSomIUdtryksvinduet() {
     Fixtur udtryk;
     udtryk.regner.realiserFormel(QStringLiteral("4w2=s"));
     Fixtur f;
-    f.koer({":a", "4w2=s", ":r"}, {""});
+    f.koer({u":a"_s, u"4w2=s"_s, u":r"_s}, {u""_s});
     QCOMPARE(f.meta.linjer.at(2), QStringLiteral("r = ") + udtryk.regner.displayTekst());
 }
 
@@ -241,9 +249,10 @@ void TestFormelprogram::referencerBrugerDenIndtastedeVaerdi() {
     for (int decimaler : {-1, 2}) {
         Fixtur f;
         f.regner.disDecimalerChange(decimaler + 1);
-        f.koer({":a", "r=", ":b", "[1]*[0]=", ":c"}, {"3", ""});
-        QCOMPARE(f.meta.linjer.mid(2, 2),
-                 QStringList({decimaler < 0 ? "b = 0,333333333333333" : "b = 0,33", "c = 1"}));
+        f.koer({u":a"_s, u"r="_s, u":b"_s, u"[1]*[0]="_s, u":c"_s}, {u"3"_s, u""_s});
+        QCOMPARE(
+            f.meta.linjer.mid(2, 2),
+            QStringList({decimaler < 0 ? u"b = 0,333333333333333"_s : u"b = 0,33"_s, u"c = 1"_s}));
     }
 }
 
@@ -251,23 +260,23 @@ void TestFormelprogram::referencerBrugerDenIndtastedeVaerdi() {
 // waiting program, which the next result key resumes.
 void TestFormelprogram::nyTastUnderVentetidenFortsaetter() {
     Fixtur f;
-    f.koer({":a", "*2=", ":b"});
+    f.koer({u":a"_s, u"*2="_s, u":b"_s});
     f.regner.disNyClick();
     QVERIFY(!f.regner.FormelOn());
     QVERIFY(f.regner.PformelOn());
     f.tast(QStringLiteral("4") + QChar(13));
     // With the expression line running again, the operation is listed too.
-    QCOMPARE(f.meta.linjer.mid(0, 3), QStringList({"a = 4", "4 * 2 = 8", "b = 8"}));
+    QCOMPARE(f.meta.linjer.mid(0, 3), QStringList({u"a = 4"_s, u"4 * 2 = 8"_s, u"b = 8"_s}));
     QVERIFY(!f.regner.PformelOn());
 }
 
 void TestFormelprogram::listenFoelgerVisBoksen() {
     Fixtur f;
     f.regner.metaAktivClick(false);
-    f.koer({":a", "*2=", ":b"}, {"4"});
+    f.koer({u":a"_s, u"*2="_s, u":b"_s}, {u"4"_s});
     QVERIFY(!f.regner.disOn());
     // The protocol is the program's output and is written all the same.
-    QCOMPARE(f.meta.linjer.mid(0, 3), QStringList({"a", "a = 4", "b = 8"}));
+    QCOMPARE(f.meta.linjer.mid(0, 3), QStringList({u"a"_s, u"a = 4"_s, u"b = 8"_s}));
 }
 
 // Failures while running stop the run; the lines written so far stay.
@@ -276,27 +285,31 @@ void TestFormelprogram::afbrydelser_data() {
     QTest::addColumn<QStringList>("svar");
     QTest::addColumn<QStringList>("liste");
     QTest::addColumn<QString>("display");
-    QTest::newRow("ukendt tegn") << QStringList{":a", "+2k3=", ":b"} << QStringList{"1"}
-                                 << QStringList{"a", "a = 1"} << "2";
+    QTest::newRow("ukendt tegn") << QStringList{u":a"_s, u"+2k3="_s, u":b"_s} << QStringList{u"1"_s}
+                                 << QStringList{u"a"_s, u"a = 1"_s} << u"2"_s;
     QTest::newRow("ugyldige funktionsdata")
-        << QStringList{":a", "/0=", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"}
-        << "Ugyldige funktionsdata   ";
+        << QStringList{u":a"_s, u"/0="_s, u":b"_s} << QStringList{u"1"_s}
+        << QStringList{u"a"_s, u"a = 1"_s} << "Ugyldige funktionsdata   ";
     QTest::newRow("reference findes ikke")
-        << QStringList{":a", "[5]", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+        << QStringList{u":a"_s, u"[5]"_s, u":b"_s} << QStringList{u"1"_s}
+        << QStringList{u"a"_s, u"a = 1"_s} << u"1"_s;
     QTest::newRow("reference ikke indtastet")
-        << QStringList{":a", "+[1]=", ":b", ":c"} << QStringList{"1"} << QStringList{"a", "a = 1"}
-        << "1";
+        << QStringList{u":a"_s, u"+[1]="_s, u":b"_s, u":c"_s} << QStringList{u"1"_s}
+        << QStringList{u"a"_s, u"a = 1"_s} << "1";
     QTest::newRow("klamme uden slut")
-        << QStringList{":a", "+[0=", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+        << QStringList{u":a"_s, u"+[0="_s, u":b"_s} << QStringList{u"1"_s}
+        << QStringList{u"a"_s, u"a = 1"_s} << u"1"_s;
     QTest::newRow("bogstav i reference")
-        << QStringList{":a", "[x]", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
-    QTest::newRow("tom reference")
-        << QStringList{":a", "[]", ":b"} << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
-    QTest::newRow("kaempe reference") << QStringList{":a", "[99999999999999999999]", ":b"}
-                                      << QStringList{"1"} << QStringList{"a", "a = 1"} << "1";
+        << QStringList{u":a"_s, u"[x]"_s, u":b"_s} << QStringList{u"1"_s}
+        << QStringList{u"a"_s, u"a = 1"_s} << u"1"_s;
+    QTest::newRow("tom reference") << QStringList{u":a"_s, u"[]"_s, u":b"_s} << QStringList{u"1"_s}
+                                   << QStringList{u"a"_s, u"a = 1"_s} << u"1"_s;
+    QTest::newRow("kaempe reference")
+        << QStringList{u":a"_s, u"[99999999999999999999]"_s, u":b"_s} << QStringList{u"1"_s}
+        << QStringList{u"a"_s, u"a = 1"_s} << u"1"_s;
     QTest::newRow("foer foerste spoergsmaal")
-        << QStringList{"!k", "2k", ":b"} << QStringList{}
-        << QStringList{"k", "Der mangler indledende tekstlinie! = 0"} << "2";
+        << QStringList{u"!k"_s, u"2k"_s, u":b"_s} << QStringList{}
+        << QStringList{u"k"_s, u"Der mangler indledende tekstlinie! = 0"_s} << u"2"_s;
 }
 
 void TestFormelprogram::afbrydelser() {
@@ -308,7 +321,7 @@ void TestFormelprogram::afbrydelser() {
     f.koer(linjer, svar);
     QCOMPARE(f.meta.linjer, liste);
     QCOMPARE(f.regner.displayTekst(), display);
-    QCOMPARE(f.beskeder.hints, QStringList{"Afbrudt"});
+    QCOMPARE(f.beskeder.hints, QStringList{u"Afbrudt"_s});
     QVERIFY(f.beskeder.boxe.isEmpty());
     QVERIFY(!f.regner.FormelOn());
     QVERIFY(!f.regner.PformelOn());
@@ -331,7 +344,7 @@ void TestFormelprogram::tomtProgram() {
     f.tast(QStringLiteral("2+3="));
     f.program.setFormelMemoTekst(tekst);
     f.program.formelBeregnClick();
-    QCOMPARE(f.beskeder.tekster(), QStringList{"Der er ikke aktiveret nogen formel!"});
+    QCOMPARE(f.beskeder.tekster(), QStringList{u"Der er ikke aktiveret nogen formel!"_s});
     QVERIFY(!f.regner.FormelOn());
     QCOMPARE(f.regner.displayTekst(), QStringLiteral("5"));
 }
@@ -341,14 +354,15 @@ void TestFormelprogram::filformat_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("linjer");
     QTest::newRow("windows-1252 crlf")
-        << QByteArray(":L\xe6ngde\r\n*2=\r\n") << QStringList{":Længde", "*2="};
+        << QByteArray(":L\xe6ngde\r\n*2=\r\n") << QStringList{u":Længde"_s, u"*2="_s};
     QTest::newRow("utf-8 med bom")
-        << QByteArray("\xef\xbb\xbf:L\xc3\xa6ngde\n*2=") << QStringList{":Længde", "*2="};
+        << QByteArray("\xef\xbb\xbf:L\xc3\xa6ngde\n*2=") << QStringList{u":Længde"_s, u"*2="_s};
     QTest::newRow("utf-16 le med bom")
-        << QByteArray("\xff\xfe:\0\xe6\0\r\0\n\0", 10) << QStringList{":æ"};
-    QTest::newRow("cr alene") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
+        << QByteArray("\xff\xfe:\0\xe6\0\r\0\n\0", 10) << QStringList{u":æ"_s};
+    QTest::newRow("cr alene") << QByteArray("a\rb\r\rc")
+                              << QStringList{u"a"_s, u"b"_s, u""_s, u"c"_s};
     QTest::newRow("tom fil") << QByteArray() << QStringList{};
-    QTest::newRow("kun linjeskift") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("kun linjeskift") << QByteArray("\r\n") << QStringList{u""_s};
 }
 
 void TestFormelprogram::filformat() {
@@ -362,12 +376,10 @@ void TestFormelprogram::gem_data() {
     QTest::addColumn<QString>("navn");
     QTest::addColumn<QString>("fil");
     QTest::addColumn<QStringList>("listen");
-    QTest::newRow("uden endelse") << "areal"
-                                  << "areal.txt" << QStringList{"areal.txt"};
+    QTest::newRow("uden endelse") << "areal" << u"areal.txt"_s << QStringList{u"areal.txt"_s};
     QTest::newRow("med anden endelse") << "areal.dat"
                                        << "areal.dat" << QStringList{};
-    QTest::newRow("med txt") << "Moms.txt"
-                             << "Moms.txt" << QStringList{"Moms.txt"};
+    QTest::newRow("med txt") << "Moms.txt" << u"Moms.txt"_s << QStringList{u"Moms.txt"_s};
 }
 
 void TestFormelprogram::gem() {
@@ -391,7 +403,7 @@ void TestFormelprogram::gem() {
 void TestFormelprogram::gemMedDialog() {
     Fixtur f;
     f.program.formelGemClick();
-    QCOMPARE(f.beskeder.tekster(), QStringList{"Der er ingen udtryk at gemme!"});
+    QCOMPARE(f.beskeder.tekster(), QStringList{u"Der er ingen udtryk at gemme!"_s});
     f.program.setFormelMemoTekst(QStringLiteral("x="));
     f.beskeder.filnavne.enqueue(QString()); // cancelled
     f.program.formelGemClick();
@@ -400,7 +412,7 @@ void TestFormelprogram::gemMedDialog() {
     f.program.formelGemClick();
     QCOMPARE(f.bytes(QStringLiteral("kvadrat.txt")), QByteArray("x=\r\n"));
     QCOMPARE(f.program.formelFilnavn(), QStringLiteral("kvadrat.txt"));
-    QCOMPARE(f.program.formelFilboks(), QStringList{"kvadrat.txt"});
+    QCOMPARE(f.program.formelFilboks(), QStringList{u"kvadrat.txt"_s});
     // Every dialog opened in the formula folder.
     for (const QString& m : f.beskeder.dialogmapper)
         QCOMPARE(m, f.dir.path());
@@ -413,7 +425,7 @@ void TestFormelprogram::gemMedDialog() {
     QCOMPARE(g.bytes(QStringLiteral("mitprog.txt")), QByteArray("x=\r\n"));
     QVERIFY(!QFileInfo::exists(g.fil(QStringLiteral("mitprog"))));
     QCOMPARE(g.program.formelFilnavn(), QStringLiteral("mitprog.txt"));
-    QCOMPARE(g.program.formelFilboks(), QStringList{"mitprog.txt"});
+    QCOMPARE(g.program.formelFilboks(), QStringList{u"mitprog.txt"_s});
 }
 
 void TestFormelprogram::filnavnUdenforMappenAfvises_data() {
@@ -437,7 +449,7 @@ void TestFormelprogram::filnavnUdenforMappenAfvises() {
     QCOMPARE(r.beskeder.boxe.size(), 1);
     QVERIFY(r.beskeder.boxe.first().tekst.startsWith(QStringLiteral("Filnavnet må ikke")));
     QCOMPARE(QDir(rod.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{"Formler"});
+             QStringList{u"Formler"_s});
     QVERIFY(QDir(rod.path() + QStringLiteral("/Formler")).isEmpty());
 }
 
@@ -457,7 +469,8 @@ void TestFormelprogram::filListenOgIndlaesning() {
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), f.dir.filePath(QStringLiteral("nul.txt"))));
 #endif
     f.program.LoadFormelFilboks();
-    QCOMPARE(f.program.formelFilboks(), QStringList({".skjult.txt", "Areal.txt", "moms.txt"}));
+    QCOMPARE(f.program.formelFilboks(),
+             QStringList({u".skjult.txt"_s, u"Areal.txt"_s, u"moms.txt"_s}));
     QCOMPARE(f.program.sideknapTekst(), QStringLiteral("[3]"));
 
     // Nothing happens without a selection.
@@ -468,14 +481,14 @@ void TestFormelprogram::filListenOgIndlaesning() {
 
     f.program.setFormelFilboksValgt(2);
     f.program.formelFilboksKeyPress(QChar(13));
-    QCOMPARE(f.program.formelMemo(), QStringList({":Beløb", "*1,25=", ":Med moms"}));
+    QCOMPARE(f.program.formelMemo(), QStringList({u":Beløb"_s, u"*1,25="_s, u":Med moms"_s}));
     QCOMPARE(f.program.formelFilnavn(), QStringLiteral("moms.txt"));
     QCOMPARE(f.program.Filnavn, f.fil(QStringLiteral("moms.txt")));
     QCOMPARE(f.program.formelBogSide(), 0);
 
     f.beskeder.filnavne.enqueue(f.fil(QStringLiteral("Areal.txt")));
     f.program.formelHentClick();
-    QCOMPARE(f.program.formelMemo(), QStringList{":a"});
+    QCOMPARE(f.program.formelMemo(), QStringList{u":a"_s});
     QCOMPARE(f.program.formelFilnavn(), QStringLiteral("Areal.txt"));
 
     f.program.formelNyClick();
@@ -493,11 +506,11 @@ void TestFormelprogram::slet() {
     f.program.setFormelFilboksValgt(1);
     f.beskeder.svar.enqueue(false);
     f.program.formelSletClick();
-    QCOMPARE(f.beskeder.tekster(), QStringList{"Skal filen b.txt slettes?"});
+    QCOMPARE(f.beskeder.tekster(), QStringList{u"Skal filen b.txt slettes?"_s});
     QCOMPARE(f.program.formelFilboks().size(), 2);
     f.beskeder.svar.enqueue(true);
     f.program.formelSletClick();
-    QCOMPARE(f.program.formelFilboks(), QStringList{"a.txt"});
+    QCOMPARE(f.program.formelFilboks(), QStringList{u"a.txt"_s});
     QVERIFY(!QFile::exists(f.fil(QStringLiteral("b.txt"))));
     QCOMPARE(f.program.Filnavn, f.fil(QStringLiteral("b.txt")));
 }
@@ -565,23 +578,23 @@ void TestFormelprogram::linkUdAfMappen() {
     f.skrivFil(QStringLiteral("inde.txt"), ":a\r\n");
     QVERIFY(QFile::link(f.fil(QStringLiteral("inde.txt")), f.fil(QStringLiteral("link.txt"))));
     f.program.LoadFormelFilboks();
-    QCOMPARE(f.program.formelFilboks(), QStringList({"inde.txt", "link.txt", "ud.txt"}));
+    QCOMPARE(f.program.formelFilboks(), QStringList({u"inde.txt"_s, u"link.txt"_s, u"ud.txt"_s}));
 
     // Opening: the link out is refused and the editor keeps its text.
     f.program.setFormelMemoTekst(QStringLiteral("x="));
     f.program.setFormelFilboksValgt(2);
     f.program.formelFilboksDblClick();
-    QCOMPARE(f.program.formelMemo(), QStringList{"x="});
+    QCOMPARE(f.program.formelMemo(), QStringList{u"x="_s});
     QCOMPARE(f.beskeder.tekster(),
              QStringList{QStringLiteral("Filen ligger ikke i formelmappen:\n") +
                          QDir::toNativeSeparators(f.fil(QStringLiteral("ud.txt")))});
     // A link that stays inside the folder opens as its file.
     f.program.setFormelFilboksValgt(1);
     f.program.formelFilboksDblClick();
-    QCOMPARE(f.program.formelMemo(), QStringList{":a"});
+    QCOMPARE(f.program.formelMemo(), QStringList{u":a"_s});
 
     // Saving under either outside name writes nothing.
-    for (const QString navn : {QStringLiteral("ud.txt"), QStringLiteral("ny")}) {
+    for (const QString& navn : {QStringLiteral("ud.txt"), QStringLiteral("ny")}) {
         f.beskeder.boxe.clear();
         f.program.setFormelMemoTekst(QStringLiteral("y="));
         f.program.setFormelFilnavn(navn);

@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TFormelVaerktoej::Resultat koer(const QStringList& args, const QString& input = QString()) {
@@ -47,18 +49,19 @@ private Q_SLOTS:
 void TestFormelvaerktoej::display_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("display");
-    QTest::newRow("eksempel") << QStringList{"2+3*4="} << "14";
-    QTest::newRow("formula=") << QStringList{"--formula=2x+9ix="} << "7";
-    QTest::newRow("formula med vaerdi") << QStringList{"--formula", "7m3="} << "1";
-    QTest::newRow("tekst efter --") << QStringList{"--", "-5+3="} << "-2";
-    QTest::newRow("keys") << QStringList{"--keys", "2+3="} << "5";
-    QTest::newRow("keys=") << QStringList{"--keys=5,5="} << "5,5";
-    QTest::newRow("radianer") << QStringList{"--angle", "rad", "ps"} << "1,22464679914735E-16";
-    QTest::newRow("nygrader") << QStringList{"--angle=grad", "100s"} << "1";
-    QTest::newRow("decimaler") << QStringList{"--decimals", "2", "1/3="} << "0,33";
+    QTest::newRow("eksempel") << QStringList{u"2+3*4="_s} << u"14"_s;
+    QTest::newRow("formula=") << QStringList{u"--formula=2x+9ix="_s} << u"7"_s;
+    QTest::newRow("formula med vaerdi") << QStringList{u"--formula"_s, u"7m3="_s} << u"1"_s;
+    QTest::newRow("tekst efter --") << QStringList{u"--"_s, u"-5+3="_s} << u"-2"_s;
+    QTest::newRow("keys") << QStringList{u"--keys"_s, u"2+3="_s} << u"5"_s;
+    QTest::newRow("keys=") << QStringList{u"--keys=5,5="_s} << u"5,5"_s;
+    QTest::newRow("radianer") << QStringList{u"--angle"_s, u"rad"_s, u"ps"_s}
+                              << u"1,22464679914735E-16"_s;
+    QTest::newRow("nygrader") << QStringList{u"--angle=grad"_s, u"100s"_s} << u"1"_s;
+    QTest::newRow("decimaler") << QStringList{u"--decimals"_s, u"2"_s, u"1/3="_s} << u"0,33"_s;
     QTest::newRow("automatiske decimaler")
-        << QStringList{"--decimals=-1", "1/3="} << "0,333333333333333";
-    QTest::newRow("tom tekst") << QStringList{""} << "0";
+        << QStringList{u"--decimals=-1"_s, u"1/3="_s} << u"0,333333333333333"_s;
+    QTest::newRow("tom tekst") << QStringList{u""_s} << u"0"_s;
 }
 
 void TestFormelvaerktoej::display() {
@@ -71,28 +74,29 @@ void TestFormelvaerktoej::display() {
 
 void TestFormelvaerktoej::jsonMedTaster() {
     const QJsonObject o = json({QStringLiteral("--keys"), QStringLiteral("2+3=")});
-    QCOMPARE(o.value("display").toString(), QStringLiteral("5"));
-    QCOMPARE(o.value("operator").toString(), QStringLiteral("="));
-    QCOMPARE(o.value("expression").toString(), QStringLiteral("2 + 3 = 5"));
-    QCOMPARE(o.value("formula").toString(), QStringLiteral("2+3="));
-    QCOMPARE(liste(o.value("list")), QStringList{QStringLiteral("2 + 3 = 5")});
-    QVERIFY(liste(o.value("messages")).isEmpty());
+    QCOMPARE(o.value(u"display"_s).toString(), QStringLiteral("5"));
+    QCOMPARE(o.value(u"operator"_s).toString(), QStringLiteral("="));
+    QCOMPARE(o.value(u"expression"_s).toString(), QStringLiteral("2 + 3 = 5"));
+    QCOMPARE(o.value(u"formula"_s).toString(), QStringLiteral("2+3="));
+    QCOMPARE(liste(o.value(u"list"_s)), QStringList{QStringLiteral("2 + 3 = 5")});
+    QVERIFY(liste(o.value(u"messages"_s)).isEmpty());
 }
 
 void TestFormelvaerktoej::jsonFelter() {
     QJsonObject o = json({QStringLiteral("--io"), QStringLiteral("2+3=")});
-    QCOMPARE(liste(o.value("list")), (QStringList{"INPUT: 2+3=", "2 + 3 = 5", "OUTPUT: 5="}));
+    QCOMPARE(liste(o.value(u"list"_s)),
+             (QStringList{u"INPUT: 2+3="_s, u"2 + 3 = 5"_s, u"OUTPUT: 5="_s}));
     o = json({QStringLiteral("7g+1=g")});
-    QCOMPARE(o.value("memory").toString(), QStringLiteral("8"));
-    QCOMPARE(liste(o.value("memoryList")), (QStringList{"8", "7"}));
+    QCOMPARE(o.value(u"memory"_s).toString(), QStringLiteral("8"));
+    QCOMPARE(liste(o.value(u"memoryList"_s)), (QStringList{u"8"_s, u"7"_s}));
     o = json({QStringLiteral("--no-list"), QStringLiteral("2+3=")});
-    QVERIFY(liste(o.value("list")).isEmpty());
+    QVERIFY(liste(o.value(u"list"_s)).isEmpty());
 }
 
 void TestFormelvaerktoej::beskeder() {
     const QJsonObject o = json({QStringLiteral("2+3X")});
-    QCOMPARE(o.value("display").toString(), QStringLiteral("3"));
-    const QStringList b = liste(o.value("messages"));
+    QCOMPARE(o.value(u"display"_s).toString(), QStringLiteral("3"));
+    const QStringList b = liste(o.value(u"messages"_s));
     QCOMPARE(b.size(), 1);
     QVERIFY(b[0].startsWith(QStringLiteral("Beregning afbrudt!")));
     QVERIFY(b[0].endsWith(QStringLiteral("ukendt tegn: X")));
@@ -105,13 +109,13 @@ void TestFormelvaerktoej::beskeder() {
 // Typing goes on after a key that reported an error; the replay ends there.
 void TestFormelvaerktoej::tasterFortsaetterEfterFejl() {
     QJsonObject o = json({QStringLiteral("--keys"), QStringLiteral("0^1f=,5\b")});
-    QCOMPARE(liste(o.value("messages")),
+    QCOMPARE(liste(o.value(u"messages"_s)),
              QStringList{QStringLiteral("'INF,5' er ikke et gyldigt tal")});
-    QCOMPARE(o.value("display").toString(), QStringLiteral("INF"));
+    QCOMPARE(o.value(u"display"_s).toString(), QStringLiteral("INF"));
     o = json({QStringLiteral("0^1f=,56")});
-    QCOMPARE(liste(o.value("messages")),
+    QCOMPARE(liste(o.value(u"messages"_s)),
              QStringList{QStringLiteral("'INF,5' er ikke et gyldigt tal")});
-    QCOMPARE(o.value("formula").toString(), QStringLiteral("0^1f=,5"));
+    QCOMPARE(o.value(u"formula"_s).toString(), QStringLiteral("0^1f=,5"));
 }
 
 void TestFormelvaerktoej::standardInput() {
@@ -124,14 +128,14 @@ void TestFormelvaerktoej::standardInput() {
 
 void TestFormelvaerktoej::forkerteValg_data() {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("ukendt valg") << QStringList{"--foo", "1"};
-    QTest::newRow("tekst med minus uden --") << QStringList{"-5+3="};
-    QTest::newRow("to tekster") << QStringList{"1", "2"};
-    QTest::newRow("ukendt vinkel") << QStringList{"--angle", "turns", "1"};
-    QTest::newRow("vinkel uden vaerdi") << QStringList{"--angle"};
-    QTest::newRow("for mange decimaler") << QStringList{"--decimals=5", "1"};
-    QTest::newRow("decimaler ikke tal") << QStringList{"--decimals", "to", "1"};
-    QTest::newRow("formula uden tekst") << QStringList{"--formula"};
+    QTest::newRow("ukendt valg") << QStringList{u"--foo"_s, u"1"_s};
+    QTest::newRow("tekst med minus uden --") << QStringList{u"-5+3="_s};
+    QTest::newRow("to tekster") << QStringList{u"1"_s, u"2"_s};
+    QTest::newRow("ukendt vinkel") << QStringList{u"--angle"_s, u"turns"_s, u"1"_s};
+    QTest::newRow("vinkel uden vaerdi") << QStringList{u"--angle"_s};
+    QTest::newRow("for mange decimaler") << QStringList{u"--decimals=5"_s, u"1"_s};
+    QTest::newRow("decimaler ikke tal") << QStringList{u"--decimals"_s, u"to"_s, u"1"_s};
+    QTest::newRow("formula uden tekst") << QStringList{u"--formula"_s};
 }
 
 void TestFormelvaerktoej::forkerteValg() {

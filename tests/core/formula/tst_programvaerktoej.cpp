@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TFormelVaerktoej::Resultat koer(const QStringList& args) {
@@ -63,31 +65,35 @@ void TestProgramvaerktoej::udskrift_data() {
     QTest::addColumn<int>("kode");
     const QString areal = m_dir.path() + QStringLiteral("/areal.txt");
     const QString x = m_dir.path() + QStringLiteral("/x.txt");
-    QTest::newRow("rektangel") << QStringList{"--program", areal, "--input", "4", "--input", "3"}
+    QTest::newRow("rektangel") << QStringList{u"--program"_s, areal,        u"--input"_s,
+                                              u"4"_s,         u"--input"_s, u"3"_s}
                                << "Areal af et rektangel\nLængde\nLængde = 4\nBredde\n"
                                   "Bredde = 3\nAreal = 12\nUdført\n\n"
                                << 0;
-    QTest::newRow("input mangler") << QStringList{"--program=" + areal, "--input=4"}
+    QTest::newRow("input mangler") << QStringList{u"--program="_s + areal, u"--input=4"_s}
                                    << "Areal af et rektangel\nLængde\nLængde = 4\nBredde\n"
                                    << 3;
-    QTest::newRow("kvadrat") << QStringList{"--program", x, "--input", "5"}
+    QTest::newRow("kvadrat") << QStringList{u"--program"_s, x, u"--input"_s, u"5"_s}
                              << "input værdi\ninput værdi = 5\nresultat = 25\nUdført\n\n"
                              << 0;
-    QTest::newRow("negativ med punktum") << QStringList{"--program", x, "--input=-1.5"}
+    QTest::newRow("negativ med punktum") << QStringList{u"--program"_s, x, u"--input=-1.5"_s}
                                          << "input værdi\ninput værdi = -1,5\nresultat = 2,25\n"
                                             "Udført\n\n"
                                          << 0;
-    QTest::newRow("tom input tager nul") << QStringList{"--program", x, "--input", ""}
+    QTest::newRow("tom input tager nul") << QStringList{u"--program"_s, x, u"--input"_s, u""_s}
                                          << "input værdi\ninput værdi = 0\nresultat = 0\n"
                                             "Udført\n\n"
                                          << 0;
-    QTest::newRow("decimaler") << QStringList{"--decimals", "2", "--program", x, "--input", "0,333"}
+    QTest::newRow("decimaler") << QStringList{u"--decimals"_s, u"2"_s,    u"--program"_s, x,
+                                              u"--input"_s,    u"0,333"_s}
                                << "input værdi\ninput værdi = 0,333\nresultat = 0,11\nUdført\n\n"
                                << 0;
-    QTest::newRow("afbrudt") << QStringList{"--program", m_dir.path() + "/fejl.txt", "--input", "1"}
+    QTest::newRow("afbrudt") << QStringList{u"--program"_s, m_dir.path() + u"/fejl.txt"_s,
+                                            u"--input"_s, u"1"_s}
                              << "a\na = 1\n"
                              << 1;
-    QTest::newRow("ingen formel") << QStringList{"--program", m_dir.path() + "/tom.txt"} << "" << 1;
+    QTest::newRow("ingen formel") << QStringList{u"--program"_s, m_dir.path() + u"/tom.txt"_s}
+                                  << u""_s << 1;
 }
 
 void TestProgramvaerktoej::udskrift() {
@@ -100,28 +106,29 @@ void TestProgramvaerktoej::udskrift() {
 }
 
 void TestProgramvaerktoej::json() {
-    const auto r = koer({"--json", "--program", m_dir.path() + "/fejl.txt", "--input", "1"});
+    const auto r =
+        koer({u"--json"_s, u"--program"_s, m_dir.path() + u"/fejl.txt"_s, u"--input"_s, u"1"_s});
     const QJsonObject o = QJsonDocument::fromJson(r.ud.toUtf8()).object();
-    QCOMPARE(o.value("display").toString(), QStringLiteral("2"));
-    QCOMPARE(o.value("list").toArray().size(), 2);
-    QCOMPARE(o.value("status").toString(), QStringLiteral("Afbrudt"));
-    QCOMPARE(o.value("waiting").toBool(), false);
-    const auto tom = koer({"--json", "--program", m_dir.path() + "/tom.txt"});
+    QCOMPARE(o.value(u"display"_s).toString(), QStringLiteral("2"));
+    QCOMPARE(o.value(u"list"_s).toArray().size(), 2);
+    QCOMPARE(o.value(u"status"_s).toString(), QStringLiteral("Afbrudt"));
+    QCOMPARE(o.value(u"waiting"_s).toBool(), false);
+    const auto tom = koer({u"--json"_s, u"--program"_s, m_dir.path() + u"/tom.txt"_s});
     const QJsonObject t = QJsonDocument::fromJson(tom.ud.toUtf8()).object();
-    QCOMPARE(t.value("messages").toArray().first().toString(),
+    QCOMPARE(t.value(u"messages"_s).toArray().first().toString(),
              QStringLiteral("Der er ikke aktiveret nogen formel!"));
 }
 
 void TestProgramvaerktoej::forkerteValg_data() {
     QTest::addColumn<QStringList>("args");
     const QString x = m_dir.path() + QStringLiteral("/x.txt");
-    QTest::newRow("uden fil") << QStringList{"--program"};
-    QTest::newRow("input ikke et tal") << QStringList{"--program", x, "--input", "2+3"};
-    QTest::newRow("kun minus") << QStringList{"--program", x, "--input=-"};
-    QTest::newRow("input uden vaerdi") << QStringList{"--program", x, "--input"};
-    QTest::newRow("andet valg") << QStringList{"--program", x, "--keys"};
-    QTest::newRow("to programmer") << QStringList{"--program", x, "--program", x};
-    QTest::newRow("forkert vinkel") << QStringList{"--program", x, "--angle", "x"};
+    QTest::newRow("uden fil") << QStringList{u"--program"_s};
+    QTest::newRow("input ikke et tal") << QStringList{u"--program"_s, x, u"--input"_s, u"2+3"_s};
+    QTest::newRow("kun minus") << QStringList{u"--program"_s, x, u"--input=-"_s};
+    QTest::newRow("input uden vaerdi") << QStringList{u"--program"_s, x, u"--input"_s};
+    QTest::newRow("andet valg") << QStringList{u"--program"_s, x, u"--keys"_s};
+    QTest::newRow("to programmer") << QStringList{u"--program"_s, x, u"--program"_s, x};
+    QTest::newRow("forkert vinkel") << QStringList{u"--program"_s, x, u"--angle"_s, u"x"_s};
 }
 
 void TestProgramvaerktoej::forkerteValg() {
@@ -133,7 +140,7 @@ void TestProgramvaerktoej::forkerteValg() {
 }
 
 void TestProgramvaerktoej::ulaeseligFil() {
-    const auto r = koer({"--program", m_dir.path() + "/findes-ikke.txt"});
+    const auto r = koer({u"--program"_s, m_dir.path() + u"/findes-ikke.txt"_s});
     QCOMPARE(r.exitKode, 1);
     QVERIFY(r.ud.isEmpty());
     QVERIFY(!r.fejlUd.isEmpty());
@@ -144,16 +151,22 @@ void TestProgramvaerktoej::eksempelprogrammer_data() {
     QTest::addColumn<QString>("fil");
     QTest::addColumn<QStringList>("input");
     QTest::addColumn<QString>("resultat");
-    QTest::newRow("rektangel") << "Areal af rektangel.txt" << QStringList{"4", "3"} << "Areal = 12";
-    QTest::newRow("cirkel") << "Cirklens areal.txt" << QStringList{"2"}
+    QTest::newRow("rektangel") << u"Areal af rektangel.txt"_s << QStringList{u"4"_s, u"3"_s}
+                               << u"Areal = 12"_s;
+    QTest::newRow("cirkel") << u"Cirklens areal.txt"_s << QStringList{u"2"_s}
                             << "Areal = 12,5663706143592";
-    QTest::newRow("pythagoras") << "Pythagoras.txt" << QStringList{"3", "4"} << "Hypotenuse c = 5";
-    QTest::newRow("rentes rente") << "Rentes rente.txt" << QStringList{"1000", "5", "10"}
+    QTest::newRow("pythagoras") << u"Pythagoras.txt"_s << QStringList{u"3"_s, u"4"_s}
+                                << u"Hypotenuse c = 5"_s;
+    QTest::newRow("rentes rente") << u"Rentes rente.txt"_s
+                                  << QStringList{u"1000"_s, u"5"_s, u"10"_s}
                                   << "Slutbeløb = 1628,89462677744";
-    QTest::newRow("moms") << "Moms.txt" << QStringList{"100", ""} << "Beløb med moms = 125";
-    QTest::newRow("bmi") << "BMI.txt" << QStringList{"80", "1,8"} << "BMI = 24,6913580246914";
+    QTest::newRow("moms") << u"Moms.txt"_s << QStringList{u"100"_s, u""_s}
+                          << u"Beløb med moms = 125"_s;
+    QTest::newRow("bmi") << u"BMI.txt"_s << QStringList{u"80"_s, u"1,8"_s}
+                         << u"BMI = 24,6913580246914"_s;
     QTest::newRow("procentvis aendring")
-        << "Procentvis ændring.txt" << QStringList{"80", "100"} << "Ændring i procent = 25";
+        << u"Procentvis ændring.txt"_s << QStringList{u"80"_s, u"100"_s}
+        << u"Ændring i procent = 25"_s;
 }
 
 void TestProgramvaerktoej::eksempelprogrammer() {
@@ -161,9 +174,9 @@ void TestProgramvaerktoej::eksempelprogrammer() {
     QFETCH(QStringList, input);
     QFETCH(QString, resultat);
     QVERIFY(!eksempler().isEmpty());
-    QStringList args{"--program", eksempler() + u'/' + fil};
+    QStringList args{u"--program"_s, eksempler() + u'/' + fil};
     for (const QString& v : input)
-        args << "--input" << v;
+        args << u"--input"_s << v;
     const auto r = koer(args);
     QCOMPARE(r.exitKode, 0);
     const QStringList linjer = r.ud.split(u'\n');

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TVaerktoejsResultat koer(const QStringList& a) {
@@ -71,29 +73,33 @@ void TestVaerktoejsfront::initTestCase() {
 void TestVaerktoejsfront::stregerIAlleTilstande_data() {
     QTest::addColumn<QStringList>("medStreger");
     QTest::addColumn<QStringList>("uden");
-    QTest::newRow("formel") << QStringList{"--", "5-3="} << QStringList{"5-3="};
+    QTest::newRow("formel") << QStringList{u"--"_s, u"5-3="_s} << QStringList{u"5-3="_s};
     QTest::newRow("formel med minus")
-        << QStringList{"--", "-5+3="} << QStringList{"--formula=-5+3="};
-    QTest::newRow("program") << QStringList{"--program", "--input", "2",      "--input",
-                                            "3",         "--",      m_program}
-                             << QStringList{"--program", m_program, "--input", "2", "--input", "3"};
-    QTest::newRow("andengrads") << QStringList{"--quadratic", "--", "-1", "-0", "4"}
-                                << QStringList{"--quadratic", "-1", "-0", "4"};
-    QTest::newRow("ligninger") << QStringList{"--equations", "--", "+", "1",  "1",
-                                              "2",           "+",  "1", "-1", "0"}
-                               << QStringList{"--equations", "+", "1",  "1", "2",
-                                              "+",           "1", "-1", "0"};
-    QTest::newRow("statistik") << QStringList{"--statistics", "--population", "--", "-1", "3"}
-                               << QStringList{"--statistics", "-1", "3", "--population"};
-    QTest::newRow("enheder") << QStringList{"--convert", "--", "-40", "celsius"}
-                             << QStringList{"--convert", "-40", "celsius"};
-    QTest::newRow("talsystemer") << QStringList{"--base", "--", "-255", "Dec", "Hex"}
-                                 << QStringList{"--base", "-255", "Dec", "Hex"};
-    QTest::newRow("datoer") << QStringList{"--datediff", "--programdir", m_dir.path(),
-                                           "--",         "1-1-2019",     "2-2-2020"}
-                            << QStringList{"--datediff", "1-1-2019", "2-2-2020", "--programdir",
-                                           m_dir.path()};
-    QTest::newRow("primtal") << QStringList{"--prime", "--", "7"} << QStringList{"--prime", "7"};
+        << QStringList{u"--"_s, u"-5+3="_s} << QStringList{u"--formula=-5+3="_s};
+    QTest::newRow("program") << QStringList{u"--program"_s, u"--input"_s, u"2"_s,   u"--input"_s,
+                                            u"3"_s,         u"--"_s,      m_program}
+                             << QStringList{u"--program"_s, m_program,    u"--input"_s,
+                                            u"2"_s,         u"--input"_s, u"3"_s};
+    QTest::newRow("andengrads") << QStringList{u"--quadratic"_s, u"--"_s, u"-1"_s, u"-0"_s, u"4"_s}
+                                << QStringList{u"--quadratic"_s, u"-1"_s, u"-0"_s, u"4"_s};
+    QTest::newRow("ligninger") << QStringList{u"--equations"_s, u"--"_s, u"+"_s, u"1"_s,  u"1"_s,
+                                              u"2"_s,           u"+"_s,  u"1"_s, u"-1"_s, u"0"_s}
+                               << QStringList{u"--equations"_s, u"+"_s, u"1"_s,  u"1"_s, u"2"_s,
+                                              u"+"_s,           u"1"_s, u"-1"_s, u"0"_s};
+    QTest::newRow("statistik") << QStringList{u"--statistics"_s, u"--population"_s, u"--"_s,
+                                              u"-1"_s, u"3"_s}
+                               << QStringList{u"--statistics"_s, u"-1"_s, u"3"_s,
+                                              u"--population"_s};
+    QTest::newRow("enheder") << QStringList{u"--convert"_s, u"--"_s, u"-40"_s, u"celsius"_s}
+                             << QStringList{u"--convert"_s, u"-40"_s, u"celsius"_s};
+    QTest::newRow("talsystemer") << QStringList{u"--base"_s, u"--"_s, u"-255"_s, u"Dec"_s, u"Hex"_s}
+                                 << QStringList{u"--base"_s, u"-255"_s, u"Dec"_s, u"Hex"_s};
+    QTest::newRow("datoer") << QStringList{u"--datediff"_s, u"--programdir"_s, m_dir.path(),
+                                           u"--"_s,         u"1-1-2019"_s,     u"2-2-2020"_s}
+                            << QStringList{u"--datediff"_s, u"1-1-2019"_s, u"2-2-2020"_s,
+                                           u"--programdir"_s, m_dir.path()};
+    QTest::newRow("primtal") << QStringList{u"--prime"_s, u"--"_s, u"7"_s}
+                             << QStringList{u"--prime"_s, u"7"_s};
 }
 
 void TestVaerktoejsfront::stregerIAlleTilstande() {
@@ -112,27 +118,33 @@ void TestVaerktoejsfront::ikkeEtTal_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("sted");
     for (int i = 0; i < 3; ++i) {
-        QStringList a{"--quadratic", "1", "2", "3"};
+        QStringList a{u"--quadratic"_s, u"1"_s, u"2"_s, u"3"_s};
         a[i + 1] = QStringLiteral("abc");
         QTest::addRow("andengrads %d", i + 1) << a << QStringLiteral("værdi %1").arg(i + 1);
     }
     for (int i : {1, 2, 3, 5, 6, 7}) {
-        QStringList a{"--equations", "+", "1", "1", "2", "*", "1", "1", "2"};
+        QStringList a{u"--equations"_s, u"+"_s, u"1"_s, u"1"_s, u"2"_s,
+                      u"*"_s,           u"1"_s, u"1"_s, u"2"_s};
         a[i + 1] = QStringLiteral("abc");
         QTest::addRow("ligninger %d", i + 1) << a << QStringLiteral("værdi %1").arg(i + 1);
     }
-    QTest::newRow("statistik") << QStringList{"--statistics", "2", "abc", "4"} << "værdi 2";
-    QTest::newRow("statistik tomt") << QStringList{"--statistics", "2", ""} << "værdi 2";
-    QTest::newRow("enheder") << QStringList{"--convert", "abc", "acre"} << "værdi 1";
-    QTest::newRow("primtal") << QStringList{"--prime", "abc"} << "værdi 1";
-    QTest::newRow("primtal som valg") << QStringList{"--prime=abc"} << "værdi 1";
+    QTest::newRow("statistik") << QStringList{u"--statistics"_s, u"2"_s, u"abc"_s, u"4"_s}
+                               << u"værdi 2"_s;
+    QTest::newRow("statistik tomt")
+        << QStringList{u"--statistics"_s, u"2"_s, u""_s} << u"værdi 2"_s;
+    QTest::newRow("enheder") << QStringList{u"--convert"_s, u"abc"_s, u"acre"_s} << u"værdi 1"_s;
+    QTest::newRow("primtal") << QStringList{u"--prime"_s, u"abc"_s} << u"værdi 1"_s;
+    QTest::newRow("primtal som valg") << QStringList{u"--prime=abc"_s} << u"værdi 1"_s;
     QTest::newRow("program input")
-        << QStringList{"--program", m_program, "--input", "abc"} << "--input";
-    QTest::newRow("decimaler") << QStringList{"--decimals", "abc", "1+1="} << "--decimals";
-    QTest::newRow("dato") << QStringList{"--datediff", "abc", "1-1-2020"} << "værdi 1";
-    QTest::newRow("form") << QStringList{"--equations", "-", "1", "1", "2", "*", "1", "1", "2"}
+        << QStringList{u"--program"_s, m_program, u"--input"_s, u"abc"_s} << u"--input"_s;
+    QTest::newRow("decimaler") << QStringList{u"--decimals"_s, u"abc"_s, u"1+1="_s}
+                               << u"--decimals"_s;
+    QTest::newRow("dato") << QStringList{u"--datediff"_s, u"abc"_s, u"1-1-2020"_s} << u"værdi 1"_s;
+    QTest::newRow("form") << QStringList{u"--equations"_s, u"-"_s, u"1"_s, u"1"_s, u"2"_s,
+                                         u"*"_s,           u"1"_s, u"1"_s, u"2"_s}
                           << "værdi 1";
-    QTest::newRow("uendelig") << QStringList{"--quadratic", "1", "1e400", "1"} << "værdi 2";
+    QTest::newRow("uendelig") << QStringList{u"--quadratic"_s, u"1"_s, u"1e400"_s, u"1"_s}
+                              << u"værdi 2"_s;
 }
 
 void TestVaerktoejsfront::ikkeEtTal() {
@@ -149,15 +161,16 @@ void TestVaerktoejsfront::ikkeEtTal() {
 // "2.5" and "2,5" are the same number in every mode.
 void TestVaerktoejsfront::kommaOgPunktum_data() {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("formel") << QStringList{"@*2="};
-    QTest::newRow("program") << QStringList{"--program", m_program, "--input", "@", "--input", "4"};
-    QTest::newRow("andengrads") << QStringList{"--quadratic", "@", "-5", "@"};
-    QTest::newRow("ligninger") << QStringList{"--equations", "+", "@", "1", "2",
-                                              "*",           "1", "@", "2"};
-    QTest::newRow("statistik") << QStringList{"--statistics", "1", "@"};
-    QTest::newRow("enheder") << QStringList{"--convert", "@", "Acre"};
-    QTest::newRow("primtal") << QStringList{"--prime", "@"};
-    QTest::newRow("decimaler") << QStringList{"--decimals", "2", "--", "@"};
+    QTest::newRow("formel") << QStringList{u"@*2="_s};
+    QTest::newRow("program") << QStringList{u"--program"_s, m_program,    u"--input"_s,
+                                            u"@"_s,         u"--input"_s, u"4"_s};
+    QTest::newRow("andengrads") << QStringList{u"--quadratic"_s, u"@"_s, u"-5"_s, u"@"_s};
+    QTest::newRow("ligninger") << QStringList{u"--equations"_s, u"+"_s, u"@"_s, u"1"_s, u"2"_s,
+                                              u"*"_s,           u"1"_s, u"@"_s, u"2"_s};
+    QTest::newRow("statistik") << QStringList{u"--statistics"_s, u"1"_s, u"@"_s};
+    QTest::newRow("enheder") << QStringList{u"--convert"_s, u"@"_s, u"Acre"_s};
+    QTest::newRow("primtal") << QStringList{u"--prime"_s, u"@"_s};
+    QTest::newRow("decimaler") << QStringList{u"--decimals"_s, u"2"_s, u"--"_s, u"@"_s};
 }
 
 void TestVaerktoejsfront::kommaOgPunktum() {
@@ -180,26 +193,27 @@ void TestVaerktoejsfront::kommaOgPunktum() {
 void TestVaerktoejsfront::hjaelp_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("foerste");
-    QTest::newRow("formel") << QStringList{"--help"} << "Brug: tavlix-formel [valg] [TEKST]";
-    QTest::newRow("kort") << QStringList{"-h", "1+1="} << "Brug: tavlix-formel [valg] [TEKST]";
-    QTest::newRow("program") << QStringList{"--program", "--help"}
+    QTest::newRow("formel") << QStringList{u"--help"_s} << u"Brug: tavlix-formel [valg] [TEKST]"_s;
+    QTest::newRow("kort") << QStringList{u"-h"_s, u"1+1="_s}
+                          << u"Brug: tavlix-formel [valg] [TEKST]"_s;
+    QTest::newRow("program") << QStringList{u"--program"_s, u"--help"_s}
                              << "Brug: tavlix-formel [valg] --program FIL";
-    QTest::newRow("andengrads") << QStringList{"--quadratic", "--help"}
+    QTest::newRow("andengrads") << QStringList{u"--quadratic"_s, u"--help"_s}
                                 << "Brug: tavlix-formel [valg] --quadratic A B C";
-    QTest::newRow("ligninger") << QStringList{"--help", "--equations"}
+    QTest::newRow("ligninger") << QStringList{u"--help"_s, u"--equations"_s}
                                << "Brug: tavlix-formel [valg] --equations F1 A1 B1 C1 F2 A2 B2 C2";
-    QTest::newRow("statistik") << QStringList{"--statistics", "1", "--help"}
+    QTest::newRow("statistik") << QStringList{u"--statistics"_s, u"1"_s, u"--help"_s}
                                << "Brug: tavlix-formel [valg] --statistics V...";
-    QTest::newRow("enheder") << QStringList{"--convert", "--help"}
+    QTest::newRow("enheder") << QStringList{u"--convert"_s, u"--help"_s}
                              << "Brug: tavlix-formel [valg] --convert VÆRDI FRA [TIL]";
-    QTest::newRow("talsystemer") << QStringList{"--base", "--help"}
+    QTest::newRow("talsystemer") << QStringList{u"--base"_s, u"--help"_s}
                                  << "Brug: tavlix-formel [valg] --base VÆRDI FRA TIL";
-    QTest::newRow("datoer") << QStringList{"--datediff", "--help"}
+    QTest::newRow("datoer") << QStringList{u"--datediff"_s, u"--help"_s}
                             << "Brug: tavlix-formel [valg] --datediff DATO1 DATO2";
-    QTest::newRow("primtal") << QStringList{"--prime", "--help"}
+    QTest::newRow("primtal") << QStringList{u"--prime"_s, u"--help"_s}
                              << "Brug: tavlix-formel [valg] --prime N";
     QTest::newRow("primtal med tal")
-        << QStringList{"--prime=7", "--help"} << "Brug: tavlix-formel [valg] --prime N";
+        << QStringList{u"--prime=7"_s, u"--help"_s} << u"Brug: tavlix-formel [valg] --prime N"_s;
 }
 
 void TestVaerktoejsfront::hjaelp() {
@@ -213,7 +227,7 @@ void TestVaerktoejsfront::hjaelp() {
 }
 
 void TestVaerktoejsfront::brugstekstenNaevnerHverTilstandEnGang() {
-    const QString brug = koer({"--help"}).ud;
+    const QString brug = koer({u"--help"_s}).ud;
     const QStringList linjer = brug.split(u'\n');
     for (const char* t : {"--program", "--quadratic", "--equations", "--statistics", "--convert",
                           "--base", "--datediff", "--prime", "--batch"}) {
@@ -229,37 +243,46 @@ void TestVaerktoejsfront::brugstekstenNaevnerHverTilstandEnGang() {
 void TestVaerktoejsfront::afslutningskoder_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("kode");
-    QTest::newRow("formel") << QStringList{"2+3="} << 0;
-    QTest::newRow("formel besked") << QStringList{"2+3X"} << 1;
-    QTest::newRow("taster besked") << QStringList{"--keys", "0^1f=,5"} << 1;
-    QTest::newRow("program") << QStringList{"--program", m_program, "--input", "2", "--input", "3"}
+    QTest::newRow("formel") << QStringList{u"2+3="_s} << 0;
+    QTest::newRow("formel besked") << QStringList{u"2+3X"_s} << 1;
+    QTest::newRow("taster besked") << QStringList{u"--keys"_s, u"0^1f=,5"_s} << 1;
+    QTest::newRow("program") << QStringList{u"--program"_s, m_program,    u"--input"_s,
+                                            u"2"_s,         u"--input"_s, u"3"_s}
                              << 0;
-    QTest::newRow("program venter") << QStringList{"--program", m_program, "--input", "2"} << 3;
-    QTest::newRow("program mangler") << QStringList{"--program", m_dir.path() + "/ingen.txt"} << 1;
-    QTest::newRow("andengrads") << QStringList{"--quadratic", "1", "-3", "2"} << 0;
-    QTest::newRow("andengrads ugyldig") << QStringList{"--quadratic", "0", "1", "1"} << 1;
-    QTest::newRow("ligninger") << QStringList{"--equations", "+", "2",  "3", "7",
-                                              "+",           "1", "-1", "1"}
+    QTest::newRow("program venter")
+        << QStringList{u"--program"_s, m_program, u"--input"_s, u"2"_s} << 3;
+    QTest::newRow("program mangler")
+        << QStringList{u"--program"_s, m_dir.path() + u"/ingen.txt"_s} << 1;
+    QTest::newRow("andengrads") << QStringList{u"--quadratic"_s, u"1"_s, u"-3"_s, u"2"_s} << 0;
+    QTest::newRow("andengrads ugyldig")
+        << QStringList{u"--quadratic"_s, u"0"_s, u"1"_s, u"1"_s} << 1;
+    QTest::newRow("ligninger") << QStringList{u"--equations"_s, u"+"_s, u"2"_s,  u"3"_s, u"7"_s,
+                                              u"+"_s,           u"1"_s, u"-1"_s, u"1"_s}
                                << 0;
     QTest::newRow("ligninger ugyldig")
-        << QStringList{"--equations", "+", "0", "0", "1", "+", "0", "0", "1"} << 1;
-    QTest::newRow("statistik") << QStringList{"--statistics", "1", "2"} << 0;
-    QTest::newRow("statistik ingen beregning") << QStringList{"--statistics", "4"} << 1;
-    QTest::newRow("enheder") << QStringList{"--convert", "1", "acre"} << 0;
-    QTest::newRow("enheder ukendt") << QStringList{"--convert", "1", "furlong"} << 2;
-    QTest::newRow("talsystemer") << QStringList{"--base", "ff", "Hex", "Dec"} << 0;
-    QTest::newRow("talsystemer ciffer") << QStringList{"--base", "12", "Bin", "Dec"} << 2;
-    QTest::newRow("datoer") << QStringList{"--datediff", "1.1.2019", "2.2.2020", "--programdir",
-                                           m_dir.path()}
+        << QStringList{u"--equations"_s, u"+"_s, u"0"_s, u"0"_s, u"1"_s,
+                       u"+"_s,           u"0"_s, u"0"_s, u"1"_s}
+        << 1;
+    QTest::newRow("statistik") << QStringList{u"--statistics"_s, u"1"_s, u"2"_s} << 0;
+    QTest::newRow("statistik ingen beregning") << QStringList{u"--statistics"_s, u"4"_s} << 1;
+    QTest::newRow("enheder") << QStringList{u"--convert"_s, u"1"_s, u"acre"_s} << 0;
+    QTest::newRow("enheder ukendt") << QStringList{u"--convert"_s, u"1"_s, u"furlong"_s} << 2;
+    QTest::newRow("talsystemer") << QStringList{u"--base"_s, u"ff"_s, u"Hex"_s, u"Dec"_s} << 0;
+    QTest::newRow("talsystemer ciffer")
+        << QStringList{u"--base"_s, u"12"_s, u"Bin"_s, u"Dec"_s} << 2;
+    QTest::newRow("datoer") << QStringList{u"--datediff"_s, u"1.1.2019"_s, u"2.2.2020"_s,
+                                           u"--programdir"_s, m_dir.path()}
                             << 0;
-    QTest::newRow("datoer ugyldig")
-        << QStringList{"--datediff", "30-2-2013", "1-1-2013", "--programdir", m_dir.path()} << 1;
-    QTest::newRow("primtal") << QStringList{"--prime", "15"} << 0;
-    QTest::newRow("primtal lige") << QStringList{"--prime", "10"} << 1;
-    QTest::newRow("primtal for lille") << QStringList{"--prime", "1"} << 1;
-    QTest::newRow("to tilstande") << QStringList{"--prime", "7", "--base"} << 2;
-    QTest::newRow("ukendt valg") << QStringList{"--base", "1", "2", "3", "--squares"} << 2;
-    QTest::newRow("batch som opgave") << QStringList{"--batch"} << 2;
+    QTest::newRow("datoer ugyldig") << QStringList{u"--datediff"_s, u"30-2-2013"_s, u"1-1-2013"_s,
+                                                   u"--programdir"_s, m_dir.path()}
+                                    << 1;
+    QTest::newRow("primtal") << QStringList{u"--prime"_s, u"15"_s} << 0;
+    QTest::newRow("primtal lige") << QStringList{u"--prime"_s, u"10"_s} << 1;
+    QTest::newRow("primtal for lille") << QStringList{u"--prime"_s, u"1"_s} << 1;
+    QTest::newRow("to tilstande") << QStringList{u"--prime"_s, u"7"_s, u"--base"_s} << 2;
+    QTest::newRow("ukendt valg") << QStringList{u"--base"_s, u"1"_s, u"2"_s, u"3"_s, u"--squares"_s}
+                                 << 2;
+    QTest::newRow("batch som opgave") << QStringList{u"--batch"_s} << 2;
 }
 
 void TestVaerktoejsfront::afslutningskoder() {
@@ -286,38 +309,39 @@ void TestVaerktoejsfront::batchBlandet() {
                                  "-5+3=",
                                  {}, &kode);
     QCOMPARE(ud,
-             (QStringList{"5", "14", "1x^2 - 3x + 2 = 0 | D = 1 | x = 2 | x = 1",
-                          "fejl 2: tavlix-formel: --prime: værdi 1 er ikke et helt tal: \"abc\"",
-                          "fejl 1: Beregning afbrudt! | Der er opstået en fejl. | Det kan "
+             (QStringList{u"5"_s, u"14"_s, u"1x^2 - 3x + 2 = 0 | D = 1 | x = 2 | x = 1"_s,
+                          u"fejl 2: tavlix-formel: --prime: værdi 1 er ikke et helt tal: \"abc\""_s,
+                          u"fejl 1: Beregning afbrudt! | Der er opstået en fejl. | Det kan "_s
                           "skyldes ugyldige funktionsdata. | Eller det kan have sin årsag i "
                           "ukendt tegn: X",
-                          "Kvadratmeter: 10117,141056",
-                          "n=3 | Sum: 6 | Gennemsnit: 2 | Standardafvigelse: 1",
-                          "fejl 2: tavlix-formel: --batch i en opgave",
-                          "fejl 2: tavlix-formel: ukendt valg: -5+3="}));
+                          u"Kvadratmeter: 10117,141056"_s,
+                          u"n=3 | Sum: 6 | Gennemsnit: 2 | Standardafvigelse: 1"_s,
+                          u"fejl 2: tavlix-formel: --batch i en opgave"_s,
+                          u"fejl 2: tavlix-formel: ukendt valg: -5+3="_s}));
     QCOMPARE(kode, 2);
     // Options given with --batch hold for every task.
-    QCOMPARE(batch("ps\n1/3=\n", {"--angle", "rad", "--decimals", "2"}),
-             (QStringList{"0,00", "0,33"}));
+    QCOMPARE(batch("ps\n1/3=\n", {u"--angle"_s, u"rad"_s, u"--decimals"_s, u"2"_s}),
+             (QStringList{u"0,00"_s, u"0,33"_s}));
     QCOMPARE(batch("--prime 10\n", {}),
-             QStringList{"fejl 1: Et lige tal kan ikke være et primtal!"});
+             QStringList{u"fejl 1: Et lige tal kan ikke være et primtal!"_s});
     QCOMPARE(batch("", {}, &kode), QStringList{});
     QCOMPARE(kode, 0);
 }
 
 void TestVaerktoejsfront::batchJson() {
     int kode = -1;
-    const QStringList ud = batch("2+3=\n--prime 10\n--quadratic 1\n", {"--json"}, &kode);
+    const QStringList ud = batch("2+3=\n--prime 10\n--quadratic 1\n", {u"--json"_s}, &kode);
     QCOMPARE(ud.size(), 3);
     const QJsonObject a = QJsonDocument::fromJson(ud[0].toUtf8()).object();
-    QCOMPARE(a.value("display").toString(), QStringLiteral("5"));
-    QCOMPARE(a.value("exitCode").toInt(), 0);
+    QCOMPARE(a.value(u"display"_s).toString(), QStringLiteral("5"));
+    QCOMPARE(a.value(u"exitCode"_s).toInt(), 0);
     const QJsonObject b = QJsonDocument::fromJson(ud[1].toUtf8()).object();
-    QCOMPARE(b.value("text").toString(), QStringLiteral("Et lige tal kan ikke være et primtal!"));
-    QCOMPARE(b.value("exitCode").toInt(), 1);
+    QCOMPARE(b.value(u"text"_s).toString(),
+             QStringLiteral("Et lige tal kan ikke være et primtal!"));
+    QCOMPARE(b.value(u"exitCode"_s).toInt(), 1);
     const QJsonObject c = QJsonDocument::fromJson(ud[2].toUtf8()).object();
-    QCOMPARE(c.value("exitCode").toInt(), 2);
-    QVERIFY(c.value("messages").toArray().first().toString().contains("--quadratic"));
+    QCOMPARE(c.value(u"exitCode"_s).toInt(), 2);
+    QVERIFY(c.value(u"messages"_s).toArray().first().toString().contains(u"--quadratic"_s));
     QCOMPARE(kode, 2);
 }
 
@@ -325,13 +349,14 @@ void TestVaerktoejsfront::delLinje_data() {
     QTest::addColumn<QString>("linje");
     QTest::addColumn<QStringList>("dele");
     QTest::newRow("blanke") << "  --base  ff \tHex Dec "
-                            << QStringList{"--base", "ff", "Hex", "Dec"};
+                            << QStringList{u"--base"_s, u"ff"_s, u"Hex"_s, u"Dec"_s};
     QTest::newRow("citater") << "--convert 2 'Tønde land' \"meter pr. sekund\""
-                             << QStringList{"--convert", "2", "Tønde land", "meter pr. sekund"};
+                             << QStringList{u"--convert"_s, u"2"_s, u"Tønde land"_s,
+                                            u"meter pr. sekund"_s};
     QTest::newRow("tomt citat") << "--program p.txt --input ''"
-                                << QStringList{"--program", "p.txt", "--input", ""};
-    QTest::newRow("backslash") << "a\\ b \"c\\\"d\"" << QStringList{"a b", "c\"d"};
-    QTest::newRow("aabent citat") << "'abc" << QStringList{"abc"};
+                                << QStringList{u"--program"_s, u"p.txt"_s, u"--input"_s, u""_s};
+    QTest::newRow("backslash") << u"a\\ b \"c\\\"d\""_s << QStringList{u"a b"_s, u"c\"d"_s};
+    QTest::newRow("aabent citat") << u"'abc"_s << QStringList{u"abc"_s};
 }
 
 void TestVaerktoejsfront::delLinje() {

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstVaerktoejsIo : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -31,7 +33,7 @@ private Q_SLOTS:
     // Output that cannot be written is reported, not taken for success.
     void skrivning() {
         QTemporaryDir dir;
-        std::FILE* fil = std::fopen(qPrintable(dir.filePath("ud.txt")), "w");
+        std::FILE* fil = std::fopen(qPrintable(dir.filePath(u"ud.txt"_s)), "w");
         QVERIFY(fil);
         QVERIFY(vaerktoejsio::skrivHelt(fil, QByteArray("14\n")));
         std::fclose(fil);

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A canvas that has had its first repaint, with the origin at (200, 200).
@@ -334,17 +336,18 @@ private Q_SLOTS:
         QCOMPARE(k.first(), QStringLiteral("F 000000"));
         QCOMPARE(k.at(1), QStringLiteral("P 1e1e1e")); // grid
         // Grid lines through the whole picture, the first on the axis.
-        QCOMPARE(k.mid(2, 4), (QStringList{"M 50 0", "L 50 99", "M 70 0", "L 70 99"}));
+        QCOMPARE(k.mid(2, 4), (QStringList{u"M 50 0"_s, u"L 50 99"_s, u"M 70 0"_s, u"L 70 99"_s}));
         const qsizetype akse = k.indexOf(QStringLiteral("P ffffff"));
-        QCOMPARE(k.mid(akse + 1, 4), (QStringList{"M 50 0", "L 50 99", "M 0 50", "L 99 50"}));
+        QCOMPARE(k.mid(akse + 1, 4),
+                 (QStringList{u"M 50 0"_s, u"L 50 99"_s, u"M 0 50"_s, u"L 99 50"_s}));
         // The marker: four strokes, then a clear circle, then a solid brush.
         const qsizetype cirkel = k.indexOf(QStringLiteral("E 40 40 60 60"));
         QVERIFY(cirkel > akse);
         QCOMPARE(k.at(cirkel - 1), QStringLiteral("B klar"));
         QCOMPARE(k.at(cirkel + 1), QStringLiteral("B fast"));
-        QCOMPARE(k.mid(cirkel - 9, 2), (QStringList{"M 40 50", "L 48 50"}));
+        QCOMPARE(k.mid(cirkel - 9, 2), (QStringList{u"M 40 50"_s, u"L 48 50"_s}));
         // The curve last, in its colour: x + y = 0 from the top row to the bottom row.
-        QCOMPARE(k.mid(k.size() - 3), (QStringList{"P 00ffff", "M 0 0", "L 99 99"}));
+        QCOMPARE(k.mid(k.size() - 3), (QStringList{u"P 00ffff"_s, u"M 0 0"_s, u"L 99 99"_s}));
     }
 
     void markeringer_data() {
@@ -353,10 +356,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lodrette");
         // The last tick of a walk may lie just outside; none at the origin.
         QTest::newRow("hver enhed")
-            << 1 << 5 << QStringList{"110 45 110 55", "30 45 30 55", "70 45 70 55",
-                                     "90 45 90 55",   "10 45 10 55", "-10 45 -10 55"};
-        QTest::newRow("hver anden") << 2 << 5 << QStringList{"90 45 90 55", "10 45 10 55"};
-        QTest::newRow("højde 0") << 2 << 0 << QStringList{"90 50 90 50", "10 50 10 50"};
+            << 1 << 5 << QStringList{u"110 45 110 55"_s, u"30 45 30 55"_s, u"70 45 70 55"_s,
+                                     u"90 45 90 55"_s,   u"10 45 10 55"_s, u"-10 45 -10 55"_s};
+        QTest::newRow("hver anden") << 2 << 5 << QStringList{u"90 45 90 55"_s, u"10 45 10 55"_s};
+        QTest::newRow("højde 0") << 2 << 0 << QStringList{u"90 50 90 50"_s, u"10 50 10 50"_s};
     }
     void markeringer() {
         QFETCH(int, markEnhed);
@@ -439,7 +442,8 @@ private Q_SLOTS:
         const QStringList& k = t.l.kald;
         const qsizetype i = k.indexOf(QStringLiteral("L 198 210"));
         QVERIFY(i > 0);
-        QCOMPARE(k.mid(i, 4), (QStringList{"L 198 210", "L 200 399", "M 200 0", "L 202 190"}));
+        QCOMPARE(k.mid(i, 4),
+                 (QStringList{u"L 198 210"_s, u"L 200 399"_s, u"M 200 0"_s, u"L 202 190"_s}));
         for (const QString& c : k)
             QVERIFY2(!c.startsWith(QStringLiteral("L 199")) &&
                          !c.startsWith(QStringLiteral("M 199")),
@@ -449,7 +453,8 @@ private Q_SLOTS:
         t.g.NyGraf(1, -1, 0.05, u'*', true);
         t.g.TegnGrafen(t.l, 1);
         const qsizetype j = k.indexOf(QStringLiteral("L 198 190"));
-        QCOMPARE(k.mid(j, 4), (QStringList{"L 198 190", "L 199 0", "M 201 399", "L 202 210"}));
+        QCOMPARE(k.mid(j, 4),
+                 (QStringList{u"L 198 190"_s, u"L 199 0"_s, u"M 201 399"_s, u"L 202 210"_s}));
     }
 
     void parabelEnProevePrKolonne() {
@@ -476,7 +481,7 @@ private Q_SLOTS:
         t.g.setLaerred(&t.l);
         QSignalSpy gentegn(&t.g, &TFunktioner::Invalidate);
         t.g.NyGraf(1, 1, 0, u'+', true);
-        QCOMPARE(t.l.kald, (QStringList{"P 00ffff", "M 0 0", "L 399 399"}));
+        QCOMPARE(t.l.kald, (QStringList{u"P 00ffff"_s, u"M 0 0"_s, u"L 399 399"_s}));
         QCOMPARE(gentegn.count(), 0);
         t.l.kald.clear();
         t.g.NyGraf(1, 1, 1, u'+', false); // hidden: nothing drawn
@@ -501,7 +506,7 @@ private Q_SLOTS:
                      qPrintable(k));
         }
         // The last two curves: their pen, and nothing drawn.
-        QCOMPARE(t.l.kald.mid(t.l.kald.size() - 2), (QStringList{"P 00ffff", "P 00ffff"}));
+        QCOMPARE(t.l.kald.mid(t.l.kald.size() - 2), (QStringList{u"P 00ffff"_s, u"P 00ffff"_s}));
     }
 };
 

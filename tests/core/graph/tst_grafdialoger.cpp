@@ -219,7 +219,7 @@ private Q_SLOTS:
         QFETCH(int, left);
         QFETCH(bool, fejl);
         Vinduer v;
-        for (const QString navn :
+        for (const QString& navn :
              {QStringLiteral("zoomcenter.txt"), QStringLiteral("options.txt")}) {
             v.beskeder.boxe.clear();
             if (!fil.isEmpty()) {

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QSize kSkrivebord(1600, 1000);
@@ -50,7 +52,8 @@ struct Vindue {
 };
 
 QStringList gyldigeLinjer() {
-    return {"120", "240", "800", "650", "1", "4", "0", "0", "0", "7", "33", "2", "15", "0", "9"};
+    return {u"120"_s, u"240"_s, u"800"_s, u"650"_s, u"1"_s,  u"4"_s, u"0"_s, u"0"_s,
+            u"0"_s,   u"7"_s,   u"33"_s,  u"2"_s,   u"15"_s, u"0"_s, u"9"_s};
 }
 
 } // namespace
@@ -96,8 +99,8 @@ private Q_SLOTS:
         QCOMPARE(g.ColorLinie(), farve::rgb(255, 0, 0));
         v.m->gemOpt();
         QCOMPARE(TOptionsFil::laes(v.m->optfilnavn).linjer(),
-                 (QStringList{"120", "240", "800", "650", "1", "7", "0", "0", "0", "7", "33", "2",
-                              "15", "0", "9"}));
+                 (QStringList{u"120"_s, u"240"_s, u"800"_s, u"650"_s, u"1"_s, u"7"_s, u"0"_s,
+                              u"0"_s, u"0"_s, u"7"_s, u"33"_s, u"2"_s, u"15"_s, u"0"_s, u"9"_s}));
     }
 
     void daarligFil_data() {
@@ -156,11 +159,11 @@ private Q_SLOTS:
     void indfoerLinje() {
         Vindue v;
         v.start();
-        v.indfoer(0, "1", "1", "4");
-        QCOMPARE(v.raekker(), QStringList{"[x] x + y = 4"});
-        QCOMPARE(v.m->L1Box(), QStringList{"x + y = 4"});
-        QCOMPARE(v.m->L2Box(), QStringList{"x + y = 4"});
-        v.indfoer(0, "1", "1", "4");
+        v.indfoer(0, u"1"_s, u"1"_s, u"4"_s);
+        QCOMPARE(v.raekker(), QStringList{u"[x] x + y = 4"_s});
+        QCOMPARE(v.m->L1Box(), QStringList{u"x + y = 4"_s});
+        QCOMPARE(v.m->L2Box(), QStringList{u"x + y = 4"_s});
+        v.indfoer(0, u"1"_s, u"1"_s, u"4"_s);
         QCOMPARE(v.m->formelBox().size(), 1);
         QCOMPARE(v.m->Graf.Antal(), 1);
     }
@@ -168,18 +171,18 @@ private Q_SLOTS:
     void indfoerSkriverTalTilbage() {
         Vindue v;
         v.start();
-        v.indfoer(3, "1.5", "x-2", "");
+        v.indfoer(3, u"1.5"_s, u"x-2"_s, u""_s);
         QCOMPARE(v.m->aEdit, QStringLiteral("1,5"));
         QCOMPARE(v.m->bEdit, QStringLiteral("-2"));
         QCOMPARE(v.m->cEdit, QStringLiteral("0"));
-        QCOMPARE(v.raekker(), QStringList{"[x] 1,5x^2 - 2x = 0"});
+        QCOMPARE(v.raekker(), QStringList{u"[x] 1,5x^2 - 2x = 0"_s});
         QCOMPARE(v.m->Graf.Lin().first().opr, QChar(u'a'));
     }
 
     void afvistIndfoerSigerIntet() {
         Vindue v;
         v.start();
-        v.indfoer(0, "0", "1", "4");
+        v.indfoer(0, u"0"_s, u"1"_s, u"4"_s);
         QVERIFY(v.m->formelBox().isEmpty());
         QVERIFY(v.beskeder.boxe.isEmpty());
         // The next curve from another window still fills the boxes.
@@ -187,14 +190,14 @@ private Q_SLOTS:
         QCOMPARE(v.m->aEdit, QStringLiteral("2"));
         QCOMPARE(v.m->cEdit, QStringLiteral("4"));
         QCOMPARE(v.m->ligBox, 2);
-        QCOMPARE(v.raekker(), QStringList{"[x] 2x * 3y = 4"});
+        QCOMPARE(v.raekker(), QStringList{u"[x] 2x * 3y = 4"_s});
     }
 
     void indfoerRoererIkkeBoksene() {
         Vindue v;
         v.start();
         v.m->AddFormelToGraf(u'a', 1, 0, 0);
-        v.indfoer(0, "1", "2", "3");
+        v.indfoer(0, u"1"_s, u"2"_s, u"3"_s);
         QCOMPARE(v.m->ligBox, 0);
         // Sent from another window, the curve's values fill the boxes.
         v.m->AddFormelToGraf(u'a', 5, 6, 7);
@@ -215,27 +218,27 @@ private Q_SLOTS:
         v.m->Graf.NyGraf3(1, -6, 11, -6, true);
         QCOMPARE(form3.ligningD, QStringLiteral("-6"));
         QCOMPARE(v.m->aEdit, QStringLiteral("9"));
-        QCOMPARE(v.raekker(), QStringList{"[x] x^3 - 6x^2 + 11x - 6 = 0"});
+        QCOMPARE(v.raekker(), QStringList{u"[x] x^3 - 6x^2 + 11x - 6 = 0"_s});
     }
 
     void fjernOgIndfoerIgenAfkrydser() {
         Vindue v;
         v.start();
-        v.indfoer(0, "1", "1", "4");
-        v.indfoer(3, "1", "0", "0");
+        v.indfoer(0, u"1"_s, u"1"_s, u"4"_s);
+        v.indfoer(3, u"1"_s, u"0"_s, u"0"_s);
         v.vaelg({0, 1});
         v.m->fjernAllKnapClick();
-        QCOMPARE(v.raekker(), (QStringList{"[ ] x + y = 4", "[ ] x^2 = 0"}));
+        QCOMPARE(v.raekker(), (QStringList{u"[ ] x + y = 4"_s, u"[ ] x^2 = 0"_s}));
         QVERIFY(!v.m->Graf.Lin().at(1).synlig);
-        v.indfoer(3, "1", "0", "0");
-        QCOMPARE(v.raekker(), (QStringList{"[ ] x + y = 4", "[x] x^2 = 0"}));
+        v.indfoer(3, u"1"_s, u"0"_s, u"0"_s);
+        QCOMPARE(v.raekker(), (QStringList{u"[ ] x + y = 4"_s, u"[x] x^2 = 0"_s}));
         QVERIFY(v.m->Graf.Lin().at(1).synlig);
     }
 
     void afkrydsning() {
         Vindue v;
         v.start();
-        v.indfoer(0, "1", "1", "4");
+        v.indfoer(0, u"1"_s, u"1"_s, u"4"_s);
         v.m->formelBoxAfkrydset(0, false);
         QVERIFY(!v.m->Graf.Lin().at(0).synlig);
         v.m->formelBoxAfkrydset(0, true);
@@ -247,13 +250,13 @@ private Q_SLOTS:
         Vindue v;
         v.start();
         for (int c = 1; c <= 4; ++c)
-            v.indfoer(0, "1", "1", QString::number(c));
+            v.indfoer(0, u"1"_s, u"1"_s, QString::number(c));
         v.m->L1BoxChange(3);
         v.m->L2BoxChange(1);
         v.vaelg({1, 2});
         v.m->delSelKnapClick();
-        QCOMPARE(v.raekker(), (QStringList{"[x] x + y = 1", "[x] x + y = 4"}));
-        QCOMPARE(v.m->L1Box(), (QStringList{"x + y = 1", "x + y = 4"}));
+        QCOMPARE(v.raekker(), (QStringList{u"[x] x + y = 1"_s, u"[x] x + y = 4"_s}));
+        QCOMPARE(v.m->L1Box(), (QStringList{u"x + y = 1"_s, u"x + y = 4"_s}));
         QCOMPARE(v.m->L2Box(), v.m->L1Box());
         QCOMPARE(v.m->Graf.Lin().at(1).fc, 4.0);
         QCOMPARE(v.m->L1Index(), 1);
@@ -269,8 +272,8 @@ private Q_SLOTS:
     void raekkeKlikFylderBoksene() {
         Vindue v;
         v.start();
-        v.indfoer(2, "2", "-3", "0,5");
-        v.indfoer(0, "1", "1", "4");
+        v.indfoer(2, u"2"_s, u"-3"_s, u"0,5"_s);
+        v.indfoer(0, u"1"_s, u"1"_s, u"4"_s);
         v.vaelg({0});
         v.m->formelBoxClick();
         QCOMPARE(v.m->ligBox, 2);

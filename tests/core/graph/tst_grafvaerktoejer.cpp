@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Vinduer {
@@ -74,7 +76,7 @@ class TstGrafvaerktoejer : public QObject {
 private Q_SLOTS:
     void loesUdenValg() {
         Vinduer v;
-        v.kurve("+ 1 1 4");
+        v.kurve(u"+ 1 1 4"_s);
         v.graf.ligningX1 = QStringLiteral("7");
         v.graf.L1BoxChange(0);
         v.graf.LigningsRes();
@@ -87,9 +89,9 @@ private Q_SLOTS:
     // empties the fields it does not fill.
     void loesIVinduet() {
         Vinduer v;
-        v.kurve("a 1 0 0");
-        v.kurve("+ 1 -1 0");
-        v.kurve("+ 1 1 4");
+        v.kurve(u"a 1 0 0"_s);
+        v.kurve(u"+ 1 -1 0"_s);
+        v.kurve(u"+ 1 1 4"_s);
         v.graf.ligningX2 = QStringLiteral("gammel");
         v.graf.L1BoxChange(2);
         v.graf.L2BoxChange(1);
@@ -104,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(v.resultater(), QStringLiteral("0|0|1|1"));
 
         // A message empties the fields and is an error box.
-        v.kurve("+ 2 -2 5");
+        v.kurve(u"+ 2 -2 5"_s);
         v.graf.L1BoxChange(3);
         v.graf.LigningsRes();
         QCOMPARE(v.resultater(), QStringLiteral("|||"));
@@ -174,8 +176,8 @@ private Q_SLOTS:
 
     void tredjegradsIValget() {
         Vinduer v;
-        v.kurve("+ 1 1 4");
-        v.kurve("3 1 0 0 0");
+        v.kurve(u"+ 1 1 4"_s);
+        v.kurve(u"3 1 0 0 0"_s);
         v.graf.L1BoxChange(0);
         v.graf.L2BoxChange(0);
         v.graf.L2BoxChange(1);
@@ -233,24 +235,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("besked");
 
         const QString tom = QStringLiteral("+   ");
-        QTest::newRow("intet_valgt") << QStringList{"+ 1 1 4"} << QList<int>{} << tom << tom << "||"
-                                     << "fejl:Der er ikke valgt ligninger til eksport!";
-        QTest::newRow("tre_linjer_skifter")
-            << QStringList{"+ 1 1 4", "* 2 1 3", "/ 1 2 5"} << QList<int>{0, 1, 2} << "/ 1 2 5"
-            << "* 2 1 3"
-            << "||"
-            << "information:Ligninger exporteret!";
+        QTest::newRow("intet_valgt") << QStringList{u"+ 1 1 4"_s} << QList<int>{} << tom << tom
+                                     << u"||"_s << "fejl:Der er ikke valgt ligninger til eksport!";
+        QTest::newRow("tre_linjer_skifter") << QStringList{u"+ 1 1 4"_s, u"* 2 1 3"_s, u"/ 1 2 5"_s}
+                                            << QList<int>{0, 1, 2} << u"/ 1 2 5"_s << "* 2 1 3"
+                                            << "||"
+                                            << "information:Ligninger exporteret!";
         QTest::newRow("parabler_sidste_vinder")
-            << QStringList{"a 1 0 0", "+ 1 1 4", "a 2 -1 3"} << QList<int>{0, 1, 2} << "+ 1 1 4"
-            << tom << "2|-1|3"
+            << QStringList{u"a 1 0 0"_s, u"+ 1 1 4"_s, u"a 2 -1 3"_s} << QList<int>{0, 1, 2}
+            << u"+ 1 1 4"_s << tom << "2|-1|3"
             << "information:Ligninger exporteret!";
         QTest::newRow("tredjegrads_springes_over")
-            << QStringList{"+ 1 1 4", "3 1 2 3 4", "+ 1 -1 0"} << QList<int>{0, 1, 2} << "+ 1 1 4"
-            << "+ 1 -1 0"
+            << QStringList{u"+ 1 1 4"_s, u"3 1 2 3 4"_s, u"+ 1 -1 0"_s} << QList<int>{0, 1, 2}
+            << u"+ 1 1 4"_s << "+ 1 -1 0"
             << "||"
             << "information:Ligninger exporteret!";
         QTest::newRow("kun_tredjegrads")
-            << QStringList{"3 1 2 3 4"} << QList<int>{0} << tom << tom << "||"
+            << QStringList{u"3 1 2 3 4"_s} << QList<int>{0} << tom << tom << u"||"_s
             << "fejl:Der er ikke valgt ligninger til eksport!";
     }
     void eksporter() {

@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstLigning3Model : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -11,10 +13,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("ind");
         QTest::addColumn<QStringList>("ud");
         QTest::addColumn<int>("kurver");
-        QTest::newRow("tomme bokse")
-            << QStringList{"", "", "", ""} << QStringList{"0", "0", "0", "0"} << 0;
+        QTest::newRow("tomme bokse") << QStringList{u""_s, u""_s, u""_s, u""_s}
+                                     << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s} << 0;
         QTest::newRow("punktum bliver komma")
-            << QStringList{"1.5", "-6", "1x1", "-6"} << QStringList{"1,5", "-6", "11", "-6"} << 1;
+            << QStringList{u"1.5"_s, u"-6"_s, u"1x1"_s, u"-6"_s}
+            << QStringList{u"1,5"_s, u"-6"_s, u"11"_s, u"-6"_s} << 1;
     }
     void visSkriverTalTilbage() {
         QFETCH(QStringList, ind);
@@ -54,7 +57,8 @@ private Q_SLOTS:
         QStringList til;
         for (const auto& s : fokus)
             til << s.first().toString();
-        QCOMPARE(til, (QStringList{"ligningB", "ligningC", "ligningD", "ligningA", "ligningA"}));
+        QCOMPARE(til, (QStringList{u"ligningB"_s, u"ligningC"_s, u"ligningD"_s, u"ligningA"_s,
+                                   u"ligningA"_s}));
         QCOMPARE(TForm3Model::FormCreate(QPoint(100, 50)), QPoint(370, 400));
     }
 };

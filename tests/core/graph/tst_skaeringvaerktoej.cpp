@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstSkaeringvaerktoej : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -12,63 +14,74 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ud");
 
         QTest::newRow("to_linjer_tekst")
-            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 -1 0", "--intersect", "1", "2"}
+            << QStringList{u"--curve"_s,     u"+ 1 1 4"_s, u"--curve"_s, u"+ 1 -1 0"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
             << 0 << "x1 = 2\ny1 = 2\n";
         QTest::newRow("to_linjer_json")
-            << QStringList{"--curve",     "+ 1 1 4", "--curve", "+ 1 -1 0",
-                           "--intersect", "2",       "1",       "--json"}
+            << QStringList{u"--curve"_s,     u"+ 1 1 4"_s, u"--curve"_s, u"+ 1 -1 0"_s,
+                           u"--intersect"_s, u"2"_s,       u"1"_s,       u"--json"_s}
             << 0 << "{\"message\":\"\",\"x1\":\"2\",\"x2\":\"\",\"y1\":\"2\",\"y2\":\"\"}\n";
         QTest::newRow("hyperbel_origolinje")
-            << QStringList{"--curve", "* 1 1 1", "--curve", "/ 1 1 1", "--intersect", "1", "2"} << 0
-            << "x1 = 1\ny1 = 1\nx2 = -1\ny2 = -1\n";
+            << QStringList{u"--curve"_s,     u"* 1 1 1"_s, u"--curve"_s, u"/ 1 1 1"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
+            << 0 << "x1 = 1\ny1 = 1\nx2 = -1\ny2 = -1\n";
         // The small root of the difference keeps its digits (before: y1 = 0,25).
         QTest::newRow("parabler_lille_rod")
-            << QStringList{"--curve",
-                           "a 1 -100000000 1",
-                           "--curve",
-                           "a 2 -200000000 2",
-                           "--intersect",
-                           "1",
-                           "2"}
+            << QStringList{u"--curve"_s,
+                           u"a 1 -100000000 1"_s,
+                           u"--curve"_s,
+                           u"a 2 -200000000 2"_s,
+                           u"--intersect"_s,
+                           u"1"_s,
+                           u"2"_s}
             << 0 << "x1 = 1E-8\ny1 = 1,11022302462516E-16\nx2 = 100000000\ny2 = 1\n";
-        QTest::newRow("besked") << QStringList{"--curve", "/ 1 1 1", "--intersect", "1", "1"} << 1
-                                << "Uendeligt mange løsninger\n";
+        QTest::newRow("besked") << QStringList{u"--curve"_s, u"/ 1 1 1"_s, u"--intersect"_s, u"1"_s,
+                                               u"1"_s}
+                                << 1 << "Uendeligt mange løsninger\n";
         QTest::newRow("samme_linje")
-            << QStringList{"--curve", "+ 1 1 2", "--curve", "+ 2 2 4", "--intersect", "1", "2"} << 1
-            << "Uendeligt mange løsninger\n";
+            << QStringList{u"--curve"_s,     u"+ 1 1 2"_s, u"--curve"_s, u"+ 2 2 4"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
+            << 1 << "Uendeligt mange løsninger\n";
         QTest::newRow("parallelle_linjer")
-            << QStringList{"--curve", "+ 1 1 2", "--curve", "+ 2 2 5", "--intersect", "1", "2"} << 1
-            << "Ingen løsning\n";
+            << QStringList{u"--curve"_s,     u"+ 1 1 2"_s, u"--curve"_s, u"+ 2 2 5"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
+            << 1 << "Ingen løsning\n";
         // A quotient x/y = c has no point with y = 0, and with c = 0 it is x = 0.
         QTest::newRow("origolinje_parabel_uden_origo")
-            << QStringList{"--curve", "/ 1 1 1", "--curve", "a 1 0 0", "--intersect", "1", "2"} << 0
-            << "x1 = 1\ny1 = 1\n";
+            << QStringList{u"--curve"_s,     u"/ 1 1 1"_s, u"--curve"_s, u"a 1 0 0"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
+            << 0 << "x1 = 1\ny1 = 1\n";
         QTest::newRow("parabel_origolinje_c0")
-            << QStringList{"--curve", "a 1 0 3", "--curve", "/ 1 1 0", "--intersect", "1", "2"} << 0
-            << "x1 = 0\ny1 = 3\n";
+            << QStringList{u"--curve"_s,     u"a 1 0 3"_s, u"--curve"_s, u"/ 1 1 0"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
+            << 0 << "x1 = 0\ny1 = 3\n";
         QTest::newRow("origolinje_hyperbel_c0")
-            << QStringList{"--curve", "/ 1 1 2", "--curve", "* 1 1 0", "--intersect", "1", "2"} << 1
-            << "Ingen løsning\n";
+            << QStringList{u"--curve"_s,     u"/ 1 1 2"_s, u"--curve"_s, u"* 1 1 0"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
+            << 1 << "Ingen løsning\n";
         QTest::newRow("besked_json")
-            << QStringList{"--curve",     "* 1 1 1", "--curve", "a 1 0 0",
-                           "--intersect", "1",       "2",       "--json"}
+            << QStringList{u"--curve"_s,     u"* 1 1 1"_s, u"--curve"_s, u"a 1 0 0"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s,       u"--json"_s}
             << 1
             << "{\"message\":\"Ingen løsningsfunktion!\",\"x1\":\"\",\"x2\":\"\",\"y1\":\"\","
                "\"y2\":\"\"}\n";
         QTest::newRow("tredjegrads")
-            << QStringList{"--curve", "+ 1 1 4", "--curve", "3 1 0 0 0", "--intersect", "1", "2"}
+            << QStringList{u"--curve"_s,     u"+ 1 1 4"_s, u"--curve"_s, u"3 1 0 0 0"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
             << 1 << "Der løses ikke tredjegradsligninger!\n";
         // Curve 2 is refused by the canvas; curve 3 still counts as the third.
-        QTest::newRow("afvist_kurve")
-            << QStringList{"--curve",  "+ 1 1 4",     "--curve", "+ 1 0 1", "--curve",
-                           "+ 1 -1 0", "--intersect", "1",       "3"}
-            << 0 << "x1 = 2\ny1 = 2\n";
+        QTest::newRow("afvist_kurve") << QStringList{u"--curve"_s,     u"+ 1 1 4"_s, u"--curve"_s,
+                                                     u"+ 1 0 1"_s,     u"--curve"_s, u"+ 1 -1 0"_s,
+                                                     u"--intersect"_s, u"1"_s,       u"3"_s}
+                                      << 0 << "x1 = 2\ny1 = 2\n";
         QTest::newRow("afvist_kurve_valgt")
-            << QStringList{"--curve", "+ 1 1 4", "--curve", "+ 1 0 1", "--intersect", "1", "2"} << 1
-            << "Kurve 2 kan ikke tegnes\n";
+            << QStringList{u"--curve"_s,     u"+ 1 1 4"_s, u"--curve"_s, u"+ 1 0 1"_s,
+                           u"--intersect"_s, u"1"_s,       u"2"_s}
+            << 1 << "Kurve 2 kan ikke tegnes\n";
         QTest::newRow("samme_kurve_to_gange")
-            << QStringList{"--curve",  "+ 1 1 4",     "--curve", "+ 1 1 4", "--curve",
-                           "+ 1 -1 0", "--intersect", "2",       "3"}
+            << QStringList{u"--curve"_s,     u"+ 1 1 4"_s, u"--curve"_s,
+                           u"+ 1 1 4"_s,     u"--curve"_s, u"+ 1 -1 0"_s,
+                           u"--intersect"_s, u"2"_s,       u"3"_s}
             << 0 << "x1 = 2\ny1 = 2\n";
     }
     void skaering() {
@@ -90,12 +103,15 @@ private Q_SLOTS:
     void forkerteArgumenter_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("fejl");
-        QTest::newRow("et_nummer") << QStringList{"--curve", "+ 1 1 1", "--intersect", "1"}
-                                   << "--intersect skal have to kurvenumre";
-        QTest::newRow("nul") << QStringList{"--curve", "+ 1 1 1", "--intersect", "0", "1"}
+        QTest::newRow("et_nummer")
+            << QStringList{u"--curve"_s, u"+ 1 1 1"_s, u"--intersect"_s, u"1"_s}
+            << "--intersect skal have to kurvenumre";
+        QTest::newRow("nul") << QStringList{u"--curve"_s, u"+ 1 1 1"_s, u"--intersect"_s, u"0"_s,
+                                            u"1"_s}
                              << "Ugyldige kurvenumre til --intersect";
-        QTest::newRow("for_stort") << QStringList{"--curve", "+ 1 1 1", "--intersect", "1", "2"}
-                                   << "--intersect: der er kun 1 kurver";
+        QTest::newRow("for_stort")
+            << QStringList{u"--curve"_s, u"+ 1 1 1"_s, u"--intersect"_s, u"1"_s, u"2"_s}
+            << "--intersect: der er kun 1 kurver";
     }
     void forkerteArgumenter() {
         QFETCH(QStringList, args);

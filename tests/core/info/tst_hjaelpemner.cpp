@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString strukturRod() {
@@ -29,9 +31,9 @@ class TstHjaelpemner : public QObject {
 
     void hent(TStruktur& s, const QString& navn) {
         const QString d = strukturRod() + u'/' + navn;
-        s.Strukturfile = d + "/struktur.txt";
-        s.Datafile = d + "/data.txt";
-        s.Infomappe = d + "/tekstfiler/";
+        s.Strukturfile = d + u"/struktur.txt"_s;
+        s.Datafile = d + u"/data.txt"_s;
+        s.Infomappe = d + u"/tekstfiler/"_s;
         s.DataOn = true;
         QVERIFY2(s.HentStruktur(), qPrintable(d));
     }
@@ -40,38 +42,39 @@ private Q_SLOTS:
     void emnerFindes_data() {
         QTest::addColumn<QString>("struktur");
         QTest::addColumn<QStringList>("emner");
-        QStringList info = {// F1 and the menu, the pages, the expression window, the browser.
-                            "Tavlix", "Information", "Udtryk og formelsprog", "Formelstruktur",
-                            "Andengradsligning", "Ligninger", "Statistik",
-                            // The other windows.
-                            "Grafer og ligninger", "Zoom og fokusering", "Funktioner", "Primtal",
-                            "Struktur konstruktøren", "Informationsstruktur",
-                            // The calculator keys' right-click topics.
-                            "Trigonometriske funktioner", "Den naturlige logaritme",
-                            "Titalslogaritmen", "Fakultet", "Potens og rod beregning",
-                            "Mod funktion", "Anvendelse af parenteser", "Anvendelse af hukommelse",
-                            "Operator prioritet", "Pi", "Procent beregning", "Reciprok", "Negate"};
+        QStringList info = {
+            // F1 and the menu, the pages, the expression window, the browser.
+            u"Tavlix"_s, u"Information"_s, u"Udtryk og formelsprog"_s, u"Formelstruktur"_s,
+            u"Andengradsligning"_s, u"Ligninger"_s, u"Statistik"_s,
+            // The other windows.
+            u"Grafer og ligninger"_s, u"Zoom og fokusering"_s, u"Funktioner"_s, u"Primtal"_s,
+            u"Struktur konstruktøren"_s, u"Informationsstruktur"_s,
+            // The calculator keys' right-click topics.
+            u"Trigonometriske funktioner"_s, u"Den naturlige logaritme"_s, u"Titalslogaritmen"_s,
+            u"Fakultet"_s, u"Potens og rod beregning"_s, u"Mod funktion"_s,
+            u"Anvendelse af parenteser"_s, u"Anvendelse af hukommelse"_s, u"Operator prioritet"_s,
+            u"Pi"_s, u"Procent beregning"_s, u"Reciprok"_s, u"Negate"_s};
         for (const TKnap& k : TKnaptabel::alle())
             if (!k.emne.isEmpty() && !info.contains(k.emne)) info << k.emne;
         QTest::newRow("Info") << "Info" << info;
         QTest::newRow("Enhedsinformation") << "Enhedsinformation"
-                                           << QStringList{"SI-enheder",
-                                                          "Andre enheder",
-                                                          "Gamle danske enheder",
-                                                          "Effekt",
-                                                          "Energi",
-                                                          "Hastighed",
-                                                          "Længde",
-                                                          "Andre længdeenheder",
-                                                          "Gamle længdeenheder",
-                                                          "Rumfang",
-                                                          "Andre rumfangsenheder",
-                                                          "Tid",
-                                                          "Tryk",
-                                                          "Vægt_Masse",
-                                                          "Andre vægtenheder",
-                                                          "Temperatur",
-                                                          "Vinkel"};
+                                           << QStringList{u"SI-enheder"_s,
+                                                          u"Andre enheder"_s,
+                                                          u"Gamle danske enheder"_s,
+                                                          u"Effekt"_s,
+                                                          u"Energi"_s,
+                                                          u"Hastighed"_s,
+                                                          u"Længde"_s,
+                                                          u"Andre længdeenheder"_s,
+                                                          u"Gamle længdeenheder"_s,
+                                                          u"Rumfang"_s,
+                                                          u"Andre rumfangsenheder"_s,
+                                                          u"Tid"_s,
+                                                          u"Tryk"_s,
+                                                          u"Vægt_Masse"_s,
+                                                          u"Andre vægtenheder"_s,
+                                                          u"Temperatur"_s,
+                                                          u"Vinkel"_s};
     }
     void emnerFindes() {
         QFETCH(QString, struktur);
@@ -104,7 +107,7 @@ private Q_SLOTS:
             for (auto it = link.globalMatch(html); it.hasNext();) {
                 const QString maal = QUrl::fromPercentEncoding(it.next().captured(1).toUtf8());
                 QVERIFY2(QFileInfo(s.Infomappe + maal).isFile(),
-                         qPrintable(n->tekst + " -> " + maal));
+                         qPrintable(n->tekst + u" -> "_s + maal));
             }
         }
     }

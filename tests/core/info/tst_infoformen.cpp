@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void skriv(const QString& sti, const QByteArray& b) {
@@ -28,10 +30,10 @@ void lavStruktur(const QString& rod, const QString& navn,
     for (const auto& [dybde, tekst, dok, indhold] : noder) {
         trae += QByteArray(dybde, '\t') + tekst.toLatin1() + "\r\n";
         data += "0" + dok.toLatin1() + "\r\n";
-        skriv(rod + u'/' + navn + "/tekstfiler/" + dok + ".html", indhold);
+        skriv(rod + u'/' + navn + u"/tekstfiler/"_s + dok + u".html"_s, indhold);
     }
-    skriv(rod + u'/' + navn + "/struktur.txt", trae);
-    skriv(rod + u'/' + navn + "/data.txt", data);
+    skriv(rod + u'/' + navn + u"/struktur.txt"_s, trae);
+    skriv(rod + u'/' + navn + u"/data.txt"_s, data);
 }
 
 } // namespace
@@ -76,16 +78,17 @@ private Q_SLOTS:
         QDir(m_dir->path()).mkpath(QStringLiteral("Egenskaber"));
         const QString rod = m_dir->path() + QStringLiteral("/Struktur");
         lavStruktur(rod, QStringLiteral("Info"),
-                    {{0, "Tavlix", "Tavlix", "<p>Om programmet</p>"},
-                     {1, "Information", "Information", "<p>Hjælp til hjælpen. FORMEL</p>"},
-                     {1, "Statistik", "Statistik", "<p>Middelv&aelig;rdi og formel.</p>"},
-                     {1, "Ligninger", "Ligninger", "<p>To ligninger, formler</p>"},
-                     {2, "Andengradsligning", "Andengrad", "<p>formel-sprog</p>"}});
+                    {{0, u"Tavlix"_s, u"Tavlix"_s, "<p>Om programmet</p>"},
+                     {1, u"Information"_s, u"Information"_s, "<p>Hjælp til hjælpen. FORMEL</p>"},
+                     {1, u"Statistik"_s, u"Statistik"_s, "<p>Middelv&aelig;rdi og formel.</p>"},
+                     {1, u"Ligninger"_s, u"Ligninger"_s, "<p>To ligninger, formler</p>"},
+                     {2, u"Andengradsligning"_s, u"Andengrad"_s, "<p>formel-sprog</p>"}});
         lavStruktur(rod, QStringLiteral("Enhedsinformation"),
-                    {{0, "SI-enheder", "SI", "<p>meter</p>"},
-                     {0, "Statistik", "Stat", "<p>ikke den samme</p>"}});
+                    {{0, u"SI-enheder"_s, u"SI"_s, "<p>meter</p>"},
+                     {0, u"Statistik"_s, u"Stat"_s, "<p>ikke den samme</p>"}});
         // A structure beside the structures' folder, which no name may reach.
-        lavStruktur(m_dir->path(), QStringLiteral("Ude"), {{0, "Tavlix", "Ude", "<p>ude</p>"}});
+        lavStruktur(m_dir->path(), QStringLiteral("Ude"),
+                    {{0, u"Tavlix"_s, u"Ude"_s, "<p>ude</p>"}});
         m_beskeder = std::make_unique<BeskedOptager>();
         m_navigeret.clear();
         lavModel();
@@ -94,19 +97,19 @@ private Q_SLOTS:
     void opstartOgFoersteVisning() {
         QCOMPARE(m().caption, QStringLiteral("Info.txt"));
         QCOMPARE(m().Struktur.antal(), 5);
-        QCOMPARE(m().Mappe, m_dir->path() + "/Struktur/Info/tekstfiler");
+        QCOMPARE(m().Mappe, m_dir->path() + u"/Struktur/Info/tekstfiler"_s);
         QSignalSpy vis(&m(), &TInfoformenModel::vis);
         m().FormShow();
         QCOMPARE(vis.count(), 1);
         QCOMPARE(vist(), QStringLiteral("Information.html"));
-        QCOMPARE(historik(), QStringList{"Info.txt:Information"});
+        QCOMPARE(historik(), QStringList{u"Info.txt:Information"_s});
         m().FormShow(); // later shows keep the page
         QCOMPARE(m_navigeret.size(), 1);
         QVERIFY(m_beskeder->boxe.isEmpty());
     }
 
     void manglendeStrukturMeldesVedFoersteVisning() {
-        QDir(m_dir->path() + "/Struktur/Info").removeRecursively();
+        QDir(m_dir->path() + u"/Struktur/Info"_s).removeRecursively();
         lavModel();
         QVERIFY(m_beskeder->boxe.isEmpty()); // nothing is shown before the window exists
         m().FormShow();
@@ -186,11 +189,11 @@ private Q_SLOTS:
     void historikSekvens() {
         m().Information(QStringLiteral("Statistik"));
         m().Information(QStringLiteral("Statistik"));
-        QCOMPARE(historik(), QStringList{"Info.txt:Statistik"});
+        QCOMPARE(historik(), QStringList{u"Info.txt:Statistik"_s});
         m().Information(QStringLiteral("Ligninger"));
         m().Enhedsinformation(QStringLiteral("Statistik")); // same topic, other structure
-        QCOMPARE(historik(), (QStringList{"Info.txt:Statistik", "Info.txt:Ligninger",
-                                          "Enhedsinformation.txt:Statistik"}));
+        QCOMPARE(historik(), (QStringList{u"Info.txt:Statistik"_s, u"Info.txt:Ligninger"_s,
+                                          u"Enhedsinformation.txt:Statistik"_s}));
         QCOMPARE(m().urlIndex, 2);
         QCOMPARE(url().valgt, 2);
 
@@ -257,7 +260,7 @@ private Q_SLOTS:
     void webSiderOptagesIkke() {
         m().Information(QStringLiteral("Statistik"));
         m().UrlLister(QStringLiteral("Søgeresultater"));
-        QCOMPARE(historik(), QStringList{"Info.txt:Statistik"});
+        QCOMPARE(historik(), QStringList{u"Info.txt:Statistik"_s});
         QCOMPARE(m().Edit, QStringLiteral("Søgeresultater"));
     }
 
@@ -271,7 +274,7 @@ private Q_SLOTS:
         QVERIFY(!m().AbackUpdate() && !m().AforwardUpdate() && !m().AfirstUpdate() &&
                 !m().AlastUpdate());
         m().Information(QStringLiteral("Tavlix"));
-        QCOMPARE(historik(), QStringList{"Info.txt:Tavlix"});
+        QCOMPARE(historik(), QStringList{u"Info.txt:Tavlix"_s});
     }
 
     void urllisteDobbeltklik() {
@@ -288,19 +291,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ord");
         QTest::addColumn<QStringList>("fundet");
         QTest::newRow("whole word, any case")
-            << "formel" << QStringList{"Andengrad", "Information", "Statistik"};
-        QTest::newRow("word ends at hyphen") << "formel-sprog" << QStringList{"Andengrad"};
+            << u"formel"_s << QStringList{u"Andengrad"_s, u"Information"_s, u"Statistik"_s};
+        QTest::newRow("word ends at hyphen") << u"formel-sprog"_s << QStringList{u"Andengrad"_s};
         QTest::newRow("part of a word is no hit") << "ligning" << QStringList{};
-        QTest::newRow("markup is text too") << "aelig" << QStringList{"Statistik"};
-        QTest::newRow("special characters") << "Hjælp til" << QStringList{"Information"};
+        QTest::newRow("markup is text too") << u"aelig"_s << QStringList{u"Statistik"_s};
+        QTest::newRow("special characters") << u"Hjælp til"_s << QStringList{u"Information"_s};
     }
     void soeg() {
         QFETCH(QString, ord);
         QFETCH(QStringList, fundet);
-        skriv(m().Mappe + "/Undermappe/ikke.html", "formel"); // subfolders are not searched
+        skriv(m().Mappe + u"/Undermappe/ikke.html"_s, "formel"); // subfolders are not searched
         // Nor is a file elsewhere that a link in the folder leads to.
-        skriv(m_dir->path() + "/ude.html", "formel meter");
-        QVERIFY(QFile::link(m_dir->path() + "/ude.html", m().Mappe + "/Ude.html"));
+        skriv(m_dir->path() + u"/ude.html"_s, "formel meter");
+        QVERIFY(QFile::link(m_dir->path() + u"/ude.html"_s, m().Mappe + u"/Ude.html"_s));
         m().EditFind = ord;
         QVERIFY(m().aSearchUpdate());
         m().aSearchExecute();
@@ -308,14 +311,14 @@ private Q_SLOTS:
         QVERIFY(m_beskeder->boxe.isEmpty());
         if (!fundet.isEmpty()) {
             m().FindisClick(fundet[0]);
-            QCOMPARE(m_navigeret.last().fileName(), fundet[0] + ".html");
+            QCOMPARE(m_navigeret.last().fileName(), fundet[0] + u".html"_s);
         }
     }
 
     void soegFejl() {
         m().FindTekst(QString());
-        QCOMPARE(m_beskeder->tekster(), QStringList{"Der mangler en søgetekst."});
-        m().Mappe = m_dir->path() + "/findes-ikke";
+        QCOMPARE(m_beskeder->tekster(), QStringList{u"Der mangler en søgetekst."_s});
+        m().Mappe = m_dir->path() + u"/findes-ikke"_s;
         m().FindTekst(QStringLiteral("x"));
         QCOMPARE(m_beskeder->tekster().last(), QStringLiteral("Filerne blev ikke fundet."));
     }
@@ -342,7 +345,7 @@ private Q_SLOTS:
 
     void strukturMenu() {
         m().createStrukturPU();
-        QCOMPARE(m().strukturMenu, (QStringList{"Enhedsinformation", "Info"}));
+        QCOMPARE(m().strukturMenu, (QStringList{u"Enhedsinformation"_s, u"Info"_s}));
         m().createStrukturPU(QStringList{}); // an empty list keeps the items
         QCOMPARE(m().strukturMenu.size(), 2);
         m().PUonclick(QStringLiteral("Enhedsinformation"));
@@ -377,14 +380,14 @@ private Q_SLOTS:
     }
 
     void eksternRedigering() {
-        m().redigeringsProgrammer = {m_dir->path() + "/ingen", m_dir->path() + "/Egenskaber"};
+        m().redigeringsProgrammer = {m_dir->path() + u"/ingen"_s, m_dir->path() + u"/Egenskaber"_s};
         QCOMPARE(m().checkProgram(), QString()); // a folder is no program
-        m().htmlProgram = m_dir->path() + "/ingen";
+        m().htmlProgram = m_dir->path() + u"/ingen"_s;
         m().Information(QStringLiteral("Statistik"));
         m().redigerKnapClick();
-        QCOMPARE(m_beskeder->tekster(), QStringList{"Den specificerede fil blev ikke fundet."});
-        skriv(m_dir->path() + "/ikke-koerbar", "x");
-        m().htmlProgram = m_dir->path() + "/ikke-koerbar";
+        QCOMPARE(m_beskeder->tekster(), QStringList{u"Den specificerede fil blev ikke fundet."_s});
+        skriv(m_dir->path() + u"/ikke-koerbar"_s, "x");
+        m().htmlProgram = m_dir->path() + u"/ikke-koerbar"_s;
         m().redigerKnapClick();
         QCOMPARE(m_beskeder->tekster().last(),
                  QStringLiteral("Operationssystemet forbød adgang til filen."));
@@ -401,16 +404,17 @@ private Q_SLOTS:
     // document that is a link out of the folder, nor a path elsewhere, nor
     // the location of a page that is no document (its title).
     void redigeringKunStrukturensFiler() {
-        const QString hemmelig = m_dir->path() + "/hemmelig.html";
+        const QString hemmelig = m_dir->path() + u"/hemmelig.html"_s;
         skriv(hemmelig, "<p>hemmelig</p>");
-        const QString link = m_dir->path() + "/Struktur/Info/tekstfiler/Link.html";
+        const QString link = m_dir->path() + u"/Struktur/Info/tekstfiler/Link.html"_s;
         QVERIFY(QFile::link(hemmelig, link));
-        m().htmlProgram = m_dir->path() + "/ingen"; // a start would say "ikke fundet"
+        m().htmlProgram = m_dir->path() + u"/ingen"_s; // a start would say u"ikke fundet"_s
         for (const QString& fil : {link, hemmelig}) {
             m_beskeder->boxe.clear();
             m().runFilname(fil);
-            QCOMPARE(m_beskeder->tekster(), QStringList{"Filen ligger ikke i strukturens mappe:\r" +
-                                                        QDir::toNativeSeparators(fil)});
+            QCOMPARE(m_beskeder->tekster(),
+                     QStringList{u"Filen ligger ikke i strukturens mappe:\r"_s +
+                                 QDir::toNativeSeparators(fil)});
         }
         m().Information(QStringLiteral("Statistik"));
         m().UrlLister(QStringLiteral("../../hemmelig.html"));
@@ -432,12 +436,12 @@ private Q_SLOTS:
 
     void urlboksIndstillinger() {
         url().FormClose(400, 300);
-        TUrlListe ny(m_dir->path() + "/Egenskaber/");
+        TUrlListe ny(m_dir->path() + u"/Egenskaber/"_s);
         ny.FormCreate();
         QCOMPARE(ny.formWidth, 400);
         QCOMPARE(ny.formHeight, 300);
         skriv(ny.optFilnavn, "350\r\n");
-        TUrlListe kort(m_dir->path() + "/Egenskaber/");
+        TUrlListe kort(m_dir->path() + u"/Egenskaber/"_s);
         kort.FormCreate(); // one line: the width only, no message
         QCOMPARE(kort.formWidth, 350);
         QCOMPARE(kort.formHeight, 0);

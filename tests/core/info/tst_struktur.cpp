@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // "A(B(C)),D": each node's text, its children in parentheses.
@@ -100,7 +102,7 @@ private Q_SLOTS:
         QVERIFY(s.HentStruktur());
         // A missing data file is made from the node texts, icon 0 each.
         QCOMPARE(laes(s.Datafile), QByteArray("0A\r\n0B\r\n0C\r\n0D\r\n"));
-        QCOMPARE(find(s, "C")->billede, 0);
+        QCOMPARE(find(s, u"C"_s)->billede, 0);
         QVERIFY(!s.Modified);
         QVERIFY(s.GemStruktur());
         QCOMPARE(laes(s.Strukturfile), trae);
@@ -131,11 +133,11 @@ private Q_SLOTS:
         TStruktur s;
         forbered(s, "A\n\tB\n\tC\nD", "3a\r\n0\r\nxyz\r\n");
         QVERIFY(s.HentStruktur());
-        QCOMPARE(find(s, "A")->billede, 3);
-        QCOMPARE(find(s, "A")->dataUrl(), QStringLiteral("a"));
-        QCOMPARE(find(s, "B")->dataUrl(), QString());
-        QCOMPARE(find(s, "C")->data, QStringLiteral("0xyz")); // no icon digit: icon 0
-        QCOMPARE(find(s, "D")->data, QStringLiteral("0D"));   // past the end
+        QCOMPARE(find(s, u"A"_s)->billede, 3);
+        QCOMPARE(find(s, u"A"_s)->dataUrl(), QStringLiteral("a"));
+        QCOMPARE(find(s, u"B"_s)->dataUrl(), QString());
+        QCOMPARE(find(s, u"C"_s)->data, QStringLiteral("0xyz")); // no icon digit: icon 0
+        QCOMPARE(find(s, u"D"_s)->data, QStringLiteral("0D"));   // past the end
     }
 
     void nyNodeEfterFlytmode_data() {
@@ -153,13 +155,13 @@ private Q_SLOTS:
         TStruktur s;
         forbered(s, "A\n\tB\n\t\tC\n\tE\nD");
         QVERIFY(s.HentStruktur());
-        s.vaelg(find(s, "B"));
+        s.vaelg(find(s, u"B"_s));
         s.Flytmode = mode;
         s.NyNode(QStringLiteral("N"), QStringLiteral("n"), 5, false, false);
         QCOMPARE(beskriv(s.topNoder()), trae);
         QVERIFY(s.Modified);
         QCOMPARE(s.Selected()->tekst, QStringLiteral("B")); // the reference stays chosen
-        QCOMPARE(find(s, "N")->billede, 5);
+        QCOMPARE(find(s, u"N"_s)->billede, 5);
     }
 
     // Several inserts in a row all go relative to the same element, so they
@@ -212,8 +214,8 @@ private Q_SLOTS:
         QVERIFY(!s.Modified);
         QCOMPARE(laes(s.Datafile), QByteArray("0Oversigt\r\n3kapitel1\r\n"));
         QCOMPARE(laes(s.Strukturfile), QByteArray("Oversigt\r\n\tKapitel\r\n"));
-        QCOMPARE(find(s, "Kapitel")->dataUrl(), QStringLiteral("kapitel1"));
-        QCOMPARE(s.dokument(find(s, "Kapitel")), s.Infomappe + QStringLiteral("kapitel1.html"));
+        QCOMPARE(find(s, u"Kapitel"_s)->dataUrl(), QStringLiteral("kapitel1"));
+        QCOMPARE(s.dokument(find(s, u"Kapitel"_s)), s.Infomappe + QStringLiteral("kapitel1.html"));
     }
 
     void nodetekstUdenIndrykning() {
@@ -221,12 +223,12 @@ private Q_SLOTS:
         TStruktur s;
         forbered(s, "A\n\tB");
         QVERIFY(s.HentStruktur());
-        s.vaelg(find(s, "B"));
+        s.vaelg(find(s, u"B"_s));
         s.RedigerNode(QStringLiteral("\t  B2"), QStringLiteral("b2"), 2, false, true);
         s.NyNode(QStringLiteral(" \tC"), QStringLiteral("c"), 1, false, true);
         QVERIFY(s.HentStruktur());
         QCOMPARE(beskriv(s.topNoder()), QStringLiteral("A(B2,C)"));
-        QCOMPARE(find(s, "B2")->data, QStringLiteral("2b2"));
+        QCOMPARE(find(s, u"B2"_s)->data, QStringLiteral("2b2"));
     }
 
     void redigerUdenValg() {
@@ -277,9 +279,9 @@ private Q_SLOTS:
         forbered(s, "A\n\tB\n\t\tC\nD");
         QVERIFY(s.HentStruktur());
         QCOMPARE(s.getTheSelectedIndex(), 3); // none selected: the last node
-        s.vaelg(find(s, "C"));
+        s.vaelg(find(s, u"C"_s));
         QCOMPARE(s.getTheSelectedIndex(), 2);
-        QCOMPARE(s.InfoFilnavn(QStringLiteral("html")), m_dir.path() + "/tekstfiler/BC.html");
+        QCOMPARE(s.InfoFilnavn(QStringLiteral("html")), m_dir.path() + u"/tekstfiler/BC.html"_s);
     }
 
     void traekOgSlip_data() {
@@ -326,11 +328,11 @@ private Q_SLOTS:
         TStruktur s;
         forbered(s, "A\nB\nC");
         QVERIFY(s.HentStruktur());
-        s.MusDown(find(s, "B"));
+        s.MusDown(find(s, u"B"_s));
         QVERIFY(s.traekker());
-        s.MusDown(find(s, "C")); // a second press cancels
+        s.MusDown(find(s, u"C"_s)); // a second press cancels
         QVERIFY(!s.traekker());
-        s.MusUp(find(s, "A"), false);
+        s.MusUp(find(s, u"A"_s), false);
         QCOMPARE(beskriv(s.topNoder()), QStringLiteral("A,B,C"));
     }
 
@@ -338,13 +340,13 @@ private Q_SLOTS:
         TStruktur s;
         forbered(s, "A\n\tB\n\t\tC\nD", "0a\r\n0b\r\n0c\r\n0d\r\n");
         QVERIFY(s.HentStruktur());
-        for (const char* n : {"a", "b", "c", "d"})
-            skriv(s.Infomappe + n + ".html", "<p>x</p>");
-        s.vaelg(find(s, "A"));
+        for (const QString& n : {u"a"_s, u"b"_s, u"c"_s, u"d"_s})
+            skriv(s.Infomappe + n + u".html"_s, "<p>x</p>");
+        s.vaelg(find(s, u"A"_s));
         s.SletNode();
         QCOMPARE(beskriv(s.topNoder()), QStringLiteral("D"));
-        QCOMPARE(m_papirkurv, (QStringList{"b.html", "a.html"}));
-        QVERIFY(QFile::exists(s.Infomappe + "c.html")); // a grandchild's document stays
+        QCOMPARE(m_papirkurv, (QStringList{u"b.html"_s, u"a.html"_s}));
+        QVERIFY(QFile::exists(s.Infomappe + u"c.html"_s)); // a grandchild's document stays
         QVERIFY(s.Modified);
         QCOMPARE(s.Selected()->tekst, QStringLiteral("D"));
     }
@@ -352,25 +354,25 @@ private Q_SLOTS:
     void papirkurv() {
         TStruktur s;
         forbered(s, "A");
-        QVERIFY(!s.FileDeleteRB(m_dir.filePath("findes-ikke")));
+        QVERIFY(!s.FileDeleteRB(m_dir.filePath(u"findes-ikke"_s)));
         QVERIFY(m_papirkurv.isEmpty());
         const QString lang = m_dir.path() + u'/' + QString(260 - m_dir.path().size(), u'x');
         skriv(lang, "x");
         if (QFile::exists(lang)) QVERIFY(!s.FileDeleteRB(lang));
-        skriv(m_dir.filePath("tekstfiler/kort"), "x");
-        QVERIFY(s.FileDeleteRB(m_dir.filePath("tekstfiler/kort")));
+        skriv(m_dir.filePath(u"tekstfiler/kort"_s), "x");
+        QVERIFY(s.FileDeleteRB(m_dir.filePath(u"tekstfiler/kort"_s)));
         // Outside the structure's document folder nothing is deleted.
-        skriv(m_dir.filePath("udenfor"), "x");
-        QVERIFY(!s.FileDeleteRB(m_dir.filePath("udenfor")));
-        QVERIFY(!s.FileDeleteRB(m_dir.filePath("tekstfiler/../udenfor")));
-        QVERIFY(QFile::exists(m_dir.filePath("udenfor")));
+        skriv(m_dir.filePath(u"udenfor"_s), "x");
+        QVERIFY(!s.FileDeleteRB(m_dir.filePath(u"udenfor"_s)));
+        QVERIFY(!s.FileDeleteRB(m_dir.filePath(u"tekstfiler/../udenfor"_s)));
+        QVERIFY(QFile::exists(m_dir.filePath(u"udenfor"_s)));
     }
 
     // Document names from the data file that could reach outside the folder
     // give their node no document, with one message naming the lines.
     void fjendtligeDokumentnavne() {
         TStruktur s;
-        skriv(m_dir.filePath("offer.html"), "hemmelig");
+        skriv(m_dir.filePath(u"offer.html"_s), "hemmelig");
         forbered(
             s, "A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n",
             "0../offer\r\n1godt navn\r\n2/etc/passwd\r\n0a\\b\r\n0c:d\r\n0x\x01y\r\n0sidste\r\n");
@@ -379,14 +381,15 @@ private Q_SLOTS:
         QStringList data;
         for (const TStrukturNode* n : s.preorden())
             data << n->data;
-        QCOMPARE(data, (QStringList{"", "1godt navn", "", "", "", "", "0sidste"}));
+        QCOMPARE(data,
+                 (QStringList{u""_s, u"1godt navn"_s, u""_s, u""_s, u""_s, u""_s, u"0sidste"_s}));
         QVERIFY(s.advarsel().contains(QStringLiteral("linje 1, 3, 4, 5, 6 i data.txt")));
         // Neither a document path nor a delete leaves the folder.
         for (const TStrukturNode* n : s.preorden())
             QVERIFY(s.dokument(n).isEmpty() || s.dokument(n).startsWith(s.Infomappe));
         s.vaelg(s.forsteNode());
         s.SletNode();
-        QVERIFY(QFile::exists(m_dir.filePath("offer.html")));
+        QVERIFY(QFile::exists(m_dir.filePath(u"offer.html"_s)));
         QVERIFY(m_papirkurv.isEmpty());
     }
 
@@ -481,9 +484,9 @@ private Q_SLOTS:
         for (const TStrukturNode* n : s.preorden())
             par << n->tekst + u'=' + n->data;
         if (ny)
-            QCOMPARE(par, (QStringList{"Ny=3ny", "A=0a", "B=0b"}));
+            QCOMPARE(par, (QStringList{u"Ny=3ny"_s, u"A=0a"_s, u"B=0b"_s}));
         else
-            QCOMPARE(par, (QStringList{"A=0a", "B=0b"}));
+            QCOMPARE(par, (QStringList{u"A=0a"_s, u"B=0b"_s}));
         QCOMPARE(s.advarsel().isEmpty(), trin == 0 || trin == 3);
         // No part files are left beside the pair after the next save.
         skriv(s.Strukturfile + QStringLiteral(".Ab12Cd"), "rest");
@@ -532,8 +535,8 @@ private Q_SLOTS:
         s.DataOn = false;
         QVERIFY(s.HentStruktur());
         QVERIFY(!QFile::exists(s.Datafile));
-        QCOMPARE(find(s, "A")->billede, -1);
-        s.vaelg(find(s, "B"));
+        QCOMPARE(find(s, u"A"_s)->billede, -1);
+        s.vaelg(find(s, u"B"_s));
         QCOMPARE(s.SelectedData(), QString());
     }
 };

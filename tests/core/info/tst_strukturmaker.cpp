@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A data folder with a structure root, the two templates and the two
@@ -74,7 +76,7 @@ private Q_SLOTS:
     void start() {
         Mappe f;
         // Names with an extension are not structures.
-        QCOMPARE(f.m->strukturboks, (QStringList{"Enhedsinformation", "Info"}));
+        QCOMPARE(f.m->strukturboks, (QStringList{u"Enhedsinformation"_s, u"Info"_s}));
         QCOMPARE(f.m->ikonIndex, 0);
         QCOMPARE(f.m->ikonboksValgt, 2);
         QCOMPARE(f.m->ikonboksCaption, QStringLiteral("Element ikon: Grøn bog"));
@@ -89,8 +91,9 @@ private Q_SLOTS:
         m.FormCreate(); // start-up goes on quietly
         QVERIFY(b.boxe.isEmpty());
         m.OpdaterInfoButtonClick();
-        QCOMPARE(b.tekster(),
-                 QStringList{"Der opstod en uventet fejl.\rKontroller mappestrukturene for fejl."});
+        QCOMPARE(
+            b.tekster(),
+            QStringList{u"Der opstod en uventet fejl.\rKontroller mappestrukturene for fejl."_s});
     }
 
     void opret() {
@@ -204,7 +207,7 @@ private Q_SLOTS:
         f.m->DeleteStruktur();
         QVERIFY(!QFileInfo::exists(f.sti(QStringLiteral("Struktur/Andet"))));
         QCOMPARE(f.m->strukturName, QStringLiteral("Noter"));
-        QCOMPARE(f.tekster(), (QStringList{"Kapitel", "Afsnit"}));
+        QCOMPARE(f.tekster(), (QStringList{u"Kapitel"_s, u"Afsnit"_s}));
         QVERIFY(!f.m->infostruktur.Modified);
         QVERIFY(f.laes(QStringLiteral("Struktur/Noter/struktur.txt")).contains("Afsnit"));
     }
@@ -231,7 +234,7 @@ private Q_SLOTS:
         QCOMPARE(tekst::fraBytes(f.laes(side)),
                  TStrukturformModel::standardHTML(QStringLiteral("Brøker")));
         QVERIFY(f.laes(side).contains("Br\xf8ker")); // Windows-1252, as the page says
-        QCOMPARE(f.tekster(), QStringList{"Brøker"});
+        QCOMPARE(f.tekster(), QStringList{u"Brøker"_s});
         QCOMPARE(f.m->infostruktur.forsteNode()->data, QStringLiteral("0Brøker"));
         // "Auto gem" is ticked: the tree is on disk already.
         QVERIFY(!f.m->infostruktur.Modified);
@@ -302,12 +305,12 @@ private Q_SLOTS:
         f.m->dataEditEnter();
         QVERIFY(f.b.boxe.isEmpty());
         QVERIFY(QDir(f.sti(QStringLiteral("Struktur")))
-                    .entryList(QStringList{"*.html"}, QDir::Files)
+                    .entryList(QStringList{u"*.html"_s}, QDir::Files)
                     .isEmpty());
         QVERIFY(!QFileInfo::exists(f.sti(QStringLiteral("Løs.html"))));
         f.m->dataEditChange(QString());
         f.m->dataEditEnter();
-        QCOMPARE(f.b.tekster(), QStringList{"Der mangler et filnavn."});
+        QCOMPARE(f.b.tekster(), QStringList{u"Der mangler et filnavn."_s});
     }
 
     void redigerNytNavn() {
@@ -322,12 +325,12 @@ private Q_SLOTS:
         QCOMPARE(f.b.tekster().last(),
                  QStringLiteral("Der er indført et nyt filnavn, der ikke er "
                                 "anvendt iforvejen. Skal det nye navn anvendes?"));
-        QCOMPARE(f.tekster(), QStringList{"Gammel"});
+        QCOMPARE(f.tekster(), QStringList{u"Gammel"_s});
         f.m->infostrukturClick(f.node(QStringLiteral("Gammel")));
         f.m->tekstEditChange(QStringLiteral("Ny"));
         f.b.svar.enqueue(true);
         f.m->RedigerNode();
-        QCOMPARE(f.tekster(), QStringList{"Ny"});
+        QCOMPARE(f.tekster(), QStringList{u"Ny"_s});
         QVERIFY(QFileInfo(f.sti(QStringLiteral("Struktur/Noter/tekstfiler/Ny.html"))).isFile());
         QVERIFY(!QFileInfo::exists(f.sti(QStringLiteral("Struktur/Noter/tekstfiler/Gammel.html"))));
     }
@@ -345,7 +348,7 @@ private Q_SLOTS:
         QCOMPARE(f.m->infostruktur.forsteNode()->data, QStringLiteral("0Kapitel"));
         const QStringList filer =
             QDir(f.sti(QStringLiteral("Struktur/Noter/tekstfiler"))).entryList(QDir::Files);
-        QCOMPARE(filer, QStringList{"Kapitel.html"});
+        QCOMPARE(filer, QStringList{u"Kapitel.html"_s});
     }
 
     void redigerOptagetNavn() {
@@ -357,7 +360,7 @@ private Q_SLOTS:
         f.m->tekstEditChange(QStringLiteral("B"));
         f.m->RedigerNode();
         QCOMPARE(f.b.tekster().last(), QStringLiteral("Filnavnet:\rB\reksisterer allerede!"));
-        QCOMPARE(f.tekster(), (QStringList{"A", "B"}));
+        QCOMPARE(f.tekster(), (QStringList{u"A"_s, u"B"_s}));
     }
 
     void sorterOgGem() {
@@ -366,7 +369,7 @@ private Q_SLOTS:
         f.m->sorterCheck = true;
         for (const char* t : {"Cirkel", "Areal", "Bue"})
             f.indsaet(QString::fromLatin1(t));
-        QCOMPARE(f.tekster(), (QStringList{"Areal", "Bue", "Cirkel"}));
+        QCOMPARE(f.tekster(), (QStringList{u"Areal"_s, u"Bue"_s, u"Cirkel"_s}));
         QVERIFY(!f.m->infostruktur.Modified);
         QCOMPARE(f.laes(QStringLiteral("Struktur/Noter/struktur.txt")),
                  QByteArray("Areal\r\nBue\r\nCirkel\r\n"));
@@ -391,7 +394,7 @@ private Q_SLOTS:
         f.m->sorterNoder();
         QCOMPARE(f.b.tekster().last(),
                  QStringLiteral("Skal elementerne i strukturen sorteres alfabetisk?"));
-        QCOMPARE(f.tekster(), (QStringList{"A", "B"}));
+        QCOMPARE(f.tekster(), (QStringList{u"A"_s, u"B"_s}));
         QVERIFY(f.m->infostruktur.Modified);
     }
 
@@ -409,7 +412,7 @@ private Q_SLOTS:
         QVERIFY(f.laes(QStringLiteral("Struktur/Noter/struktur.txt")).contains("Usikret"));
         QCOMPARE(f.m->strukturName, QStringLiteral("Info"));
         QCOMPARE(f.m->InfoLabel, QStringLiteral("Strukturnavn: Info. Antal items: 1"));
-        QCOMPARE(f.tekster(), QStringList{"Tavlix"});
+        QCOMPARE(f.tekster(), QStringList{u"Tavlix"_s});
         // Closing asks the same once the tree is changed again.
         f.m->infostrukturClick(f.node(QStringLiteral("Tavlix")));
         f.m->gemCheck = false;
@@ -422,7 +425,7 @@ private Q_SLOTS:
     void redigerStrukturUdenValg() {
         Mappe f;
         f.m->Button5Click();
-        QCOMPARE(f.b.tekster(), QStringList{"Der skal vælges en struktur fra listen."});
+        QCOMPARE(f.b.tekster(), QStringList{u"Der skal vælges en struktur fra listen."_s});
     }
 
     void sletElement_data() {
@@ -515,9 +518,9 @@ private Q_SLOTS:
         f.m->KontrollerFilnavn();
         f.m->dataEditChange(QStringLiteral("Mangler"));
         f.m->KontrollerFilnavn();
-        QCOMPARE(f.b.tekster(), (QStringList{"Der er ikke noget aktuelt filnavn!",
-                                             "Filnavnet:\rFindes.html\reksisterer allerede!",
-                                             "Filnavnet:\rMangler.html\reksisterer ikke!"}));
+        QCOMPARE(f.b.tekster(), (QStringList{u"Der er ikke noget aktuelt filnavn!"_s,
+                                             u"Filnavnet:\rFindes.html\reksisterer allerede!"_s,
+                                             u"Filnavnet:\rMangler.html\reksisterer ikke!"_s}));
     }
 
     void opretFil() {
@@ -559,7 +562,7 @@ private Q_SLOTS:
         f.m->gemCheck = false;
         f.indsaet(QStringLiteral("Tabt"));
         f.m->ReloadStruktur();
-        QCOMPARE(f.tekster(), QStringList{"Emne"});
+        QCOMPARE(f.tekster(), QStringList{u"Emne"_s});
         QCOMPARE(genindlaes.at(0).at(0).toString(), QStringLiteral("Noter"));
         f.m->infoButtonClick();
         f.m->infoKnapClick();

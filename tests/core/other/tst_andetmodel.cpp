@@ -11,13 +11,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 // The help topics asked for, as "structure|topic" (with "|uden fokus" when
 // the browser is not to take the focus).
 struct HjaelpOptager : THjaelp {
     QStringList emner;
-    void Information(const QString& emne) override { emner << "Info.txt|" + emne; }
+    void Information(const QString& emne) override { emner << u"Info.txt|"_s + emne; }
     void Enhedsinformation(const QString& emne, bool fokus) override {
-        emner << "Enhedsinformation.txt|" + emne + (fokus ? "" : "|uden fokus");
+        emner << u"Enhedsinformation.txt|"_s + emne + (fokus ? u""_s : u"|uden fokus"_s);
     }
     void HelpInfo(const QString& struktur, const QString& emne) override {
         emner << struktur + u'|' + emne;
@@ -62,7 +64,7 @@ private Q_SLOTS:
     }
 
     void filenLaesesOgSkrives() {
-        Andet a({"120", "240", "500", "0", "1"});
+        Andet a({u"120"_s, u"240"_s, u"500"_s, u"0"_s, u"1"_s});
         QVERIFY(!a.m->centrer);
         QCOMPARE(a.m->vinduesPos, QPoint(240, 120));
         QCOMPARE(a.m->hoejde, 500);
@@ -78,7 +80,7 @@ private Q_SLOTS:
     }
 
     void kortFilStopperVedLinjen() {
-        Andet a({"120", "240", "x", "0", "1"});
+        Andet a({u"120"_s, u"240"_s, u"x"_s, u"0"_s, u"1"_s});
         QCOMPARE(a.beskeder.boxe.size(), 1);
         QCOMPARE(a.beskeder.boxe[0].art, QStringLiteral("fejl"));
         QCOMPARE(a.m->vinduesPos, QPoint(240, 120)); // the lines before stay
@@ -99,8 +101,8 @@ private Q_SLOTS:
         a.m->talsystemer.spmTalsystemerKnapClick();
         a.m->datoer.spmDatoerKnapClick();
         a.m->enheder.feltGoHoejreklik();
-        QCOMPARE(a.hjaelp.emner, (QStringList{"Info.txt|Funktioner", "Info.txt|Funktioner",
-                                              "Enhedsinformation.txt|Temperatur"}));
+        QCOMPARE(a.hjaelp.emner, (QStringList{u"Info.txt|Funktioner"_s, u"Info.txt|Funktioner"_s,
+                                              u"Enhedsinformation.txt|Temperatur"_s}));
         // Following the converter, the browser leaves the focus alone.
         a.hjaelp.emner.clear();
         a.m->enheder.visEinfoClick(true);

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 TFormelVaerktoej::Resultat koer(const QStringList& a) {
     return TFormelVaerktoej::koer(a, [] { return QString(); });
@@ -23,31 +25,45 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("argumenter");
         QTest::addColumn<int>("kode");
         QTest::addColumn<QString>("ud");
-        QTest::newRow("enhed med en maalenhed")
-            << QStringList{"--convert", "1", "acre"} << 0 << "Kvadratmeter: 4046,8564224\n";
-        QTest::newRow("ca") << QStringList{"--convert", "2", "TØNDE LAND", "kvadratmeter"} << 0
-                            << "Kvadratmeter: Ca. 11032,4\n";
-        QTest::newRow("hastighed kraever til") << QStringList{"--convert", "1", "Knop"} << 2 << "";
-        QTest::newRow("hastighed") << QStringList{"--convert", "1", "Knop", "meter pr. sekund"} << 0
-                                   << "Meter pr. sekund: 0,514444444444444\n";
-        QTest::newRow("temperatur") << QStringList{"--convert", "212", "farenheit"} << 0
+        QTest::newRow("enhed med en maalenhed") << QStringList{u"--convert"_s, u"1"_s, u"acre"_s}
+                                                << 0 << u"Kvadratmeter: 4046,8564224\n"_s;
+        QTest::newRow("ca") << QStringList{u"--convert"_s, u"2"_s, u"TØNDE LAND"_s,
+                                           u"kvadratmeter"_s}
+                            << 0 << "Kvadratmeter: Ca. 11032,4\n";
+        QTest::newRow("hastighed kraever til")
+            << QStringList{u"--convert"_s, u"1"_s, u"Knop"_s} << 2 << u""_s;
+        QTest::newRow("hastighed")
+            << QStringList{u"--convert"_s, u"1"_s, u"Knop"_s, u"meter pr. sekund"_s} << 0
+            << "Meter pr. sekund: 0,514444444444444\n";
+        QTest::newRow("temperatur") << QStringList{u"--convert"_s, u"212"_s, u"farenheit"_s} << 0
                                     << "Celsius: 100\nKelvin: 373,15\n";
-        QTest::newRow("vinkel med til") << QStringList{"--convert", "180", "grad", "radian"} << 0
-                                        << "Radian: 3,14159265358979\n";
-        QTest::newRow("ukendt enhed") << QStringList{"--convert", "1", "Furlong"} << 2 << "";
-        QTest::newRow("lone komma") << QStringList{"--convert", ",", "Acre"} << 2 << "";
-        QTest::newRow("base") << QStringList{"--base", "ff", "Hex", "dec"} << 0 << "255\n";
-        QTest::newRow("base tal") << QStringList{"--base", "255", "10", "2"} << 0 << "11111111\n";
-        QTest::newRow("samme base") << QStringList{"--base", "17", "Dec", "Dec"} << 0 << "17\n";
-        QTest::newRow("negativ") << QStringList{"--base", "-255", "Dec", "Hex"} << 0 << "-FF\n";
-        QTest::newRow("2^64 til dec") << QStringList{"--base", "10000000000000000", "Hex", "10"}
-                                      << 0 << "18446744073709551616\n";
-        QTest::newRow("17 F til dec") << QStringList{"--base", "FFFFFFFFFFFFFFFFF", "Hex", "Dec"}
-                                      << 0 << "295147905179352825855\n";
-        QTest::newRow("ugyldigt ciffer") << QStringList{"--base", "12", "Bin", "Dec"} << 2 << "";
-        QTest::newRow("base 17") << QStringList{"--base", "1", "17", "Dec"} << 2 << "";
-        QTest::newRow("to tilstande") << QStringList{"--base", "1", "2", "--convert"} << 2 << "";
-        QTest::newRow("formel efter streger") << QStringList{"--", "--base"} << 0 << "1\n";
+        QTest::newRow("vinkel med til")
+            << QStringList{u"--convert"_s, u"180"_s, u"grad"_s, u"radian"_s} << 0
+            << "Radian: 3,14159265358979\n";
+        QTest::newRow("ukendt enhed")
+            << QStringList{u"--convert"_s, u"1"_s, u"Furlong"_s} << 2 << u""_s;
+        QTest::newRow("lone komma") << QStringList{u"--convert"_s, u","_s, u"Acre"_s} << 2 << u""_s;
+        QTest::newRow("base") << QStringList{u"--base"_s, u"ff"_s, u"Hex"_s, u"dec"_s} << 0
+                              << u"255\n"_s;
+        QTest::newRow("base tal") << QStringList{u"--base"_s, u"255"_s, u"10"_s, u"2"_s} << 0
+                                  << u"11111111\n"_s;
+        QTest::newRow("samme base")
+            << QStringList{u"--base"_s, u"17"_s, u"Dec"_s, u"Dec"_s} << 0 << u"17\n"_s;
+        QTest::newRow("negativ") << QStringList{u"--base"_s, u"-255"_s, u"Dec"_s, u"Hex"_s} << 0
+                                 << u"-FF\n"_s;
+        QTest::newRow("2^64 til dec")
+            << QStringList{u"--base"_s, u"10000000000000000"_s, u"Hex"_s, u"10"_s} << 0
+            << "18446744073709551616\n";
+        QTest::newRow("17 F til dec")
+            << QStringList{u"--base"_s, u"FFFFFFFFFFFFFFFFF"_s, u"Hex"_s, u"Dec"_s} << 0
+            << "295147905179352825855\n";
+        QTest::newRow("ugyldigt ciffer")
+            << QStringList{u"--base"_s, u"12"_s, u"Bin"_s, u"Dec"_s} << 2 << u""_s;
+        QTest::newRow("base 17") << QStringList{u"--base"_s, u"1"_s, u"17"_s, u"Dec"_s} << 2
+                                 << u""_s;
+        QTest::newRow("to tilstande")
+            << QStringList{u"--base"_s, u"1"_s, u"2"_s, u"--convert"_s} << 2 << u""_s;
+        QTest::newRow("formel efter streger") << QStringList{u"--"_s, u"--base"_s} << 0 << u"1\n"_s;
     }
     void tekst() {
         QFETCH(QStringList, argumenter);
@@ -60,18 +76,18 @@ private Q_SLOTS:
     }
 
     void jsonFelter() {
-        auto r = koer({"--json", "--convert", "1", "Hestekraft (metrisk)"});
+        auto r = koer({u"--json"_s, u"--convert"_s, u"1"_s, u"Hestekraft (metrisk)"_s});
         QJsonObject o = QJsonDocument::fromJson(r.ud.toUtf8()).object();
-        QCOMPARE(o.value("outputs").toArray().at(0).toObject(),
-                 (QJsonObject{{"unit", "Watt"}, {"text", "Ca. 735,499"}}));
-        QVERIFY(o.value("messages").toArray().isEmpty());
+        QCOMPARE(o.value(u"outputs"_s).toArray().at(0).toObject(),
+                 (QJsonObject{{u"unit"_s, u"Watt"_s}, {u"text"_s, u"Ca. 735,499"_s}}));
+        QVERIFY(o.value(u"messages"_s).toArray().isEmpty());
 
-        r = koer({"--base", "Inf", "Dec", "Bin", "--json"});
+        r = koer({u"--base"_s, u"Inf"_s, u"Dec"_s, u"Bin"_s, u"--json"_s});
         QCOMPARE(r.exitKode, 2); // 'I' is no digit
 
-        r = koer({"--json", "--base", "1000", "bin", "dec"});
+        r = koer({u"--json"_s, u"--base"_s, u"1000"_s, u"bin"_s, u"dec"_s});
         o = QJsonDocument::fromJson(r.ud.toUtf8()).object();
-        QCOMPARE(o.value("text").toString(), QStringLiteral("8"));
+        QCOMPARE(o.value(u"text"_s).toString(), QStringLiteral("8"));
     }
 
     void datoforskel() {
@@ -79,26 +95,30 @@ private Q_SLOTS:
         // and a missing one is not made.
         QTemporaryDir dir;
         const QString ingen = dir.path() + QStringLiteral("/ingen");
-        auto r = koer({"--programdir", ingen, "--datediff", "01-01-2019", "02-02-2020"});
+        auto r =
+            koer({u"--programdir"_s, ingen, u"--datediff"_s, u"01-01-2019"_s, u"02-02-2020"_s});
         QCOMPARE(r.exitKode, 0);
         QVERIFY(!QFileInfo::exists(ingen));
-        r = koer({"--programdir", dir.path(), "--datediff", "01-01-2019", "02-02-2020"});
+        r = koer(
+            {u"--programdir"_s, dir.path(), u"--datediff"_s, u"01-01-2019"_s, u"02-02-2020"_s});
         QCOMPARE(r.exitKode, 0);
         QCOMPARE(r.ud, QStringLiteral("1 år, 1 måned samt 1 dag.\n397 dage ialt.\n"));
 
-        r = koer(
-            {"--json", "--programdir=" + dir.path(), "--datediff", "29-02-2012", "28-02-2013"});
+        r = koer({u"--json"_s, u"--programdir="_s + dir.path(), u"--datediff"_s, u"29-02-2012"_s,
+                  u"28-02-2013"_s});
         const QJsonObject o = QJsonDocument::fromJson(r.ud.toUtf8()).object();
-        QCOMPARE(o.value("years").toInt(), 1);
-        QCOMPARE(o.value("months").toInt(), 0);
-        QCOMPARE(o.value("days").toInt(), 0);
-        QCOMPARE(o.value("totalDays").toInt(), 365);
-        QVERIFY(o.value("messages").toArray().isEmpty());
+        QCOMPARE(o.value(u"years"_s).toInt(), 1);
+        QCOMPARE(o.value(u"months"_s).toInt(), 0);
+        QCOMPARE(o.value(u"days"_s).toInt(), 0);
+        QCOMPARE(o.value(u"totalDays"_s).toInt(), 365);
+        QVERIFY(o.value(u"messages"_s).toArray().isEmpty());
 
-        r = koer({"--json", "--programdir", dir.path(), "--datediff", "30-2-2013", "1-1-2013"});
+        r = koer({u"--json"_s, u"--programdir"_s, dir.path(), u"--datediff"_s, u"30-2-2013"_s,
+                  u"1-1-2013"_s});
         QCOMPARE(r.exitKode, 1);
-        QCOMPARE(QJsonDocument::fromJson(r.ud.toUtf8()).object().value("messages").toArray().at(0),
-                 QJsonValue("Ugyldig dato: 30-2-2013"));
+        QCOMPARE(
+            QJsonDocument::fromJson(r.ud.toUtf8()).object().value(u"messages"_s).toArray().at(0),
+            QJsonValue(u"Ugyldig dato: 30-2-2013"_s));
     }
 };
 

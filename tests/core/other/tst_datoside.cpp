@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A data folder with the date program in its "datediff" folder, where the
@@ -52,13 +54,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("linjer");
         QTest::addColumn<QString>("edit1");
         QTest::addColumn<QString>("edit2");
-        QTest::newRow("ental") << QStringList{"1", "1", "1", "365"} << "1 år, 1 måned samt 1 dag."
-                               << "365 dage ialt.";
-        QTest::newRow("flertal") << QStringList{"0", "2", "10", "71"}
+        QTest::newRow("ental") << QStringList{u"1"_s, u"1"_s, u"1"_s, u"365"_s}
+                               << u"1 år, 1 måned samt 1 dag."_s << "365 dage ialt.";
+        QTest::newRow("flertal") << QStringList{u"0"_s, u"2"_s, u"10"_s, u"71"_s}
                                  << "0 år, 2 måneder samt 10 dage."
                                  << "71 dage ialt.";
         QTest::newRow("blank før 1 er flertal")
-            << QStringList{"0", " 1", "0", "31"} << "0 år,  1 måneder samt 0 dage."
+            << QStringList{u"0"_s, u" 1"_s, u"0"_s, u"31"_s} << u"0 år,  1 måneder samt 0 dage."_s
             << "31 dage ialt.";
     }
     void resultatTekster() {
@@ -118,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(shellaabn::aabn(p, f, {}, dir.path()), int(shellaabn::AdgangNaegtet));
         QVERIFY(fil.setPermissions(kanKoeres));
         QCOMPARE(shellaabn::aabn(p, f, {}, dir.path()), int(shellaabn::IkkeProgram));
-        QCOMPARE(shellaabn::aabn(p, QStringLiteral(TAVLIX_DATEDIFF), {}, dir.path() + "/x"),
+        QCOMPARE(shellaabn::aabn(p, QStringLiteral(TAVLIX_DATEDIFF), {}, dir.path() + u"/x"_s),
                  int(shellaabn::StiIkkeFundet));
     }
 
@@ -153,18 +155,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("felter");
         QTest::addColumn<QDate>("bliver");
         QTest::addColumn<QStringList>("vist");
-        QTest::newRow("almindelig") << QDate(2013, 10, 30) << QStringList{"15", "3", "2020"}
-                                    << QDate(2020, 3, 15) << QStringList{"15", "3", "2020"};
+        QTest::newRow("almindelig")
+            << QDate(2013, 10, 30) << QStringList{u"15"_s, u"3"_s, u"2020"_s} << QDate(2020, 3, 15)
+            << QStringList{u"15"_s, u"3"_s, u"2020"_s};
         QTest::newRow("nuller og bogstaver")
-            << QDate(2013, 10, 30) << QStringList{"07", "x", "2014"} << QDate(2014, 10, 7)
-            << QStringList{"7", "10", "2014"};
+            << QDate(2013, 10, 30) << QStringList{u"07"_s, u"x"_s, u"2014"_s} << QDate(2014, 10, 7)
+            << QStringList{u"7"_s, u"10"_s, u"2014"_s};
         // Valid dates are set at once, whatever month the calendar shows.
         QTest::newRow("30 marts fra februar")
-            << QDate(2013, 2, 10) << QStringList{"30", "3", "2013"} << QDate(2013, 3, 30)
-            << QStringList{"30", "3", "2013"};
+            << QDate(2013, 2, 10) << QStringList{u"30"_s, u"3"_s, u"2013"_s} << QDate(2013, 3, 30)
+            << QStringList{u"30"_s, u"3"_s, u"2013"_s};
         QTest::newRow("skuddag fra marts 2013")
-            << QDate(2013, 3, 5) << QStringList{"29", "2", "2012"} << QDate(2012, 2, 29)
-            << QStringList{"29", "2", "2012"};
+            << QDate(2013, 3, 5) << QStringList{u"29"_s, u"2"_s, u"2012"_s} << QDate(2012, 2, 29)
+            << QStringList{u"29"_s, u"2"_s, u"2012"_s};
     }
     void opdater() {
         QFETCH(QDate, kalender);
@@ -196,7 +199,7 @@ private Q_SLOTS:
         Mappe m;
         m.side.FormCreate();
         const QDate idag = QDate::currentDate();
-        QCOMPARE(m.side.idagCaption, QStringLiteral("I dag: ") + idag.toString("dd-MM-yyyy"));
+        QCOMPARE(m.side.idagCaption, QStringLiteral("I dag: ") + idag.toString(u"dd-MM-yyyy"_s));
         QCOMPARE(m.side.dato[0].dayEdit, QString::number(idag.day()));
         m.side.dato[0].kalender.setDato(QDate(2013, 1, 31));
         m.side.mNextClick(1);
@@ -248,7 +251,7 @@ private Q_SLOTS:
         QVERIFY(anden.startsWith(m.side.resultatMappe() + QStringLiteral("/datediff-")));
         QVERIFY(anden != foerste);
         m.side.koerTilEnde();
-        QCOMPARE(m.side.resultat, (QStringList{"2", "2", "2", "792"}));
+        QCOMPARE(m.side.resultat, (QStringList{u"2"_s, u"2"_s, u"2"_s, u"792"_s}));
         QCOMPARE(m.side.Edit1, QStringLiteral("2 år, 2 måneder samt 2 dage."));
         QCOMPARE(m.side.Edit2, QStringLiteral("792 dage ialt."));
         QVERIFY(m.b.boxe.isEmpty());
@@ -256,7 +259,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(foerste));
         QVERIFY(!QFile::exists(anden));
         QCOMPARE(QDir(m.side.resultatMappe()).entryList(QDir::Files),
-                 (QStringList{"datediff", "datediff.txt"}));
+                 (QStringList{u"datediff"_s, u"datediff.txt"_s}));
         QVERIFY(fremmed.open(QIODevice::ReadOnly));
         QCOMPARE(fremmed.readAll(), QByteArray("9\r\n9\r\n9\r\n9\r\n"));
     }
@@ -282,7 +285,7 @@ private Q_SLOTS:
             s.beregnKnapClick();
         }
         for (int i = 0; i < 20; ++i) {
-            TDatoside& s = *sider[i];
+            TDatoside& s = *sider[static_cast<std::size_t>(i)];
             s.koerTilEnde();
             const QString forventet = TDatoside::resultatTekst1(
                 QString::number(i + 1), QString::number(i % 11 + 1), QString::number(i % 27 + 1));
@@ -306,7 +309,7 @@ private Q_SLOTS:
     void manglendeProgram() {
         Mappe m(false);
         m.side.beregnKnapClick();
-        QCOMPARE(m.b.tekster(), QStringList{"Der mangler en fil!"});
+        QCOMPARE(m.b.tekster(), QStringList{u"Der mangler en fil!"_s});
         QVERIFY(!m.side.venter());
     }
 
@@ -318,18 +321,18 @@ private Q_SLOTS:
         m.side.Edit2 = QStringLiteral("365 dage ialt.");
         m.side.beregnKnapClick();
         m.side.koerTilEnde();
-        QCOMPARE(m.b.tekster(), QStringList{"Ugyldig dato: 31-2-2013"});
+        QCOMPARE(m.b.tekster(), QStringList{u"Ugyldig dato: 31-2-2013"_s});
         QCOMPARE(m.side.Edit1, QString());
         QCOMPARE(m.side.Edit2, QString());
         QVERIFY(m.side.resultatFil().isEmpty());
-        QCOMPARE(QDir(m.side.resultatMappe()).entryList(QDir::Files), QStringList{"datediff"});
+        QCOMPARE(QDir(m.side.resultatMappe()).entryList(QDir::Files), QStringList{u"datediff"_s});
     }
 
     void startfejlViserBesked() {
         Mappe m(false);
         m.skrivProgram("ikke et program", QFile::ReadOwner | QFile::WriteOwner);
         m.side.beregnKnapClick();
-        QCOMPARE(m.b.tekster(), QStringList{"Operationssystemet forbød adgang til filen."});
+        QCOMPARE(m.b.tekster(), QStringList{u"Operationssystemet forbød adgang til filen."_s});
         QVERIFY(!m.side.venter());
     }
 
@@ -345,7 +348,7 @@ private Q_SLOTS:
         m.side.scriptTimerTimer();
         QVERIFY(!m.side.venter());
         QCOMPARE(m.b.tekster(),
-                 QStringList{"Datoberegningen blev ikke færdig i tide og er stoppet."});
+                 QStringList{u"Datoberegningen blev ikke færdig i tide og er stoppet."_s});
 #endif
     }
 

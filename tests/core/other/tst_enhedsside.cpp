@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TstEnhedsside : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -80,8 +82,8 @@ private Q_SLOTS:
         s.visEinfoClick(true);
         // The browser follows what is chosen and typed (without the focus).
         QSignalSpy emner(&s, &TEnhedsside::enhedsinformationFoelger);
-        s.valgboxClick(TEnhedsside::valgboxItems().indexOf(stoerrelse));
-        s.fraboksChange(s.fraboks.indexOf(enhed));
+        s.valgboxClick(static_cast<int>(TEnhedsside::valgboxItems().indexOf(stoerrelse)));
+        s.fraboksChange(static_cast<int>(s.fraboks.indexOf(enhed)));
         s.tilboksChange(til);
         s.fraEditEdited(input);
         QCOMPARE(s.tilEdit, vist);
@@ -95,11 +97,11 @@ private Q_SLOTS:
         s.valgboxClick(3); // Hastighed: two targets
         QCOMPARE(s.fraEdit, QStringLiteral("1"));
         QCOMPARE(s.fraboks.first(), QStringLiteral("Engelsk fod per sekund"));
-        QCOMPARE(s.tilboks, QStringList({"Kilometer pr. time", "Meter pr. sekund"}));
+        QCOMPARE(s.tilboks, QStringList({u"Kilometer pr. time"_s, u"Meter pr. sekund"_s}));
         QCOMPARE(s.tilEdit, QStringLiteral("1,09728"));
         s.valgboxClick(0);
         QCOMPARE(s.fraboks.size(), 4);
-        QCOMPARE(s.tilboks, QStringList{"Kvadratmeter"});
+        QCOMPARE(s.tilboks, QStringList{u"Kvadratmeter"_s});
         QCOMPARE(s.tilEdit, QStringLiteral("4046,8564224"));
         // Without the tick box no topic is asked for.
         QSignalSpy emner(&s, &TEnhedsside::enhedsinformationFoelger);
@@ -145,18 +147,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("felt");
         QTest::addColumn<QString>("vaerdi");
         QTest::addColumn<QStringList>("felter");
-        QTest::newRow("celsius") << 0 << 1 << "100" << QStringList{"100", "373,15", "212"};
-        QTest::newRow("farenheit") << 0 << 3 << "212" << QStringList{"100", "373,15", "212"};
-        QTest::newRow("tom kelvin") << 0 << 2 << "" << QStringList{"-273,15", "0", "-459,67"};
-        QTest::newRow("grad") << 1 << 1 << "180" << QStringList{"180", "200", "3,14159265358979"};
+        QTest::newRow("celsius") << 0 << 1 << u"100"_s
+                                 << QStringList{u"100"_s, u"373,15"_s, u"212"_s};
+        QTest::newRow("farenheit")
+            << 0 << 3 << u"212"_s << QStringList{u"100"_s, u"373,15"_s, u"212"_s};
+        QTest::newRow("tom kelvin")
+            << 0 << 2 << u""_s << QStringList{u"-273,15"_s, u"0"_s, u"-459,67"_s};
+        QTest::newRow("grad") << 1 << 1 << u"180"_s
+                              << QStringList{u"180"_s, u"200"_s, u"3,14159265358979"_s};
         QTest::newRow("gradian") << 1 << 2 << "400"
-                                 << QStringList{"360", "400", "6,28318530717959"};
+                                 << QStringList{u"360"_s, u"400"_s, u"6,28318530717959"_s};
         QTest::newRow("radian") << 1 << 3 << "3,14159265358979"
-                                << QStringList{"180", "200", "3,14159265358979"};
+                                << QStringList{u"180"_s, u"200"_s, u"3,14159265358979"_s};
         // A result in exponent form stands as written: the filter is for typing only.
         QTest::newRow("lille radian uændret")
             << 1 << 1 << "0,0001"
-            << QStringList{"0,0001", "0,000111111111111111", "1,74532925199433E-6"};
+            << QStringList{u"0,0001"_s, u"0,000111111111111111"_s, u"1,74532925199433E-6"_s};
     }
     void treFelter() {
         QFETCH(int, gruppe);
@@ -178,7 +184,7 @@ private Q_SLOTS:
         s.feltEdited(1, QStringLiteral("5"));
         s.enhedsGroupClick(1);
         QCOMPARE((QStringList{s.feltLabel[0], s.feltLabel[1], s.feltLabel[2]}),
-                 (QStringList{"Grad", "Gradian", "Radian"}));
+                 (QStringList{u"Grad"_s, u"Gradian"_s, u"Radian"_s}));
         QVERIFY(s.felt[0].isEmpty());
     }
 
@@ -211,7 +217,7 @@ private Q_SLOTS:
         s.sendHukKnapClick();
         QCOMPARE(s.tilEdit, QStringLiteral("735,499"));
         QCOMPARE(huk.Hval, 735.499);
-        QCOMPARE(huk.captions(), QStringList{"735,499"});
+        QCOMPARE(huk.captions(), QStringList{u"735,499"_s});
         QCOMPARE(huk.Huk.Ropen().first().Filnavn, QStringLiteral("Watt"));
         QCOMPARE(huk.hukDisplay, QStringLiteral("735,499"));
 

@@ -4,9 +4,11 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 int idx(const char* navn) {
-    return TTalsystemside::baseNavne().indexOf(QString::fromLatin1(navn));
+    return static_cast<int>(TTalsystemside::baseNavne().indexOf(QString::fromLatin1(navn)));
 }
 } // namespace
 
@@ -55,9 +57,8 @@ private Q_SLOTS:
                                        << "13"
                                        << "4C";
         // 2^59 and the largest 64-bit value convert exactly.
-        QTest::newRow("2^59 fra bin") << "Bin"
-                                      << "1" + QString(59, u'0') << "Dec"
-                                      << "576460752303423488";
+        QTest::newRow("2^59 fra bin")
+            << "Bin" << u"1"_s + QString(59, u'0') << u"Dec"_s << "576460752303423488";
         QTest::newRow("2^64-1 fra hex") << "Hex"
                                         << "FFFFFFFFFFFFFFFF"
                                         << "Dec"
