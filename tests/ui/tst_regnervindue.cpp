@@ -91,9 +91,9 @@ private Q_SLOTS:
             << "= 45";
         // Long texts are measured by the piece that can show: the same result.
         QTest::newRow("20 000 cifre")
-            << u"-9,"_s + QString(20000, u'7') + u"1"_s << false << 120 << u"-9,7"_s << "…";
+            << u"-9,"_s + QString(20000, u'7') + u"1"_s << false << 120 << u"-9,7"_s << u"…"_s;
         QTest::newRow("lang udtrykslinje")
-            << u"1"_s + QString(20000, u'+') + u" = 45"_s << true << 90 << u"…"_s << "= 45";
+            << u"1"_s + QString(20000, u'+') + u" = 45"_s << true << 90 << u"…"_s << u"= 45"_s;
     }
     void felterAfkorterMedMaerke() {
         QFETCH(QString, tekst);

@@ -200,15 +200,16 @@ void TestRegner::taster_data() {
                           << "INF"
                           << "0^-1 = INF"
                           << "Negate(1) = -1|0 ^ -1 = INF";
-    QTest::newRow("division med 0") << "8/0=" << fejl << "8 / 0 = INF" << u"8 / 0 = INF"_s + hjaelp;
+    QTest::newRow("division med 0")
+        << u"8/0="_s << fejl << u"8 / 0 = INF"_s << u"8 / 0 = INF"_s + hjaelp;
     QTest::newRow("rod") << "27i^3="
                          << "3"
                          << "27 Rod 3 = 3"
                          << "27 Rod 3 = 3";
     QTest::newRow("rod af 0. grad")
-        << "8w0=" << fejl << "8 Rod 0 = INF" << u"8 Rod 0 = INF"_s + hjaelp;
-    QTest::newRow("kvadratrod af negativt tal")
-        << "16fix=" << fejl << "-16 Rod 2 = NAN" << u"Negate(16) = -16|-16 Rod 2 = NAN"_s + hjaelp;
+        << u"8w0="_s << fejl << u"8 Rod 0 = INF"_s << u"8 Rod 0 = INF"_s + hjaelp;
+    QTest::newRow("kvadratrod af negativt tal") << u"16fix="_s << fejl << u"-16 Rod 2 = NAN"_s
+                                                << u"Negate(16) = -16|-16 Rod 2 = NAN"_s + hjaelp;
     QTest::newRow("kubikrod af negativt tal") << "8fiz="
                                               << "-2"
                                               << "-8 Rod 3 = -2"
@@ -280,7 +281,7 @@ void TestRegner::taster_data() {
                              << "0"
                              << "Tan(180)"
                              << "Tan(180) = 0";
-    QTest::newRow("tan 90") << "90t" << fejl << "Tan(90)"
+    QTest::newRow("tan 90") << u"90t"_s << fejl << u"Tan(90)"_s
                             << u"Tan(90) = 1,63312393531954E16"_s + hjaelp;
     QTest::newRow("cot 45") << "45o"
                             << "1"
@@ -364,8 +365,8 @@ void TestRegner::taster_data() {
                            << "2,71828182845905"
                            << "Exp(1)"
                            << "~";
-    QTest::newRow("ln 0") << "0n" << fejl << "Ln(0)" << u"Ln(0) = -INF"_s + hjaelp;
-    QTest::newRow("log -1") << "1fl" << fejl << "Log(-1)"
+    QTest::newRow("ln 0") << u"0n"_s << fejl << u"Ln(0)"_s << u"Ln(0) = -INF"_s + hjaelp;
+    QTest::newRow("log -1") << u"1fl"_s << fejl << u"Log(-1)"_s
                             << u"Negate(1) = -1|Log(-1) = NAN"_s + hjaelp;
     QTest::newRow("log 100") << "100l"
                              << "2"
@@ -379,7 +380,7 @@ void TestRegner::taster_data() {
                          << "0,25"
                          << "1/(4)"
                          << "1/4 = 0,25";
-    QTest::newRow("1/0") << "0r" << fejl << "1/(0)" << u"1/0 = INF"_s + hjaelp;
+    QTest::newRow("1/0") << u"0r"_s << fejl << u"1/(0)"_s << u"1/0 = INF"_s + hjaelp;
     QTest::newRow("0!") << "0!"
                         << "1"
                         << "fact(0)"

@@ -30,89 +30,69 @@ private Q_SLOTS:
         QTest::addColumn<QString>("liste");
         QTest::addColumn<bool>("Lon");
 
-        QTest::newRow("to rødder")
-            << QStringList{u"1"_s, u"-3"_s, u"2"_s} << u"  2 løsninger"_s << "1"
-            << "  2 løsninger"
-            << "1|-3|2|2|1"
-            << "1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|" << true;
-        QTest::newRow("dobbeltrod")
-            << QStringList{u"1"_s, u"2"_s, u"1"_s} << u"  Dobbeltrod"_s << "0"
-            << "  Dobbeltrod"
-            << "1|2|1|-1|-1"
-            << "1x^2 + 2x + 1 = 0|D = 0|x = -1|x = -1|" << true;
+        QTest::newRow("to rødder") << QStringList{u"1"_s, u"-3"_s, u"2"_s} << u"  2 løsninger"_s
+                                   << u"1"_s << u"  2 løsninger"_s << u"1|-3|2|2|1"_s
+                                   << u"1x^2 - 3x + 2 = 0|D = 1|x = 2|x = 1|"_s << true;
+        QTest::newRow("dobbeltrod") << QStringList{u"1"_s, u"2"_s, u"1"_s} << u"  Dobbeltrod"_s
+                                    << u"0"_s << u"  Dobbeltrod"_s << u"1|2|1|-1|-1"_s
+                                    << u"1x^2 + 2x + 1 = 0|D = 0|x = -1|x = -1|"_s << true;
         QTest::newRow("ingen reelle rødder")
-            << QStringList{u"1"_s, u"0"_s, u"1"_s} << u"  Ingen løsninger"_s << "-4"
-            << "  Ingen løsninger"
-            << "1|0|1|Ingen løsning|Ingen løsning"
-            << "1x^2 + 1 = 0|D < 0 : Ingen løsninger|" << false;
-        QTest::newRow("kun a") << QStringList{u"2"_s, u"0"_s, u"0"_s} << u"  Dobbeltrod"_s << "0"
-                               << "  Dobbeltrod"
-                               << "2|0|0|0|0"
-                               << "2x^2 = 0|D = 0|x = 0|x = 0|" << true;
-        QTest::newRow("negativ a")
-            << QStringList{u"-1"_s, u""_s, u"4"_s} << u"  2 løsninger"_s << "16"
-            << "  2 løsninger"
-            << "-1|0|4|-2|2"
-            << "-1x^2 + 4 = 0|D = 16|x = -2|x = 2|" << true;
+            << QStringList{u"1"_s, u"0"_s, u"1"_s} << u"  Ingen løsninger"_s << u"-4"_s
+            << u"  Ingen løsninger"_s << u"1|0|1|Ingen løsning|Ingen løsning"_s
+            << u"1x^2 + 1 = 0|D < 0 : Ingen løsninger|"_s << false;
+        QTest::newRow("kun a") << QStringList{u"2"_s, u"0"_s, u"0"_s} << u"  Dobbeltrod"_s << u"0"_s
+                               << u"  Dobbeltrod"_s << u"2|0|0|0|0"_s
+                               << u"2x^2 = 0|D = 0|x = 0|x = 0|"_s << true;
+        QTest::newRow("negativ a") << QStringList{u"-1"_s, u""_s, u"4"_s} << u"  2 løsninger"_s
+                                   << u"16"_s << u"  2 løsninger"_s << u"-1|0|4|-2|2"_s
+                                   << u"-1x^2 + 4 = 0|D = 16|x = -2|x = 2|"_s << true;
         QTest::newRow("punktum skrives som komma")
-            << QStringList{u"2.5"_s, u"-5"_s, u"0"_s} << u"  2 løsninger"_s << "25"
-            << "  2 løsninger"
-            << "2,5|-5|0|2|0"
-            << "2,5x^2 - 5x = 0|D = 25|x = 2|x = 0|" << true;
+            << QStringList{u"2.5"_s, u"-5"_s, u"0"_s} << u"  2 løsninger"_s << u"25"_s
+            << u"  2 løsninger"_s << u"2,5|-5|0|2|0"_s << u"2,5x^2 - 5x = 0|D = 25|x = 2|x = 0|"_s
+            << true;
         // The box gets "1E-5" back and must read it as 0,00001, not 15.
         QTest::newRow("lille a med eksponent")
-            << QStringList{u"0,00001"_s, u"1"_s, u"0"_s} << u"  2 løsninger"_s << "1"
-            << "  2 løsninger"
-            << "1E-5|1|0|0|-100000"
-            << "1E-5x^2 + 1x = 0|D = 1|x = 0|x = -100000|" << true;
+            << QStringList{u"0,00001"_s, u"1"_s, u"0"_s} << u"  2 løsninger"_s << u"1"_s
+            << u"  2 løsninger"_s << u"1E-5|1|0|0|-100000"_s
+            << u"1E-5x^2 + 1x = 0|D = 1|x = 0|x = -100000|"_s << true;
         QTest::newRow("a = 0 kan ikke løses")
-            << QStringList{u"0"_s, u"0"_s, u"5"_s} << u"  Ugyldige data"_s << ""
-            << "Ugyldige data"
-            << "0|0|5||"
-            << "" << false;
+            << QStringList{u"0"_s, u"0"_s, u"5"_s} << u"  Ugyldige data"_s << u""_s
+            << u"Ugyldige data"_s << u"0|0|5||"_s << u""_s << false;
         QTest::newRow("tom a kan ikke løses")
-            << QStringList{u""_s, u"2"_s, u"5"_s} << u"  Ugyldige data"_s << ""
-            << "Ugyldige data"
-            << "0|2|5||"
-            << "" << false;
+            << QStringList{u""_s, u"2"_s, u"5"_s} << u"  Ugyldige data"_s << u""_s
+            << u"Ugyldige data"_s << u"0|2|5||"_s << u""_s << false;
         // (-b ± √D)/2a cancels for the small root; exact roots from decimal
         // arithmetic: 1E-8 (1,0000000000000001E-8) and -1,108260206547585E-9.
         QTest::newRow("lille rod med negativt b")
-            << QStringList{u"1"_s, u"-100000000"_s, u"1"_s} << u"  2 løsninger"_s << "1E16"
-            << "  2 løsninger"
-            << "1|-100000000|1|100000000|1E-8"
-            << "1x^2 - 100000000x + 1 = 0|D = 1E16|x = 100000000|x = 1E-8|" << true;
+            << QStringList{u"1"_s, u"-100000000"_s, u"1"_s} << u"  2 løsninger"_s << u"1E16"_s
+            << u"  2 løsninger"_s << u"1|-100000000|1|100000000|1E-8"_s
+            << u"1x^2 - 100000000x + 1 = 0|D = 1E16|x = 100000000|x = 1E-8|"_s << true;
         QTest::newRow("lille rod med positivt b")
             << QStringList{u"10"_s, u"902315173"_s, u"1"_s} << u"  2 løsninger"_s
-            << "8,1417267142602E17"
-            << "  2 løsninger"
-            << "10|902315173|1|-1,10826020654759E-9|-90231517,3"
-            << "10x^2 + 902315173x + 1 = 0|D = 8,1417267142602E17|x = -1,10826020654759E-9|"
+            << u"8,1417267142602E17"_s << u"  2 løsninger"_s
+            << u"10|902315173|1|-1,10826020654759E-9|-90231517,3"_s
+            << u"10x^2 + 902315173x + 1 = 0|D = 8,1417267142602E17|x = -1,10826020654759E-9|"_s
                "x = -90231517,3|"
             << true;
         QTest::newRow("c = 0 giver roden 0")
-            << QStringList{u"1"_s, u"3"_s, u"0"_s} << u"  2 løsninger"_s << "9"
-            << "  2 løsninger"
-            << "1|3|0|0|-3"
-            << "1x^2 + 3x = 0|D = 9|x = 0|x = -3|" << true;
+            << QStringList{u"1"_s, u"3"_s, u"0"_s} << u"  2 løsninger"_s << u"9"_s
+            << u"  2 løsninger"_s << u"1|3|0|0|-3"_s << u"1x^2 + 3x = 0|D = 9|x = 0|x = -3|"_s
+            << true;
         // An exponent beyond the double range is no number of the program's
         // own; the filter keeps its digits, as for any other text.
         QTest::newRow("eksponent uden for området")
-            << QStringList{u"1"_s, u"1e400"_s, u"1"_s} << u"  2 løsninger"_s << "1959996"
-            << "  2 løsninger"
-            << "1|1400|1|-0,000714286078717573|-1399,99928571392"
-            << "1x^2 + 1400x + 1 = 0|D = 1959996|x = -0,000714286078717573|"
+            << QStringList{u"1"_s, u"1e400"_s, u"1"_s} << u"  2 løsninger"_s << u"1959996"_s
+            << u"  2 løsninger"_s << u"1|1400|1|-0,000714286078717573|-1399,99928571392"_s
+            << u"1x^2 + 1400x + 1 = 0|D = 1959996|x = -0,000714286078717573|"_s
                "x = -1399,99928571392|"
             << true;
         // 400 digits are beyond any double: no "INF" is written back.
         QTest::newRow("koefficient uden for double-området")
-            << QStringList{u"1"_s, QString(400, u'9'), u"1"_s} << u"  Ugyldige data"_s << "0"
-            << "Ugyldige data" << u"1|"_s + QString(400, u'9') + u"|1||"_s << "" << false;
+            << QStringList{u"1"_s, QString(400, u'9'), u"1"_s} << u"  Ugyldige data"_s << u"0"_s
+            << u"Ugyldige data"_s << u"1|"_s + QString(400, u'9') + u"|1||"_s << u""_s << false;
         QTest::newRow("diskriminant løber over")
-            << QStringList{u"1"_s, u"1E200"_s, u"0"_s} << u"  2 løsninger"_s << "INF"
-            << "Ugyldige data"
-            << "1|1E200|0||"
-            << "" << false;
+            << QStringList{u"1"_s, u"1E200"_s, u"0"_s} << u"  2 løsninger"_s << u"INF"_s
+            << u"Ugyldige data"_s << u"1|1E200|0||"_s << u""_s << false;
     }
     void loes() {
         QFETCH(QStringList, koef);

@@ -218,10 +218,8 @@ private Q_SLOTS:
                "y1 = 100000000|x2 = 100000000|y2 = 1E-8|"
             << "1E-8|100000000|100000000|1E-8" << 2 << true;
         QTest::newRow("koefficient uden for double-området")
-            << u"+ 1 "_s + QString(400, u'9') + u" 1"_s << "+ 1 -1 2"
-            << "Ugyldige data"
-            << ""
-            << "|||" << 0 << false;
+            << u"+ 1 "_s + QString(400, u'9') + u" 1"_s << u"+ 1 -1 2"_s << u"Ugyldige data"_s
+            << u""_s << u"|||"_s << 0 << false;
         QTest::newRow("overløb i formlen") << "+ 1E300 1 1"
                                            << "+ 1 1E300 1"
                                            << "Funktionsfejl"

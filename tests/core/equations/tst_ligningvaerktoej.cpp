@@ -66,7 +66,7 @@ private Q_SLOTS:
             << 0 << "1x / 1y = 0\n1x + 1y = 3\nx = 0\ny = 3\n\n"
             << "";
         QTest::newRow("ugyldig andengrads") << QStringList{u"--quadratic"_s, u"0"_s, u"1"_s, u"1"_s}
-                                            << 1 << u""_s << "Ugyldige data\n";
+                                            << 1 << u""_s << u"Ugyldige data\n"_s;
         QTest::newRow("ligninger") << QStringList{u"--equations"_s, u"+"_s, u"2"_s,  u"3"_s, u"7"_s,
                                                   u"+"_s,           u"1"_s, u"-1"_s, u"1"_s}
                                    << 0 << "2x + 3y = 7\n1x - 1y = 1\nx = 2\ny = 1\n\n"
@@ -80,14 +80,14 @@ private Q_SLOTS:
                                                 << "n=1\nSum:\nGennemsnit:\nStandardafvigelse:\n"
                                                 << "Ingen beregning!\n";
         QTest::newRow("for få koefficienter")
-            << QStringList{u"--quadratic"_s, u"1"_s, u"2"_s} << 2 << u""_s << "";
+            << QStringList{u"--quadratic"_s, u"1"_s, u"2"_s} << 2 << u""_s << u""_s;
         QTest::newRow("ukendt form")
             << QStringList{u"--equations"_s, u"-"_s, u"1"_s, u"1"_s, u"1"_s,
                            u"+"_s,           u"1"_s, u"1"_s, u"1"_s}
-            << 2 << u""_s << "";
+            << 2 << u""_s << u""_s;
         QTest::newRow("kvadrater uden statistik")
             << QStringList{u"--squares"_s, u"--quadratic"_s, u"1"_s, u"2"_s, u"3"_s} << 2 << u""_s
-            << "";
+            << u""_s;
     }
     void koer() {
         QFETCH(QStringList, argumenter);

@@ -376,10 +376,10 @@ void TestFormelprogram::gem_data() {
     QTest::addColumn<QString>("navn");
     QTest::addColumn<QString>("fil");
     QTest::addColumn<QStringList>("listen");
-    QTest::newRow("uden endelse") << "areal" << u"areal.txt"_s << QStringList{u"areal.txt"_s};
+    QTest::newRow("uden endelse") << u"areal"_s << u"areal.txt"_s << QStringList{u"areal.txt"_s};
     QTest::newRow("med anden endelse") << "areal.dat"
                                        << "areal.dat" << QStringList{};
-    QTest::newRow("med txt") << "Moms.txt" << u"Moms.txt"_s << QStringList{u"Moms.txt"_s};
+    QTest::newRow("med txt") << u"Moms.txt"_s << u"Moms.txt"_s << QStringList{u"Moms.txt"_s};
 }
 
 void TestFormelprogram::gem() {

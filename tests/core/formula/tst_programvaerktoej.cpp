@@ -154,12 +154,12 @@ void TestProgramvaerktoej::eksempelprogrammer_data() {
     QTest::newRow("rektangel") << u"Areal af rektangel.txt"_s << QStringList{u"4"_s, u"3"_s}
                                << u"Areal = 12"_s;
     QTest::newRow("cirkel") << u"Cirklens areal.txt"_s << QStringList{u"2"_s}
-                            << "Areal = 12,5663706143592";
+                            << u"Areal = 12,5663706143592"_s;
     QTest::newRow("pythagoras") << u"Pythagoras.txt"_s << QStringList{u"3"_s, u"4"_s}
                                 << u"Hypotenuse c = 5"_s;
     QTest::newRow("rentes rente") << u"Rentes rente.txt"_s
                                   << QStringList{u"1000"_s, u"5"_s, u"10"_s}
-                                  << "Slutbeløb = 1628,89462677744";
+                                  << u"Slutbeløb = 1628,89462677744"_s;
     QTest::newRow("moms") << u"Moms.txt"_s << QStringList{u"100"_s, u""_s}
                           << u"Beløb med moms = 125"_s;
     QTest::newRow("bmi") << u"BMI.txt"_s << QStringList{u"80"_s, u"1,8"_s}

@@ -235,24 +235,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("besked");
 
         const QString tom = QStringLiteral("+   ");
-        QTest::newRow("intet_valgt") << QStringList{u"+ 1 1 4"_s} << QList<int>{} << tom << tom
-                                     << u"||"_s << "fejl:Der er ikke valgt ligninger til eksport!";
-        QTest::newRow("tre_linjer_skifter") << QStringList{u"+ 1 1 4"_s, u"* 2 1 3"_s, u"/ 1 2 5"_s}
-                                            << QList<int>{0, 1, 2} << u"/ 1 2 5"_s << "* 2 1 3"
-                                            << "||"
-                                            << "information:Ligninger exporteret!";
+        QTest::newRow("intet_valgt")
+            << QStringList{u"+ 1 1 4"_s} << QList<int>{} << tom << tom << u"||"_s
+            << u"fejl:Der er ikke valgt ligninger til eksport!"_s;
+        QTest::newRow("tre_linjer_skifter")
+            << QStringList{u"+ 1 1 4"_s, u"* 2 1 3"_s, u"/ 1 2 5"_s} << QList<int>{0, 1, 2}
+            << u"/ 1 2 5"_s << u"* 2 1 3"_s << u"||"_s << u"information:Ligninger exporteret!"_s;
         QTest::newRow("parabler_sidste_vinder")
             << QStringList{u"a 1 0 0"_s, u"+ 1 1 4"_s, u"a 2 -1 3"_s} << QList<int>{0, 1, 2}
-            << u"+ 1 1 4"_s << tom << "2|-1|3"
-            << "information:Ligninger exporteret!";
+            << u"+ 1 1 4"_s << tom << u"2|-1|3"_s << u"information:Ligninger exporteret!"_s;
         QTest::newRow("tredjegrads_springes_over")
             << QStringList{u"+ 1 1 4"_s, u"3 1 2 3 4"_s, u"+ 1 -1 0"_s} << QList<int>{0, 1, 2}
-            << u"+ 1 1 4"_s << "+ 1 -1 0"
-            << "||"
-            << "information:Ligninger exporteret!";
+            << u"+ 1 1 4"_s << u"+ 1 -1 0"_s << u"||"_s << u"information:Ligninger exporteret!"_s;
         QTest::newRow("kun_tredjegrads")
             << QStringList{u"3 1 2 3 4"_s} << QList<int>{0} << tom << tom << u"||"_s
-            << "fejl:Der er ikke valgt ligninger til eksport!";
+            << u"fejl:Der er ikke valgt ligninger til eksport!"_s;
     }
     void eksporter() {
         QFETCH(QStringList, kurver);

@@ -55,13 +55,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("edit1");
         QTest::addColumn<QString>("edit2");
         QTest::newRow("ental") << QStringList{u"1"_s, u"1"_s, u"1"_s, u"365"_s}
-                               << u"1 år, 1 måned samt 1 dag."_s << "365 dage ialt.";
+                               << u"1 år, 1 måned samt 1 dag."_s << u"365 dage ialt."_s;
         QTest::newRow("flertal") << QStringList{u"0"_s, u"2"_s, u"10"_s, u"71"_s}
                                  << "0 år, 2 måneder samt 10 dage."
                                  << "71 dage ialt.";
         QTest::newRow("blank før 1 er flertal")
             << QStringList{u"0"_s, u" 1"_s, u"0"_s, u"31"_s} << u"0 år,  1 måneder samt 0 dage."_s
-            << "31 dage ialt.";
+            << u"31 dage ialt."_s;
     }
     void resultatTekster() {
         QFETCH(QStringList, linjer);

@@ -58,7 +58,7 @@ private Q_SLOTS:
                                        << "4C";
         // 2^59 and the largest 64-bit value convert exactly.
         QTest::newRow("2^59 fra bin")
-            << "Bin" << u"1"_s + QString(59, u'0') << u"Dec"_s << "576460752303423488";
+            << u"Bin"_s << u"1"_s + QString(59, u'0') << u"Dec"_s << u"576460752303423488"_s;
         QTest::newRow("2^64-1 fra hex") << "Hex"
                                         << "FFFFFFFFFFFFFFFF"
                                         << "Dec"
